@@ -1,0 +1,78 @@
+#include "cli/cli_services.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/error_layout.h"
+#include "platform/run_error.h"
+#include "rename/rename_session.h"
+
+namespace kestrelon {
+
+std::string ForTerminal(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out;
+}
+
+CliServices::CliServices(CleanOptions options, std::ostream& out,
+                         std::ostream& err)
+    : options_(std::move(options)), out_(out), err_(err) {}
+
+std::optional<std::string> CliServices::ChooseFile(const FileChooserRequest&) {
+  std::error_code ec;
+  std::filesystem::path path =
+      std::filesystem::absolute(options_.mechanism, ec);
+  if (ec) return options_.mechanism;
+  return path.lexically_normal().string();
+}
+
+std::string CliServices::AskText(NamePrompt kind, const std::string&,
+                                 const std::string&) {
+  int& asks = kind == NamePrompt::kThermoName ? thermo_asks_ : clean_asks_;
+  // A second question means the run refused the name it was given; a
+  // batch run cannot type another one.
+  if (++asks > 1) throw RunError(last_message_);
+  return kind == NamePrompt::kThermoName ? options_.thermo_name
+                                         : options_.name;
+}
+
+void CliServices::ShowMessage(const std::string& text, const std::string&,
+                              MessageIcon icon) {
+  last_message_ = ForTerminal(text);
+  if (icon == MessageIcon::kCritical) {
+    err_ << "kestrelon: " << options_.mechanism << ": " << last_message_
+         << "\n";
+    return;
+  }
+  if (!options_.quiet) out_ << last_message_ << "\n";
+}
+
+void CliServices::ShowErrorDialog() {
+  err_ << kErrorCannotRead << "\n"
+       << kErrorNotValid << "\n"
+       << "Check that your file has the following format:\n"
+       << ForTerminal(kErrorExampleLayout) << "\n";
+}
+
+void CliServices::RunRenameDialog(RenameSession& session) {
+  for (const auto& [former, renamed] : options_.renames) {
+    RenameResult result = session.Rename(former, renamed);
+    if (result.status != RenameResult::Status::kRenamed) {
+      throw RunError("rename " + former + "=" + renamed + ": " + result.label);
+    }
+  }
+}
+
+std::string CliServices::CurrentDirectory() {
+  std::error_code ec;
+  std::filesystem::path cwd = std::filesystem::current_path(ec);
+  return ec ? std::string("/") : cwd.string();
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,68 @@
+// CliServices answers a cleaning run's questions from the command line's
+// options, without a window and without ever reading standard input: the
+// file chooser gives the mechanism, the name prompts give --name and
+// --thermo-name (a name the run refuses ends the run with the reason), the
+// rename dialog applies the --rename pairs in order, and the settings come
+// from --unit, --ext, --thermo-ext and the format options.
+//
+// Information messages go to stdout (unless quiet); the unreadable-file
+// message and the error dialog's text go to stderr. Status, progress and
+// repaints are silent.
+#ifndef KESTRELON_CLI_CLI_SERVICES_H_
+#define KESTRELON_CLI_CLI_SERVICES_H_
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/ui_services.h"
+
+namespace kestrelon {
+
+struct CleanOptions {
+  std::string mechanism;  // as given
+  std::string name;
+  std::string thermo_name;
+  WindowSettings settings;
+  std::vector<std::pair<std::string, std::string>> renames;
+  bool quiet = false;
+  bool check = false;
+};
+
+class CliServices : public UiServices {
+ public:
+  CliServices(CleanOptions options, std::ostream& out, std::ostream& err);
+
+  std::optional<std::string> ChooseFile(const FileChooserRequest&) override;
+  std::string AskText(NamePrompt kind, const std::string& title,
+                      const std::string& prompt) override;
+  void ShowMessage(const std::string& text, const std::string& title,
+                   MessageIcon icon) override;
+  void SetStatus(const std::string&) override {}
+  void SetProgress(int) override {}
+  void ShowProgress(bool) override {}
+  void Repaint() override {}
+  void SetLoadedLabel(const std::string&) override {}
+  void SetOutputLabel(const std::string&) override {}
+  void ShowErrorDialog() override;
+  void RunRenameDialog(RenameSession& session) override;
+  void OpenLink(const std::string&) override {}
+  std::string CurrentDirectory() override;
+  WindowSettings ReadSettings() override { return options_.settings; }
+
+ private:
+  CleanOptions options_;
+  std::ostream& out_;
+  std::ostream& err_;
+  int thermo_asks_ = 0;
+  int clean_asks_ = 0;
+  std::string last_message_;
+};
+
+// Text for a terminal: CR LF becomes LF.
+std::string ForTerminal(const std::string& text);
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_CLI_CLI_SERVICES_H_

@@ -1,0 +1,62 @@
+// kestrelon: the batch command line, and the door to the window.
+#include <limits.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/clean_command.h"
+#include "cli/compare_command.h"
+
+namespace {
+
+// With no arguments the window program beside this one takes over, so the
+// batch commands never load the window's libraries.
+int OpenWindow(char** argv) {
+  char self[PATH_MAX];
+  ssize_t n = ::readlink("/proc/self/exe", self, sizeof(self) - 1);
+  if (n > 0) {
+    self[n] = '\0';
+    std::string gui(self);
+    gui = gui.substr(0, gui.rfind('/') + 1) + "kestrelon-gui";
+    if (::access(gui.c_str(), X_OK) == 0) {
+      ::execv(gui.c_str(), argv);
+    }
+  }
+  std::cerr << "kestrelon: the window is not available here\n";
+  kestrelon::PrintUsage(std::cerr);
+  return kestrelon::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  if (argc < 2) return OpenWindow(argv);
+  std::string command = argv[1];
+  std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "--help" || command == "-h" || command == "help") {
+    kestrelon::PrintUsage(std::cout);
+    return kestrelon::kExitOk;
+  }
+  if (command == "--version") {
+    std::cout << "kestrelon 2.20\n";
+    return kestrelon::kExitOk;
+  }
+  if (command == "clean") {
+    for (const std::string& a : args) {
+      if (a == "--help" || a == "-h") {
+        kestrelon::PrintUsage(std::cout);
+        return kestrelon::kExitOk;
+      }
+    }
+    return kestrelon::RunCleanCommand(args, std::cout, std::cerr);
+  }
+  if (command == "compare") {
+    return kestrelon::RunCompareCommand(args, std::cout, std::cerr);
+  }
+  std::cerr << "kestrelon: unknown command \"" << command << "\"\n";
+  kestrelon::PrintUsage(std::cerr);
+  return kestrelon::kExitUsage;
+}

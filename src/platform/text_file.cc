@@ -1,0 +1,152 @@
+#include "platform/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/run_error.h"
+
+namespace kestrelon {
+namespace {
+
+std::string ErrnoText(const char* what) {
+  return std::string(what) + ": " + std::strerror(errno);
+}
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  // Closes now so that a failing close is reported.
+  bool Close() {
+    int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+void WriteAll(int fd, std::string_view content, const std::string& path) {
+  const char* p = content.data();
+  size_t left = content.size();
+  while (left > 0) {
+    ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw RunError(ErrnoText("cannot write"), path);
+    }
+    p += n;
+    left -= static_cast<size_t>(n);
+  }
+}
+
+void WriteWithFlags(const std::string& path, std::string_view content,
+                    int flags) {
+  Fd fd(::open(path.c_str(), flags | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666));
+  if (fd.get() < 0) {
+    if (errno == ELOOP) {
+      throw RunError("is a symbolic link; refusing to write through it", path);
+    }
+    throw RunError(ErrnoText("cannot create"), path);
+  }
+  struct stat st;
+  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    throw RunError("is not a regular file", path);
+  }
+  WriteAll(fd.get(), content, path);
+  if (!fd.Close()) throw RunError(ErrnoText("cannot close"), path);
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  lines.reserve(text.size() / 32 + 1);
+  size_t start = 0;
+  const size_t n = text.size();
+  for (size_t i = 0; i < n; ++i) {
+    char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text.data() + start, i - start);
+    if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < n) lines.emplace_back(text.data() + start, n - start);
+  return lines;
+}
+
+std::string ReadFile(const std::string& path) {
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) throw RunError(ErrnoText("cannot open"), path);
+  struct stat st;
+  if (::fstat(fd.get(), &st) != 0) throw RunError(ErrnoText("cannot read"), path);
+  if (!S_ISREG(st.st_mode)) throw RunError("is not a regular file", path);
+  std::string content;
+  content.resize(static_cast<size_t>(st.st_size));
+  size_t got = 0;
+  for (;;) {
+    if (got == content.size()) content.resize(content.size() * 2 + 4096);
+    ssize_t n = ::read(fd.get(), content.data() + got, content.size() - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw RunError(ErrnoText("cannot read"), path);
+    }
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  content.resize(got);
+  return content;
+}
+
+void WriteFile(const std::string& path, std::string_view content) {
+  WriteWithFlags(path, content, O_CREAT | O_TRUNC);
+}
+
+void AppendFile(const std::string& path, std::string_view content) {
+  WriteWithFlags(path, content, O_APPEND);
+}
+
+void ReplaceThroughWorkingFile(const std::string& target,
+                               const std::string& work_path,
+                               std::string_view content) {
+  struct stat st;
+  if (::lstat(target.c_str(), &st) != 0) {
+    throw RunError(ErrnoText("cannot read"), target);
+  }
+  if (!S_ISREG(st.st_mode)) throw RunError("is not a regular file", target);
+  try {
+    WriteFile(work_path, content);
+    if (::rename(work_path.c_str(), target.c_str()) != 0) {
+      throw RunError(ErrnoText("cannot replace"), target);
+    }
+  } catch (const RunError&) {
+    struct stat wst;
+    if (::lstat(work_path.c_str(), &wst) == 0 && S_ISREG(wst.st_mode)) {
+      ::unlink(work_path.c_str());
+    }
+    throw;
+  }
+}
+
+void RemoveFile(const std::string& path) {
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+    throw RunError(ErrnoText("cannot delete"), path);
+  }
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace kestrelon

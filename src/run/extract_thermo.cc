@@ -1,0 +1,8 @@
+#include "run/extract_thermo.h"
+
+namespace kestrelon {
+
+void ExtractThermo(RunContext&) {}
+void CopyWithoutThermo(RunContext&) {}
+
+}  // namespace kestrelon

@@ -1,0 +1,7 @@
+#include "run/normalise_input.h"
+
+namespace kestrelon {
+
+void NormaliseInput(RunContext&) {}
+
+}  // namespace kestrelon

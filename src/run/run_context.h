@@ -1,0 +1,106 @@
+// RunContext is the record one cleaning run shares between its phases: the
+// run variables (paths, unit flags, the thermodynamic flag, the END count,
+// the section index), the values the run keeps for its own length
+// (extensions, typed names, patterns, the non-elementary count), and the
+// services and the working table it works with. The driver makes a fresh
+// one for every run, so nothing of a previous run leaks into the next.
+//
+// Working files live in the input file's directory; WorkPath() names them.
+#ifndef KESTRELON_RUN_RUN_CONTEXT_H_
+#define KESTRELON_RUN_RUN_CONTEXT_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "output/number_format.h"
+#include "platform/ui_services.h"
+#include "table/working_table.h"
+
+namespace kestrelon {
+
+inline constexpr const char* kProgramTitle = "Kestrelon";
+inline constexpr const char* kCrLf = "\r\n";
+
+inline constexpr const char* kTempo = "tempo.int";
+inline constexpr const char* kTempo2 = "tempo2.int";
+inline constexpr const char* kTempo3 = "tempo3.int";
+inline constexpr const char* kTempo4 = "tempo4.int";
+inline constexpr const char* kTempo5 = "tempo5.int";
+inline constexpr const char* kTempo6 = "tempo6.int";
+
+struct SectionIndex {
+  int16_t elemrow = 0;
+  int16_t elemend = 0;
+  int16_t specrow = 0;
+  int16_t specend = 0;
+  int16_t reacrow = 0;
+  int16_t reacend = 0;
+};
+
+struct RunVariables {
+  SectionIndex index;
+  int16_t endcount = 0;
+  int16_t slashpos = 0;
+  std::string inputpath;
+  std::string inputdir;  // ends with "/"
+  std::string tempopath;
+  std::string thermopath;
+  std::string outpathj;
+  std::string outpathcal;
+  std::string outpathk;
+  // Exactly one is -1 during a run.
+  int16_t unitkj = 0;
+  int16_t unitkcal = 0;
+  int16_t unitj = 0;
+  int16_t unitcal = 0;
+  int16_t unitk = 0;
+  int16_t nothermo = 0;
+};
+
+struct Patterns {
+  NumberPattern a{true, 3};
+  NumberPattern n{false, 4};
+  NumberPattern ea{false, 1};
+};
+
+struct RunContext {
+  RunContext(UiServices& ui_in, WorkingTable& table_in)
+      : ui(ui_in), table(table_in) {}
+
+  UiServices& ui;
+  WorkingTable& table;
+  RunVariables vars;
+
+  EaUnit unit = EaUnit::kCal;  // the unit whose flag is -1
+  std::string outext;
+  std::string thermoext;
+  std::string thermoname;
+  std::string cleanname;
+  int nercount = 0;
+  Patterns patterns;
+  // Stop after the analysis; the thermodynamic section is then neither
+  // asked for nor written (the command line's --check).
+  bool check_only = false;
+
+  // The input file's name, for messages.
+  std::string input_name;
+  // For each line of the current working file (index 0 is line 1), the line
+  // of the input file it came from; kept by the input passes so that a
+  // failure in a later phase can name the input line. After the table is
+  // loaded, entry r-1 belongs to table row r.
+  std::vector<int> origin;
+
+  std::string WorkPath(const char* name) const { return vars.inputdir + name; }
+
+  // The input line that row `row` of the table came from, 0 when unknown.
+  int InputLineOfRow(int row) const {
+    return row >= 1 && static_cast<size_t>(row) <= origin.size()
+               ? origin[row - 1]
+               : 0;
+  }
+};
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_RUN_RUN_CONTEXT_H_

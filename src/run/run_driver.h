@@ -1,0 +1,44 @@
+// RunCleaning performs one cleaning run from the file chooser to the final
+// reset: it owns the order of the phases, the status texts and progress
+// milestones the user watches, the unreadable-file branch and the single
+// failure path. Every RunError (or other exception) thrown by a phase ends
+// the run through that path: status cleared, progress 0 and hidden, files
+// written so far left on disk, the table keeping its cells for the user to
+// look at. Nothing escapes RunCleaning.
+//
+// While it runs, the run holds an advisory lock on the input file's
+// directory, so two runs on mechanisms in the same directory never mix
+// their working files: the second waits for the first.
+#ifndef KESTRELON_RUN_RUN_DRIVER_H_
+#define KESTRELON_RUN_RUN_DRIVER_H_
+
+#include <optional>
+#include <string>
+
+#include "platform/run_error.h"
+#include "platform/ui_services.h"
+#include "run/run_context.h"
+#include "table/working_table.h"
+
+namespace kestrelon {
+
+struct RunOptions {
+  // Stop after the analysis: no output file is written and the working
+  // files are removed (the command line's --check).
+  bool check_only = false;
+};
+
+struct RunOutcome {
+  enum class Kind { kSuccess, kUnreadable, kFailed };
+  Kind kind = Kind::kFailed;
+  std::optional<RunError> error;  // set when kind is kFailed
+  RunVariables vars;              // the run variables as the run left them
+  int nercount = 0;
+};
+
+RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
+                       const RunOptions& options = {});
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_RUN_RUN_DRIVER_H_

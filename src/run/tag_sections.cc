@@ -1,0 +1,7 @@
+#include "run/tag_sections.h"
+
+namespace kestrelon {
+
+void TagSections(RunContext&) {}
+
+}  // namespace kestrelon

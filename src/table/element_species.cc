@@ -1,0 +1,7 @@
+#include "table/element_species.h"
+
+namespace kestrelon {
+
+void NormaliseElementsAndSpecies(RunContext&) {}
+
+}  // namespace kestrelon

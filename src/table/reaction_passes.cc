@@ -1,0 +1,7 @@
+#include "table/reaction_passes.h"
+
+namespace kestrelon {
+
+void NormaliseReactions(RunContext&) {}
+
+}  // namespace kestrelon
