@@ -1,0 +1,110 @@
+// ScriptedUi is a UiServices for tests: it answers from scripts set up by
+// the test and records every call in order as readable lines, so that a test
+// can check exact texts and the order of status and progress changes.
+#ifndef KESTRELON_PLATFORM_SCRIPTED_UI_H_
+#define KESTRELON_PLATFORM_SCRIPTED_UI_H_
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui_services.h"
+
+namespace kestrelon {
+
+class ScriptedUi : public UiServices {
+ public:
+  // Path returned by the file chooser; nothing means Cancel.
+  std::optional<std::string> chosen_file;
+  // Answers to the name prompts, in order; an exhausted script answers "".
+  // A test that lets a prompt loop forever has a fault, so after 20 empty
+  // answers in a row the fake throws.
+  std::deque<std::string> answers;
+  WindowSettings settings;
+  std::string current_directory = "/";
+  // Called by RunRenameDialog; may be empty.
+  std::function<void(RenameSession&)> on_rename_dialog;
+
+  // Everything that happened, one line per call, e.g. "status In progress...",
+  // "progress 10", "ask Kestrelon|<prompt>", "message Error !|<text>|critical".
+  std::vector<std::string> log;
+  std::vector<std::string> prompts;
+  std::vector<std::string> messages;  // texts only
+  std::string status;
+  int progress = 0;
+  bool progress_visible = false;
+  std::string loaded_label;
+  std::string output_label;
+  int error_dialogs = 0;
+  int rename_dialogs = 0;
+
+  std::optional<std::string> ChooseFile(
+      const FileChooserRequest& request) override {
+    log.push_back("choose " + request.title + "|" + request.filter + "|" +
+                  request.initial_directory);
+    return chosen_file;
+  }
+  std::string AskText(NamePrompt, const std::string& title,
+                      const std::string& prompt) override {
+    log.push_back("ask " + title + "|" + prompt);
+    prompts.push_back(prompt);
+    if (answers.empty()) {
+      if (++empty_in_a_row_ > 20) throw std::runtime_error("prompt loops");
+      return "";
+    }
+    empty_in_a_row_ = 0;
+    std::string a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void ShowMessage(const std::string& text, const std::string& title,
+                   MessageIcon icon) override {
+    const char* icons[] = {"none", "information", "critical"};
+    log.push_back("message " + title + "|" + text + "|" +
+                  icons[static_cast<int>(icon)]);
+    messages.push_back(text);
+  }
+  void SetStatus(const std::string& text) override {
+    log.push_back("status " + text);
+    status = text;
+  }
+  void SetProgress(int value) override {
+    log.push_back("progress " + std::to_string(value));
+    progress = value;
+  }
+  void ShowProgress(bool visible) override {
+    log.push_back(visible ? "bar shown" : "bar hidden");
+    progress_visible = visible;
+  }
+  void Repaint() override { log.push_back("repaint"); }
+  void SetLoadedLabel(const std::string& text) override {
+    loaded_label = text;
+  }
+  void SetOutputLabel(const std::string& text) override {
+    output_label = text;
+  }
+  void ShowErrorDialog() override {
+    log.push_back("error dialog");
+    ++error_dialogs;
+  }
+  void RunRenameDialog(RenameSession& session) override {
+    log.push_back("rename dialog");
+    ++rename_dialogs;
+    if (on_rename_dialog) on_rename_dialog(session);
+  }
+  void OpenLink(const std::string& link) override {
+    log.push_back("link " + link);
+  }
+  std::string CurrentDirectory() override { return current_directory; }
+  WindowSettings ReadSettings() override { return settings; }
+
+ private:
+  int empty_in_a_row_ = 0;
+};
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_PLATFORM_SCRIPTED_UI_H_
