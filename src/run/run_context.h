@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "output/number_format.h"
+#include "platform/run_error.h"
 #include "platform/ui_services.h"
 #include "table/working_table.h"
 
@@ -100,6 +101,25 @@ struct RunContext {
                : 0;
   }
 };
+
+// Ends the run with `reason`, naming the input file and the input line that
+// table row `row` came from.
+[[noreturn]] inline void FailAtRow(const RunContext& ctx, int row,
+                                   const std::string& reason) {
+  throw RunError(reason, ctx.input_name, ctx.InputLineOfRow(row));
+}
+
+// Runs `work` for table row `row`; a RunError that names no file (a number
+// out of range, a table address) is given the input file and line.
+template <typename Work>
+void AtRow(const RunContext& ctx, int row, Work&& work) {
+  try {
+    work();
+  } catch (const RunError& e) {
+    if (!e.file().empty()) throw;
+    FailAtRow(ctx, row, e.reason());
+  }
+}
 
 }  // namespace kestrelon
 
