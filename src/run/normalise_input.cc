@@ -86,8 +86,8 @@ void NormaliseInput(RunContext& ctx) {
   RunVariables& v = ctx.vars;
   if (v.inputpath.size() > kMaxPathLength) {
     throw RunError(
-        "the path of the input file is longer than 32,767 "
-        "characters");
+        "the path of the input file is longer than 32,767 characters",
+        ctx.input_name);
   }
   size_t slash = v.inputpath.rfind('/');
   v.slashpos = static_cast<int16_t>(slash == std::string::npos ? 0 : slash + 1);
