@@ -1,6 +1,5 @@
-// A label that reports a click of the left mouse button, for the two links
-// of the about tab. Its text can be selected with the keyboard-less mouse
-// gestures of a label; a press without a drag counts as a click.
+// A label that reports a click of the left mouse button (released over the
+// label), for the two links of the about tab. Nothing here throws.
 #ifndef KESTRELON_SHELL_CLICKABLE_LABEL_H_
 #define KESTRELON_SHELL_CLICKABLE_LABEL_H_
 

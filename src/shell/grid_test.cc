@@ -101,6 +101,8 @@ class GridTest : public QObject {
       QElapsedTimer timer;
       timer.start();
       window.model().Reset();
+      // The view lays its rows out on a zero timer after a reset.
+      QCoreApplication::processEvents();
       grid->repaint();
       const qint64 ns = timer.nsecsElapsed();
       if (best < 0 || ns < best) best = ns;
@@ -114,6 +116,7 @@ class GridTest : public QObject {
     QElapsedTimer timer;
     timer.start();
     grid->scrollToBottom();
+    QCoreApplication::processEvents();
     grid->repaint();
     qInfo("grid scrolled to its last row in %.2f ms",
           timer.nsecsElapsed() / 1e6);

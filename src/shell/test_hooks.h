@@ -39,7 +39,8 @@ class TestHooks : public DesktopHooks {
   std::function<void(QDialog&)> on_dialog;
 
   // One entry per dialog: "chooser TITLE|FILTER;;FILTER|DIR",
-  // "prompt TITLE|LABEL", "message TITLE|TEXT|ICON", "rename LABEL|LABEL".
+  // "prompt TITLE|LABEL", "message TITLE|TEXT|ICON", "rename
+  // LABEL|FORMER|NEW|LABEL...", the last part once per rename.
   QStringList log;
   QStringList messages;  // message texts only
   std::vector<QUrl> opened;
@@ -74,7 +75,8 @@ class TestHooks : public DesktopHooks {
       return QDialog::Accepted;
     }
     if (auto* rename = dynamic_cast<RenameDialog*>(&dialog)) {
-      QStringList labels{rename->label()->text()};
+      QStringList labels{rename->label()->text(), rename->former_box()->text(),
+                         rename->new_box()->text()};
       for (const auto& [former, renamed] : renames) {
         rename->former_box()->setText(former);
         rename->new_box()->setText(renamed);

@@ -61,11 +61,15 @@ QListWidget* PatternList(const char* name,
   const QList<QListWidgetItem*> found =
       list->findItems(QString::fromUtf8(selected), Qt::MatchExactly);
   if (!found.isEmpty()) list->setCurrentItem(found.front());
+  const int width =
+      list->fontMetrics().horizontalAdvance(QStringLiteral("0.000E+00")) + 24;
+  const int height = list->fontMetrics().height() + 6;
+  for (int i = 0; i < list->count(); ++i) {
+    list->item(i)->setSizeHint(QSize(width, height));
+  }
   const int rows = static_cast<int>(items.size());
-  list->setFixedHeight(rows * list->sizeHintForRow(0) + 2 * list->frameWidth());
-  list->setFixedWidth(
-      list->fontMetrics().horizontalAdvance(QStringLiteral("0.000E+00")) +
-      2 * list->frameWidth() + 24);
+  list->setFixedSize(width + 2 * list->frameWidth(),
+                     rows * height + 2 * list->frameWidth());
   // A list always keeps one pattern selected: a ctrl-click on the
   // selected item would otherwise leave none.
   QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
@@ -262,6 +266,11 @@ QWidget* BuildStartTab(WindowParts& p) {
   p.namefilelbl2->setObjectName("namefilelbl2");
   p.namefilelbl2->setTextInteractionFlags(Qt::TextSelectableByMouse);
   p.namefilelbl2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Long paths must not widen the window; the labels take the width the
+  // tab gives them.
+  for (QLabel* label : {p.statuslbl, p.namefilelbl1, p.namefilelbl2}) {
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  }
   // Room for the four "Output file: " lines of a run with thermodynamic
   // data, so the grid does not jump when they appear.
   p.namefilelbl2->setMinimumHeight(4 *

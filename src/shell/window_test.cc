@@ -374,6 +374,58 @@ class WindowTest : public QObject {
     QCOMPARE(hooks.quits, 0);
   }
 
+  // Closing the window by its close box leaves an open error dialog open;
+  // the program ends once the dialog is closed too. Runs the application's
+  // own event loop, which is what ends the program.
+  void CloseBoxWaitsForTheErrorDialog() {
+    TestHooks hooks;
+    MainWindow window(hooks, settings_.toStdString());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.ShowErrorDialog();
+    QStringList steps;
+    QTimer::singleShot(0, [&] {
+      window.close();
+      steps << "window closed";
+    });
+    QTimer::singleShot(100, [&] {
+      steps << (window.error_dialog() != nullptr &&
+                        window.error_dialog()->isVisible()
+                    ? "dialog still open"
+                    : "dialog gone");
+      window.error_dialog()->exit_button()->click();
+    });
+    QTimer::singleShot(3000, [&] {
+      steps << "still running";
+      QCoreApplication::exit(1);
+    });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(steps, (QStringList{"window closed", "dialog still open"}));
+  }
+
+  // "&Quit" ends the program's event loop at once and takes the error
+  // dialog with it.
+  void QuitEndsTheProgram() {
+    struct RealQuit : TestHooks {
+      void Quit() override {
+        ++quits;
+        DesktopHooks::Quit();
+      }
+    } hooks;
+    MainWindow window(hooks, settings_.toStdString());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.ShowErrorDialog();
+    QTimer::singleShot(0,
+                       [&] { Find<QPushButton>(window, "QuitCmd")->click(); });
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(hooks.quits, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(OpenErrorDialogs(), 0);
+    QCOMPARE(ReadAll(settings_), kFirstLine + "XXX\r\nXXX\r\n");
+  }
+
   void QuitClosesTheErrorDialog() {
     TestHooks hooks;
     MainWindow window(hooks, settings_.toStdString());
