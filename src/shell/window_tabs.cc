@@ -131,6 +131,7 @@ QFrame* Separator(const char* name) {
 QWidget* BuildSettingsTab(WindowParts& p) {
   auto* tab = new QWidget;
   auto* layout = new QVBoxLayout(tab);
+  layout->setSpacing(12);
 
   auto* label3 =
       new QLabel(QStringLiteral("Please, check these settings before starting "
