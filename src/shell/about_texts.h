@@ -1,6 +1,6 @@
 // The texts of the about tab and its two links. Lines of one box are joined
 // by CR LF, as the rest of the program joins message lines; the window shows
-// each CR LF as a line break.
+// each CR LF as a line break. The links are opened by the window.
 #ifndef KESTRELON_SHELL_ABOUT_TEXTS_H_
 #define KESTRELON_SHELL_ABOUT_TEXTS_H_
 

@@ -5,7 +5,7 @@
 // ";". On Linux names are case-sensitive, so each pattern is offered in
 // lower and in upper case, and "*.*" becomes "*" (a file without a dot is a
 // file too). Each pair becomes one Qt name filter, "description (patterns)",
-// the description's own bracketed patterns replaced.
+// the description's own bracketed patterns replaced. Nothing here throws.
 #ifndef KESTRELON_SHELL_CHOOSER_FILTERS_H_
 #define KESTRELON_SHELL_CHOOSER_FILTERS_H_
 

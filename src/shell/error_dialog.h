@@ -3,6 +3,7 @@
 // stays usable while it is open. It deletes itself when it closes ("&Exit"
 // or its close box), so the window opens a fresh one next time; the window
 // keeps at most one. Every new dialog shows the example layout again.
+// Nothing here throws.
 #ifndef KESTRELON_SHELL_ERROR_DIALOG_H_
 #define KESTRELON_SHELL_ERROR_DIALOG_H_
 

@@ -1,6 +1,7 @@
 // Conversions between the run's texts and the window's. The run keeps text
 // as bytes (UTF-8 where it came from the user) and joins the lines of a
 // message with CR LF; Qt widgets take QString and break lines at LF.
+// Nothing here throws.
 #ifndef KESTRELON_SHELL_QT_TEXT_H_
 #define KESTRELON_SHELL_QT_TEXT_H_
 

@@ -150,14 +150,15 @@ class WindowRunTest : public QObject {
       QVERIFY(w.running());
       QVERIFY(!w.parts().open_cmd->isEnabled());
       if (qobject_cast<QFileDialog*>(&dialog) != nullptr) {
-        // A second press inside the run does nothing.
+        // A second press inside the run does nothing, even one that
+        // reaches the handler past the disabled button.
         w.parts().open_cmd->click();
+        emit w.parts().open_cmd->clicked();
         nested_run_started = hooks.Logged("chooser").size() > 0;
       }
     };
     Run(*window);
 
-    qDebug() << hooks.log;
     QVERIFY(!nested_run_started);
     QStringList expected_log = {
         kChooser + QDir::homePath(),

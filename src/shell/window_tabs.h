@@ -2,6 +2,7 @@
 // builders below. Each control carries the name its role is known by as its
 // objectName (OpenCmd, optOB4, List1, ...). The builders only lay controls
 // out and set their first texts and selections; the window connects them.
+// Nothing here throws.
 #ifndef KESTRELON_SHELL_WINDOW_TABS_H_
 #define KESTRELON_SHELL_WINDOW_TABS_H_
 
