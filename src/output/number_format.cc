@@ -1,7 +1,6 @@
 #include "output/number_format.h"
 
 #include <charconv>
-#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -24,10 +23,10 @@ constexpr PatternItem kPatterns[] = {
 inline bool Ignored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Adds one to the decimal digits in `digits`; returns true when the carry
-// ran off the front (all nines), leaving all zeros behind.
-bool IncrementDigits(std::string& digits) {
-  for (size_t i = digits.size(); i-- > 0;) {
+// Adds one to the decimal digits `digits[0..count)`; returns true when the
+// carry ran off the front (all nines), leaving all zeros behind.
+bool IncrementDigits(char* digits, size_t count) {
+  for (size_t i = count; i-- > 0;) {
     if (digits[i] != '9') {
       ++digits[i];
       return false;
@@ -37,97 +36,105 @@ bool IncrementDigits(std::string& digits) {
   return true;
 }
 
-// The shortest decimal text that reads back as `magnitude` (> 0, finite):
-// its significant digits and the power of ten of the first one. Rounding
-// works on these digits, so a value is judged as the user reads it.
-void ShortestDigits(double magnitude, std::string& digits, int& exponent) {
+// A positive value as significant digits d1 d2 ... and the power of ten of
+// d1: value = d1.d2d3... x 10^exponent.
+struct Decimal {
+  char digits[32];
+  int count = 0;
+  int exponent = 0;
+};
+
+// The shortest decimal text that reads back as `magnitude` (> 0, finite).
+// Rounding works on these digits, so a value is judged as the user reads
+// it: 2.675 is half-way although the double lies a hair below.
+Decimal ShortestDecimal(double magnitude) {
   char buffer[64];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                 std::chars_format::scientific);
+  const auto [end, ec] = std::to_chars(
+      buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
   (void)ec;  // 64 characters always hold a double
-  digits.clear();
+  Decimal decimal;
   const char* p = buffer;
   for (; p < end && *p != 'e'; ++p) {
-    if (IsDigit(*p)) digits.push_back(*p);
+    if (IsDigit(*p)) decimal.digits[decimal.count++] = *p;
   }
-  exponent = 0;
   int exponent_sign = 1;
   ++p;  // past 'e'
   if (p < end && (*p == '+' || *p == '-')) {
     if (*p == '-') exponent_sign = -1;
     ++p;
   }
-  for (; p < end; ++p) exponent = exponent * 10 + (*p - '0');
-  exponent *= exponent_sign;
+  for (; p < end; ++p) decimal.exponent = decimal.exponent * 10 + (*p - '0');
+  decimal.exponent *= exponent_sign;
+  return decimal;
 }
 
 std::string FormatScientific(double value, int decimals) {
   std::string out;
+  const size_t keep = static_cast<size_t>(decimals) + 1;
+  out.reserve(keep + 8);
   if (value == 0) {
     out = "0.";
-    out.append(decimals, '0');
+    out.append(static_cast<size_t>(decimals), '0');
     out += "E+00";
     return out;
   }
-  std::string digits;
-  int exponent;
-  ShortestDigits(std::fabs(value), digits, exponent);
-  const size_t keep = static_cast<size_t>(decimals) + 1;
-  if (digits.size() > keep) {
-    const bool round_up = digits[keep] >= '5';
-    digits.resize(keep);
-    if (round_up && IncrementDigits(digits)) {
-      digits[0] = '1';
-      ++exponent;
+  Decimal decimal = ShortestDecimal(std::fabs(value));
+  if (value < 0) out.push_back('-');
+  const size_t start = out.size();
+  if (static_cast<size_t>(decimal.count) > keep) {
+    out.append(decimal.digits, keep);
+    if (decimal.digits[keep] >= '5' &&
+        IncrementDigits(out.data() + start, keep)) {
+      out[start] = '1';
+      ++decimal.exponent;
     }
   } else {
-    digits.append(keep - digits.size(), '0');
+    out.append(decimal.digits, static_cast<size_t>(decimal.count));
+    out.append(keep - static_cast<size_t>(decimal.count), '0');
   }
-  if (value < 0) out.push_back('-');
-  out.push_back(digits[0]);
-  out.push_back('.');
-  out.append(digits, 1, std::string::npos);
+  out.insert(start + 1, 1, '.');
   out.push_back('E');
-  out.push_back(exponent < 0 ? '-' : '+');
-  const int magnitude = exponent < 0 ? -exponent : exponent;
+  out.push_back(decimal.exponent < 0 ? '-' : '+');
+  const int magnitude =
+      decimal.exponent < 0 ? -decimal.exponent : decimal.exponent;
   if (magnitude < 10) out.push_back('0');
   char buffer[8];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude);
   (void)ec;
   out.append(buffer, end);
   return out;
 }
 
 std::string FormatFixed(double value, int decimals) {
-  // The value times 10^decimals, rounded to a whole number, as digits.
-  std::string scaled;
+  // First the value times 10^decimals, rounded to a whole number, as digits
+  // without leading zeros (none at all for zero).
+  std::string out;
   if (value != 0) {
-    std::string digits;
-    int exponent;
-    ShortestDigits(std::fabs(value), digits, exponent);
-    const long shift = static_cast<long>(exponent) -
-                       static_cast<long>(digits.size()) + 1 + decimals;
+    const Decimal decimal = ShortestDecimal(std::fabs(value));
+    const long shift =
+        static_cast<long>(decimal.exponent) - decimal.count + 1 + decimals;
     if (shift >= 0) {
-      scaled = digits;
-      scaled.append(static_cast<size_t>(shift), '0');
+      out.reserve(static_cast<size_t>(decimal.count + shift) + 2);
+      out.append(decimal.digits, static_cast<size_t>(decimal.count));
+      out.append(static_cast<size_t>(shift), '0');
     } else {
-      const long kept = static_cast<long>(digits.size()) + shift;
+      const long kept = decimal.count + shift;
       if (kept >= 0) {
-        const bool round_up = digits[static_cast<size_t>(kept)] >= '5';
-        scaled.assign(digits, 0, static_cast<size_t>(kept));
-        if (round_up && IncrementDigits(scaled)) scaled.insert(0, 1, '1');
+        out.append(decimal.digits, static_cast<size_t>(kept));
+        if (decimal.digits[kept] >= '5' &&
+            IncrementDigits(out.data(), out.size())) {
+          out.insert(0, 1, '1');
+        }
       }
     }
-    const size_t first = scaled.find_first_not_of('0');
-    scaled.erase(0, first == std::string::npos ? scaled.size() : first);
   }
-  std::string out;
   // A value that rounds to zero prints as plain zero, never "-0".
-  if (value < 0 && !scaled.empty()) out.push_back('-');
+  const bool negative = value < 0 && !out.empty();
   const size_t width = static_cast<size_t>(decimals) + 1;
-  if (scaled.size() < width) out.append(width - scaled.size(), '0');
-  out += scaled;
+  if (out.size() < width) out.insert(0, width - out.size(), '0');
   if (decimals > 0) out.insert(out.size() - decimals, 1, '.');
+  if (negative) out.insert(0, 1, '-');
   return out;
 }
 
@@ -144,7 +151,7 @@ double LeadingNumber(std::string_view text) {
   // The number with the ignored characters taken out and the exponent
   // letter made "e", in the form std::from_chars reads (no "+" sign).
   std::string compact;
-  compact.reserve(text.size() < 32 ? 32 : text.size());
+  compact.reserve(text.size());
   size_t i = 0;
   const size_t n = text.size();
   auto skip = [&] {
