@@ -70,7 +70,11 @@ void TakeOutNonElementary(RunContext& ctx) {
       std::string line = table.Get(next, 1);
       EraseAll(line, "#DATAUX#");
       RestoreWorkingForms(line);
-      for (LineBuffer& list : lists) list.Add(line);
+      // A line of blanks in the input is an empty row here; the main part
+      // of the files skips such rows, and so does the list.
+      if (!line.empty()) {
+        for (LineBuffer& list : lists) list.Add(line);
+      }
       table.At(next, 1).clear();
     }
     r = next - 1;

@@ -8,8 +8,9 @@
 // (K) in the input directory, and its rows' line cells are emptied, so the
 // writer leaves them out of the main part. The reaction line is printed
 // again with the run's patterns and the converted Ea ("|=>" written "=>");
-// auxiliary lines keep their text without the tag. Both get "(+" and ","
-// back. Sets ctx.nercount to the number of such reactions.
+// auxiliary lines keep their text without the tag (empty ones are left
+// out, as in the main part of the files). Both get "(+" and "," back. Sets
+// ctx.nercount to the number of such reactions.
 //
 // AppendNonElementaryList appends, when ctx.nercount > 0, the heading
 // "****List of non-elementary reactions****" and the matching list to the
