@@ -16,6 +16,8 @@ class QPushButton;
 namespace kestrelon {
 
 class ErrorDialog : public QDialog {
+  Q_OBJECT
+
  public:
   // Without a parent, so that it can outlive the main window's close box
   // (the program ends once no window of it is left open).

@@ -21,6 +21,8 @@ namespace kestrelon {
 class RenameSession;
 
 class RenameDialog : public QDialog {
+  Q_OBJECT
+
  public:
   explicit RenameDialog(QWidget* parent);
 

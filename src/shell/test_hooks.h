@@ -74,7 +74,7 @@ class TestHooks : public DesktopHooks {
       messages << box->text();
       return QDialog::Accepted;
     }
-    if (auto* rename = dynamic_cast<RenameDialog*>(&dialog)) {
+    if (auto* rename = qobject_cast<RenameDialog*>(&dialog)) {
       QStringList labels{rename->label()->text(), rename->former_box()->text(),
                          rename->new_box()->text()};
       for (const auto& [former, renamed] : renames) {
