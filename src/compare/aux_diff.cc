@@ -29,19 +29,56 @@ class Collector {
   std::vector<Entry> entries_;
 };
 
-std::string Shown(const AuxItem& item) {
-  if (item.efficiency) return item.values[0];
-  if (!item.has_values) return item.name;
-  return item.ValuesText();
+// Next blank-separated word of `text` from `*i`, or "" at the end.
+std::string_view NextWord(std::string_view text, size_t* i) {
+  while (*i < text.size() && (text[*i] == ' ' || text[*i] == '\t')) ++*i;
+  size_t start = *i;
+  while (*i < text.size() && text[*i] != ' ' && text[*i] != '\t') ++*i;
+  return text.substr(start, *i - start);
+}
+
+// Whether the values of two items differ, word by word.
+template <typename Differ>
+bool ValuesDiffer(const AuxItem& x, const AuxItem& y, Differ differ) {
+  if (x.has_values != y.has_values) return true;
+  size_t i = 0;
+  size_t j = 0;
+  for (;;) {
+    std::string_view v = NextWord(x.values, &i);
+    std::string_view w = NextWord(y.values, &j);
+    if (v.empty() || w.empty()) return v.empty() != w.empty();
+    if (differ(v, w)) return true;
+  }
 }
 
 bool ItemsDiffer(const AuxItem& x, const AuxItem& y, const Tolerance& tol) {
-  if (x.has_values != y.has_values) return true;
-  if (x.values.size() != y.values.size()) return true;
-  for (size_t i = 0; i < x.values.size(); ++i) {
-    if (NumberTextsDiffer(x.values[i], y.values[i], tol)) return true;
+  return ValuesDiffer(x, y, [&tol](std::string_view v, std::string_view w) {
+    return NumberTextsDiffer(v, w, tol);
+  });
+}
+
+// Most matched reactions carry the very same items; this check spares them
+// the work of collecting names.
+bool SameText(const std::vector<AuxItem>& a, const std::vector<AuxItem>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t k = 0; k < a.size(); ++k) {
+    if (a[k].name != b[k].name ||
+        ValuesDiffer(a[k], b[k], [](std::string_view v, std::string_view w) {
+          return v != w;
+        })) {
+      return false;
+    }
   }
-  return false;
+  return true;
+}
+
+std::string Shown(const AuxItem& item) {
+  if (item.efficiency) {
+    size_t i = 0;
+    return std::string(NextWord(item.values, &i));
+  }
+  if (!item.has_values) return std::string(item.name);
+  return item.ValuesText();
 }
 
 void CompareEntries(const std::vector<Entry>& entries, bool efficiency,
@@ -72,6 +109,7 @@ void CompareEntries(const std::vector<Entry>& entries, bool efficiency,
 std::vector<AuxDifference> CompareAuxItems(const std::vector<AuxItem>& a,
                                            const std::vector<AuxItem>& b,
                                            const Tolerance& tolerance) {
+  if (SameText(a, b)) return {};
   Collector keywords;
   Collector efficiencies;
   for (const AuxItem& item : a) {

@@ -19,25 +19,25 @@ bool IsKeyword(std::string_view word) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-void SplitValues(std::string_view block, std::vector<std::string>* out) {
-  size_t i = 0;
-  while (i < block.size()) {
-    while (i < block.size() && IsBlank(block[i])) ++i;
-    size_t start = i;
-    while (i < block.size() && !IsBlank(block[i])) ++i;
-    if (i > start) out->emplace_back(block.substr(start, i - start));
-  }
-}
-
 }  // namespace
+
+std::vector<std::string_view> AuxItem::Values() const {
+  std::vector<std::string_view> out;
+  ForEachWord(values, [&out](std::string_view v) {
+    out.push_back(v);
+    return true;
+  });
+  return out;
+}
 
 std::string AuxItem::ValuesText() const {
   if (!has_values) return {};
   std::string text = "/";
-  for (size_t i = 0; i < values.size(); ++i) {
-    if (i > 0) text += ' ';
-    text += values[i];
-  }
+  ForEachWord(values, [&text](std::string_view v) {
+    if (text.size() > 1) text += ' ';
+    text += v;
+    return true;
+  });
   text += '/';
   return text;
 }
@@ -51,20 +51,23 @@ void ParseAuxLine(std::string_view line, std::vector<AuxItem>* items) {
     size_t start = i;
     while (i < n && !IsBlank(line[i]) && line[i] != '/') ++i;
     AuxItem item;
-    item.name = std::string(line.substr(start, i - start));
+    item.name = line.substr(start, i - start);
     size_t after = i;
     while (after < n && IsBlank(line[after])) ++after;
+    size_t value_count = 0;
     if (after < n && line[after] == '/') {
       size_t close = line.find('/', after + 1);
       if (close == std::string_view::npos) close = n;
       item.has_values = true;
-      SplitValues(line.substr(after + 1, close - after - 1), &item.values);
+      item.values = line.substr(after + 1, close - after - 1);
+      value_count =
+          ForEachWord(item.values, [](std::string_view) { return true; });
       i = close < n ? close + 1 : n;
     }
     if (item.name == "DUPLICATE") item.name = "DUP";
-    item.efficiency = item.has_values && item.values.size() == 1 &&
+    item.efficiency = item.has_values && value_count == 1 &&
                       !item.name.empty() && !IsKeyword(item.name);
-    items->push_back(std::move(item));
+    items->push_back(item);
   }
 }
 

@@ -7,7 +7,8 @@
 // closing slash closes at the end of the line. A word that names an
 // auxiliary keyword (LOW, HIGH, TROE, SRI, REV, PLOG, ...) is a keyword
 // item; any other word with one value is an efficiency (a species and its
-// factor); "DUPLICATE" is read as "DUP". Reads only; never throws.
+// factor); "DUPLICATE" is read as "DUP". Items hold views into the line,
+// which must outlive them. Reads only; never throws.
 #ifndef KESTRELON_COMPARE_AUX_LINE_H_
 #define KESTRELON_COMPARE_AUX_LINE_H_
 
@@ -18,14 +19,34 @@
 namespace kestrelon {
 
 struct AuxItem {
-  std::string name;  // keyword or species, as written ("DUPLICATE": "DUP")
-  std::vector<std::string> values;  // the texts between the slashes
-  bool has_values = false;          // written with slashes
-  bool efficiency = false;          // a species with its factor
+  std::string_view name;    // keyword or species ("DUPLICATE": "DUP")
+  std::string_view values;  // the text between the slashes, as written
+  bool has_values = false;  // written with slashes
+  bool efficiency = false;  // a species with its factor
 
-  // "/v1 v2 v3/" for an item with values, "" otherwise.
+  // The values, split at blanks.
+  std::vector<std::string_view> Values() const;
+  // "/v1 v2 v3/" (single blanks) for an item with values, "" otherwise.
   std::string ValuesText() const;
 };
+
+// Calls `f` with each blank-separated word of `text`; stops early when `f`
+// returns false. Returns the number of words visited.
+template <typename F>
+size_t ForEachWord(std::string_view text, F&& f) {
+  size_t count = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    size_t start = i;
+    while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
+    if (i > start) {
+      ++count;
+      if (!f(text.substr(start, i - start))) break;
+    }
+  }
+  return count;
+}
 
 // Appends the items of one auxiliary line (blank-trimmed) to `items`.
 void ParseAuxLine(std::string_view line, std::vector<AuxItem>* items);

@@ -10,7 +10,8 @@ std::string Describe(const std::vector<AuxItem>& items) {
   std::string out;
   for (const AuxItem& item : items) {
     if (!out.empty()) out += " | ";
-    out += item.name + (item.has_values ? " " + item.ValuesText() : " -");
+    out += std::string(item.name) +
+           (item.has_values ? " " + item.ValuesText() : " -");
     if (item.efficiency) out += " eff";
   }
   return out;

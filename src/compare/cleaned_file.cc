@@ -19,27 +19,34 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-std::vector<std::string_view> Fields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    size_t start = i;
-    while (i < line.size() && !IsBlank(line[i])) ++i;
-    if (i > start) fields.push_back(line.substr(start, i - start));
-  }
-  return fields;
+// Up to kMaxFields blank-separated fields of a line; `count` tells how many
+// the line holds, even past the limit.
+constexpr size_t kMaxFields = 5;
+struct FieldList {
+  std::string_view field[kMaxFields];
+  size_t count = 0;
+};
+
+FieldList Fields(std::string_view line) {
+  FieldList f;
+  ForEachWord(line, [&f](std::string_view word) {
+    if (f.count < kMaxFields) f.field[f.count] = word;
+    ++f.count;
+    return true;
+  });
+  return f;
 }
 
 void AddNames(std::string_view line, std::vector<std::string>* names) {
-  for (std::string_view f : Fields(line)) {
+  ForEachWord(line, [names](std::string_view f) {
     // "D   /2.014/": the weight belongs to the element before it.
     if (f[0] == '/' && !names->empty()) {
       names->back().append(f);
     } else {
       names->emplace_back(f);
     }
-  }
+    return true;
+  });
 }
 
 enum class Section { kNone, kElements, kSpecies, kReactions, kList };
@@ -48,8 +55,9 @@ class Reader {
  public:
   explicit Reader(const std::string& file) : file_(file) {}
 
-  CleanedMechanism Read(std::string_view text) {
-    std::vector<std::string_view> lines = SplitLines(text);
+  CleanedMechanism Read(std::string text) {
+    mech_.source = std::make_unique<const std::string>(std::move(text));
+    std::vector<std::string_view> lines = SplitLines(*mech_.source);
     Section section = Section::kNone;
     int open_line = 0;
     bool saw_reactions = false;
@@ -118,7 +126,8 @@ class Reader {
       AuxItem rev;
       rev.name = "REV";
       rev.has_values = true;
-      rev.values = {r.a, r.n, r.ea};
+      // The three numbers stand together at the end of the line.
+      rev.values = r.text.substr(r.a.data() - r.text.data());
       list_->back().aux.push_back(std::move(rev));
       last_was_reaction_ = false;
       return;
@@ -144,22 +153,22 @@ class Reader {
   }
 
   CleanedReaction ParseReaction(std::string_view line, int number) {
-    std::vector<std::string_view> f = Fields(line);
-    if (f.size() != 4) {
+    FieldList f = Fields(line);
+    if (f.count != 4) {
       throw RunError(
           "a reaction line needs its equation and three numbers (A, n, Ea)",
           file_, number);
     }
     CleanedReaction r;
     r.line = number;
-    r.text = std::string(line);
-    r.equation = std::string(f[0]);
-    r.a = std::string(f[1]);
-    r.n = std::string(f[2]);
-    r.ea = std::string(f[3]);
-    r.a_value = Number(f[1], "A", number);
-    r.n_value = Number(f[2], "n", number);
-    r.ea_value = Number(f[3], "Ea", number);
+    r.text = line;
+    r.equation = f.field[0];
+    r.a = f.field[1];
+    r.n = f.field[2];
+    r.ea = f.field[3];
+    r.a_value = Number(r.a, "A", number);
+    r.n_value = Number(r.n, "n", number);
+    r.ea_value = Number(r.ea, "Ea", number);
     ReactionKey k = MakeReactionKey(r.equation);
     if (!k.valid) {
       throw RunError("the equation has no arrow", file_, number);
@@ -188,9 +197,8 @@ class Reader {
 
 }  // namespace
 
-CleanedMechanism ParseCleanedFile(std::string_view text,
-                                  const std::string& file) {
-  return Reader(file).Read(text);
+CleanedMechanism ParseCleanedFile(std::string text, const std::string& file) {
+  return Reader(file).Read(std::move(text));
 }
 
 }  // namespace kestrelon

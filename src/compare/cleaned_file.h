@@ -14,6 +14,8 @@
 // the reaction before it, not a reaction of its own.
 //
 // Lines end at CR LF, CR or LF; blanks at either end of a line are ignored.
+// The mechanism keeps the file's text; the reactions and their items hold
+// views into it, valid as long as the mechanism lives.
 // Throws RunError(reason, file, line) for a file that does not have this
 // layout: no "REACTIONS" line, a list not closed by "END", a reaction line
 // without exactly three numbers after its equation, an auxiliary line before
@@ -21,6 +23,7 @@
 #ifndef KESTRELON_COMPARE_CLEANED_FILE_H_
 #define KESTRELON_COMPARE_CLEANED_FILE_H_
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,10 +34,10 @@
 namespace kestrelon {
 
 struct CleanedReaction {
-  int line = 0;      // 1-based line of the reaction line
-  std::string text;  // the reaction line as written, blank-trimmed
-  std::string equation;
-  std::string a, n, ea;  // coefficient texts
+  int line = 0;           // 1-based line of the reaction line
+  std::string_view text;  // the reaction line as written, blank-trimmed
+  std::string_view equation;
+  std::string_view a, n, ea;  // coefficient texts
   double a_value = 0, n_value = 0, ea_value = 0;
   std::string key;
   bool reversible = false;
@@ -43,6 +46,7 @@ struct CleanedReaction {
 };
 
 struct CleanedMechanism {
+  std::unique_ptr<const std::string> source;  // the file's text
   std::vector<std::string> elements;
   std::vector<std::string> species;
   std::vector<CleanedReaction> reactions;       // the reaction section
@@ -53,8 +57,7 @@ inline constexpr std::string_view kNonElementaryHeading =
     "****List of non-elementary reactions****";
 
 // `file` names the file in error messages.
-CleanedMechanism ParseCleanedFile(std::string_view text,
-                                  const std::string& file);
+CleanedMechanism ParseCleanedFile(std::string text, const std::string& file);
 
 }  // namespace kestrelon
 

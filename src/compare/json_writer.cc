@@ -37,6 +37,17 @@ size_t Utf8Length(std::string_view s, size_t i) {
 void AppendEscaped(std::string_view s, std::string* out) {
   out->push_back('"');
   for (size_t i = 0; i < s.size();) {
+    // Runs of plain characters go over in one piece.
+    size_t run = i;
+    while (run < s.size() && s[run] >= 0x20 && s[run] < 0x7F && s[run] != '"' &&
+           s[run] != '\\') {
+      ++run;
+    }
+    if (run > i) {
+      out->append(s.substr(i, run - i));
+      i = run;
+      continue;
+    }
     unsigned char c = static_cast<unsigned char>(s[i]);
     if (c == '"' || c == '\\') {
       out->push_back('\\');

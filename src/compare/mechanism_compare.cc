@@ -9,13 +9,15 @@ namespace kestrelon {
 namespace {
 
 ReactionRef RefOf(const CleanedReaction& r) {
-  return {r.line, r.text, r.equation};
+  return {r.line, std::string(r.text), std::string(r.equation)};
 }
 
-void AddFieldIfDiffers(const char* name, const std::string& a,
-                       const std::string& b, const Tolerance& tol,
+void AddFieldIfDiffers(const char* name, std::string_view a, std::string_view b,
+                       const Tolerance& tol,
                        std::vector<FieldDifference>* out) {
-  if (NumberTextsDiffer(a, b, tol)) out->push_back({name, a, b});
+  if (NumberTextsDiffer(a, b, tol)) {
+    out->push_back({name, std::string(a), std::string(b)});
+  }
 }
 
 ReactionListReport CompareLists(const std::vector<CleanedReaction>& a,

@@ -16,8 +16,7 @@ CompareReport Compare(const std::string& a, const std::string& b,
                            ParseCleanedFile(b, "b.rxn"), s);
 }
 
-std::string Mechanism(const std::string& species,
-                      const std::string& reactions,
+std::string Mechanism(const std::string& species, const std::string& reactions,
                       const std::string& listed = "") {
   std::string text = "ELEMENTS\r\nH   O\r\nEND\r\nSPECIES\r\n" + species +
                      "\r\nEND\r\nREACTIONS\r\n" + reactions + "END\r\n";
@@ -35,9 +34,9 @@ TEST(MechanismCompareTest, NamesMissingFromTheOtherList) {
 }
 
 TEST(MechanismCompareTest, RateDifferenceOfAReactionWrittenTheOtherWay) {
-  CompareReport r = Compare(
-      Mechanism("A   B   C", "A+B<=>C 1.000E+13 0.0000 1000.0\r\n"),
-      Mechanism("A   B   C", "C<=>B+A 1.000E+13 1.0000 1000.0\r\n"));
+  CompareReport r =
+      Compare(Mechanism("A   B   C", "A+B<=>C 1.000E+13 0.0000 1000.0\r\n"),
+              Mechanism("A   B   C", "C<=>B+A 1.000E+13 1.0000 1000.0\r\n"));
   EXPECT_FALSE(r.Same());
   EXPECT_EQ(r.reactions.matched, 1u);
   EXPECT_EQ(r.reactions.matched_other_way_round, 1u);
@@ -57,22 +56,20 @@ TEST(MechanismCompareTest, RateDifferenceOfAReactionWrittenTheOtherWay) {
 }
 
 TEST(MechanismCompareTest, SidesSwappedAndReorderedAreNoDifference) {
-  CompareReport r = Compare(
-      Mechanism("A   B   C   D",
-                "A+B<=>C+D 1.000E+13 0.0000 1000.0\r\n"
-                "2A=>C 2.000E+13 0.0000 0.0\r\n"),
-      Mechanism("D   C   B   A",
-                "A+A=>C 2.000E+13 0.0000 0.0\r\n"
-                "D+C<=>B+A 1.000E+13 0.0000 1000.0\r\n"));
+  CompareReport r = Compare(Mechanism("A   B   C   D",
+                                      "A+B<=>C+D 1.000E+13 0.0000 1000.0\r\n"
+                                      "2A=>C 2.000E+13 0.0000 0.0\r\n"),
+                            Mechanism("D   C   B   A",
+                                      "A+A=>C 2.000E+13 0.0000 0.0\r\n"
+                                      "D+C<=>B+A 1.000E+13 0.0000 1000.0\r\n"));
   EXPECT_TRUE(r.Same());
   EXPECT_EQ(r.reactions.matched, 2u);
   EXPECT_EQ(r.reactions.matched_other_way_round, 1u);
 }
 
 TEST(MechanismCompareTest, IrreversibleAndReversibleDoNotMatch) {
-  CompareReport r =
-      Compare(Mechanism("A   B", "A=>B 1.0 0.0 0.0\r\n"),
-              Mechanism("A   B", "A<=>B 1.0 0.0 0.0\r\n"));
+  CompareReport r = Compare(Mechanism("A   B", "A=>B 1.0 0.0 0.0\r\n"),
+                            Mechanism("A   B", "A<=>B 1.0 0.0 0.0\r\n"));
   EXPECT_EQ(r.reactions.matched, 0u);
   ASSERT_EQ(r.reactions.only_in_a.size(), 1u);
   ASSERT_EQ(r.reactions.only_in_b.size(), 1u);

@@ -1,8 +1,8 @@
 #include "compare/number_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace kestrelon {
@@ -59,11 +59,31 @@ Shape ShapeOf(std::string_view t) {
 std::optional<double> ParseNumberText(std::string_view text) {
   Shape s = ShapeOf(text);
   if (!s.ok) return std::nullopt;
-  // strtod does not know the Fortran exponent letter.
-  std::string copy(text);
-  if (s.mantissa_end < copy.size()) copy[s.mantissa_end] = 'E';
-  double v = std::strtod(copy.c_str(), nullptr);
-  if (!std::isfinite(v)) return std::nullopt;
+  // from_chars reads no leading "+" and no Fortran exponent letter, and
+  // unlike strtod it does not depend on the locale.
+  if (text[0] == '+') {
+    text.remove_prefix(1);
+    --s.mantissa_end;
+  }
+  std::string spare;
+  if (s.mantissa_end < text.size() &&
+      (text[s.mantissa_end] == 'D' || text[s.mantissa_end] == 'd')) {
+    spare = std::string(text);
+    spare[s.mantissa_end] = 'E';
+    text = spare;
+  }
+  double v = 0;
+  std::from_chars_result r =
+      std::from_chars(text.data(), text.data() + text.size(), v);
+  if (r.ec == std::errc::result_out_of_range) {
+    // Too small for a double is zero; too large is no number.
+    if (s.exponent < 0) return 0.0;
+    return std::nullopt;
+  }
+  if (r.ec != std::errc() || r.ptr != text.data() + text.size() ||
+      !std::isfinite(v)) {
+    return std::nullopt;
+  }
   return v;
 }
 

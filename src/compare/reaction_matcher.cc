@@ -29,19 +29,61 @@ bool SameAuxText(const CleanedReaction& x, const CleanedReaction& y) {
   return true;
 }
 
-struct Group {
-  std::vector<size_t> a;
-  std::vector<size_t> b;
+// The reactions of each key, as chains through the lists: no allocation
+// per key, since almost every key holds one reaction on each side.
+struct Groups {
+  std::vector<size_t> head_a, head_b, count_a, count_b;
+  std::vector<size_t> next_a, next_b;  // next reaction of the same key
+
+  std::vector<size_t> Members(size_t g, bool side_a) const {
+    std::vector<size_t> out;
+    const std::vector<size_t>& next = side_a ? next_a : next_b;
+    for (size_t i = side_a ? head_a[g] : head_b[g]; i != kNone; i = next[i]) {
+      out.push_back(i);
+    }
+    return out;
+  }
 };
 
-void PairClosestFirst(const Group& g, const std::vector<CleanedReaction>& a,
+Groups GroupByKey(const std::vector<CleanedReaction>& a,
+                  const std::vector<CleanedReaction>& b) {
+  Groups g;
+  std::unordered_map<std::string_view, size_t> index;
+  index.reserve(a.size() + b.size());
+  g.next_a.assign(a.size(), kNone);
+  g.next_b.assign(b.size(), kNone);
+  // Walking backwards leaves every chain in list order.
+  auto add = [&](const std::vector<CleanedReaction>& list, bool side_a) {
+    for (size_t i = list.size(); i-- > 0;) {
+      auto [it, fresh] = index.try_emplace(list[i].key, g.head_a.size());
+      if (fresh) {
+        g.head_a.push_back(kNone);
+        g.head_b.push_back(kNone);
+        g.count_a.push_back(0);
+        g.count_b.push_back(0);
+      }
+      size_t k = it->second;
+      std::vector<size_t>& head = side_a ? g.head_a : g.head_b;
+      (side_a ? g.next_a : g.next_b)[i] = head[k];
+      head[k] = i;
+      ++(side_a ? g.count_a : g.count_b)[k];
+    }
+  };
+  add(a, true);
+  add(b, false);
+  return g;
+}
+
+void PairClosestFirst(const std::vector<size_t>& ga,
+                      const std::vector<size_t>& gb,
+                      const std::vector<CleanedReaction>& a,
                       const std::vector<CleanedReaction>& b,
                       std::vector<size_t>* b_of_a) {
   using Candidate = std::tuple<double, bool, bool, size_t, size_t>;
   std::vector<Candidate> candidates;
-  candidates.reserve(g.a.size() * g.b.size());
-  for (size_t ia : g.a) {
-    for (size_t ib : g.b) {
+  candidates.reserve(ga.size() * gb.size());
+  for (size_t ia : ga) {
+    for (size_t ib : gb) {
       candidates.emplace_back(CoefficientDistance(a[ia], b[ib]),
                               !SameAuxText(a[ia], b[ib]),
                               a[ia].swapped != b[ib].swapped, ia, ib);
@@ -61,7 +103,8 @@ void PairClosestFirst(const Group& g, const std::vector<CleanedReaction>& a,
   }
 }
 
-void PairSorted(Group g, const std::vector<CleanedReaction>& a,
+void PairSorted(std::vector<size_t> ga, std::vector<size_t> gb,
+                const std::vector<CleanedReaction>& a,
                 const std::vector<CleanedReaction>& b,
                 std::vector<size_t>* b_of_a) {
   auto by_coefficients = [](const std::vector<CleanedReaction>& list) {
@@ -70,10 +113,10 @@ void PairSorted(Group g, const std::vector<CleanedReaction>& a,
              std::tie(list[y].a_value, list[y].n_value, list[y].ea_value, y);
     };
   };
-  std::sort(g.a.begin(), g.a.end(), by_coefficients(a));
-  std::sort(g.b.begin(), g.b.end(), by_coefficients(b));
-  for (size_t i = 0; i < g.a.size() && i < g.b.size(); ++i) {
-    (*b_of_a)[g.a[i]] = g.b[i];
+  std::sort(ga.begin(), ga.end(), by_coefficients(a));
+  std::sort(gb.begin(), gb.end(), by_coefficients(b));
+  for (size_t i = 0; i < ga.size() && i < gb.size(); ++i) {
+    (*b_of_a)[ga[i]] = gb[i];
   }
 }
 
@@ -86,24 +129,23 @@ double CoefficientDistance(const CleanedReaction& x, const CleanedReaction& y) {
 
 ReactionMatching MatchReactions(const std::vector<CleanedReaction>& a,
                                 const std::vector<CleanedReaction>& b) {
-  std::unordered_map<std::string_view, Group> groups;
-  groups.reserve(a.size() + b.size());
-  for (size_t i = 0; i < a.size(); ++i) groups[a[i].key].a.push_back(i);
-  for (size_t i = 0; i < b.size(); ++i) groups[b[i].key].b.push_back(i);
-
+  Groups g = GroupByKey(a, b);
   std::vector<size_t> b_of_a(a.size(), kNone);
-  for (const auto& [key, g] : groups) {
-    if (g.a.empty() || g.b.empty()) continue;
-    if (g.a.size() == 1 && g.b.size() == 1) {
-      b_of_a[g.a[0]] = g.b[0];
-    } else if (g.a.size() * g.b.size() <= kMaxCandidatePairs) {
-      PairClosestFirst(g, a, b, &b_of_a);
+  for (size_t k = 0; k < g.head_a.size(); ++k) {
+    size_t na = g.count_a[k];
+    size_t nb = g.count_b[k];
+    if (na == 0 || nb == 0) continue;
+    if (na == 1 && nb == 1) {
+      b_of_a[g.head_a[k]] = g.head_b[k];
+    } else if (na * nb <= kMaxCandidatePairs) {
+      PairClosestFirst(g.Members(k, true), g.Members(k, false), a, b, &b_of_a);
     } else {
-      PairSorted(g, a, b, &b_of_a);
+      PairSorted(g.Members(k, true), g.Members(k, false), a, b, &b_of_a);
     }
   }
 
   ReactionMatching m;
+  m.pairs.reserve(a.size());
   std::vector<bool> b_taken(b.size(), false);
   for (size_t i = 0; i < a.size(); ++i) {
     if (b_of_a[i] == kNone) {

@@ -5,9 +5,8 @@
 namespace kestrelon {
 namespace {
 
-std::vector<CleanedReaction> Reactions(const std::string& lines) {
-  return ParseCleanedFile("REACTIONS\r\n" + lines + "END\r\n", "m.rxn")
-      .reactions;
+CleanedMechanism Reactions(const std::string& lines) {
+  return ParseCleanedFile("REACTIONS\r\n" + lines + "END\r\n", "m.rxn");
 }
 
 // "a-b" per pair, then "A:i" and "B:i" for the leftovers.
@@ -46,9 +45,11 @@ TEST(ReactionMatcherTest, PairsByKeyAndDuplicatesClosestFirst) {
        "0-1 1-0 "},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Describe(MatchReactions(Reactions(c.a), Reactions(c.b))),
-              c.want)
-        << c.a << "\n" << c.b;
+    CleanedMechanism a = Reactions(c.a);
+    CleanedMechanism b = Reactions(c.b);
+    EXPECT_EQ(Describe(MatchReactions(a.reactions, b.reactions)), c.want)
+        << c.a << "\n"
+        << c.b;
   }
 }
 
@@ -60,8 +61,10 @@ TEST(ReactionMatcherTest, LargeDuplicateGroupsPairBySortedCoefficients) {
     a += "A<=>B " + std::to_string(i + 1) + ".0 0.0 0.0\r\n";
     b += "B<=>A " + std::to_string(100 - i) + ".0 0.0 0.0\r\n";
   }
-  std::vector<CleanedReaction> ra = Reactions(a);
-  std::vector<CleanedReaction> rb = Reactions(b);
+  CleanedMechanism ma = Reactions(a);
+  CleanedMechanism mb = Reactions(b);
+  const std::vector<CleanedReaction>& ra = ma.reactions;
+  const std::vector<CleanedReaction>& rb = mb.reactions;
   ReactionMatching m = MatchReactions(ra, rb);
   ASSERT_EQ(m.pairs.size(), 100u);
   for (const ReactionPair& p : m.pairs) {
@@ -72,9 +75,10 @@ TEST(ReactionMatcherTest, LargeDuplicateGroupsPairBySortedCoefficients) {
 }
 
 TEST(ReactionMatcherTest, CoefficientDistanceIsRelative) {
-  std::vector<CleanedReaction> r = Reactions(
+  CleanedMechanism m = Reactions(
       "A<=>B 1.0E+13 0.0 0.0\r\nA<=>B 2.0E+13 0.0 0.0\r\n"
       "A<=>B 1.0E+13 1.0 100.0\r\n");
+  const std::vector<CleanedReaction>& r = m.reactions;
   EXPECT_DOUBLE_EQ(CoefficientDistance(r[0], r[0]), 0);
   EXPECT_DOUBLE_EQ(CoefficientDistance(r[0], r[1]), 0.5);
   EXPECT_DOUBLE_EQ(CoefficientDistance(r[0], r[2]), 2);

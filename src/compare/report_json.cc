@@ -137,7 +137,7 @@ std::string RenderReportJson(const CompareReport& r) {
   w.Key("tolerance");
   w.BeginObject();
   w.Key("kind");
-  w.String(r.tolerance.relative ? "relative" : "last_digit");
+  w.String(r.tolerance.relative ? "relative" : "printed_digits");
   if (r.tolerance.relative) {
     w.Key("value");
     w.Number(r.tolerance.rel);

@@ -11,7 +11,7 @@
 namespace kestrelon {
 
 // {"file_a", "file_b", "ea_unit", "ea_unit_from_names", "tolerance":
-// {"kind": "last_digit"} or {"kind": "relative", "value"}, "same",
+// {"kind": "printed_digits"} or {"kind": "relative", "value"}, "same",
 // "elements" and "species": {"only_in_a": [names], "only_in_b": [names]},
 // "reactions" and "non_elementary": {"matched", "matched_other_way_round",
 // "only_in_a" and "only_in_b": [{"line", "text"}], "rate_differences":
