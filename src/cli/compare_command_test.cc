@@ -4,84 +4,22 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
-#include <chrono>
 #include <cstdio>
 #include <sstream>
 #include <utility>
 
 #include "compare/test_json_reader.h"
+#include "compare/test_mechanisms.h"
 #include "platform/text_file.h"
 
 namespace kestrelon {
 namespace {
 
+using testing::Edit;
 using testing::Json;
 using testing::JsonReader;
-
-// A small cleaned mechanism as the writer lays it out, Ea in J/mol. Line
-// numbers: reactions start at line 9; the CO+O2 reaction (line 23) has its
-// reverse-rate line after it (line 24); the list follows the END (line 25).
-constexpr const char* kBase =
-    "ELEMENTS\r\n"
-    "H   O   C   AR\r\n"
-    "END\r\n"
-    "SPECIES\r\n"
-    "H2   O2   H   O   OH\r\n"
-    "H2O   HO2   CO   CO2   AR\r\n"
-    "END\r\n"
-    "REACTIONS\r\n"
-    "H+O2<=>OH+O 3.547E+15 -0.4060 69450.2\r\n"
-    "O+H2<=>H+OH 5.080E+04 2.6700 26317.4\r\n"
-    "OH+OH<=>O+H2O 3.570E+04 2.4000 -8828.2\r\n"
-    "H2+M<=>H+H+M 4.580E+19 -1.4000 436725.9\r\n"
-    "H2/2.5/ H2O/12.0/ CO/1.9/ CO2/3.8/ AR/0.0/\r\n"
-    "H+O2(+M)<=>HO2(+M) 4.650E+12 0.4400 0.0\r\n"
-    "LOW /6.366E+20 -1.7200 2195.8/\r\n"
-    "TROE /0.5 1.0E-30 1.0E+30 /\r\n"
-    "H2/2.0/ H2O/14.0/ O2/0.78/\r\n"
-    "HO2+OH<=>H2O+O2 1.930E+20 -2.4900 2443.5\r\n"
-    "DUP\r\n"
-    "HO2+OH<=>H2O+O2 1.210E+09 1.2400 -5481.0\r\n"
-    "DUP\r\n"
-    "HO2+H=>OH+OH 7.080E+13 0.0000 1234.3\r\n"
-    "CO+O2<=>CO2+O 1.120E+12 0.0000 199576.8\r\n"
-    "CO2+O<=>CO+O2 1.500E+13 0.0000 225936.0\r\n"
-    "END\r\n"
-    "****List of non-elementary reactions****\r\n"
-    "H+H+H+H=>H2+H2 1.000E+10 0.0000 0.0\r\n";
-
-// The same mechanism with lists and reactions in another order, sides
-// swapped, species reordered on a side, "2OH" for "OH+OH", the duplicate
-// pair the other way round and the efficiencies in another order.
-constexpr const char* kShuffled =
-    "ELEMENTS\r\n"
-    "AR   C\r\n"
-    "O   H\r\n"
-    "END\r\n"
-    "SPECIES\r\n"
-    "AR   CO2   CO   HO2   H2O\r\n"
-    "OH   O   H   O2   H2\r\n"
-    "END\r\n"
-    "REACTIONS\r\n"
-    "CO2+O<=>O2+CO 1.120E+12 0.0000 199576.8\r\n"
-    "O2+CO<=>CO2+O 1.500E+13 0.0000 225936.0\r\n"
-    "HO2+OH<=>H2O+O2 1.210E+09 1.2400 -5481.0\r\n"
-    "DUP\r\n"
-    "2OH<=>H2O+O 3.570E+04 2.4000 -8828.2\r\n"
-    "H+H+M<=>H2+M 4.580E+19 -1.4000 436725.9\r\n"
-    "AR/0.0/ CO2/3.8/ CO/1.9/ H2O/12.0/ H2/2.5/\r\n"
-    "HO2+OH<=>O2+H2O 1.930E+20 -2.4900 2443.5\r\n"
-    "DUP\r\n"
-    "HO2(+M)<=>O2+H(+M) 4.650E+12 0.4400 0.0\r\n"
-    "TROE /0.5 1.0E-30 1.0E+30/\r\n"
-    "LOW /6.366E+20 -1.7200 2195.8/\r\n"
-    "O2/0.78/ H2O/14.0/ H2/2.0/\r\n"
-    "H+HO2=>2OH 7.080E+13 0.0000 1234.3\r\n"
-    "OH+H<=>O+H2 5.080E+04 2.6700 26317.4\r\n"
-    "OH+O<=>H+O2 3.547E+15 -0.4060 69450.2\r\n"
-    "END\r\n"
-    "****List of non-elementary reactions****\r\n"
-    "H+H+H+H=>H2+H2 1.000E+10 0.0000 0.0\r\n";
+using testing::kBase;
+using testing::kShuffled;
 
 constexpr const char* kCounts =
     "Elements only in A: 0, only in B: 0\n"
@@ -95,20 +33,6 @@ constexpr const char* kCounts =
     "Non-elementary reactions with different rate parameters: 0\n"
     "Non-elementary reactions with different auxiliary lines: 0\n"
     "No differences.\n";
-
-// `text` with each `from` replaced by its `to` (each must occur once).
-std::string Edit(
-    std::string text,
-    std::initializer_list<std::pair<const char*, const char*>> edits) {
-  for (const auto& [from, to] : edits) {
-    size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at == std::string::npos) continue;
-    EXPECT_EQ(text.find(from, at + 1), std::string::npos) << from;
-    text.replace(at, std::string(from).size(), to);
-  }
-  return text;
-}
 
 class CompareCommandTest : public ::testing::Test {
  protected:
@@ -442,49 +366,6 @@ TEST_F(CompareCommandTest, TheProgramExitsWithTheStatus) {
   EXPECT_FALSE(JsonReader::Parse(ReadFile(out))["same"].boolean);
   EXPECT_EQ(run(a + " " + dir_ + "/none.rxn"), 2);
   EXPECT_EQ(run(a), 64);
-}
-
-// Two files of the largest size a run writes (25,999 lines), the second
-// in reverse order with every reaction written the other way round.
-TEST_F(CompareCommandTest, LargeFilesCompareInLinearTime) {
-  std::string a_text = "ELEMENTS\r\nH   O\r\nEND\r\nSPECIES\r\n";
-  for (int i = 0; i < 100; ++i) a_text += "S" + std::to_string(i) + "\r\n";
-  a_text += "END\r\nREACTIONS\r\n";
-  std::string b_text = a_text;
-  std::vector<std::string> forward;
-  std::vector<std::string> backward;
-  const int kLines = 25999;
-  const int kReactions = (kLines - 107) / 2;  // each with one LOW line
-  for (int i = 0; i < kReactions; ++i) {
-    std::string x = "S" + std::to_string(i % 100);
-    std::string y = "S" + std::to_string(i / 100 % 100);
-    std::string z = "S" + std::to_string(i / 10000);
-    std::string numbers = " " + std::to_string(i + 1) + ".0E+10 0.5000 " +
-                          std::to_string(i) + ".0\r\nLOW /1.0E+20 -1.0 " +
-                          std::to_string(i) + ".0/\r\n";
-    forward.push_back(x + "+" + y + "<=>" + z + "+P" + numbers);
-    backward.push_back("P+" + z + "<=>" + y + "+" + x + numbers);
-  }
-  for (const std::string& r : forward) a_text += r;
-  for (auto it = backward.rbegin(); it != backward.rend(); ++it) b_text += *it;
-  a_text += "END\r\n";
-  b_text += "END\r\n";
-  std::string a = Write("bigaj.rxn", a_text);
-  std::string b = Write("bigbj.rxn", b_text);
-  ASSERT_GE(SplitLines(a_text).size(), 25990u);
-
-  auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(Run({a, b}), 0) << out_.substr(0, 2000);
-  double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-          .count();
-  EXPECT_NE(
-      out_.find("Reactions matched: " + std::to_string(kReactions) + " (" +
-                std::to_string(kReactions) + " written the other way round)"),
-      std::string::npos);
-  // Far above the real figure (a few tens of milliseconds in an optimised
-  // build); a pass that went quadratic would take minutes here.
-  EXPECT_LT(seconds, 10.0);
 }
 
 }  // namespace
