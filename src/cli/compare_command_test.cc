@@ -15,11 +15,11 @@
 namespace kestrelon {
 namespace {
 
-using testing::Edit;
-using testing::Json;
-using testing::JsonReader;
-using testing::kBase;
-using testing::kShuffled;
+using test_support::Edit;
+using test_support::Json;
+using test_support::JsonReader;
+using test_support::kBase;
+using test_support::kShuffled;
 
 constexpr const char* kCounts =
     "Elements only in A: 0, only in B: 0\n"

@@ -7,8 +7,8 @@
 namespace kestrelon {
 namespace {
 
-using testing::Json;
-using testing::JsonReader;
+using test_support::Json;
+using test_support::JsonReader;
 
 TEST(ReportJsonTest, SameContentAsTheTextReport) {
   CompareReport r;

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kestrelon::testing {
+namespace kestrelon::test_support {
 
 struct Json {
   enum class Kind { kNull, kBool, kNumber, kString, kArray, kObject };
@@ -216,6 +216,6 @@ class JsonReader {
   size_t i_ = 0;
 };
 
-}  // namespace kestrelon::testing
+}  // namespace kestrelon::test_support
 
 #endif  // KESTRELON_COMPARE_TEST_JSON_READER_H_

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-namespace kestrelon::testing {
+namespace kestrelon::test_support {
 
 // A small cleaned mechanism as the writer lays it out, Ea in J/mol. Line
 // numbers: reactions start at line 9; the CO+O2 reaction (line 23) has its
@@ -90,6 +90,6 @@ inline std::string Edit(
   return text;
 }
 
-}  // namespace kestrelon::testing
+}  // namespace kestrelon::test_support
 
 #endif  // KESTRELON_COMPARE_TEST_MECHANISMS_H_
