@@ -128,6 +128,8 @@ std::string MechanismRenamer::Reaction(std::string_view line) const {
 std::optional<std::string> RenameInMechanism(std::string_view text,
                                              std::string_view former,
                                              std::string_view renamed) {
+  // Every rule needs the name in the line; most files do not hold it.
+  if (!Contains(text, former)) return std::nullopt;
   MechanismRenamer renamer(former, renamed);
   return RewriteLines(text, [&renamer](std::string_view line) {
     return renamer.RenameLine(line);

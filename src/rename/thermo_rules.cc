@@ -35,6 +35,7 @@ std::string RenameThermoLine(std::string_view line, std::string_view former,
 std::optional<std::string> RenameInThermo(std::string_view text,
                                           std::string_view former,
                                           std::string_view renamed) {
+  if (!Contains(text, former)) return std::nullopt;
   return RewriteLines(text, [&](std::string_view line) {
     return RenameThermoLine(line, former, renamed);
   });
