@@ -138,6 +138,17 @@ TEST_F(RenameSessionTest, ANameThatDoesNotOccurLeavesEveryFileAsItWas) {
   EXPECT_FALSE(FileExists(targets_.work_path));
 }
 
+TEST_F(RenameSessionTest, AFileNamedTwiceGoesThroughBothRuleSets) {
+  // The database was given the name of the joule file: the mechanism rules
+  // work on what the thermodynamic rules left, as two rewrites in a row
+  // would.
+  targets_.thermopath = targets_.outpathj;
+  WriteFile(targets_.outpathj, "CH3   H\r\nSPECIES\r\nH   CH3\r\n");
+  EXPECT_EQ(RenameSession(targets_).Rename("CH3", "CH3X").status,
+            Status::kRenamed);
+  EXPECT_EQ(ReadFile(targets_.outpathj), "CH3X  H\r\nSPECIES\r\nH   CH3X\r\n");
+}
+
 TEST_F(RenameSessionTest, EmptyNamesAreRefused) {
   // A working file left from elsewhere shows that nothing is touched.
   WriteFile(targets_.work_path, "left");
