@@ -41,6 +41,16 @@ void SizeGridColumns(QTableView* grid) {
   grid->horizontalHeader()->resizeSection(1, wide * 2 / 3);
 }
 
+// Runs an event handler; an exception (only bad_alloc is possible here)
+// must not unwind through Qt's event loop.
+template <typename Handler>
+void Guarded(Handler&& handler) noexcept {
+  try {
+    handler();
+  } catch (...) {
+  }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(DesktopHooks& hooks, std::string settings_path,
@@ -84,14 +94,18 @@ MainWindow::MainWindow(DesktopHooks& hooks, std::string settings_path,
   services_ = std::make_unique<WindowServices>(*this);
 
   connect(parts_.open_cmd, &QPushButton::clicked, this,
-          [this] { OnOpenCmd(); });
-  connect(quit, &QPushButton::clicked, this, [this] { OnQuitCmd(); });
+          [this] { Guarded([this] { OnOpenCmd(); }); });
+  connect(quit, &QPushButton::clicked, this,
+          [this] { Guarded([this] { OnQuitCmd(); }); });
   connect(parts_.aboutxt3, &ClickableLabel::clicked, this, [this] {
-    services_->OpenLink(std::string("mailto:") + kAboutMailFirst + ", " +
-                        kAboutMailSecond);
+    Guarded([this] {
+      services_->OpenLink(std::string("mailto:") + kAboutMailFirst + ", " +
+                          kAboutMailSecond);
+    });
   });
-  connect(parts_.aboutxt4, &ClickableLabel::clicked, this,
-          [this] { services_->OpenLink(kAboutDownloadPage); });
+  connect(parts_.aboutxt4, &ClickableLabel::clicked, this, [this] {
+    Guarded([this] { services_->OpenLink(kAboutDownloadPage); });
+  });
 
   LoadSettings();
   resize(800, 620);
