@@ -38,8 +38,7 @@ std::string CliServices::AskText(NamePrompt kind, const std::string&,
   // A second question means the run refused the name it was given; a
   // batch run cannot type another one.
   if (++asks > 1) throw RunError(last_message_);
-  return kind == NamePrompt::kThermoName ? options_.thermo_name
-                                         : options_.name;
+  return kind == NamePrompt::kThermoName ? options_.thermo_name : options_.name;
 }
 
 void CliServices::ShowMessage(const std::string& text, const std::string&,

@@ -25,6 +25,8 @@ struct CleanOptions {
   std::string name;
   std::string thermo_name;
   WindowSettings settings;
+  // --unit auto: the unit comes from the input's REACTIONS line.
+  bool unit_auto = false;
   std::vector<std::pair<std::string, std::string>> renames;
   bool quiet = false;
   bool check = false;
