@@ -19,6 +19,9 @@ namespace {
 constexpr const char* kAPatterns[] = {"0.000E+00", "0.00E+00", "0.0E+00"};
 constexpr const char* kNPatterns[] = {"0.0000", "0.000", "0.00"};
 constexpr const char* kEaPatterns[] = {"0.00", "0.0", "0"};
+constexpr const char* kValueOptions[] = {
+    "--name",     "--thermo-name", "--unit",      "--ext",   "--thermo-ext",
+    "--a-format", "--n-format",    "--ea-format", "--rename"};
 
 std::string BaseNameOf(const std::string& path) {
   size_t slash = path.rfind('/');
@@ -169,14 +172,6 @@ std::optional<CleanOptions> ParseCleanOptions(
   };
   for (size_t i = 0; i < args.size(); ++i) {
     std::string a = args[i];
-    if (a == "--quiet") {
-      o.quiet = true;
-      continue;
-    }
-    if (a == "--check") {
-      o.check = true;
-      continue;
-    }
     if (a.size() < 2 || a[0] != '-') {
       if (!o.mechanism.empty()) {
         return fail("more than one mechanism given: " + a);
@@ -184,11 +179,23 @@ std::optional<CleanOptions> ParseCleanOptions(
       o.mechanism = a;
       continue;
     }
-    std::string v;
+    std::optional<std::string> inline_value;
     size_t eq = a.find('=');
     if (a.rfind("--", 0) == 0 && eq != std::string::npos) {
-      v = a.substr(eq + 1);
+      inline_value = a.substr(eq + 1);
       a.resize(eq);
+    }
+    if (a == "--quiet" || a == "--check") {
+      if (inline_value) return fail("option " + a + " takes no value");
+      (a == "--quiet" ? o.quiet : o.check) = true;
+      continue;
+    }
+    bool known = false;
+    for (const char* name : kValueOptions) known = known || a == name;
+    if (!known) return fail("unknown option " + a);
+    std::string v;
+    if (inline_value) {
+      v = *inline_value;
     } else if (i + 1 < args.size()) {
       v = args[++i];
     } else {
@@ -229,15 +236,13 @@ std::optional<CleanOptions> ParseCleanOptions(
                           : a == "--n-format" ? o.settings.n_pattern
                                               : o.settings.ea_pattern;
       slot = v;
-    } else if (a == "--rename") {
+    } else {  // --rename
       size_t sep = v.find('=');
       if (sep == std::string::npos || sep == 0 || sep + 1 == v.size()) {
         return fail("--rename needs OLD=NEW with both names, not \"" + v +
                     "\"");
       }
       o.renames.emplace_back(v.substr(0, sep), v.substr(sep + 1));
-    } else {
-      return fail("unknown option " + a);
     }
   }
   if (o.mechanism.empty()) return fail("no mechanism file given");
@@ -305,7 +310,7 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   }
   const RunError& e = *outcome.error;
   // The run names the input by its bare name; the user named it as given.
-  if (e.file() == BaseNameOf(input_path)) {
+  if (e.file() == BaseNameOf(input_path) || e.file() == input_path) {
     err << "kestrelon: " << RunError(e.reason(), given, e.line()).Describe()
         << "\n";
   } else {
