@@ -10,7 +10,10 @@ std::string Compose(const std::string& reason, const std::string& file,
   std::string text;
   if (!file.empty()) {
     text += file;
-    if (line > 0) text += ":" + std::to_string(line);
+    if (line > 0) {
+      text += ':';
+      text += std::to_string(line);
+    }
     text += ": ";
   }
   return text + reason;
