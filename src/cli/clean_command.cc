@@ -106,8 +106,8 @@ std::optional<std::string> CheckPlannedNames(const CleanOptions& o,
     for (const char* w :
          {kTempo, kTempo2, kTempo3, kTempo4, kTempo5, kTempo6}) {
       if (f.name == w) {
-        return f.made_by + ": " + f.name +
-               " is a working file of the run; choose another name";
+        return f.made_by +
+               ": This name would overwrite a working file of the run.";
       }
     }
   }

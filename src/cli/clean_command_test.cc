@@ -345,8 +345,8 @@ TEST(CleanCommandTest, NamesThatWouldReplaceAFileStopBeforeAnythingIsWritten) {
        "--thermo-name m: This name would overwrite the input file."},
       {"m.inp",
        {"--thermo-name", "tempo", "--thermo-ext", "int"},
-       "--thermo-name tempo: tempo.int is a working file of the run; choose "
-       "another name"},
+       "--thermo-name tempo: This name would overwrite a working file of the "
+       "run."},
       {"m.inp",
        {"--name", "a", "--thermo-name", "acal", "--thermo-ext", "rxn"},
        "--name a and --thermo-name acal both name acal.rxn"},
