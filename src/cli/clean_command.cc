@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "cli/check_report.h"
 #include "cli/end_diagnostics.h"
 #include "cli/reactions_unit.h"
 #include "platform/run_error.h"
@@ -272,6 +273,7 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   // The run reads the input itself; this read only looks at what the file
   // declares, and a file that cannot be read is left for the run to report.
   std::optional<std::string> text;
+  int warnings = 0;
   try {
     text = ReadFile(input_path);
   } catch (const RunError&) {
@@ -285,6 +287,7 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
       return usage_error();
     }
     for (const std::string& w : decision.warnings) err << w << "\n";
+    warnings = static_cast<int>(decision.warnings.size());
     options->settings.unit = decision.unit;
   }
 
@@ -296,7 +299,11 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   switch (outcome.kind) {
     case RunOutcome::Kind::kSuccess:
       if (options->check && !options->quiet) {
-        out << given << ": no problem found\n";
+        const int lines = text ? static_cast<int>(SplitLines(*text).size()) : 0;
+        out << CheckReport(given,
+                           CountMechanism(table, outcome.vars.index, lines),
+                           warnings)
+            << "\n";
       }
       return kExitOk;
     case RunOutcome::Kind::kUnreadable:

@@ -540,22 +540,45 @@ TEST(CleanCommandTest, QuietPrintsNothingOnSuccess) {
   EXPECT_TRUE(fs::exists(dir / "mcal.rxn"));
 }
 
-TEST(CleanCommandTest, NamesExtensionsPatternsAndRenames) {
+TEST(CleanCommandTest, NamesExtensionsAndPatterns) {
   TempDir dir;
   Write(dir / "m.inp", Mechanism("REACTIONS", "25000", kThermo));
   Result r = RunProgram(
-      dir.path(),
-      {"clean", "m.inp", "--name", "out", "--thermo-name", "th", "--ext",
-       "mech", "--thermo-ext=the", "--a-format", "0.0E+00", "--n-format",
-       "0.00", "--ea-format", "0", "--rename", "O2=OX", "--quiet"});
+      dir.path(), {"clean", "m.inp", "--name", "out", "--thermo-name", "th",
+                   "--ext", "mech", "--thermo-ext=the", "--a-format", "0.0E+00",
+                   "--n-format", "0.00", "--ea-format", "0", "--quiet"});
   EXPECT_EQ(r.status, kExitOk) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(Listing(dir.path()),
             (std::set<std::string>{"m.inp", "th.the", "outj.mech",
                                    "outcal.mech", "outkelvin.mech"}));
   EXPECT_EQ(Slurp(dir / "th.the").rfind("THERMO\r\n", 0), 0u);
-  ExpectReaction(dir, "out", "mech", "H+OX<=>OH+O 3.5E+15 -0.41",
+  ExpectReaction(dir, "out", "mech", "H+O2<=>OH+O 3.5E+15 -0.41",
                  {"104600", "25000", "12581"});
+}
+
+TEST(CleanCommandTest, CustomExtensionsLoseTheirDotsAndStars) {
+  TempDir dir;
+  Write(dir / "m.inp", Mechanism("REACTIONS", "25000", kThermo));
+  Result r = RunProgram(dir.path(), {"clean", "m.inp", "--ext", "*.ck",
+                                     "--thermo-ext", "*.tdb", "--quiet"});
+  EXPECT_EQ(r.status, kExitOk) << r.err;
+  EXPECT_EQ(Listing(dir.path()),
+            (std::set<std::string>{"m.inp", "mthermo.tdb", "mj.ck", "mcal.ck",
+                                   "mkelvin.ck"}));
+}
+
+TEST(CleanCommandTest, RenamesInEveryFile) {
+  TempDir dir;
+  Write(dir / "m.inp", Mechanism("REACTIONS", "25000"));
+  Result r = RunProgram(dir.path(), {"clean", "m.inp", "--rename", "O2=OX",
+                                     "--rename=oh=HY", "--quiet"});
+  EXPECT_EQ(r.status, kExitOk) << r.err;
+  EXPECT_EQ(r.err, "");
+  ExpectReaction(dir, "m", "rxn", "H+OX<=>HY+O 3.547E+15 -0.4060",
+                 {"104600.0", "25000.0", "12580.5"});
+  EXPECT_NE(Slurp(dir / "mcal.rxn").find("\r\nH   O   HY   OX\r\n"),
+            std::string::npos);
 }
 
 TEST(CleanCommandTest, FailedRunExits1WithFileAndLine) {
@@ -566,6 +589,51 @@ TEST(CleanCommandTest, FailedRunExits1WithFileAndLine) {
   EXPECT_EQ(r.status, kExitFailed);
   EXPECT_EQ(r.err.rfind("kestrelon: m.inp:8: ", 0), 0u) << r.err;
   EXPECT_EQ(r.out, "");
+}
+
+TEST(CleanCommandTest, MissingOrUnclosedSectionsAreNamedWithTheirLine) {
+  struct Case {
+    std::string text;
+    const char* prefix;  // of stderr
+    const char* names;   // a word the reason must hold
+  } cases[] = {
+      // Three ENDs, but no SPECIES section after the elements' END (line 3).
+      {"ELEMENTS\r\nH O\r\nEND\r\nREACTIONS\r\nH+O2=OH+O 1 0 0\r\nEND\r\n"
+       "END\r\n",
+       "kestrelon: m.inp:3: ", "SPECIES"},
+      // The THERMO section's END makes three; REACTIONS (line 14) is never
+      // closed.
+      {"ELEMENTS\r\nH O\r\nEND\r\nSPECIES\r\nH O OH O2\r\nEND\r\n" +
+           std::string(kThermo) + "REACTIONS\r\nH+O2=OH+O 1 0 0\r\n",
+       "kestrelon: m.inp:14: ", "REACTIONS"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    Write(dir / "m.inp", c.text);
+    Result r = RunProgram(dir.path(), {"clean", "m.inp"});
+    EXPECT_EQ(r.status, kExitFailed) << c.prefix;
+    EXPECT_EQ(r.err.rfind(c.prefix, 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(c.names), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+}
+
+TEST(CleanCommandTest, AFullTableNamesTheFirstLineThatDoesNotFit) {
+  TempDir dir;
+  std::string text =
+      "ELEMENTS\r\nH O\r\nEND\r\nSPECIES\r\nH O OH O2\r\nEND\r\n"
+      "REACTIONS\r\n";
+  // Lines 8 to 26,100 are reactions: line 26,000 is the first past the
+  // table's 25,999 rows.
+  for (int line = 8; line <= 26100; ++line) {
+    text += "H+O2=OH+O 1 0 0\r\n";
+  }
+  text += "END\r\n";
+  Write(dir / "m.inp", text);
+  Result r = RunProgram(dir.path(), {"clean", "m.inp", "--check"});
+  EXPECT_EQ(r.status, kExitFailed);
+  EXPECT_EQ(r.err.rfind("kestrelon: m.inp:26000: ", 0), 0u) << r.err;
+  EXPECT_NE(r.err.find("25999"), std::string::npos) << r.err;
 }
 
 TEST(CleanCommandTest, UnreadableFileExits2AndNamesTheNearEnds) {
@@ -609,13 +677,20 @@ TEST(CleanCommandTest, UnreadableFileWithTabsAndComments) {
 // ------------------------------------------------------------------ check
 
 TEST(CleanCommandTest, CheckWritesNothing) {
-  for (const std::string& thermo : {std::string(), std::string(kThermo)}) {
+  struct Case {
+    std::string thermo;
+    const char* want;
+  } cases[] = {
+      {"", "m.inp: 9 lines, 4 species, 1 reaction: no problem found\n"},
+      {kThermo, "m.inp: 16 lines, 4 species, 1 reaction: no problem found\n"},
+  };
+  for (const Case& c : cases) {
     TempDir dir;
-    Write(dir / "m.inp", Mechanism("REACTIONS", "25000", thermo));
+    Write(dir / "m.inp", Mechanism("REACTIONS", "25000", c.thermo));
     Result r = RunProgram(dir.path(), {"clean", "m.inp", "--check"});
     EXPECT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, "m.inp: no problem found\n");
+    EXPECT_EQ(r.out, c.want);
     EXPECT_EQ(Listing(dir.path()), std::set<std::string>{"m.inp"});
   }
 }
@@ -623,13 +698,19 @@ TEST(CleanCommandTest, CheckWritesNothing) {
 TEST(CleanCommandTest, CheckReportsWarningsAndFailures) {
   TempDir dir;
   Write(dir / "m.inp", Mechanism("REACTIONS KCAL/MOLE", "25"));
+  const std::string warning =
+      "kestrelon: warning: m.inp: line 7: REACTIONS declares KCAL/MOLE, "
+      "cleaning as cal/mol\n";
   Result r = RunProgram(dir.path(), {"clean", "m.inp", "--check", "--quiet"});
   EXPECT_EQ(r.status, kExitOk);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err,
-            "kestrelon: warning: m.inp: line 7: REACTIONS declares KCAL/MOLE, "
-            "cleaning as cal/mol\n");
+  EXPECT_EQ(r.err, warning);
   EXPECT_EQ(Listing(dir.path()), std::set<std::string>{"m.inp"});
+
+  r = RunProgram(dir.path(), {"clean", "m.inp", "--check"});
+  EXPECT_EQ(r.status, kExitOk);
+  EXPECT_EQ(r.out, "m.inp: 9 lines, 4 species, 1 reaction: 1 warning\n");
+  EXPECT_EQ(r.err, warning);
 
   Write(dir / "m.inp", Mechanism("REACTIONS EVOLTS", "1"));
   r = RunProgram(dir.path(), {"clean", "m.inp", "--check", "--unit", "auto"});
