@@ -647,8 +647,8 @@ TEST(CleanCommandTest, UnreadableFileExits2AndNamesTheNearEnds) {
   EXPECT_EQ(r.err,
             std::string("kestrelon: m.inp: Your file can not be treated!\n") +
                 kLayout +
-                "kestrelon: m.inp: 1 line reads exactly END; ELEMENTS, "
-                "SPECIES and REACTIONS each need one to close them\n"
+                "kestrelon: m.inp: END closes 1 section; ELEMENTS, SPECIES "
+                "and REACTIONS each need one\n"
                 "kestrelon: m.inp: line 3: \"END \" is not counted: only a "
                 "line reading exactly END closes a section\n"
                 "kestrelon: m.inp: line 6: \" END\" is not counted: only a "
@@ -666,8 +666,8 @@ TEST(CleanCommandTest, UnreadableFileWithTabsAndComments) {
   EXPECT_EQ(r.err,
             std::string("kestrelon: m.inp: Your file can not be treated!\n") +
                 kLayout +
-                "kestrelon: m.inp: 1 line reads exactly END; ELEMENTS, "
-                "SPECIES and REACTIONS each need one to close them\n"
+                "kestrelon: m.inp: END closes 1 section; ELEMENTS, SPECIES "
+                "and REACTIONS each need one\n"
                 "kestrelon: m.inp: line 6: \"END\\t! species\" is not "
                 "counted: only a line reading exactly END closes a section\n"
                 "kestrelon: m.inp: line 9: \"\\tEnd\" is not counted: only a "

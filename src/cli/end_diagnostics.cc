@@ -60,13 +60,13 @@ std::vector<std::string> UnreadableDiagnostics(const std::string& file,
                                                std::string_view text,
                                                size_t limit) {
   std::vector<std::string> out;
-  std::string count = endcount == 0 ? std::string("no line reads")
-                      : endcount == 1
-                          ? std::string("1 line reads")
-                          : std::to_string(endcount) + " lines read";
-  out.push_back("kestrelon: " + file + ": " + count +
-                " exactly END; ELEMENTS, SPECIES and REACTIONS each need one "
-                "to close them");
+  // The count is taken on the normalised copy, where a one-line ELEMENTS
+  // section has its own END line, so it speaks of sections, not lines.
+  std::string count = endcount == 0   ? std::string("no section")
+                      : endcount == 1 ? std::string("1 section")
+                                      : std::to_string(endcount) + " sections";
+  out.push_back("kestrelon: " + file + ": END closes " + count +
+                "; ELEMENTS, SPECIES and REACTIONS each need one");
   std::vector<NearEnd> near = FindNearEnds(text);
   for (size_t i = 0; i < near.size() && i < limit; ++i) {
     out.push_back(DescribeNearEnd(file, near[i]));

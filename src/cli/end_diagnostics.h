@@ -27,8 +27,8 @@ std::vector<NearEnd> FindNearEnds(std::string_view text);
 std::string DescribeNearEnd(const std::string& file, const NearEnd& near);
 
 // The lines the command line prints after the unreadable-file message:
-// how many lines read exactly END, then at most `limit` near ENDs and a line
-// saying how many more there are.
+// how many sections `endcount` lines reading exactly END close, then at most
+// `limit` near ENDs and a line saying how many more there are.
 std::vector<std::string> UnreadableDiagnostics(const std::string& file,
                                                int endcount,
                                                std::string_view text,

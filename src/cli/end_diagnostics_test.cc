@@ -70,8 +70,8 @@ TEST(UnreadableDiagnosticsTest, CountThenTheNearEnds) {
       " END\r\n";
   std::vector<std::string> got = UnreadableDiagnostics("m.inp", 1, text);
   std::vector<std::string> want = {
-      "kestrelon: m.inp: 1 line reads exactly END; ELEMENTS, SPECIES and "
-      "REACTIONS each need one to close them",
+      "kestrelon: m.inp: END closes 1 section; ELEMENTS, SPECIES and "
+      "REACTIONS each need one",
       "kestrelon: m.inp: line 6: \"END \" is not counted: only a line reading "
       "exactly END closes a section",
       "kestrelon: m.inp: line 8: \" END\" is not counted: only a line reading "
@@ -86,11 +86,11 @@ TEST(UnreadableDiagnosticsTest, CountWording) {
     const char* want;
   } cases[] = {
       {0,
-       "kestrelon: f: no line reads exactly END; ELEMENTS, SPECIES and "
-       "REACTIONS each need one to close them"},
+       "kestrelon: f: END closes no section; ELEMENTS, SPECIES and "
+       "REACTIONS each need one"},
       {2,
-       "kestrelon: f: 2 lines read exactly END; ELEMENTS, SPECIES and "
-       "REACTIONS each need one to close them"},
+       "kestrelon: f: END closes 2 sections; ELEMENTS, SPECIES and "
+       "REACTIONS each need one"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> got = UnreadableDiagnostics("f", c.endcount, "");
