@@ -243,6 +243,10 @@ std::optional<CleanOptions> ParseCleanOptions(
         return fail("--rename needs OLD=NEW with both names, not \"" + v +
                     "\"");
       }
+      if (v.find_first_of(" \t") != std::string::npos) {
+        return fail("--rename \"" + v +
+                    "\": a species name holds no blank or TAB");
+      }
       o.renames.emplace_back(v.substr(0, sep), v.substr(sep + 1));
     }
   }

@@ -262,6 +262,10 @@ TEST(CleanCommandTest, UsageErrorsExit64AndSayWhatIsAllowed) {
        "--rename needs OLD=NEW with both names, not \"A=\""},
       {{"m.inp", "--rename=A"},
        "--rename needs OLD=NEW with both names, not \"A\""},
+      {{"m.inp", "--rename", "O2=O H"},
+       "--rename \"O2=O H\": a species name holds no blank or TAB"},
+      {{"m.inp", "--rename", "O\t2=X"},
+       "--rename \"O\t2=X\": a species name holds no blank or TAB"},
       {{"m.inp", "--name", ""}, "--name must not be empty"},
       {{"m.inp", "--name="}, "--name must not be empty"},
       {{"m.inp", "--thermo-name", ""}, "--thermo-name must not be empty"},
@@ -579,6 +583,33 @@ TEST(CleanCommandTest, RenamesInEveryFile) {
                  {"104600.0", "25000.0", "12580.5"});
   EXPECT_NE(Slurp(dir / "mcal.rxn").find("\r\nH   O   HY   OX\r\n"),
             std::string::npos);
+}
+
+TEST(CleanCommandTest, RenamingAnAbsentSpeciesIsWarnedAbout) {
+  TempDir dir;
+  Write(dir / "m.inp", Mechanism("REACTIONS", "25000"));
+  Result r = RunProgram(dir.path(), {"clean", "m.inp", "--rename", "xo2=Q",
+                                     "--rename", "O2=OX", "--quiet"});
+  EXPECT_EQ(r.status, kExitOk);
+  EXPECT_EQ(r.err,
+            "kestrelon: warning: --rename xo2=Q: the mechanism has no species "
+            "XO2; nothing renamed\n");
+  ExpectReaction(dir, "m", "rxn", "H+OX<=>OH+O 3.547E+15 -0.4060",
+                 {"104600.0", "25000.0", "12580.5"});
+}
+
+TEST(CleanCommandTest, RenamingOntoAnExistingSpeciesFails) {
+  TempDir dir;
+  Write(dir / "m.inp", Mechanism("REACTIONS", "25000"));
+  // The second pair would make O2 and OH one species; the first is done.
+  Result r = RunProgram(dir.path(), {"clean", "m.inp", "--rename", "H=HX",
+                                     "--rename", "O2=oh", "--quiet"});
+  EXPECT_EQ(r.status, kExitFailed);
+  EXPECT_EQ(r.err,
+            "kestrelon: --rename O2=oh: the mechanism already has a species "
+            "OH\n");
+  ExpectReaction(dir, "m", "rxn", "HX+O2<=>OH+O 3.547E+15 -0.4060",
+                 {"104600.0", "25000.0", "12580.5"});
 }
 
 TEST(CleanCommandTest, FailedRunExits1WithFileAndLine) {
