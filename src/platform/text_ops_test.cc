@@ -22,11 +22,85 @@ TEST(ReplaceAllTest, ScansOnceWithoutRescanningInsertedText) {
       {"XX", "X", "XX", "XXXX"},
       {"none", "Q", "R", "none"},
       {"", "A", "B", ""},
+      // Shrinking in place: pieces between the occurrences keep their order.
+      {"A  B  C  ", "  ", " ", "A B C "},
+      {"#DATAUX#LOW /1/", "#DATAUX#", "", "LOW /1/"},
+      {"ABABAB", "AB", "", ""},
+      {"AAA", "AA", "B", "BA"},
+      // Growing: the first and last characters, and neighbours.
+      {"=X==", "=", "<=>", "<=>X<=><=>"},
+      {"+A+", "+A", "+B+", "+B++"},
+      {"AAA", "AA", "AAAA", "AAAAA"},
   };
   for (const Case& c : cases) {
     std::string text = c.text;
     ReplaceAll(text, c.find, c.with);
     EXPECT_EQ(text, c.want) << c.text << " / " << c.find;
+  }
+}
+
+TEST(ReplaceAllTest, CountsAndGrowsPastManyOccurrences) {
+  // More occurrences than a growing replacement keeps track of in place.
+  for (size_t n : {1, 31, 32, 33, 100}) {
+    std::string text;
+    std::string want;
+    for (size_t i = 0; i < n; ++i) {
+      text += "a=";
+      want += "a<=>";
+    }
+    EXPECT_EQ(ReplaceAll(text, "=", "<=>"), n);
+    EXPECT_EQ(text, want) << n;
+    EXPECT_EQ(ReplaceAll(text, "<=>", "="), n);
+    EXPECT_EQ(text.size(), 2 * n);
+  }
+}
+
+TEST(ReplaceSameLengthTest, ActsOnlyFromTheStartGiven) {
+  struct Case {
+    const char* text;
+    size_t from;
+    const char* find;
+    const char* with;
+    const char* want;
+  } cases[] = {
+      {"A+(B+(C", 0, "+(", "(+", "A(+B(+C"}, {"+(+(", 0, "+(", "(+", "(+(+"},
+      {"++(", 0, "+(", "(+", "+(+"},         {"A;B;C", 2, ";", ",", "A;B,C"},
+      {"+(", 1, "+(", "(+", "+("},           {"", 0, ";", ",", ""},
+      {"AB+", 0, "+(", "(+", "AB+"},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.text;
+    ReplaceSameLength(text, c.from, c.find, c.with);
+    EXPECT_EQ(text, c.want) << c.text << " from " << c.from;
+  }
+}
+
+TEST(LineReaderTest, EndsLinesAsSplitLinesDoes) {
+  struct Case {
+    const char* text;
+    std::vector<std::string> want;
+  } cases[] = {
+      {"", {}},
+      {"A", {"A"}},
+      {"A\r\nB\r\n", {"A", "B"}},
+      {"A\nB\n", {"A", "B"}},
+      {"A\rB\r", {"A", "B"}},
+      {"A\n\r\nB", {"A", "", "B"}},
+      {"A\r\rB", {"A", "", "B"}},
+      {"\r\n", {""}},
+      {"\n\n", {"", ""}},
+      {"A\rB\nC\r\nD", {"A", "B", "C", "D"}},
+      {"A\n\rB", {"A", "", "B"}},
+      {"AB\r", {"AB"}},
+      {"  END  \r\nEND", {"  END  ", "END"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> got;
+    LineReader reader(c.text);
+    std::string_view line;
+    while (reader.Next(line)) got.emplace_back(line);
+    EXPECT_EQ(got, c.want) << testing::PrintToString(std::string(c.text));
+    EXPECT_FALSE(reader.Next(line));
   }
 }
 
