@@ -131,4 +131,14 @@ bool LineReader::Next(std::string_view& line) {
   return true;
 }
 
+std::vector<std::string_view> LinesOf(std::string_view text) {
+  std::vector<std::string_view> lines;
+  // Mechanism lines hold some 40 to 80 bytes.
+  lines.reserve(text.size() / 40 + 1);
+  LineReader reader(text);
+  std::string_view line;
+  while (reader.Next(line)) lines.push_back(line);
+  return lines;
+}
+
 }  // namespace kestrelon

@@ -12,6 +12,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrelon {
 
@@ -68,6 +69,10 @@ class LineReader {
   const char* next_lf_;
   bool searched_ = false;
 };
+
+// Every line of `text` as LineReader reads them: the lines SplitLines
+// (platform/text_file.h) gives, found with memchr.
+std::vector<std::string_view> LinesOf(std::string_view text);
 
 }  // namespace kestrelon
 

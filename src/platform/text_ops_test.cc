@@ -101,6 +101,9 @@ TEST(LineReaderTest, EndsLinesAsSplitLinesDoes) {
     while (reader.Next(line)) got.emplace_back(line);
     EXPECT_EQ(got, c.want) << testing::PrintToString(std::string(c.text));
     EXPECT_FALSE(reader.Next(line));
+    std::vector<std::string> all;
+    for (std::string_view l : LinesOf(c.text)) all.emplace_back(l);
+    EXPECT_EQ(all, c.want);
   }
 }
 
