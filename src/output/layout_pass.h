@@ -1,4 +1,32 @@
-// Layout pass over one cleaned file (stub).
+// The layout pass over one cleaned file: re-prints the auxiliary keyword
+// lines "LOW", "HIGH" and "REV" with the run's number patterns and with their
+// activation energy converted from the input unit (ctx.unit) into `unit`,
+// the unit of the file. Every other line is copied unchanged.
+//
+// A keyword line is a line from "REACTIONS" on whose first word is the
+// keyword: it begins with "LOW", "HIGH" or "REV" followed by a blank, a "/"
+// or its end. Element and species lines, and reaction lines with a species
+// whose name holds those letters, are never keyword lines.
+//
+//   LOW / 1.04E+26 -2.76 1600.0 /   ->  LOW /1.040E+26 -2.7600 6694.4/
+//   REV / 1.0E+13 0.0 700.0 /       ->  O+OH<=>H+O2 1.000E+13 0.0000 2928.8
+//     (after H+O2<=>O+OH ..., in the joule file of a cal/mol run)
+//
+// A "LOW" or "HIGH" line keeps its keyword text and becomes
+// keyword " /" A " " n " " Ea "/"; text after the closing slash is dropped.
+// A "REV" line becomes the reversible reaction line of the reverse
+// direction, built from the line written just before it, which must be its
+// reversible reaction line.
+//
+// The new text is complete in the working file "tempo3.int" before it
+// replaces the file (ReplaceThroughWorkingFile); every line ends with CR LF.
+//
+// Throws RunError naming `path` and the line when a keyword line holds no
+// "/.../" block of three values, when a "REV" line does not follow a
+// reversible reaction line (after an irreversible "=>" reaction it is
+// invalid input), or when a number is out of range; the file then keeps its
+// old content. Throws RunError naming the file when it cannot be read or
+// replaced.
 #ifndef KESTRELON_OUTPUT_LAYOUT_PASS_H_
 #define KESTRELON_OUTPUT_LAYOUT_PASS_H_
 

@@ -1,9 +1,241 @@
 #include "output/number_format.h"
 
-namespace kestrelon {
+#include <charconv>
+#include <cmath>
+#include <limits>
 
-std::optional<NumberPattern> ParsePattern(std::string_view) { return std::nullopt; }
-double LeadingNumber(std::string_view) { return 0; }
-std::string FormatNumber(double, NumberPattern) { return {}; }
+#include "platform/run_error.h"
+
+namespace kestrelon {
+namespace {
+
+struct PatternItem {
+  std::string_view text;
+  NumberPattern pattern;
+};
+
+constexpr PatternItem kPatterns[] = {
+    {"0.000E+00", {true, 3}}, {"0.00E+00", {true, 2}}, {"0.0E+00", {true, 1}},
+    {"0.0000", {false, 4}},   {"0.000", {false, 3}},   {"0.00", {false, 2}},
+    {"0.0", {false, 1}},      {"0", {false, 0}},
+};
+
+inline bool Ignored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Adds one to the decimal digits `digits[0..count)`; returns true when the
+// carry ran off the front (all nines), leaving all zeros behind.
+bool IncrementDigits(char* digits, size_t count) {
+  for (size_t i = count; i-- > 0;) {
+    if (digits[i] != '9') {
+      ++digits[i];
+      return false;
+    }
+    digits[i] = '0';
+  }
+  return true;
+}
+
+// A positive value as significant digits d1 d2 ... and the power of ten of
+// d1: value = d1.d2d3... x 10^exponent.
+struct Decimal {
+  char digits[32];
+  int count = 0;
+  int exponent = 0;
+};
+
+// The shortest decimal text that reads back as `magnitude` (> 0, finite).
+// Rounding works on these digits, so a value is judged as the user reads
+// it: 2.675 is half-way although the double lies a hair below.
+Decimal ShortestDecimal(double magnitude) {
+  char buffer[64];
+  const auto [end, ec] = std::to_chars(
+      buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+  (void)ec;  // 64 characters always hold a double
+  Decimal decimal;
+  const char* p = buffer;
+  for (; p < end && *p != 'e'; ++p) {
+    if (IsDigit(*p)) decimal.digits[decimal.count++] = *p;
+  }
+  int exponent_sign = 1;
+  ++p;  // past 'e'
+  if (p < end && (*p == '+' || *p == '-')) {
+    if (*p == '-') exponent_sign = -1;
+    ++p;
+  }
+  for (; p < end; ++p) decimal.exponent = decimal.exponent * 10 + (*p - '0');
+  decimal.exponent *= exponent_sign;
+  return decimal;
+}
+
+std::string FormatScientific(double value, int decimals) {
+  std::string out;
+  const size_t keep = static_cast<size_t>(decimals) + 1;
+  out.reserve(keep + 8);
+  if (value == 0) {
+    out = "0.";
+    out.append(static_cast<size_t>(decimals), '0');
+    out += "E+00";
+    return out;
+  }
+  Decimal decimal = ShortestDecimal(std::fabs(value));
+  if (value < 0) out.push_back('-');
+  const size_t start = out.size();
+  if (static_cast<size_t>(decimal.count) > keep) {
+    out.append(decimal.digits, keep);
+    if (decimal.digits[keep] >= '5' &&
+        IncrementDigits(out.data() + start, keep)) {
+      out[start] = '1';
+      ++decimal.exponent;
+    }
+  } else {
+    out.append(decimal.digits, static_cast<size_t>(decimal.count));
+    out.append(keep - static_cast<size_t>(decimal.count), '0');
+  }
+  out.insert(start + 1, 1, '.');
+  out.push_back('E');
+  out.push_back(decimal.exponent < 0 ? '-' : '+');
+  const int magnitude =
+      decimal.exponent < 0 ? -decimal.exponent : decimal.exponent;
+  if (magnitude < 10) out.push_back('0');
+  char buffer[8];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude);
+  (void)ec;
+  out.append(buffer, end);
+  return out;
+}
+
+std::string FormatFixed(double value, int decimals) {
+  // First the value times 10^decimals, rounded to a whole number, as digits
+  // without leading zeros (none at all for zero).
+  std::string out;
+  if (value != 0) {
+    const Decimal decimal = ShortestDecimal(std::fabs(value));
+    const long shift =
+        static_cast<long>(decimal.exponent) - decimal.count + 1 + decimals;
+    if (shift >= 0) {
+      out.reserve(static_cast<size_t>(decimal.count + shift) + 2);
+      out.append(decimal.digits, static_cast<size_t>(decimal.count));
+      out.append(static_cast<size_t>(shift), '0');
+    } else {
+      const long kept = decimal.count + shift;
+      if (kept >= 0) {
+        out.append(decimal.digits, static_cast<size_t>(kept));
+        if (decimal.digits[kept] >= '5' &&
+            IncrementDigits(out.data(), out.size())) {
+          out.insert(0, 1, '1');
+        }
+      }
+    }
+  }
+  // A value that rounds to zero prints as plain zero, never "-0".
+  const bool negative = value < 0 && !out.empty();
+  const size_t width = static_cast<size_t>(decimals) + 1;
+  if (out.size() < width) out.insert(0, width - out.size(), '0');
+  if (decimals > 0) out.insert(out.size() - decimals, 1, '.');
+  if (negative) out.insert(0, 1, '-');
+  return out;
+}
+
+}  // namespace
+
+std::optional<NumberPattern> ParsePattern(std::string_view text) {
+  for (const PatternItem& item : kPatterns) {
+    if (item.text == text) return item.pattern;
+  }
+  return std::nullopt;
+}
+
+double LeadingNumber(std::string_view text) {
+  // The number with the ignored characters taken out and the exponent
+  // letter made "e", in the form std::from_chars reads (no "+" sign).
+  std::string compact;
+  compact.reserve(text.size());
+  size_t i = 0;
+  const size_t n = text.size();
+  auto skip = [&] {
+    while (i < n && Ignored(text[i])) ++i;
+  };
+  bool negative = false;
+  skip();
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  bool seen_point = false;
+  bool seen_digit = false;
+  // Where the first non-zero digit stands, for telling an overflow from an
+  // underflow when the value does not fit a double.
+  long integer_digits = 0;  // counted from the first non-zero digit
+  long fraction_zeros = 0;  // zeros after the point before a non-zero digit
+  bool seen_nonzero = false;
+  for (;; ++i) {
+    skip();
+    if (i >= n) break;
+    const char c = text[i];
+    if (IsDigit(c)) {
+      seen_digit = true;
+      if (c != '0') seen_nonzero = true;
+      if (!seen_point && seen_nonzero) ++integer_digits;
+      if (seen_point && !seen_nonzero) ++fraction_zeros;
+      compact.push_back(c);
+    } else if (c == '.' && !seen_point) {
+      seen_point = true;
+      compact.push_back(c);
+    } else {
+      break;
+    }
+  }
+  if (!seen_digit) return 0;
+  long exponent = 0;
+  if (i < n &&
+      (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+    size_t j = i + 1;
+    auto skip_j = [&] {
+      while (j < n && Ignored(text[j])) ++j;
+    };
+    skip_j();
+    bool exponent_negative = false;
+    if (j < n && (text[j] == '+' || text[j] == '-')) {
+      exponent_negative = text[j] == '-';
+      ++j;
+    }
+    skip_j();
+    if (j < n && IsDigit(text[j])) {
+      compact.push_back('e');
+      if (exponent_negative) compact.push_back('-');
+      for (; j < n; ++j) {
+        skip_j();
+        if (j >= n || !IsDigit(text[j])) break;
+        compact.push_back(text[j]);
+        if (exponent < 1000000000L) exponent = exponent * 10 + (text[j] - '0');
+      }
+      if (exponent_negative) exponent = -exponent;
+    }
+  }
+  double value = 0;
+  const auto [ptr, ec] =
+      std::from_chars(compact.data(), compact.data() + compact.size(), value);
+  (void)ptr;
+  if (ec == std::errc::result_out_of_range) {
+    if (!seen_nonzero) {
+      value = 0;
+    } else {
+      const long power = integer_digits > 0 ? exponent + integer_digits - 1
+                                            : exponent - fraction_zeros - 1;
+      value = power > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+  } else if (ec != std::errc()) {
+    value = 0;
+  }
+  return negative ? -value : value;
+}
+
+std::string FormatNumber(double value, NumberPattern pattern) {
+  if (!std::isfinite(value)) throw RunError("number out of range");
+  return pattern.scientific ? FormatScientific(value, pattern.decimals)
+                            : FormatFixed(value, pattern.decimals);
+}
 
 }  // namespace kestrelon

@@ -15,6 +15,20 @@ bool SameFile(const std::string& a, const std::string& b) {
   return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+// A database named like a working file would be overwritten or deleted by
+// the run's own later steps.
+constexpr const char* kOverwritesWorkingFile =
+    "This name would overwrite a working file of the run.";
+
+bool IsWorkingFile(const std::string& path) {
+  size_t slash = path.rfind('/');
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  for (const char* w : {kTempo, kTempo2, kTempo3, kTempo4, kTempo5, kTempo6}) {
+    if (name == w) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string AskFileName(
@@ -29,12 +43,16 @@ std::string AskFileName(
       continue;
     }
     std::string name = CleanTypedName(answer);
-    bool overwrites = false;
+    const char* refusal = nullptr;
     for (const std::string& path : paths_for(name)) {
-      if (SameFile(path, ctx.vars.inputpath)) overwrites = true;
+      if (SameFile(path, ctx.vars.inputpath)) {
+        refusal = kOverwritesInput;
+      } else if (refusal == nullptr && IsWorkingFile(path)) {
+        refusal = kOverwritesWorkingFile;
+      }
     }
-    if (overwrites) {
-      ctx.ui.ShowMessage(kOverwritesInput, kProgramTitle, MessageIcon::kNone);
+    if (refusal != nullptr) {
+      ctx.ui.ShowMessage(refusal, kProgramTitle, MessageIcon::kNone);
       continue;
     }
     return name;

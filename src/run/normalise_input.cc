@@ -1,7 +1,128 @@
 #include "run/normalise_input.h"
 
-namespace kestrelon {
+#include <cstdint>
+#include <string_view>
+#include <utility>
+#include <vector>
 
-void NormaliseInput(RunContext&) {}
+#include "platform/text_file.h"
+#include "platform/text_ops.h"
+#include "run/name_rules.h"
+
+namespace kestrelon {
+namespace {
+
+constexpr size_t kMaxPathLength = 32767;
+constexpr size_t kShortenFrom = 50;
+constexpr int kMaxEndCount = 32767;
+// A long path keeps its root in front of the shortened part.
+constexpr const char* kRoot = "/";
+constexpr const char* kElided = "[...]/";
+
+bool IsBlankOnly(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// Writes the lines of "tempo.int" together with the input line each one
+// came from.
+class Copy {
+ public:
+  explicit Copy(size_t input_bytes) { buffer_.Reserve(input_bytes + 64); }
+
+  void Add(std::string_view line, int input_line) {
+    buffer_.Add(line);
+    origin_.push_back(input_line);
+    if (line == "END" && ++end_count_ == kMaxEndCount + 1) {
+      overflow_line_ = input_line;
+    }
+  }
+
+  const std::string& text() const { return buffer_.text(); }
+  std::vector<int>& origin() { return origin_; }
+  int end_count() const { return end_count_; }
+  // The input line of the END line that passed the limit, 0 if none did.
+  int overflow_line() const { return overflow_line_; }
+
+ private:
+  LineBuffer buffer_;
+  std::vector<int> origin_;
+  int end_count_ = 0;
+  int overflow_line_ = 0;
+};
+
+// Rewrites the ELEMENTS keyword line `line` (upper case, no TAB). The part
+// from the first "!" on is a comment: ELEM and END are not looked for in it,
+// and it stays with the symbols line for the next pass to cut.
+void WriteElementsLine(const std::string& line, int input_line, Copy& copy) {
+  size_t bang = line.find('!');
+  std::string code = line.substr(0, bang);
+  std::string comment = bang == std::string::npos ? "" : line.substr(bang);
+  bool closes = Contains(code, "END");
+
+  copy.Add("ELEMENTS", input_line);
+  EraseAll(code, "ELEMENTS");
+  EraseAll(code, "ELEMENT");
+  EraseAll(code, "ELEM");
+  if (closes) {
+    EraseAll(code, "END");
+    copy.Add(code + comment, input_line);
+    copy.Add("END", input_line);
+    return;
+  }
+  // A keyword alone leaves an empty line; symbols stay as they were typed,
+  // blanks included, so that they are never glued into one word.
+  copy.Add(IsBlankOnly(code) ? comment : code + comment, input_line);
+}
+
+}  // namespace
+
+std::string LoadedLabel(const std::string& inputpath, int slashpos) {
+  if (inputpath.size() < kShortenFrom) return "Loaded: " + inputpath;
+  return std::string("Loaded: ") + kRoot + kElided +
+         inputpath.substr(static_cast<size_t>(slashpos));
+}
+
+void NormaliseInput(RunContext& ctx) {
+  RunVariables& v = ctx.vars;
+  if (v.inputpath.size() > kMaxPathLength) {
+    throw RunError(
+        "the path of the input file is longer than 32,767 characters",
+        ctx.input_name);
+  }
+  size_t slash = v.inputpath.rfind('/');
+  v.slashpos = static_cast<int16_t>(slash == std::string::npos ? 0 : slash + 1);
+  v.inputdir = v.inputpath.substr(0, static_cast<size_t>(v.slashpos));
+  ctx.ui.SetLoadedLabel(LoadedLabel(v.inputpath, v.slashpos));
+  v.tempopath = ctx.WorkPath(kTempo);
+
+  const std::string input = ReadFile(v.inputpath);
+  Copy copy(input.size());
+  bool elements_done = false;
+  int input_line = 0;
+  std::string line;
+  for (std::string_view raw : SplitLines(input)) {
+    ++input_line;
+    line.assign(raw);
+    UpperCaseAscii(line);
+    for (char& c : line) {
+      if (c == '\t') c = ' ';
+    }
+    if (!elements_done && StartsWith(TrimBlanks(line), "ELEM")) {
+      elements_done = true;
+      WriteElementsLine(line, input_line, copy);
+      continue;
+    }
+    copy.Add(line, input_line);
+  }
+  WriteFile(v.tempopath, copy.text());
+  ctx.origin = std::move(copy.origin());
+
+  // Counted on the copy, so that an END split off the ELEMENTS line counts.
+  if (copy.overflow_line() != 0) {
+    throw RunError("more than 32,767 lines read END", ctx.input_name,
+                   copy.overflow_line());
+  }
+  v.endcount = static_cast<int16_t>(copy.end_count());
+}
 
 }  // namespace kestrelon

@@ -1,7 +1,123 @@
 #include "table/load_table.h"
 
-namespace kestrelon {
+#include <string>
 
-void LoadTable(RunContext&) {}
+#include "platform/text_file.h"
+#include "platform/text_ops.h"
+
+namespace kestrelon {
+namespace {
+
+// " (line N)" naming the input line of table row `row`, or nothing when the
+// input line is not known.
+std::string LineNote(const RunContext& ctx, int row) {
+  const int line = ctx.InputLineOfRow(row);
+  return line > 0 ? " (line " + std::to_string(line) + ")" : std::string();
+}
+
+[[noreturn]] void FailAt(const RunContext& ctx, int row,
+                         const std::string& reason) {
+  throw RunError(reason, ctx.input_name, row > 0 ? ctx.InputLineOfRow(row) : 0);
+}
+
+// The first line after `after` (0-based index of the line before the
+// search, -1 for the start) that reads exactly `word`; as a row number,
+// 0 when there is none.
+int FindLine(const std::vector<std::string_view>& lines, int after,
+             std::string_view word) {
+  for (size_t i = static_cast<size_t>(after + 1); i < lines.size(); ++i) {
+    if (lines[i] == word) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+void FillRows(RunContext& ctx, const std::vector<std::string_view>& lines) {
+  int row = 1;
+  for (std::string_view line : lines) {
+    if (row > WorkingTable::kLastDataRow) {
+      FailAt(ctx, row, "more than 25999 lines: the working table is full");
+    }
+    std::string_view item = ReadTableItem(line);
+    ctx.table.At(row, 1).assign(item.data(), item.size());
+    ++row;
+  }
+}
+
+}  // namespace
+
+std::string_view ReadTableItem(std::string_view line) {
+  size_t start = line.find_first_not_of(' ');
+  if (start == std::string_view::npos) return {};
+  if (line[start] == '"') {
+    ++start;
+    size_t close = line.find('"', start);
+    if (close == std::string_view::npos) close = line.size();
+    return line.substr(start, close - start);
+  }
+  // The input stage holds every comma as ";", so an unquoted item is the
+  // whole line less its outer blanks; a comma that still stood here would
+  // stay in the row rather than push the rest of the line into the next.
+  return TrimBlanks(line.substr(start));
+}
+
+SectionIndex LocateSections(const RunContext& ctx,
+                            const std::vector<std::string_view>& lines) {
+  // The row numbers fit the 16-bit index: the table holds 25,999 rows.
+  SectionIndex index;
+  const int elemrow = FindLine(lines, -1, "ELEMENTS");
+  if (elemrow == 0) FailAt(ctx, 0, "no line reading exactly \"ELEMENTS\"");
+  const int elemend = FindLine(lines, elemrow - 1, "END");
+  if (elemend == 0) {
+    FailAt(ctx, elemrow,
+           "ELEMENTS section" + LineNote(ctx, elemrow) +
+               " has no line reading exactly \"END\"");
+  }
+  const int specrow = FindLine(lines, elemend - 1, "SPECIES");
+  if (specrow == 0) {
+    FailAt(ctx, elemend,
+           "no line reading exactly \"SPECIES\" after the END of the "
+           "ELEMENTS section" +
+               LineNote(ctx, elemend));
+  }
+  const int specend = FindLine(lines, specrow - 1, "END");
+  if (specend == 0) {
+    FailAt(ctx, specrow,
+           "SPECIES section" + LineNote(ctx, specrow) +
+               " has no line reading exactly \"END\"");
+  }
+  const int reacrow = FindLine(lines, specend - 1, "REACTIONS");
+  if (reacrow == 0) {
+    FailAt(ctx, specend,
+           "no line reading exactly \"REACTIONS\" after the END of the "
+           "SPECIES section" +
+               LineNote(ctx, specend));
+  }
+  const int reacend = FindLine(lines, reacrow - 1, "END");
+  if (reacend == 0) {
+    FailAt(ctx, reacrow,
+           "REACTIONS section" + LineNote(ctx, reacrow) +
+               " has no line reading exactly \"END\"");
+  }
+  index.elemrow = static_cast<int16_t>(elemrow);
+  index.elemend = static_cast<int16_t>(elemend);
+  index.specrow = static_cast<int16_t>(specrow);
+  index.specend = static_cast<int16_t>(specend);
+  index.reacrow = static_cast<int16_t>(reacrow);
+  index.reacend = static_cast<int16_t>(reacend);
+  return index;
+}
+
+void LoadTable(RunContext& ctx) {
+  const std::string path = ctx.WorkPath(kTempo3);
+  const std::string content = ReadFile(path);
+  const std::vector<std::string_view> lines = SplitLines(content);
+  FillRows(ctx, lines);
+  ctx.ui.SetProgress(40);
+  RemoveFile(ctx.WorkPath(kTempo));
+  RemoveFile(ctx.WorkPath(kTempo2));
+  ctx.vars.index = LocateSections(ctx, lines);
+  RemoveFile(path);
+  ctx.ui.SetProgress(50);
+}
 
 }  // namespace kestrelon

@@ -1,0 +1,40 @@
+// The list of non-elementary reactions at the end of each cleaned file.
+//
+// TakeOutNonElementary reads the working table after the activation energies
+// have been converted: every reaction-section row whose line begins with
+// "#NER#", together with the auxiliary rows that follow it (up to the next
+// row holding "=>" or the END of the section), is written to the working
+// files "tempo4.int" (Ea in J/mol), "tempo5.int" (cal/mol) and "tempo6.int"
+// (K) in the input directory, and its rows' line cells are emptied, so the
+// writer leaves them out of the main part. The reaction line is printed
+// again with the run's patterns and the converted Ea ("|=>" written "=>");
+// auxiliary lines keep their text without the tag (empty ones are left
+// out, as in the main part of the files). Both get "(+" and "," back. Sets
+// ctx.nercount to the number of such reactions.
+//
+// AppendNonElementaryList appends, when ctx.nercount > 0, the heading
+// "****List of non-elementary reactions****" and the matching list to the
+// joule, calorie and kelvin files (ctx.vars.outpathj, outpathcal, outpathk),
+// then deletes the three working files in any case. Every line ends with
+// CR LF.
+//
+// Throws RunError naming the input line when a non-elementary reaction lacks
+// its three coefficients or a number is out of range, and RunError naming
+// the file when a file cannot be read, written or deleted.
+#ifndef KESTRELON_OUTPUT_NER_LIST_H_
+#define KESTRELON_OUTPUT_NER_LIST_H_
+
+#include "run/run_context.h"
+
+namespace kestrelon {
+
+inline constexpr const char* kNerHeading =
+    "****List of non-elementary reactions****";
+
+void TakeOutNonElementary(RunContext& ctx);
+
+void AppendNonElementaryList(RunContext& ctx);
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_OUTPUT_NER_LIST_H_

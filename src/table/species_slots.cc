@@ -1,0 +1,215 @@
+#include "table/species_slots.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "platform/run_error.h"
+#include "platform/text_ops.h"
+
+namespace kestrelon {
+namespace {
+
+constexpr size_t kNone = std::string::npos;
+
+// Index of the first '+' after index `after`; kNone when there is none or
+// `after` is kNone.
+size_t PlusAfter(std::string_view text, size_t after) {
+  return after == kNone ? kNone : text.find('+', after + 1);
+}
+
+// The filling rules are stated on 1-based positions with 0 for "absent":
+// the 1-based position of the first `c` after position `after`.
+size_t Position(std::string_view text, char c, size_t after = 0) {
+  const size_t found = text.find(c, after);
+  return found == std::string_view::npos ? 0 : found + 1;
+}
+
+bool IsSkipped(std::string_view cell) { return StartsWith(cell, kSkipMark); }
+
+bool HasCoefficientTwo(std::string_view slot) {
+  return StartsWith(slot, "2") && !StartsWith(slot, "2;");
+}
+
+bool IsEmptySlot(std::string_view slot) { return slot == kEmptySlot; }
+
+[[noreturn]] void CannotSplit() {
+  throw RunError("cannot split the equation into its species");
+}
+
+// Writes `from` over the cell, reusing the cell's storage.
+void Put(WorkingTable& table, int row, int column, std::string_view from) {
+  table.At(row, column).assign(from.data(), from.size());
+}
+
+// Removes every `find` from `text`, scanning once from the left like
+// EraseAll, but in place: nearly every equation has an empty slot to drop.
+void EraseInPlace(std::string& text, std::string_view find) {
+  size_t from = text.find(find);
+  if (from == std::string::npos) return;
+  size_t out = from;
+  while (from != std::string::npos) {
+    const size_t next = text.find(find, from + find.size());
+    const size_t keep_from = from + find.size();
+    const size_t keep_to = next == std::string::npos ? text.size() : next;
+    std::copy(text.begin() + keep_from, text.begin() + keep_to,
+              text.begin() + out);
+    out += keep_to - keep_from;
+    from = next;
+  }
+  text.resize(out);
+}
+
+void AppendEquation(std::string& out, const Slots& slots, bool irreversible) {
+  size_t size = 8;
+  for (const std::string& slot : slots) size += slot.size();
+  out.reserve(out.size() + size);
+  for (int i = 0; i < 6; ++i) {
+    if (i == 3) {
+      out.append(irreversible ? "=>" : "<=>");
+    } else if (i > 0) {
+      out.push_back('+');
+    }
+    out.append(slots[i]);
+  }
+}
+
+}  // namespace
+
+void FillToTwoPerSide(std::string& equation) {
+  const size_t e = Position(equation, '=');
+  const size_t p = Position(equation, '+');
+  const size_t q = Position(equation, '+', e);
+  if (p == 0) {
+    equation.insert(0, "///+");
+    equation.append("+///");
+  } else if (p > e) {
+    equation.insert(0, "///+");
+  } else if (q == 0) {
+    equation.append("+///");
+  }
+}
+
+void FillToThreePerSide(std::string& equation) {
+  const size_t e = Position(equation, '=');
+  const size_t p1 = Position(equation, '+');
+  const size_t p2 = p1 == 0 ? 0 : Position(equation, '+', p1);
+  const size_t p3 = p2 == 0 ? 0 : Position(equation, '+', p2);
+  const size_t p4 = p3 == 0 ? 0 : Position(equation, '+', p3);
+  if (p2 > e && p3 == 0) {
+    equation.insert(0, "///+");
+    equation.append("+///");
+  } else if (p2 < e && p3 > e && p4 == 0) {
+    equation.append("+///");
+  } else if (p2 > e && p3 > e && p4 == 0) {
+    equation.insert(0, "///+");
+  }
+}
+
+Slots SplitSlots(const std::string& equation, bool& irreversible) {
+  const std::string_view t = equation;
+  const size_t bar = t.find('|');
+  const size_t less = t.find('<');
+  irreversible = bar != kNone;
+  const size_t arrow = irreversible ? bar : less;
+  const size_t p1 = t.find('+');
+  const size_t p2 = PlusAfter(t, p1);
+  const size_t g = t.find('>');
+  const size_t p3 = PlusAfter(t, g);
+  const size_t p4 = PlusAfter(t, p3);
+  // Every piece must lie in its place: two "+" before the arrow, two after.
+  if (arrow == kNone || p2 == kNone || p2 > arrow || g == kNone || g < arrow ||
+      p4 == kNone) {
+    CannotSplit();
+  }
+  Slots slots;
+  slots[0] = t.substr(0, p1);
+  slots[1] = t.substr(p1 + 1, p2 - p1 - 1);
+  slots[2] = t.substr(p2 + 1, arrow - p2 - 1);
+  slots[3] = t.substr(g + 1, p3 - g - 1);
+  slots[4] = t.substr(p3 + 1, p4 - p3 - 1);
+  slots[5] = t.substr(p4 + 1);
+  return slots;
+}
+
+void ExpandCoefficients(Slots& slots) {
+  if (std::none_of(slots.begin(), slots.end(), HasCoefficientTwo)) return;
+  // Every test reads the slots as they were before this row's first rule.
+  const Slots read = slots;
+  const std::string& r1 = read[0];
+  const std::string& r2 = read[1];
+  const std::string& r3 = read[2];
+  const std::string& p1 = read[3];
+  const std::string& p2 = read[4];
+  const std::string& p3 = read[5];
+  // A slot filled by an earlier rule of the row is not filled again: with
+  // two coefficients of 2 and one free slot on a side (2A+2B), the second
+  // rule would overwrite the first one's species and change the reaction.
+  bool filled[6] = {};
+  auto spell_out = [&](const std::string& from, int a, int b) {
+    if (filled[a] || filled[b]) return;
+    slots[a] = from.substr(1);
+    slots[b] = from.substr(1);
+    filled[a] = filled[b] = true;
+  };
+  if (HasCoefficientTwo(r3) && IsEmptySlot(r1) && IsEmptySlot(r2)) {
+    spell_out(r3, 2, 1);
+  }
+  if (HasCoefficientTwo(r3) && IsEmptySlot(r1) && !IsEmptySlot(r2)) {
+    spell_out(r3, 2, 0);
+  }
+  if (HasCoefficientTwo(r2) && IsEmptySlot(r1)) spell_out(r2, 1, 0);
+  if (HasCoefficientTwo(p1) && IsEmptySlot(p2) && IsEmptySlot(p3)) {
+    spell_out(p1, 3, 4);
+  }
+  if (HasCoefficientTwo(p1) && IsEmptySlot(p3) && !IsEmptySlot(p2)) {
+    spell_out(p1, 3, 5);
+  }
+  if (HasCoefficientTwo(p2) && IsEmptySlot(p3)) spell_out(p2, 4, 5);
+}
+
+std::string RebuildEquation(const Slots& slots, bool irreversible) {
+  std::string equation;
+  AppendEquation(equation, slots, irreversible);
+  return equation;
+}
+
+void RemoveEmptySlots(std::string& equation) {
+  EraseInPlace(equation, "///+");
+  EraseInPlace(equation, "+///");
+}
+
+namespace {
+
+// The six steps for one row. They read nothing but the row itself and only
+// the split can fail, so taking each row through all six in one pass over
+// the rows fails on the same row as six passes would.
+void BuildRowSlots(WorkingTable& table, int row) {
+  std::string& equation = table.At(row, kEquationColumn);
+  Slots slots;
+  bool irreversible = false;
+  if (IsSkipped(equation)) {
+    slots.fill(std::string(kSkipMark));
+  } else {
+    FillToTwoPerSide(equation);
+    FillToThreePerSide(equation);
+    slots = SplitSlots(equation, irreversible);
+    ExpandCoefficients(slots);
+  }
+  equation.clear();
+  AppendEquation(equation, slots, irreversible);
+  RemoveEmptySlots(equation);
+  for (int i = 0; i < 6; ++i) {
+    table.At(row, kFirstSlotColumn + i) = std::move(slots[i]);
+  }
+  if (irreversible) Put(table, row, kFlagColumn, kIrreversibleFlag);
+}
+
+}  // namespace
+
+void BuildSpeciesSlots(RunContext& ctx, RowRange rows) {
+  for (int row = rows.first; row <= rows.last; ++row) {
+    AtRow(ctx, row, [&] { BuildRowSlots(ctx.table, row); });
+  }
+}
+
+}  // namespace kestrelon
