@@ -485,6 +485,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   auto start = std::chrono::steady_clock::now();
   RunOutcome outcome = kestrelon::RunCleaning(ui, table);
   std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  if (std::getenv("KESTRELON_FUZZ_VERBOSE") != nullptr) {
+    const char* kinds[] = {"success", "unreadable", "failed"};
+    std::fprintf(stderr, "clean_fuzzer: %s%s%s\n",
+                 kinds[static_cast<int>(outcome.kind)],
+                 outcome.error ? ": " : "",
+                 outcome.error ? outcome.error->Describe().c_str() : "");
+  }
   CheckAfterRun(data, settings, outcome, took.count());
   return 0;
 }
