@@ -1,11 +1,134 @@
 #include "cli/compare_command.h"
 
-namespace kestrelon {
+#include "compare/cleaned_file.h"
+#include "compare/report_json.h"
+#include "compare/report_text.h"
+#include "platform/run_error.h"
+#include "platform/text_file.h"
 
-int RunCompareCommand(const std::vector<std::string>&, std::ostream&,
+namespace kestrelon {
+namespace {
+
+constexpr int kSame = 0;
+constexpr int kDiffer = 1;
+constexpr int kCannotRead = 2;
+constexpr int kBadUsage = 64;
+
+constexpr const char* kUsage =
+    "usage: kestrelon compare FILE_A FILE_B [--tolerance REL] [--json]\n";
+
+void PrintCompareHelp(std::ostream& out) {
+  out << kUsage
+      << "\n"
+         "Compares two cleaned mechanism files reaction by reaction, whatever\n"
+         "the order of the reactions or of the species in them.\n"
+         "\n"
+         "  --tolerance REL   numbers differ when they are further apart\n"
+         "                    than REL times the larger one (default: when\n"
+         "                    no one value could be printed as both texts)\n"
+         "  --json            write the report as JSON\n"
+         "\n"
+         "exit status: 0 same, 1 different, 2 unreadable file, 64 usage "
+         "error\n";
+}
+
+bool ParseRelative(const std::string& text, double* rel) {
+  std::optional<double> v = ParseNumberText(text);
+  if (!v || *v < 0) return false;
+  *rel = *v;
+  return true;
+}
+
+// Reads and parses one file; on failure says why on `err`.
+std::optional<CleanedMechanism> Load(const std::string& path,
+                                     std::ostream& err) {
+  try {
+    std::string text = ReadFile(path);
+    return ParseCleanedFile(text, path);
+  } catch (const RunError& e) {
+    err << "kestrelon: " << e.Describe() << "\n";
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::optional<CompareOptions> ParseCompareOptions(
+    const std::vector<std::string>& args, std::ostream& err) {
+  auto fail = [&err](const std::string& what) {
+    err << "kestrelon: " << what << "\n" << kUsage;
+    return std::nullopt;
+  };
+  CompareOptions o;
+  std::vector<std::string> files;
+  bool options_end = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (options_end || a.empty() || a[0] != '-' || a == "-") {
+      files.push_back(a);
+    } else if (a == "--") {
+      options_end = true;
+    } else if (a == "--json") {
+      o.json = true;
+    } else if (a == "--tolerance" || a.rfind("--tolerance=", 0) == 0) {
+      std::string v;
+      if (a == "--tolerance") {
+        if (i + 1 >= args.size()) return fail("--tolerance needs a value");
+        v = args[++i];
+      } else {
+        v = a.substr(12);
+      }
+      if (!ParseRelative(v, &o.settings.tolerance.rel)) {
+        return fail(
+            "--tolerance needs a relative tolerance of 0 or more, "
+            "such as 0.001, not \"" +
+            v + "\"");
+      }
+      o.settings.tolerance.relative = true;
+    } else {
+      return fail("unknown option " + a);
+    }
+  }
+  if (files.size() != 2) {
+    return fail("compare needs two files, " + std::to_string(files.size()) +
+                " given");
+  }
+  for (const std::string& f : files) {
+    if (f.empty()) return fail("a file name is empty");
+  }
+  o.settings.file_a = files[0];
+  o.settings.file_b = files[1];
+
+  std::optional<FileEaUnit> ua = EaUnitFromName(files[0]);
+  std::optional<FileEaUnit> ub = EaUnitFromName(files[1]);
+  if (ua && ub && *ua != *ub) {
+    return fail("the file names say different Ea units: " + files[0] +
+                " is in " + EaUnitName(*ua) + ", " + files[1] + " in " +
+                EaUnitName(*ub) + "; compare files of the same unit");
+  }
+  o.settings.unit_from_names = ua.has_value() || ub.has_value();
+  if (o.settings.unit_from_names) o.settings.unit = ua ? *ua : *ub;
+  return o;
+}
+
+int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out,
                       std::ostream& err) {
-  err << "kestrelon: compare is not available yet\n";
-  return 64;
+  for (const std::string& a : args) {
+    if (a == "--") break;
+    if (a == "--help" || a == "-h") {
+      PrintCompareHelp(out);
+      return kSame;
+    }
+  }
+  std::optional<CompareOptions> options = ParseCompareOptions(args, err);
+  if (!options) return kBadUsage;
+  std::optional<CleanedMechanism> a = Load(options->settings.file_a, err);
+  if (!a) return kCannotRead;
+  std::optional<CleanedMechanism> b = Load(options->settings.file_b, err);
+  if (!b) return kCannotRead;
+  CompareReport report = CompareMechanisms(*a, *b, options->settings);
+  out << (options->json ? RenderReportJson(report) : RenderReportText(report));
+  return report.Same() ? kSame : kDiffer;
 }
 
 }  // namespace kestrelon

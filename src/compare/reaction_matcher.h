@@ -1,0 +1,38 @@
+// Pairs the reactions of two lists by their keys (see reaction_key.h), in
+// time linear in the length of the lists: the keys are hashed.
+//
+// Several reactions under one key (duplicates) are paired as a set, so
+// that the order in which a file lists them does not matter: the pairs are
+// taken closest first, by the relative differences of A, n and Ea (ties go
+// to equal auxiliary items, then to the same orientation, then to file
+// order). Reactions left over are only in their own list. Never throws.
+#ifndef KESTRELON_COMPARE_REACTION_MATCHER_H_
+#define KESTRELON_COMPARE_REACTION_MATCHER_H_
+
+#include <cstddef>
+#include <vector>
+
+#include "compare/cleaned_file.h"
+
+namespace kestrelon {
+
+struct ReactionPair {
+  size_t a = 0;  // index into the first list
+  size_t b = 0;  // index into the second list
+};
+
+struct ReactionMatching {
+  std::vector<ReactionPair> pairs;  // in the order of the first list
+  std::vector<size_t> only_a;       // in list order
+  std::vector<size_t> only_b;       // in list order
+};
+
+ReactionMatching MatchReactions(const std::vector<CleanedReaction>& a,
+                                const std::vector<CleanedReaction>& b);
+
+// Relative distance of the coefficients of two reactions: 0 when equal.
+double CoefficientDistance(const CleanedReaction& x, const CleanedReaction& y);
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_COMPARE_REACTION_MATCHER_H_
