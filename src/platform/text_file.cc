@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/run_error.h"
@@ -14,6 +15,12 @@ namespace {
 
 std::string ErrnoText(const char* what) {
   return std::string(what) + ": " + std::strerror(errno);
+}
+
+RunError TooLarge(const std::string& path) {
+  return RunError("is larger than " + std::to_string(kMaxFileBytes >> 20) +
+                      " MiB, too large for a mechanism file",
+                  path);
 }
 
 class Fd {
@@ -100,6 +107,7 @@ std::string ReadFile(const std::string& path) {
     throw RunError(ErrnoText("cannot read"), path);
   if (S_ISDIR(st.st_mode)) throw RunError("is a directory", path);
   if (!S_ISREG(st.st_mode)) throw RunError("is not a regular file", path);
+  if (static_cast<uint64_t>(st.st_size) > kMaxFileBytes) throw TooLarge(path);
   std::string content(static_cast<size_t>(st.st_size), '\0');
   size_t got = 0;
   auto read_some = [&](char* into, size_t room) -> size_t {
@@ -118,7 +126,10 @@ std::string ReadFile(const std::string& path) {
   // A file that grew while we read it (or reports no size, as some
   // special file systems do) is read on to its end.
   char more[65536];
-  while (size_t n = read_some(more, sizeof more)) content.append(more, n);
+  while (size_t n = read_some(more, sizeof more)) {
+    if (content.size() + n > kMaxFileBytes) throw TooLarge(path);
+    content.append(more, n);
+  }
   return content;
 }
 

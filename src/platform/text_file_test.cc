@@ -76,6 +76,16 @@ TEST_F(TextFileTest, ReadFileReadsALargeFileWhole) {
   EXPECT_EQ(ReadFile(Make("big", big)), big);
 }
 
+TEST_F(TextFileTest, ReadFileRefusesAnEnormousFile) {
+  // A sparse file: no disk space, but the size of a huge one.
+  std::string path = Make("huge.inp", "");
+  fs::resize_file(path, kMaxFileBytes + 1);
+  EXPECT_EQ(ReasonOf([&] { ReadFile(path); }),
+            "is larger than 256 MiB, too large for a mechanism file");
+  fs::resize_file(path, kMaxFileBytes);
+  EXPECT_EQ(ReadFile(path).size(), kMaxFileBytes);
+}
+
 TEST_F(TextFileTest, ReadFileFollowsALinkTheUserChose) {
   Make("real.inp", "ELEMENTS\r\n");
   fs::create_symlink(dir_ + "real.inp", dir_ + "chosen.inp");
