@@ -1,6 +1,16 @@
 #include "cli/clean_command.h"
 
-#include "output/number_format.h"
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "cli/check_report.h"
+#include "cli/end_diagnostics.h"
+#include "cli/reactions_unit.h"
+#include "platform/run_error.h"
+#include "platform/text_file.h"
+#include "run/name_prompt.h"
+#include "run/name_rules.h"
 #include "run/run_driver.h"
 #include "table/working_table.h"
 
@@ -10,16 +20,28 @@ namespace {
 constexpr const char* kAPatterns[] = {"0.000E+00", "0.00E+00", "0.0E+00"};
 constexpr const char* kNPatterns[] = {"0.0000", "0.000", "0.00"};
 constexpr const char* kEaPatterns[] = {"0.00", "0.0", "0"};
+constexpr const char* kValueOptions[] = {
+    "--name",     "--thermo-name", "--unit",      "--ext",   "--thermo-ext",
+    "--a-format", "--n-format",    "--ea-format", "--rename"};
+
+std::string BaseNameOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string DirectoryOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
 
 std::string StemOf(const std::string& path) {
-  size_t slash = path.rfind('/');
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::string name = BaseNameOf(path);
   size_t dot = name.rfind('.');
   if (dot != std::string::npos && dot > 0) name.resize(dot);
   return name;
 }
 
-bool ParseUnit(const std::string& text, EaUnit* unit) {
+bool ParseUnit(const std::string& text, CleanOptions* o) {
   static const struct {
     const char* word;
     EaUnit unit;
@@ -28,13 +50,82 @@ bool ParseUnit(const std::string& text, EaUnit* unit) {
                 {"j", EaUnit::kJ},
                 {"cal", EaUnit::kCal},
                 {"kelvin", EaUnit::kKelvin}};
+  if (text == "auto") {
+    o->unit_auto = true;
+    return true;
+  }
   for (const auto& u : kUnits) {
     if (text == u.word) {
-      *unit = u.unit;
+      o->settings.unit = u.unit;
+      o->unit_auto = false;
       return true;
     }
   }
   return false;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa, sb;
+  if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// The files a run with these options may write next to the input, named as
+// the run names them, each with the options that make its name.
+struct PlannedFile {
+  std::string name;
+  std::string made_by;
+};
+
+std::vector<PlannedFile> PlannedFiles(const CleanOptions& o) {
+  const std::string name = CleanTypedName(o.name);
+  const std::string ext =
+      MechanismExtension(o.settings.mech_ext, o.settings.mech_ext_text);
+  const std::string by_name = "--name " + o.name;
+  std::vector<PlannedFile> files;
+  for (const char* unit : {"j", "cal", "kelvin"}) {
+    files.push_back({name + unit + "." + ext, by_name});
+  }
+  files.push_back(
+      {CleanTypedName(o.thermo_name) + "." +
+           ThermoExtension(o.settings.thermo_ext, o.settings.thermo_ext_text),
+       "--thermo-name " + o.thermo_name});
+  return files;
+}
+
+// Refuses, before anything is written, names whose files would take the
+// place of the input, of a working file of the run, or of one another.
+std::optional<std::string> CheckPlannedNames(const CleanOptions& o,
+                                             const std::string& input_path) {
+  const std::string dir = DirectoryOf(input_path);
+  const std::string input_name = BaseNameOf(input_path);
+  std::vector<PlannedFile> files = PlannedFiles(o);
+  for (const PlannedFile& f : files) {
+    if (f.name == input_name || SameFile(dir + f.name, input_path)) {
+      return f.made_by + ": " + kOverwritesInput;
+    }
+    for (const char* w :
+         {kTempo, kTempo2, kTempo3, kTempo4, kTempo5, kTempo6}) {
+      if (f.name == w) {
+        return f.made_by +
+               ": This name would overwrite a working file of the run.";
+      }
+    }
+  }
+  const PlannedFile& thermo = files.back();
+  for (size_t i = 0; i + 1 < files.size(); ++i) {
+    if (files[i].name == thermo.name) {
+      return files[i].made_by + " and " + thermo.made_by + " both name " +
+             thermo.name;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string AbsolutePath(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path p = std::filesystem::absolute(path, ec);
+  return ec ? path : p.lexically_normal().string();
 }
 
 }  // namespace
@@ -48,21 +139,24 @@ void PrintUsage(std::ostream& out) {
          "NAMEkelvin.EXT (Ea in J/mol, cal/mol and K) and, when the input\n"
          "holds a THERMO section, THERMONAME.THERMOEXT, next to the input.\n"
          "\n"
-         "options:\n"
+         "options (--opt VALUE or --opt=VALUE):\n"
          "  --name NAME          base name of the cleaned files\n"
-         "                       (default: the input's name without extension)\n"
+         "                       (default: the input's name without "
+         "extension)\n"
          "  --thermo-name NAME   base name of the thermo file (default: NAME"
          "thermo)\n"
          "  --unit U             unit of Ea in the input: kj, kcal, j, cal,\n"
-         "                       kelvin (default cal)\n"
-         "  --ext E              rxn, mech or a custom extension (default rxn)\n"
+         "                       kelvin, or auto: the unit its REACTIONS line\n"
+         "                       declares (default cal)\n"
+         "  --ext E              rxn, mech or a custom extension (default "
+         "rxn)\n"
          "  --thermo-ext E       dat, the or a custom extension (default dat)\n"
          "  --a-format P         0.000E+00 (default), 0.00E+00, 0.0E+00\n"
          "  --n-format P         0.0000 (default), 0.000, 0.00\n"
          "  --ea-format P        0.00, 0.0 (default), 0\n"
          "  --rename OLD=NEW     rename a species in every file (repeatable)\n"
          "  --check              analyse only; write no output file\n"
-         "  --quiet              print nothing on success\n"
+         "  --quiet              print nothing on success but warnings\n"
          "  --help, --version\n"
          "\n"
          "exit status: 0 success, 1 the run failed, 2 unreadable file,\n"
@@ -78,70 +172,82 @@ std::optional<CleanOptions> ParseCleanOptions(
     return std::nullopt;
   };
   for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string* into) {
-      if (i + 1 >= args.size()) return false;
-      *into = args[++i];
-      return true;
-    };
-    std::string v;
-    if (a == "--quiet") {
-      o.quiet = true;
-    } else if (a == "--check") {
-      o.check = true;
-    } else if (a.rfind("--", 0) == 0 && a.size() > 2) {
-      if (!value(&v)) return fail("option " + a + " needs a value");
-      if (a == "--name") {
-        if (v.empty()) return fail("--name must not be empty");
-        o.name = v;
-      } else if (a == "--thermo-name") {
-        if (v.empty()) return fail("--thermo-name must not be empty");
-        o.thermo_name = v;
-        have_thermo_name = true;
-      } else if (a == "--unit") {
-        if (!ParseUnit(v, &o.settings.unit)) {
-          return fail("unknown unit \"" + v +
-                      "\"; use kj, kcal, j, cal or kelvin");
-        }
-      } else if (a == "--ext") {
-        o.settings.mech_ext = v == "rxn"    ? MechExtChoice::kRxn
-                              : v == "mech" ? MechExtChoice::kMech
-                                            : MechExtChoice::kCustom;
-        o.settings.mech_ext_text = v;
-      } else if (a == "--thermo-ext") {
-        o.settings.thermo_ext = v == "dat"   ? ThermoExtChoice::kDat
-                                : v == "the" ? ThermoExtChoice::kThe
-                                             : ThermoExtChoice::kCustom;
-        o.settings.thermo_ext_text = v;
-      } else if (a == "--a-format" || a == "--n-format" ||
-                 a == "--ea-format") {
-        const char* const* allowed = a == "--a-format"   ? kAPatterns
-                                     : a == "--n-format" ? kNPatterns
-                                                         : kEaPatterns;
-        bool ok = false;
-        for (int k = 0; k < 3; ++k) ok = ok || v == allowed[k];
-        if (!ok) {
-          return fail("unknown pattern \"" + v + "\" for " + a + "; use " +
-                      allowed[0] + ", " + allowed[1] + " or " + allowed[2]);
-        }
-        std::string& slot = a == "--a-format"   ? o.settings.a_pattern
-                            : a == "--n-format" ? o.settings.n_pattern
-                                                : o.settings.ea_pattern;
-        slot = v;
-      } else if (a == "--rename") {
-        size_t eq = v.find('=');
-        if (eq == std::string::npos || eq == 0 || eq + 1 == v.size()) {
-          return fail("--rename needs OLD=NEW with both names, not \"" + v +
-                      "\"");
-        }
-        o.renames.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-      } else {
-        return fail("unknown option " + a);
+    std::string a = args[i];
+    if (a.size() < 2 || a[0] != '-') {
+      if (!o.mechanism.empty()) {
+        return fail("more than one mechanism given: " + a);
       }
-    } else if (o.mechanism.empty()) {
       o.mechanism = a;
+      continue;
+    }
+    std::optional<std::string> inline_value;
+    size_t eq = a.find('=');
+    if (a.rfind("--", 0) == 0 && eq != std::string::npos) {
+      inline_value = a.substr(eq + 1);
+      a.resize(eq);
+    }
+    if (a == "--quiet" || a == "--check") {
+      if (inline_value) return fail("option " + a + " takes no value");
+      (a == "--quiet" ? o.quiet : o.check) = true;
+      continue;
+    }
+    bool known = false;
+    for (const char* name : kValueOptions) known = known || a == name;
+    if (!known) return fail("unknown option " + a);
+    std::string v;
+    if (inline_value) {
+      v = *inline_value;
+    } else if (i + 1 < args.size()) {
+      v = args[++i];
     } else {
-      return fail("more than one mechanism given: " + a);
+      return fail("option " + a + " needs a value");
+    }
+    if (a == "--name" || a == "--thermo-name") {
+      if (v.empty()) return fail(a + " must not be empty");
+      (a == "--name" ? o.name : o.thermo_name) = v;
+      have_thermo_name = have_thermo_name || a == "--thermo-name";
+    } else if (a == "--unit") {
+      if (!ParseUnit(v, &o)) {
+        return fail("unknown unit \"" + v +
+                    "\" for --unit; use kj, kcal, j, cal, kelvin or auto");
+      }
+    } else if (a == "--ext") {
+      if (v.empty()) return fail("--ext must not be empty");
+      o.settings.mech_ext = v == "rxn"    ? MechExtChoice::kRxn
+                            : v == "mech" ? MechExtChoice::kMech
+                                          : MechExtChoice::kCustom;
+      o.settings.mech_ext_text = v;
+    } else if (a == "--thermo-ext") {
+      if (v.empty()) return fail("--thermo-ext must not be empty");
+      o.settings.thermo_ext = v == "dat"   ? ThermoExtChoice::kDat
+                              : v == "the" ? ThermoExtChoice::kThe
+                                           : ThermoExtChoice::kCustom;
+      o.settings.thermo_ext_text = v;
+    } else if (a == "--a-format" || a == "--n-format" || a == "--ea-format") {
+      const char* const* allowed = a == "--a-format"   ? kAPatterns
+                                   : a == "--n-format" ? kNPatterns
+                                                       : kEaPatterns;
+      bool ok = false;
+      for (int k = 0; k < 3; ++k) ok = ok || v == allowed[k];
+      if (!ok) {
+        return fail("unknown pattern \"" + v + "\" for " + a + "; use " +
+                    allowed[0] + ", " + allowed[1] + " or " + allowed[2]);
+      }
+      std::string& slot = a == "--a-format"   ? o.settings.a_pattern
+                          : a == "--n-format" ? o.settings.n_pattern
+                                              : o.settings.ea_pattern;
+      slot = v;
+    } else {  // --rename
+      size_t sep = v.find('=');
+      if (sep == std::string::npos || sep == 0 || sep + 1 == v.size()) {
+        return fail("--rename needs OLD=NEW with both names, not \"" + v +
+                    "\"");
+      }
+      if (v.find_first_of(" \t") != std::string::npos) {
+        return fail("--rename \"" + v +
+                    "\": a species name holds no blank or TAB");
+      }
+      o.renames.emplace_back(v.substr(0, sep), v.substr(sep + 1));
     }
   }
   if (o.mechanism.empty()) return fail("no mechanism file given");
@@ -154,10 +260,41 @@ std::optional<CleanOptions> ParseCleanOptions(
 int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
                     std::ostream& err) {
   std::optional<CleanOptions> options = ParseCleanOptions(args, err);
-  if (!options) {
+  auto usage_error = [&err]() {
     err << "run 'kestrelon --help' for the options\n";
     return kExitUsage;
+  };
+  if (!options) return usage_error();
+  const std::string& given = options->mechanism;
+  const std::string input_path = AbsolutePath(given);
+
+  if (std::optional<std::string> clash =
+          CheckPlannedNames(*options, input_path)) {
+    err << "kestrelon: " << *clash << "\n";
+    return usage_error();
   }
+
+  // The run reads the input itself; this read only looks at what the file
+  // declares, and a file that cannot be read is left for the run to report.
+  std::optional<std::string> text;
+  int warnings = 0;
+  try {
+    text = ReadFile(input_path);
+  } catch (const RunError&) {
+  }
+  if (text) {
+    UnitDecision decision =
+        DecideUnit(ReadReactionsLine(*text), options->unit_auto,
+                   options->settings.unit, given);
+    if (decision.error) {
+      err << *decision.error << "\n";
+      return usage_error();
+    }
+    for (const std::string& w : decision.warnings) err << w << "\n";
+    warnings = static_cast<int>(decision.warnings.size());
+    options->settings.unit = decision.unit;
+  }
+
   CliServices services(*options, out, err);
   WorkingTable table;
   RunOptions run_options;
@@ -165,13 +302,31 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   RunOutcome outcome = RunCleaning(services, table, run_options);
   switch (outcome.kind) {
     case RunOutcome::Kind::kSuccess:
+      if (options->check && !options->quiet) {
+        const int lines = text ? static_cast<int>(SplitLines(*text).size()) : 0;
+        out << CheckReport(given,
+                           CountMechanism(table, outcome.vars.index, lines),
+                           warnings)
+            << "\n";
+      }
       return kExitOk;
     case RunOutcome::Kind::kUnreadable:
+      for (const std::string& line : UnreadableDiagnostics(
+               given, outcome.vars.endcount, text ? *text : std::string())) {
+        err << line << "\n";
+      }
       return kExitUnreadable;
     case RunOutcome::Kind::kFailed:
       break;
   }
-  err << "kestrelon: " << outcome.error->Describe() << "\n";
+  const RunError& e = *outcome.error;
+  // The run names the input by its bare name; the user named it as given.
+  if (e.file() == BaseNameOf(input_path) || e.file() == input_path) {
+    err << "kestrelon: " << RunError(e.reason(), given, e.line()).Describe()
+        << "\n";
+  } else {
+    err << "kestrelon: " << e.Describe() << "\n";
+  }
   return kExitFailed;
 }
 

@@ -1,7 +1,17 @@
 // `kestrelon clean MECHANISM [options]`: one cleaning run without a window.
-// Parses the options (a usage error prints what is wrong and the usage, and
-// exits 64), runs the cleaning, and turns its outcome into an exit status:
-// 0 success, 1 the run failed (reason on stderr), 2 unreadable file.
+//
+// Parses the options; a usage error prints what is wrong (with the allowed
+// units or patterns) and a hint, and exits 64. Before the run it refuses,
+// also with 64 and before anything is written, output names whose files
+// would replace the input, a working file of the run or one another; and it
+// reads the unit the input's REACTIONS line declares: under --unit auto the
+// run cleans with it (a unit it cannot convert is a usage error), otherwise
+// a declared unit other than the one in force is warned about on stderr, as
+// is a pre-exponential factor given per molecule.
+//
+// Exit status: 0 success (with --check, a line of counts on stdout); 1 the
+// run failed, "kestrelon: FILE:LINE: reason" on stderr, the input named as
+// given; 2 unreadable file, followed by the END lines that were not counted.
 #ifndef KESTRELON_CLI_CLEAN_COMMAND_H_
 #define KESTRELON_CLI_CLEAN_COMMAND_H_
 

@@ -5,6 +5,11 @@
 // rename dialog applies the --rename pairs in order, and the settings come
 // from --unit, --ext, --thermo-ext and the format options.
 //
+// Before each rename the species list of the joule file is read: a former
+// name that is not in it is passed over with a warning on stderr, and a new
+// name that already is ends the run (RunError), since two species would
+// become one.
+//
 // Information messages go to stdout (unless quiet); the unreadable-file
 // message and the error dialog's text go to stderr. Status, progress and
 // repaints are silent.
@@ -25,6 +30,8 @@ struct CleanOptions {
   std::string name;
   std::string thermo_name;
   WindowSettings settings;
+  // --unit auto: the unit comes from the input's REACTIONS line.
+  bool unit_auto = false;
   std::vector<std::pair<std::string, std::string>> renames;
   bool quiet = false;
   bool check = false;

@@ -111,6 +111,9 @@ bool RunPhases(RunContext& ctx, const RunOptions& options) {
                    MessageIcon::kCritical);
     ui.ShowErrorDialog();
     ui.SetStatus("");
+    // A check writes nothing; a real run leaves the copy for the user to
+    // look at.
+    if (options.check_only) RemoveFile(ctx.WorkPath(kTempo));
     return false;
   }
 

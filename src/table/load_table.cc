@@ -8,13 +8,6 @@
 namespace kestrelon {
 namespace {
 
-// " (line N)" naming the input line of table row `row`, or nothing when the
-// input line is not known.
-std::string LineNote(const RunContext& ctx, int row) {
-  const int line = ctx.InputLineOfRow(row);
-  return line > 0 ? " (line " + std::to_string(line) + ")" : std::string();
-}
-
 [[noreturn]] void FailAt(const RunContext& ctx, int row,
                          const std::string& reason) {
   throw RunError(reason, ctx.input_name, row > 0 ? ctx.InputLineOfRow(row) : 0);
@@ -69,34 +62,28 @@ SectionIndex LocateSections(const RunContext& ctx,
   const int elemend = FindLine(lines, elemrow - 1, "END");
   if (elemend == 0) {
     FailAt(ctx, elemrow,
-           "ELEMENTS section" + LineNote(ctx, elemrow) +
-               " has no line reading exactly \"END\"");
+           "ELEMENTS section has no line reading exactly \"END\"");
   }
   const int specrow = FindLine(lines, elemend - 1, "SPECIES");
   if (specrow == 0) {
     FailAt(ctx, elemend,
            "no line reading exactly \"SPECIES\" after the END of the "
-           "ELEMENTS section" +
-               LineNote(ctx, elemend));
+           "ELEMENTS section");
   }
   const int specend = FindLine(lines, specrow - 1, "END");
   if (specend == 0) {
-    FailAt(ctx, specrow,
-           "SPECIES section" + LineNote(ctx, specrow) +
-               " has no line reading exactly \"END\"");
+    FailAt(ctx, specrow, "SPECIES section has no line reading exactly \"END\"");
   }
   const int reacrow = FindLine(lines, specend - 1, "REACTIONS");
   if (reacrow == 0) {
     FailAt(ctx, specend,
            "no line reading exactly \"REACTIONS\" after the END of the "
-           "SPECIES section" +
-               LineNote(ctx, specend));
+           "SPECIES section");
   }
   const int reacend = FindLine(lines, reacrow - 1, "END");
   if (reacend == 0) {
     FailAt(ctx, reacrow,
-           "REACTIONS section" + LineNote(ctx, reacrow) +
-               " has no line reading exactly \"END\"");
+           "REACTIONS section has no line reading exactly \"END\"");
   }
   index.elemrow = static_cast<int16_t>(elemrow);
   index.elemend = static_cast<int16_t>(elemend);

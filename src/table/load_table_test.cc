@@ -118,23 +118,23 @@ TEST(LoadTableTest, MissingSectionsNameTheInputLine) {
       {"ELEMENTS \nEND\nSPECIES\nEND\nREACTIONS\nEND\n",
        "mech.inp: no line reading exactly \"ELEMENTS\""},
       {"X\nELEMENTS\nH\n END\n",
-       "mech.inp:5: ELEMENTS section (line 5) has no line reading exactly "
+       "mech.inp:5: ELEMENTS section has no line reading exactly "
        "\"END\""},
       // Out of order: the search for REACTIONS starts after SPECIES.
       {"ELEMENTS\nEND\nREACTIONS\nEND\nSPECIES\nEND\n",
        "mech.inp:13: no line reading exactly \"REACTIONS\" after the END of "
-       "the SPECIES section (line 13)"},
+       "the SPECIES section"},
       {"ELEMENTS\nEND\nSPECIES\nH2\nREACTIONS\n",
-       "mech.inp:7: SPECIES section (line 7) has no line reading exactly "
+       "mech.inp:7: SPECIES section has no line reading exactly "
        "\"END\""},
       {"ELEMENTS\nH\nEND\nREACTIONS\nEND\n",
        "mech.inp:7: no line reading exactly \"SPECIES\" after the END of the "
-       "ELEMENTS section (line 7)"},
+       "ELEMENTS section"},
       {"ELEMENTS\nEND\nSPECIES\nH2\nEND\nREACTIONS:\nEND\n",
        "mech.inp:11: no line reading exactly \"REACTIONS\" after the END of "
-       "the SPECIES section (line 11)"},
+       "the SPECIES section"},
       {"ELEMENTS\nEND\nSPECIES\nEND\nREACTIONS\nH+O2=OH+O 1 2 3\nEND.\n",
-       "mech.inp:11: REACTIONS section (line 11) has no line reading exactly "
+       "mech.inp:11: REACTIONS section has no line reading exactly "
        "\"END\""},
       {"", "mech.inp: no line reading exactly \"ELEMENTS\""},
   };

@@ -1,0 +1,186 @@
+#include "cli/reactions_unit.h"
+
+#include "platform/text_file.h"
+#include "run/name_rules.h"
+
+namespace kestrelon {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool OneOf(std::string_view word, std::initializer_list<std::string_view> set) {
+  for (std::string_view s : set) {
+    if (word == s) return true;
+  }
+  return false;
+}
+
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    size_t start = i;
+    while (i < text.size() && !IsBlank(text[i])) ++i;
+    if (i > start) words.push_back(text.substr(start, i - start));
+  }
+  return words;
+}
+
+std::string Joined(const std::vector<DeclaredWord<EnergyUnit>>& words) {
+  std::string text;
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (i > 0) text += " and ";
+    text += words[i].word;
+  }
+  return text;
+}
+
+}  // namespace
+
+std::optional<EnergyUnit> EnergyUnitOfWord(std::string_view word) {
+  // Kelvin and electron volts stand alone; the molar energies need their
+  // "per mole", so that a bare J or CAL is never taken for a unit.
+  if (OneOf(word, {"K", "KELV", "KELVIN", "KELVINS"})) {
+    return EnergyUnit::kKelvin;
+  }
+  if (OneOf(word, {"EV", "EVOL", "EVOLT", "EVOLTS"})) {
+    return EnergyUnit::kEvolts;
+  }
+  size_t slash = word.find('/');
+  if (slash == std::string_view::npos) return std::nullopt;
+  if (!OneOf(word.substr(slash + 1), {"MOL", "MOLE"})) return std::nullopt;
+  std::string_view head = word.substr(0, slash);
+  if (OneOf(head, {"CAL", "CALS", "CALORIE", "CALORIES"})) {
+    return EnergyUnit::kCal;
+  }
+  if (OneOf(head, {"KCAL", "KCALS", "KCALORIE", "KCALORIES"})) {
+    return EnergyUnit::kKcal;
+  }
+  if (OneOf(head, {"J", "JOUL", "JOULE", "JOULES"})) return EnergyUnit::kJ;
+  if (OneOf(head, {"KJ", "KJOU", "KJOUL", "KJOULE", "KJOULES"})) {
+    return EnergyUnit::kKj;
+  }
+  return std::nullopt;
+}
+
+std::optional<AmountUnit> AmountUnitOfWord(std::string_view word) {
+  if (OneOf(word, {"MOLE", "MOLES"})) return AmountUnit::kMoles;
+  if (OneOf(word, {"MOLEC", "MOLECULE", "MOLECULES"})) {
+    return AmountUnit::kMolecules;
+  }
+  return std::nullopt;
+}
+
+ReactionsLine ReadReactionsLine(std::string_view text) {
+  ReactionsLine found;
+  std::vector<std::string_view> lines = SplitLines(text);
+  for (size_t n = 0; n < lines.size(); ++n) {
+    std::string_view line = lines[n];
+    size_t bang = line.find('!');
+    if (bang != std::string_view::npos) line = line.substr(0, bang);
+    std::vector<std::string_view> words = Words(line);
+    if (words.empty() || words[0].size() < 4) continue;
+    std::string keyword(words[0].substr(0, 4));
+    UpperCaseAscii(keyword);
+    if (keyword != "REAC") continue;
+    found.line = static_cast<int>(n + 1);
+    for (size_t w = 1; w < words.size(); ++w) {
+      std::string word(words[w]);
+      UpperCaseAscii(word);
+      if (std::optional<EnergyUnit> e = EnergyUnitOfWord(word)) {
+        found.energies.push_back({*e, word});
+      } else if (std::optional<AmountUnit> a = AmountUnitOfWord(word)) {
+        found.amounts.push_back({*a, word});
+      }
+    }
+    break;
+  }
+  return found;
+}
+
+std::optional<EaUnit> ConvertibleUnit(EnergyUnit unit) {
+  switch (unit) {
+    case EnergyUnit::kCal:
+      return EaUnit::kCal;
+    case EnergyUnit::kKcal:
+      return EaUnit::kKcal;
+    case EnergyUnit::kJ:
+      return EaUnit::kJ;
+    case EnergyUnit::kKj:
+      return EaUnit::kKj;
+    case EnergyUnit::kKelvin:
+      return EaUnit::kKelvin;
+    case EnergyUnit::kEvolts:
+      break;
+  }
+  return std::nullopt;
+}
+
+const char* UnitName(EaUnit unit) {
+  switch (unit) {
+    case EaUnit::kCal:
+      return "cal/mol";
+    case EaUnit::kKcal:
+      return "kcal/mol";
+    case EaUnit::kJ:
+      return "J/mol";
+    case EaUnit::kKj:
+      return "kJ/mol";
+    case EaUnit::kKelvin:
+      return "K";
+  }
+  return "cal/mol";
+}
+
+UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
+                        EaUnit given, const std::string& file) {
+  UnitDecision decision;
+  decision.unit = automatic ? EaUnit::kCal : given;
+  const std::string where =
+      file + ": line " + std::to_string(declared.line) + ": ";
+  const std::string warning = "kestrelon: warning: " + where;
+
+  if (!declared.energies.empty()) {
+    const DeclaredWord<EnergyUnit>& first = declared.energies.front();
+    bool agree = true;
+    bool all_given = true;
+    for (const auto& d : declared.energies) {
+      agree = agree && d.unit == first.unit;
+      all_given = all_given && ConvertibleUnit(d.unit) == given;
+    }
+    if (automatic) {
+      if (!agree) {
+        decision.error = "kestrelon: " + where + "REACTIONS declares " +
+                         Joined(declared.energies) +
+                         "; give the unit of Ea with --unit (kj, kcal, j, "
+                         "cal or kelvin)";
+        return decision;
+      }
+      std::optional<EaUnit> unit = ConvertibleUnit(first.unit);
+      if (!unit) {
+        decision.error = "kestrelon: " + where + "REACTIONS declares " +
+                         first.word +
+                         ", which kestrelon cannot convert: Ea can only be "
+                         "given in kJ/mol, kcal/mol, J/mol, cal/mol or K";
+        return decision;
+      }
+      decision.unit = *unit;
+    } else if (!all_given) {
+      decision.warnings.push_back(warning + "REACTIONS declares " +
+                                  Joined(declared.energies) + ", cleaning as " +
+                                  UnitName(given));
+    }
+  }
+
+  for (const auto& a : declared.amounts) {
+    if (a.unit != AmountUnit::kMolecules) continue;
+    decision.warnings.push_back(warning + "REACTIONS declares " + a.word +
+                                ": A is copied as it stands (kestrelon "
+                                "converts only Ea)");
+    break;
+  }
+  return decision;
+}
+
+}  // namespace kestrelon

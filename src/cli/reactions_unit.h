@@ -1,0 +1,78 @@
+// The units a mechanism declares on its REACTIONS line, and what the command
+// line does about them.
+//
+// ReadReactionsLine reads the text of an input file (lines end at CR LF, CR
+// or LF) and finds the first line whose text, after leading blanks and TABs,
+// begins with REAC in any case; a comment ("!" to the end of the line) is not
+// part of it. The words after the keyword that name units are kept, upper-
+// cased as written; other words (BASE, M=N2, ...) are passed over.
+//
+// A word names an energy unit when it is one of
+//   CAL, CALS, CALORIE, CALORIES        followed by /MOL or /MOLE  (cal/mol)
+//   KCAL, KCALS, KCALORIE, KCALORIES    followed by /MOL or /MOLE  (kcal/mol)
+//   J, JOUL, JOULE, JOULES              followed by /MOL or /MOLE  (J/mol)
+//   KJ, KJOU, KJOUL, KJOULE, KJOULES    followed by /MOL or /MOLE  (kJ/mol)
+//   K, KELV, KELVIN, KELVINS                                       (K)
+//   EV, EVOL, EVOLT, EVOLTS                                        (eV)
+// and the unit of A when it is MOLE or MOLES (per mole) or MOLEC, MOLECULE or
+// MOLECULES (per molecule). Nothing else is taken for a unit: a word must be
+// one of these whole.
+//
+// DecideUnit settles the unit a run cleans with: the declared one under
+// --unit auto (cal/mol when none is declared), the one given otherwise, with
+// warnings where the file says something else. Nothing here throws.
+#ifndef KESTRELON_CLI_REACTIONS_UNIT_H_
+#define KESTRELON_CLI_REACTIONS_UNIT_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui_services.h"
+
+namespace kestrelon {
+
+enum class EnergyUnit { kCal, kKcal, kJ, kKj, kKelvin, kEvolts };
+enum class AmountUnit { kMoles, kMolecules };
+
+template <typename Unit>
+struct DeclaredWord {
+  Unit unit;
+  std::string word;  // upper-cased, as written in the file
+};
+
+struct ReactionsLine {
+  int line = 0;  // 1-based line of the input; 0 when there is none
+  std::vector<DeclaredWord<EnergyUnit>> energies;  // in the order written
+  std::vector<DeclaredWord<AmountUnit>> amounts;
+};
+
+// `word` upper-cased.
+std::optional<EnergyUnit> EnergyUnitOfWord(std::string_view word);
+std::optional<AmountUnit> AmountUnitOfWord(std::string_view word);
+
+ReactionsLine ReadReactionsLine(std::string_view text);
+
+// The unit the tool converts from, or nothing for electron volts.
+std::optional<EaUnit> ConvertibleUnit(EnergyUnit unit);
+
+// "cal/mol", "kcal/mol", "J/mol", "kJ/mol" or "K".
+const char* UnitName(EaUnit unit);
+
+struct UnitDecision {
+  EaUnit unit = EaUnit::kCal;
+  // Whole lines, "kestrelon: warning: FILE: line N: ...".
+  std::vector<std::string> warnings;
+  // Set when the run must not start (a usage error): "kestrelon: ...".
+  std::optional<std::string> error;
+};
+
+// `file` is the input as named on the command line; `given` the unit of
+// --unit (cal/mol when the option is absent), unused when `automatic`.
+UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
+                        EaUnit given, const std::string& file);
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_CLI_REACTIONS_UNIT_H_
