@@ -270,7 +270,8 @@ TEST_F(HostileTest, InputsThatAreNoFile) {
     std::string input;
     std::string err;
   } cases[] = {
-      {dir_ + "adir.inp", "kestrelon: " + dir_ + "adir.inp: is a directory\n"},
+      {dir_ + "adir.inp",
+       "kestrelon: " + dir_ + "adir.inp: is not a regular file\n"},
       {dir_ + "missing.inp", "kestrelon: " + dir_ +
                                  "missing.inp: cannot open: No such file or "
                                  "directory\n"},
@@ -344,7 +345,8 @@ TEST_F(HostileTest, ANameTakenByADirectoryEndsTheRunWithTheReason) {
     fs::create_directory(dir_ + taken);
     CliResult r = Clean(input);
     EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.err, "kestrelon: " + dir_ + taken + ": is a directory\n");
+    EXPECT_EQ(r.err, "kestrelon: " + dir_ + taken +
+                         ": cannot create: Is a directory\n");
     EXPECT_TRUE(fs::is_directory(dir_ + taken));
     EXPECT_EQ(Content(input), kSmall);
   }
@@ -389,8 +391,8 @@ TEST_F(HostileTest, ReadingAnInputThroughALinkTheUserChoseWorks) {
 // Numbers beyond the double range, or conversions that leave it, end the
 // run at the line that holds them; they never print as "inf".
 TEST_F(HostileTest, NonFiniteNumbersEndTheRunAtTheirLine) {
-  auto AtLine = [](int line) {
-    return "kestrelon: big.inp:" + std::to_string(line) +
+  auto AtLine = [this](int line) {
+    return "kestrelon: " + dir_ + "big.inp:" + std::to_string(line) +
            ": number out of range\n";
   };
   const std::string kAnywhere = "anywhere";

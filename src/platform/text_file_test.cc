@@ -100,7 +100,7 @@ TEST_F(TextFileTest, ReadFileRefusesWhatIsNotARegularFile) {
     const char* reason;
   } cases[] = {
       {dir_ + "missing", "cannot open: No such file or directory"},
-      {dir_ + "adir", "is a directory"},
+      {dir_ + "adir", "is not a regular file"},
       // A FIFO without a writer must not block the read.
       {dir_ + "fifo", "is not a regular file"},
       {"/dev/null", "is not a regular file"},
@@ -154,7 +154,7 @@ TEST_F(TextFileTest, WriteFailuresNameTheFileAndTheCause) {
     std::string path;
     const char* reason;
   } cases[] = {
-      {dir_ + "taken.rxn", "is a directory"},
+      {dir_ + "taken.rxn", "cannot create: Is a directory"},
       {dir_ + "no/such/dir.rxn", "cannot create: No such file or directory"},
       // No reader: the open fails at once instead of waiting for one.
       {dir_ + "fifo.int", "cannot create: No such device or address"},
@@ -272,7 +272,7 @@ TEST_F(TextFileTest, ReplaceThroughWorkingFileLeavesTheTargetOnAFailedWrite) {
   EXPECT_EQ(ReasonOf([&] {
               ReplaceThroughWorkingFile(target, dir_ + "tempo3.int", "NEW");
             }),
-            "is a directory");
+            "cannot create: Is a directory");
   EXPECT_EQ(Content(target), "OLD\r\n");
   EXPECT_TRUE(fs::is_directory(dir_ + "tempo3.int"));
 }
