@@ -22,12 +22,14 @@
 // An input may start with a control line (a CHEMKIN comment, so the
 // mechanism stays valid) that sets what the user would choose:
 //   !FUZZ u=kj n=NAME t=THERMONAME e=EXT x=THERMOEXT a=1 b=2 c=0
-//         r=OLD>NEW r=OLD>NEW i=INPUTNAME p=1
+//         r=OLD>NEW r=OLD>NEW i=INPUTNAME p=1 l=1 k=1
 // u: unit (kj kcal j cal kelvin); n, t: typed names; e, x: custom
 // extensions; a, b, c: index of the A, n and Ea pattern; r: a rename (at
 // most two); i: name of the input file; p=1: plant symbolic links named
-// like the working files. Without a control line the names are fixed and
-// the renames use the first two species names found in the input.
+// like the working files; l=1: the chosen input is a symbolic link to the
+// real file outside the scratch directory; k=1: analyse only (--check). Without
+// a control line the names are fixed and the renames use the first two species
+// names found in the input.
 //
 // The fuzzer works in an empty current directory of its own (to see stray
 // writes there), so corpus and artifact paths given to it must be absolute;
@@ -43,6 +45,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -68,6 +71,7 @@ constexpr const char* kBystanderName = "keep.txt";
 constexpr const char* kBystanderText =
     "a file of the user\r\nnot to be lost\r\n";
 constexpr const char* kBaitText = "target of a planted link\n";
+constexpr const char* kLinkedInput = "linked-input";
 constexpr const char* kListHeading = "****List of non-elementary reactions****";
 const char* const kWorkingFiles[] = {"tempo.int",  "tempo2.int", "tempo3.int",
                                      "tempo4.int", "tempo5.int", "tempo6.int"};
@@ -162,6 +166,8 @@ struct FuzzSettings {
   std::string input_name = "mech.inp";
   std::vector<std::pair<std::string, std::string>> renames;
   bool plant_links = false;
+  bool linked_input = false;
+  bool check_only = false;
 };
 
 // Everything but NUL: no dialog can type one.
@@ -277,6 +283,12 @@ FuzzSettings ReadSettings(std::string_view data) {
         break;
       case 'p':
         s.plant_links = v == "1";
+        break;
+      case 'l':
+        s.linked_input = v == "1";
+        break;
+      case 'k':
+        s.check_only = v == "1";
         break;
       default:
         break;
@@ -411,6 +423,7 @@ void CheckAfterRun(std::string_view data, const FuzzSettings& s,
 
   // Nothing outside the scratch directory.
   std::set<std::string> root_expected = {"work", "cwd", "bait"};
+  if (s.linked_input) root_expected.insert(kLinkedInput);
   if (List(box.root) != root_expected)
     Violation("an entry appeared beside the scratch directory");
   if (!List(box.cwd).empty())
@@ -420,7 +433,8 @@ void CheckAfterRun(std::string_view data, const FuzzSettings& s,
     Violation("the target of a planted link was changed");
 
   // The input is untouched.
-  std::optional<std::string> input = Slurp(box.work + s.input_name);
+  std::optional<std::string> input = Slurp(
+      s.linked_input ? box.root + "/" + kLinkedInput : box.work + s.input_name);
   if (!input) Violation("the input file is gone");
   if (*input != data) Violation("the input file was changed");
 
@@ -436,6 +450,9 @@ void CheckAfterRun(std::string_view data, const FuzzSettings& s,
     if (::lstat(path.c_str(), &st) != 0) Violation("cannot stat " + path);
     bool is_output = false;
     for (const std::string& o : outputs) is_output = is_output || o == name;
+    if (S_ISLNK(st.st_mode) && s.linked_input && name == s.input_name) {
+      continue;
+    }
     if (S_ISLNK(st.st_mode)) {
       if (!s.plant_links || !working.count(name))
         Violation("a symbolic link appeared: " + name);
@@ -457,6 +474,7 @@ void CheckAfterRun(std::string_view data, const FuzzSettings& s,
       continue;
     }
     if (!is_output) Violation("unexpected file in the scratch dir: " + name);
+    if (s.check_only) Violation("an analysis-only run wrote " + name);
     std::optional<std::string> text = Slurp(path);
     if (!text) Violation("cannot read " + path);
     CheckWrittenText(path, *text);
@@ -464,7 +482,7 @@ void CheckAfterRun(std::string_view data, const FuzzSettings& s,
   if (HasBystander(s) && !FileExistsHere(kBystanderName))
     Violation("a file of the user was deleted");
 
-  if (success) {
+  if (success && !s.check_only) {
     const auto& v = outcome.vars;
     const std::string expect[] = {box.work + outputs[0], box.work + outputs[1],
                                   box.work + outputs[2]};
@@ -479,15 +497,19 @@ void CheckAfterRun(std::string_view data, const FuzzSettings& s,
   }
 }
 
-}  // namespace
+// What a run left: its outcome and every file of the scratch directory.
+struct Snapshot {
+  RunOutcome::Kind kind;
+  std::string error;
+  std::map<std::string, std::string> files;
+  bool operator==(const Snapshot&) const = default;
+};
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+Snapshot RunOnce(std::string_view data, const FuzzSettings& settings) {
   static kestrelon::WorkingTable table;
   const Sandbox& box = TheSandbox();
-  std::string_view data(reinterpret_cast<const char*>(bytes), size);
-  FuzzSettings settings = ReadSettings(data);
-
   EmptyWorkDirectory();
+  ::unlink((box.root + "/" + kLinkedInput).c_str());
   if (HasBystander(settings)) Spit(box.work + kBystanderName, kBystanderText);
   if (settings.plant_links) {
     for (const char* w : kWorkingFiles) {
@@ -496,11 +518,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         Violation("cannot plant a link");
     }
   }
-  Spit(box.work + settings.input_name, data);
+  if (settings.linked_input) {
+    std::string real = box.root + "/" + kLinkedInput;
+    Spit(real, data);
+    if (::symlink(real.c_str(), (box.work + settings.input_name).c_str()) != 0)
+      Violation("cannot link the input");
+  } else {
+    Spit(box.work + settings.input_name, data);
+  }
 
   FuzzUi ui(settings, box.work + settings.input_name);
+  kestrelon::RunOptions options;
+  options.check_only = settings.check_only;
   auto start = std::chrono::steady_clock::now();
-  RunOutcome outcome = kestrelon::RunCleaning(ui, table);
+  RunOutcome outcome = kestrelon::RunCleaning(ui, table, options);
   std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   if (std::getenv("KESTRELON_FUZZ_VERBOSE") != nullptr) {
     const char* kinds[] = {"success", "unreadable", "failed"};
@@ -510,5 +541,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
                  outcome.error ? outcome.error->Describe().c_str() : "");
   }
   CheckAfterRun(data, settings, outcome, took.count());
+
+  Snapshot snap{
+      outcome.kind, outcome.error ? outcome.error->Describe() : "", {}};
+  for (const std::string& name : List(box.work)) {
+    snap.files[name] = Slurp(box.work + name).value_or("(link)");
+  }
+  return snap;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+  std::string_view data(reinterpret_cast<const char*>(bytes), size);
+  FuzzSettings settings = ReadSettings(data);
+  Snapshot first = RunOnce(data, settings);
+  // One input in four runs again: the reused working table and the files a
+  // previous run left must not change what a run does.
+  if (std::hash<std::string_view>()(data) % 4 == 0) {
+    if (RunOnce(data, settings) != first)
+      Violation("a second run of the same input gave another result");
+  }
   return 0;
 }
