@@ -20,6 +20,11 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/scripted_ui.h"
+#include "rename/rename_session.h"
+#include "run/run_driver.h"
+#include "table/working_table.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -516,6 +521,49 @@ TEST_F(HostileTest, AFiftyMegabyteFileFinishesInSeconds) {
             "ELEMENTS\r\nH   O\r\nEND\r\nSPECIES\r\nH2   O2   OH\r\nEND\r\n"
             "REACTIONS\r\nH2+O2<=>OH+OH 1.000E+13 0.0000 1000.0\r\nEND\r\n");
   EXPECT_FALSE(HasWorkingFile());
+}
+
+// The rename dialog rewrites the written files through the working file.
+// Links planted while the dialog is open (in place of the working file, or
+// of a written file) must not let the rename reach their targets.
+TEST_F(HostileTest, LinksPlantedDuringTheRenameDialogAreNotWrittenThrough) {
+  using kestrelon::RenameResult;
+  std::string precious = scratch_ + "/precious.txt";
+  struct Case {
+    const char* planted;
+    bool replaces_output;
+  } cases[] = {{"tempo3.int", false}, {"mechcal.rxn", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.planted);
+    fs::remove_all(dir_);
+    fs::create_directory(dir_);
+    // The target holds the name too, so the rename would change it.
+    std::ofstream(precious, std::ios::binary) << kSmall;
+    std::string input = Make("mech.inp", kSmall);
+    kestrelon::ScriptedUi ui;
+    ui.chosen_file = input;
+    ui.answers = {"mech"};
+    std::string before;
+    RenameResult result;
+    ui.on_rename_dialog = [&](kestrelon::RenameSession& session) {
+      before = Content(dir_ + "mechj.rxn");
+      if (c.replaces_output) fs::remove(dir_ + c.planted);
+      fs::create_symlink(precious, dir_ + c.planted);
+      result = session.Rename("O2", "OXY");
+    };
+    kestrelon::WorkingTable table;
+    kestrelon::RunOutcome outcome = kestrelon::RunCleaning(ui, table);
+    EXPECT_EQ(outcome.kind, kestrelon::RunOutcome::Kind::kSuccess);
+    EXPECT_EQ(result.status, RenameResult::Status::kFailed);
+    EXPECT_NE(result.label.find("symbolic link"), std::string::npos)
+        << result.label;
+    EXPECT_EQ(Content(precious), kSmall);
+    EXPECT_TRUE(fs::is_symlink(dir_ + c.planted) ||
+                !fs::exists(fs::symlink_status(dir_ + c.planted)));
+    // The other files are left as the run wrote them.
+    EXPECT_EQ(Content(dir_ + "mechj.rxn"), before);
+    EXPECT_EQ(Content(input), kSmall);
+  }
 }
 
 }  // namespace
