@@ -7,9 +7,6 @@
 // (with @DIR@ for the scratch folder) when the run must fail.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -19,69 +16,17 @@
 
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
-
-extern char** environ;
+#include "tests/test_support.h"
 
 namespace kestrelon {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::ProcessResult;
+using testing_support::RunKestrelon;
+using testing_support::ScratchDir;
 
 const fs::path kGoldenDir = fs::path(KESTRELON_SOURCE_DIR) / "tests" / "golden";
-
-class ScratchDir {
- public:
-  ScratchDir() {
-    char pattern[] = "/tmp/kestrelon_golden_XXXXXX";
-    path_ = ::mkdtemp(pattern);
-  }
-  ~ScratchDir() { fs::remove_all(path_); }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-struct Outcome {
-  int exit_status = -1;
-  std::string stdout_text;
-  std::string stderr_text;
-};
-
-// Runs `kestrelon clean MECHANISM ARGS...` without a shell.
-Outcome RunClean(const std::string& mechanism,
-                 const std::vector<std::string>& args) {
-  ScratchDir streams;
-  const std::string out_path = streams.path() + "/stdout";
-  const std::string err_path = streams.path() + "/stderr";
-  std::vector<std::string> words = {KESTRELON_BINARY, "clean", mechanism};
-  words.insert(words.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  pid_t pid = 0;
-  Outcome outcome;
-  int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (rc != 0) {
-    ADD_FAILURE() << "cannot start " << KESTRELON_BINARY;
-    return outcome;
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  outcome.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  outcome.stdout_text = ReadFile(out_path);
-  outcome.stderr_text = ReadFile(err_path);
-  return outcome;
-}
 
 std::vector<std::string> ReadArgs(const fs::path& file) {
   std::vector<std::string> args;
@@ -111,13 +56,15 @@ std::map<std::string, std::string> ExpectedFiles(const fs::path& case_dir) {
   return files;
 }
 
-// Cleans a copy of the case's mechanism in `scratch`; returns the outcome.
-Outcome CleanCase(const std::string& name, const ScratchDir& scratch) {
+// Runs `kestrelon clean` on a copy of the case's mechanism in `scratch`.
+ProcessResult CleanCase(const std::string& name, const ScratchDir& scratch) {
   const fs::path case_dir = kGoldenDir / name;
-  const std::string mechanism = scratch.path() + "/input.inp";
+  const std::string mechanism = scratch / "input.inp";
   fs::copy_file(case_dir / "input.inp", mechanism,
                 fs::copy_options::overwrite_existing);
-  return RunClean(mechanism, ReadArgs(case_dir / "args"));
+  std::vector<std::string> args = {"clean", mechanism};
+  for (std::string& a : ReadArgs(case_dir / "args")) args.push_back(a);
+  return RunKestrelon(args);
 }
 
 std::vector<std::string> CaseNames() {
@@ -136,17 +83,17 @@ class GoldenTest : public testing::TestWithParam<std::string> {};
 TEST_P(GoldenTest, OutputFilesMatchByteForByte) {
   const fs::path case_dir = kGoldenDir / GetParam();
   ScratchDir scratch;
-  const Outcome outcome = CleanCase(GetParam(), scratch);
+  const ProcessResult outcome = CleanCase(GetParam(), scratch);
 
   int want_status = 0;
   if (fs::exists(case_dir / "exit_status")) {
     want_status = std::stoi(ReadFile((case_dir / "exit_status").string()));
   }
-  EXPECT_EQ(outcome.exit_status, want_status) << outcome.stderr_text;
+  EXPECT_EQ(outcome.status, want_status) << outcome.err;
   if (fs::exists(case_dir / "stderr")) {
     std::string want = ReadFile((case_dir / "stderr").string());
     ReplaceAll(want, "@DIR@", scratch.path());
-    EXPECT_EQ(outcome.stderr_text, want);
+    EXPECT_EQ(outcome.err, want);
   }
 
   const std::map<std::string, std::string> want = ExpectedFiles(case_dir);
@@ -185,9 +132,9 @@ TEST(GoldenSetTest, AllCasesArePresent) {
 
 TEST(GoldenRepeatTest, CleaningTwiceGivesTheSameFiles) {
   ScratchDir scratch;
-  ASSERT_EQ(CleanCase("thermo_falloff", scratch).exit_status, 0);
+  ASSERT_EQ(CleanCase("thermo_falloff", scratch).status, 0);
   const std::map<std::string, std::string> first = FilesLeft(scratch.path());
-  ASSERT_EQ(CleanCase("thermo_falloff", scratch).exit_status, 0);
+  ASSERT_EQ(CleanCase("thermo_falloff", scratch).status, 0);
   EXPECT_EQ(FilesLeft(scratch.path()), first);
   EXPECT_EQ(first.size(), 4u);
 }
@@ -196,8 +143,8 @@ TEST(GoldenRepeatTest, SpellingOfTheMechanismDoesNotShowInTheFiles) {
   // The two mechanisms differ in comments, case, blanks, tabs, blank lines
   // and number notation only.
   ScratchDir plain, messy;
-  ASSERT_EQ(CleanCase("variant_plain", plain).exit_status, 0);
-  ASSERT_EQ(CleanCase("variant_messy", messy).exit_status, 0);
+  ASSERT_EQ(CleanCase("variant_plain", plain).status, 0);
+  ASSERT_EQ(CleanCase("variant_messy", messy).status, 0);
   const std::map<std::string, std::string> files = FilesLeft(plain.path());
   EXPECT_EQ(files.size(), 3u);
   EXPECT_EQ(FilesLeft(messy.path()), files);

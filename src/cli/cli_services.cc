@@ -8,6 +8,7 @@
 #include "platform/run_error.h"
 #include "platform/text_file.h"
 #include "rename/rename_session.h"
+#include "run/run_driver.h"
 #include "run/name_rules.h"
 
 namespace kestrelon {
@@ -52,6 +53,13 @@ void CliServices::ShowMessage(const std::string& text, const std::string&,
     return;
   }
   if (!options_.quiet) out_ << last_message_ << "\n";
+}
+
+void CliServices::SetStatus(const std::string& text) {
+  if (text == kWaitingForLock && !options_.quiet) {
+    err_ << "kestrelon: " << options_.mechanism
+         << ": waiting for another run in this directory\n";
+  }
 }
 
 void CliServices::ShowErrorDialog() {

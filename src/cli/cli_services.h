@@ -46,7 +46,8 @@ class CliServices : public UiServices {
                       const std::string& prompt) override;
   void ShowMessage(const std::string& text, const std::string& title,
                    MessageIcon icon) override;
-  void SetStatus(const std::string&) override {}
+  // Silent, but for the wait on another run's directory lock.
+  void SetStatus(const std::string& text) override;
   void SetProgress(int) override {}
   void ShowProgress(bool) override {}
   void Repaint() override {}

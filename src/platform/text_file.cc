@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/run_error.h"
@@ -14,6 +15,12 @@ namespace {
 
 std::string ErrnoText(const char* what) {
   return std::string(what) + ": " + std::strerror(errno);
+}
+
+RunError TooLarge(const std::string& path) {
+  return RunError("is larger than " + std::to_string(kMaxFileBytes >> 20) +
+                      " MiB, too large for a mechanism file",
+                  path);
 }
 
 class Fd {
@@ -50,14 +57,18 @@ void WriteAll(int fd, std::string_view content, const std::string& path) {
   }
 }
 
+// O_NONBLOCK: a FIFO planted where a file goes would otherwise block the
+// open until some reader comes; with it the open fails (no reader) or the
+// regular-file check below refuses it. It changes nothing for regular files.
 void WriteWithFlags(const std::string& path, std::string_view content,
-                    int flags) {
-  Fd fd(::open(path.c_str(), flags | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666));
+                    int flags, const char* open_what) {
+  Fd fd(::open(path.c_str(),
+               flags | O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
   if (fd.get() < 0) {
     if (errno == ELOOP) {
       throw RunError("is a symbolic link; refusing to write through it", path);
     }
-    throw RunError(ErrnoText("cannot create"), path);
+    throw RunError(ErrnoText(open_what), path);
   }
   struct stat st;
   if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -86,34 +97,46 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 std::string ReadFile(const std::string& path) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the
+  // regular-file check then refuses it.
+  Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) throw RunError(ErrnoText("cannot open"), path);
   struct stat st;
-  if (::fstat(fd.get(), &st) != 0) throw RunError(ErrnoText("cannot read"), path);
+  if (::fstat(fd.get(), &st) != 0)
+    throw RunError(ErrnoText("cannot read"), path);
   if (!S_ISREG(st.st_mode)) throw RunError("is not a regular file", path);
-  std::string content;
-  content.resize(static_cast<size_t>(st.st_size));
+  if (static_cast<uint64_t>(st.st_size) > kMaxFileBytes) throw TooLarge(path);
+  std::string content(static_cast<size_t>(st.st_size), '\0');
   size_t got = 0;
-  for (;;) {
-    if (got == content.size()) content.resize(content.size() * 2 + 4096);
-    ssize_t n = ::read(fd.get(), content.data() + got, content.size() - got);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw RunError(ErrnoText("cannot read"), path);
+  auto read_some = [&](char* into, size_t room) -> size_t {
+    for (;;) {
+      ssize_t n = ::read(fd.get(), into, room);
+      if (n >= 0) return static_cast<size_t>(n);
+      if (errno != EINTR) throw RunError(ErrnoText("cannot read"), path);
     }
-    if (n == 0) break;
-    got += static_cast<size_t>(n);
+  };
+  while (got < content.size()) {
+    size_t n = read_some(content.data() + got, content.size() - got);
+    if (n == 0) break;  // the file shrank while we read it
+    got += n;
   }
   content.resize(got);
+  // A file that grew while we read it (or reports no size, as some
+  // special file systems do) is read on to its end.
+  char more[65536];
+  while (size_t n = read_some(more, sizeof more)) {
+    if (content.size() + n > kMaxFileBytes) throw TooLarge(path);
+    content.append(more, n);
+  }
   return content;
 }
 
 void WriteFile(const std::string& path, std::string_view content) {
-  WriteWithFlags(path, content, O_CREAT | O_TRUNC);
+  WriteWithFlags(path, content, O_CREAT | O_TRUNC, "cannot create");
 }
 
 void AppendFile(const std::string& path, std::string_view content) {
-  WriteWithFlags(path, content, O_APPEND);
+  WriteWithFlags(path, content, O_APPEND, "cannot open for appending");
 }
 
 void ReplaceThroughWorkingFile(const std::string& target,
@@ -121,7 +144,10 @@ void ReplaceThroughWorkingFile(const std::string& target,
                                std::string_view content) {
   struct stat st;
   if (::lstat(target.c_str(), &st) != 0) {
-    throw RunError(ErrnoText("cannot read"), target);
+    throw RunError(ErrnoText("cannot replace"), target);
+  }
+  if (S_ISLNK(st.st_mode)) {
+    throw RunError("is a symbolic link; refusing to replace it", target);
   }
   if (!S_ISREG(st.st_mode)) throw RunError("is not a regular file", target);
   try {

@@ -22,8 +22,14 @@ namespace kestrelon {
 // Lines of `text`, as views into it.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// Files above this size are refused: the largest published mechanisms are a
+// few megabytes, and a run holds several copies of a file and an index of
+// its lines in memory, so a file of gigabytes would exhaust the machine
+// instead of failing cleanly.
+inline constexpr size_t kMaxFileBytes = size_t{256} << 20;
+
 // Whole content of a regular file. Throws RunError when the file is missing,
-// is not a regular file, or cannot be read.
+// is not a regular file, is larger than kMaxFileBytes, or cannot be read.
 std::string ReadFile(const std::string& path);
 
 // Creates or truncates `path` and writes `content`. Throws RunError when the

@@ -103,7 +103,10 @@ bool RunPhases(RunContext& ctx, const RunOptions& options) {
         *chosen);
   }
 
-  DirectoryLock lock(DirectoryOf(*chosen));
+  DirectoryLock lock(DirectoryOf(*chosen), [&ui] {
+    ui.SetStatus(kWaitingForLock);
+    ui.Repaint();
+  });
   NormaliseInput(ctx);
   if (ctx.vars.endcount < 3) {
     ui.SetStatus("Error");

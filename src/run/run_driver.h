@@ -22,6 +22,10 @@
 
 namespace kestrelon {
 
+// The status a run shows while another run holds its directory.
+inline constexpr const char* kWaitingForLock =
+    "Waiting for another run in this folder...";
+
 struct RunOptions {
   // Stop after the analysis: no output file is written and the working
   // files are removed (the command line's --check).
