@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "platform/run_error.h"
 
@@ -244,6 +249,67 @@ TEST(FormatNumberTest, CoefficientTextsPrintThroughTheLeadingNumber) {
   for (const Case& c : cases) {
     EXPECT_EQ(FormatNumber(LeadingNumber(c.text), Pattern(c.pattern)), c.want)
         << '"' << c.text << "\" with " << c.pattern;
+  }
+}
+
+// FormatNumber scales by powers of ten where it can; it must print what the
+// rounding of the shortest decimal text prints, for every kind of value:
+// half-way texts at every scale, neighbours of powers of ten, converted
+// activation energies and random values over the whole range.
+TEST(FormatNumberTest, QuickRouteAgreesWithTheShortestDecimalText) {
+  const char* const patterns[] = {"0.000E+00", "0.00E+00", "0.0E+00", "0.0000",
+                                  "0.000",     "0.00",     "0.0",     "0"};
+  std::vector<double> values = {0.0,
+                                5e-324,
+                                1e-310,
+                                2.2250738585072014e-308,
+                                1.7976931348623157e308,
+                                0x1p52,
+                                0x1p53,
+                                4503599627370495.5,
+                                9007199254740993.0};
+  // Half-way texts: 1 to 4 digits and a 5, from 1e-12 to 1e22.
+  for (int digits : {5, 15, 25, 125, 995, 2675, 9995, 99995, 10005, 45}) {
+    for (int power = -12; power <= 22; ++power) {
+      values.push_back(
+          LeadingNumber(std::to_string(digits) + "E" + std::to_string(power)));
+    }
+  }
+  for (int power = -30; power <= 30; ++power) {
+    const double p = LeadingNumber("1E" + std::to_string(power));
+    values.push_back(p);
+    values.push_back(std::nextafter(p, 0.0));
+    values.push_back(std::nextafter(p, 1e300));
+  }
+  std::mt19937_64 random(20240611);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int i = 0; i < 20000; ++i) {
+    // Texts as mechanisms write them, converted as the run converts them.
+    const double ea = std::floor(unit(random) * 1e6) / 10.0;
+    values.push_back(ea * 4.184);
+    values.push_back(ea / 1.9872);
+    values.push_back(ea / 8.3144);
+    values.push_back(ea * 1000.0 / 4.184);
+    // Any magnitude, any digits.
+    values.push_back(unit(random) * std::pow(10.0, unit(random) * 60 - 30));
+    // Short decimal texts, often half-way at some pattern.
+    values.push_back(LeadingNumber(std::to_string(random() % 100000) + "E" +
+                                   std::to_string(int(random() % 30) - 15)));
+  }
+  for (int i = 0; i < 20000; ++i) {
+    uint64_t bits = random();
+    double any;
+    std::memcpy(&any, &bits, sizeof any);
+    if (std::isfinite(any)) values.push_back(any);
+  }
+  for (double v : values) {
+    for (double value : {v, -v}) {
+      for (const char* pattern : patterns) {
+        ASSERT_EQ(FormatNumber(value, Pattern(pattern)),
+                  FormatNumberFromDigits(value, Pattern(pattern)))
+            << std::hexfloat << value << " with " << pattern;
+      }
+    }
   }
 }
 
