@@ -262,6 +262,76 @@ bool QuickFixed(double value, int decimals, std::string& out) {
   return true;
 }
 
+// LeadingNumber for the usual coefficient text: no ignored character
+// before the number ends, at most 19 significant digits, and a power of
+// ten within the exact ones. The digits then make an exact whole number m
+// below 2^53 and the value is m times or divided by an exact power of ten,
+// which one correctly rounded operation gives as from_chars would. False
+// when the text needs the general reading.
+bool QuickLeadingNumber(std::string_view text, double* value) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  bool negative = false;
+  if (p < end && (*p == '+' || *p == '-')) {
+    negative = *p == '-';
+    ++p;
+  }
+  uint64_t mantissa = 0;
+  int significant = 0;
+  int power = 0;  // of ten, applied to the mantissa
+  bool seen_digit = false;
+  bool seen_point = false;
+  for (; p < end; ++p) {
+    const char c = *p;
+    if (IsDigit(c)) {
+      seen_digit = true;
+      if (mantissa != 0 || c != '0') {
+        if (++significant > 19) return false;
+        mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+      }
+      if (seen_point) --power;
+    } else if (c == '.' && !seen_point) {
+      seen_point = true;
+    } else {
+      break;
+    }
+  }
+  if (p < end && Ignored(*p)) return false;
+  if (!seen_digit) {
+    *value = 0;
+    return true;
+  }
+  if (p < end && (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd')) {
+    const char* q = p + 1;
+    bool exponent_negative = false;
+    if (q < end && (*q == '+' || *q == '-')) {
+      exponent_negative = *q == '-';
+      ++q;
+    }
+    if (q < end && Ignored(*q)) return false;
+    if (q < end && IsDigit(*q)) {
+      int exponent = 0;
+      for (; q < end && IsDigit(*q); ++q) {
+        if (exponent > 1000) return false;
+        exponent = exponent * 10 + (*q - '0');
+      }
+      if (q < end && Ignored(*q)) return false;
+      power += exponent_negative ? -exponent : exponent;
+    }
+  }
+  double magnitude = 0;
+  if (mantissa != 0) {
+    if (mantissa > (uint64_t{1} << 53) || power > kMaxPow10 ||
+        power < -kMaxPow10) {
+      return false;
+    }
+    magnitude = power >= 0 ? static_cast<double>(mantissa) * kPow10[power]
+                           : static_cast<double>(mantissa) / kPow10[-power];
+  }
+  *value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 std::optional<NumberPattern> ParsePattern(std::string_view text) {
@@ -272,6 +342,8 @@ std::optional<NumberPattern> ParsePattern(std::string_view text) {
 }
 
 double LeadingNumber(std::string_view text) {
+  double quick = 0;
+  if (QuickLeadingNumber(text, &quick)) return quick;
   // The number with the ignored characters taken out and the exponent
   // letter made "e", in the form std::from_chars reads (no "+" sign).
   std::string compact;

@@ -91,6 +91,32 @@ TEST(LeadingNumberTest, ReadsTheNumberAtTheStart) {
   }
 }
 
+// Texts as mechanisms write coefficients, with up to 20 digits, any point
+// and exponents on both sides of the exact powers of ten: the value is the
+// double nearest to the text, as strtod reads it.
+TEST(LeadingNumberTest, ReadsTheNearestDouble) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 200000; ++i) {
+    std::string text;
+    if (random() % 3 == 0) text += random() % 2 ? "-" : "+";
+    const int digits = 1 + static_cast<int>(random() % 20);
+    const int point = static_cast<int>(random() % (digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    if (random() % 2) {
+      text += "E";
+      if (random() % 2) text += random() % 2 ? "-" : "+";
+      text += std::to_string(random() % 40);
+    }
+    const double want = std::strtod(text.c_str(), nullptr);
+    const double got = LeadingNumber(text);
+    ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0)
+        << text << ": " << got << " != " << want;
+  }
+}
+
 TEST(LeadingNumberTest, BeyondTheDoubleRangeGivesInfinity) {
   const double inf = std::numeric_limits<double>::infinity();
   struct Case {
