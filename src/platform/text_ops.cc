@@ -5,12 +5,45 @@
 namespace kestrelon {
 namespace {
 
+// Finds `find` in `text` from `from` on, leftmost first. Blanks are the
+// commonest character of the texts the run replaces in, so the search runs
+// on the first character of `find` that is not a blank and checks the rest
+// around it: the candidates still come in order from the left.
+class Finder {
+ public:
+  explicit Finder(std::string_view find)
+      : find_(find), anchor_(find.find_first_not_of(' ')) {
+    if (anchor_ == std::string_view::npos) anchor_ = 0;
+  }
+
+  size_t Find(std::string_view text, size_t from) const {
+    const size_t n = find_.size();
+    const char a = find_[anchor_];
+    const char* const data = text.data();
+    size_t at = from + anchor_;  // where the anchor of a match at `from` is
+    while (at < text.size() && text.size() - at >= n - anchor_) {
+      const void* hit =
+          std::memchr(data + at, a, text.size() - at - (n - anchor_) + 1);
+      if (hit == nullptr) return std::string::npos;
+      const size_t start =
+          static_cast<size_t>(static_cast<const char*>(hit) - data) - anchor_;
+      if (std::memcmp(data + start, find_.data(), n) == 0) return start;
+      at = start + anchor_ + 1;
+    }
+    return std::string::npos;
+  }
+
+ private:
+  std::string_view find_;
+  size_t anchor_;
+};
+
 // Up to this many occurrences, a growing replacement remembers where they
 // are and moves the text in place from the right; beyond, it builds anew.
 constexpr size_t kRememberedPlaces = 32;
 
-size_t BuildReplaced(std::string& text, std::string_view find,
-                     std::string_view with, size_t pos) {
+size_t BuildReplaced(std::string& text, const Finder& finder,
+                     std::string_view find, std::string_view with, size_t pos) {
   std::string out;
   out.reserve(text.size() + text.size() / 2);
   size_t from = 0;
@@ -20,7 +53,7 @@ size_t BuildReplaced(std::string& text, std::string_view find,
     out.append(with);
     from = pos + find.size();
     ++count;
-    pos = text.find(find.data(), from, find.size());
+    pos = finder.Find(text, from);
   }
   out.append(text, from, std::string::npos);
   text.swap(out);
@@ -31,8 +64,9 @@ size_t BuildReplaced(std::string& text, std::string_view find,
 
 size_t ReplaceAll(std::string& text, std::string_view find,
                   std::string_view with) {
-  if (find.empty()) return 0;
-  size_t pos = text.find(find.data(), 0, find.size());
+  if (find.empty() || find.size() > text.size()) return 0;
+  const Finder finder(find);
+  size_t pos = finder.Find(text, 0);
   if (pos == std::string::npos) return 0;
   char* const data = text.data();
   if (with.size() <= find.size()) {
@@ -48,7 +82,7 @@ size_t ReplaceAll(std::string& text, std::string_view find,
       out += with.size();
       from = pos + find.size();
       ++count;
-      pos = text.find(find.data(), from, find.size());
+      pos = finder.Find(text, from);
     }
     const size_t tail = text.size() - from;
     if (out != from) std::memmove(data + out, data + from, tail);
@@ -61,8 +95,10 @@ size_t ReplaceAll(std::string& text, std::string_view find,
   size_t places[kRememberedPlaces];
   size_t count = 0;
   for (size_t p = pos; p != std::string::npos;
-       p = text.find(find.data(), p + find.size(), find.size())) {
-    if (count == kRememberedPlaces) return BuildReplaced(text, find, with, pos);
+       p = finder.Find(text, p + find.size())) {
+    if (count == kRememberedPlaces) {
+      return BuildReplaced(text, finder, find, with, pos);
+    }
     places[count++] = p;
   }
   const size_t old_size = text.size();
