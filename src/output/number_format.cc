@@ -1,5 +1,6 @@
 #include "output/number_format.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -185,11 +186,13 @@ bool QuickScientific(double value, int decimals, std::string& out) {
   if (!(magnitude >= std::numeric_limits<double>::min())) return false;
   const int keep = decimals + 1;
   // The power of ten of the first digit: estimated from the binary
-  // exponent (at most one too small), then corrected on the scaled value.
-  int binary = 0;
-  std::frexp(magnitude, &binary);
-  // (binary - 1) * log10(2), rounded down (the product may be negative).
-  const double estimate = (binary - 1) * 0.30102999566398120;
+  // exponent (magnitude lies in [2^binary, 2^(binary+1)), a normal
+  // number), at most one too small, then corrected on the scaled value.
+  const int binary =
+      static_cast<int>((std::bit_cast<uint64_t>(magnitude) >> 52) & 0x7ff) -
+      1023;
+  // binary * log10(2), rounded down (the product may be negative).
+  const double estimate = binary * 0.30102999566398120;
   int exponent = static_cast<int>(estimate);
   if (exponent > estimate) --exponent;
   uint64_t digits = 0;

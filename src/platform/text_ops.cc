@@ -2,13 +2,18 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kestrelon {
 namespace {
 
 // Finds `find` in `text` from `from` on, leftmost first. Blanks are the
 // commonest character of the texts the run replaces in, so the search runs
 // on the first character of `find` that is not a blank and checks the rest
-// around it: the candidates still come in order from the left.
+// around it: the candidates still come in order from the left. Patterns
+// are short, so the check is a plain loop rather than a call to memcmp.
 class Finder {
  public:
   explicit Finder(std::string_view find)
@@ -18,17 +23,20 @@ class Finder {
 
   size_t Find(std::string_view text, size_t from) const {
     const size_t n = find_.size();
+    if (text.size() < n || from > text.size() - n) return std::string::npos;
     const char a = find_[anchor_];
     const char* const data = text.data();
-    size_t at = from + anchor_;  // where the anchor of a match at `from` is
-    while (at < text.size() && text.size() - at >= n - anchor_) {
-      const void* hit =
-          std::memchr(data + at, a, text.size() - at - (n - anchor_) + 1);
-      if (hit == nullptr) return std::string::npos;
-      const size_t start =
-          static_cast<size_t>(static_cast<const char*>(hit) - data) - anchor_;
-      if (std::memcmp(data + start, find_.data(), n) == 0) return start;
-      at = start + anchor_ + 1;
+    // Anchors of a match starting from `from` up to the last start.
+    const char* at = data + from + anchor_;
+    const char* const last = data + (text.size() - n) + anchor_;
+    while (at <= last) {
+      const void* hit = std::memchr(at, a, static_cast<size_t>(last - at) + 1);
+      if (hit == nullptr) break;
+      const char* const start = static_cast<const char*>(hit) - anchor_;
+      size_t k = 0;
+      while (k < n && start[k] == find_[k]) ++k;
+      if (k == n) return static_cast<size_t>(start - data);
+      at = static_cast<const char*>(hit) + 1;
     }
     return std::string::npos;
   }
@@ -143,19 +151,31 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(b, e - b + 1);
 }
 
+namespace {
+
+// The first CR or LF in [p, end), or end.
+const char* FindLineEnd(const char* p, const char* end) {
+#if defined(__SSE2__)
+  // Sixteen bytes at a time: lines are some 40 to 80 bytes long.
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  while (end - p >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int hits = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+    if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
+    p += 16;
+  }
+#endif
+  while (p < end && *p != '\r' && *p != '\n') ++p;
+  return p;
+}
+
+}  // namespace
+
 bool LineReader::Next(std::string_view& line) {
   if (p_ == end_) return false;
-  const size_t left = static_cast<size_t>(end_ - p_);
-  if (next_cr_ < p_ || !searched_) {
-    const void* cr = std::memchr(p_, '\r', left);
-    next_cr_ = cr ? static_cast<const char*>(cr) : end_;
-  }
-  if (next_lf_ < p_ || !searched_) {
-    const void* lf = std::memchr(p_, '\n', left);
-    next_lf_ = lf ? static_cast<const char*>(lf) : end_;
-  }
-  searched_ = true;
-  const char* e = next_cr_ < next_lf_ ? next_cr_ : next_lf_;
+  const char* e = FindLineEnd(p_, end_);
   line = std::string_view(p_, static_cast<size_t>(e - p_));
   if (e == end_) {
     p_ = end_;

@@ -129,5 +129,26 @@ TEST(SplitLinesTest, EveryLineEndIsALineEnd) {
   }
 }
 
+TEST(LineReaderTest, FindsLineEndsAtEveryPlaceInLongLines) {
+  // Lines of 0 to 70 bytes, so that the end of a line falls at every place
+  // of a block of sixteen bytes, ended in turn by CR LF, CR and LF.
+  const char* const ends[] = {"\r\n", "\r", "\n"};
+  std::vector<std::string> want;
+  std::string text;
+  for (int length = 0; length <= 70; ++length) {
+    std::string line;
+    for (int i = 0; i < length; ++i) line += static_cast<char>('A' + i % 26);
+    want.push_back(line);
+    text += line + ends[length % 3];
+  }
+  want.push_back("LAST WITHOUT AN END, LONGER THAN SIXTEEN BYTES");
+  text += want.back();
+  std::vector<std::string> got;
+  LineReader reader(text);
+  std::string_view line;
+  while (reader.Next(line)) got.emplace_back(line);
+  EXPECT_EQ(got, want);
+}
+
 }  // namespace
 }  // namespace kestrelon
