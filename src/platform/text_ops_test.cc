@@ -9,10 +9,7 @@ namespace {
 
 TEST(ReplaceAllTest, ScansOnceWithoutRescanningInsertedText) {
   struct Case {
-    const char* text;
-    const char* find;
-    const char* with;
-    const char* want;
+    const char *text, *find, *with, *want;
   } cases[] = {
       {"A=B=C", "=", "<=>", "A<=>B<=>C"},
       // Three blanks hold one pair of two, not two overlapping pairs.
@@ -20,8 +17,6 @@ TEST(ReplaceAllTest, ScansOnceWithoutRescanningInsertedText) {
       // What was put in is not looked at again.
       {"+(+(", "+(", "(+", "(+(+"},
       {"XX", "X", "XX", "XXXX"},
-      {"none", "Q", "R", "none"},
-      {"", "A", "B", ""},
   };
   for (const Case& c : cases) {
     std::string text = c.text;
@@ -36,14 +31,10 @@ TEST(SplitLinesTest, EveryLineEndIsALineEnd) {
     std::vector<std::string> want;
   } cases[] = {
       {"", {}},
-      {"A", {"A"}},
       {"A\r\nB\r\n", {"A", "B"}},
-      {"A\nB\n", {"A", "B"}},
-      {"A\rB\r", {"A", "B"}},
-      {"A\n\r\nB", {"A", "", "B"}},
-      {"A\r\rB", {"A", "", "B"}},
-      {"\r\n", {""}},
-      {"  END  \r\nEND", {"  END  ", "END"}},
+      {"A\nB\rC", {"A", "B", "C"}},
+      {"A\n\r\nB\r\r", {"A", "", "B", ""}},
+      {"  END  \r\n", {"  END  "}},
   };
   for (const Case& c : cases) {
     std::vector<std::string> got;
