@@ -34,20 +34,6 @@ class NerListTest : public testing::Test {
   RunContext& ctx_ = run_.ctx;
 };
 
-TEST_F(NerListTest, NoNonElementaryReactionAddsNothing) {
-  EXPECT_EQ(TakeOut({"A+B<=>C+D 1.0 0 0", "#DATAUX#DUP"}),
-            (std::vector<std::string>{"A+B<=>C+D 1.0 0 0", "#DATAUX#DUP"}));
-  EXPECT_EQ(ctx_.nercount, 0);
-  for (const std::string* p :
-       {&ctx_.vars.outpathj, &ctx_.vars.outpathcal, &ctx_.vars.outpathk}) {
-    WriteFile(*p, "END\r\n");
-  }
-  AppendNonElementaryList(ctx_);
-  EXPECT_EQ(ReadFile(ctx_.vars.outpathj), "END\r\n");
-  EXPECT_EQ(dir_.Files(),
-            (std::vector<std::string>{"mcal.rxn", "mj.rxn", "mkelvin.rxn"}));
-}
-
 TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
   EXPECT_EQ(TakeOut({
                 "#NER#A+B+C+D|=>E 2.0E12 1.5 1000",

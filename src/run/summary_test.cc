@@ -83,29 +83,23 @@ TEST_F(SummaryTest, LongPathsAreShortenedFromFiftyCharacters) {
 
 TEST_F(SummaryTest, NonElementaryMessageIsSingularOrPlural) {
   const std::string tail =
-      " in your mechanism.\r\n"
-      "%s been flagged and placed at the end of each output file.\r\n\r\n"
+      " been flagged and placed at the end of each output file.\r\n\r\n"
       "Some non-elementary reactions may have slipped through the net, for "
-      "example:\r\nA+B+C=>2D+F+2D cannot be detected.";
-  struct Case {
-    int nercount;
-    std::string head, they;
-  } cases[] = {
-      {1, "Kestrelon has detected \r\n 1 non-elementary reaction", "It has"},
-      {2, "Kestrelon has detected at least\r\n 2 non-elementary reactions",
-       "They have"},
-  };
+      "example:\r\nA+B+C=>2D+F+2D cannot be detected.|information";
   ShowSummary(ctx_);
   EXPECT_EQ(run_.ui.log.size(), 2u);  // none found: no message
-  for (const Case& c : cases) {
-    run_.ui.log.clear();
-    ctx_.nercount = c.nercount;
-    ShowSummary(ctx_);
-    std::string text = c.head + tail;
-    text.replace(text.find("%s"), 2, c.they);
-    EXPECT_EQ(run_.ui.log.at(2),
-              "message Information|" + text + "|information");
-  }
+  ctx_.nercount = 1;
+  ShowSummary(ctx_);
+  EXPECT_EQ(run_.ui.log.back(),
+            "message Information|Kestrelon has detected \r\n 1 "
+            "non-elementary reaction in your mechanism.\r\nIt has" +
+                tail);
+  ctx_.nercount = 2;
+  ShowSummary(ctx_);
+  EXPECT_EQ(run_.ui.log.back(),
+            "message Information|Kestrelon has detected at least\r\n 2 "
+            "non-elementary reactions in your mechanism.\r\nThey have" +
+                tail);
 }
 
 }  // namespace

@@ -37,12 +37,14 @@ TEST_F(TagSectionsTest, MakesKeywordLinesCanonical) {
     std::vector<std::string> tempo;
     const char* want;
     std::vector<int> origin;
+    int nothermo = 1;
   } cases[] = {
       {{"REACTIONS KCAL/MOLE"}, "REACTIONS\r\n", {11}},
       {{"REAC   ! units from the window"}, "REACTIONS\r\n", {11}},
-      {{"THERMO ALL", "   300.000  1000.000  5000.000"},
-       "THERMO\r\n   300.000  1000.000  5000.000\r\n",
-       {11, 12}},
+      {{"THERM ALL", "   300.000  1000.000"},
+       "THERMO\r\n   300.000  1000.000\r\n",
+       {11, 12},
+       0},
       {{"SPEC"}, "SPECIES\r\n", {11}},
       {{"SPECIES!X"}, "SPECIES\r\n", {11}},
       // Names on the keyword line go on a line of their own.
@@ -50,31 +52,15 @@ TEST_F(TagSectionsTest, MakesKeywordLinesCanonical) {
        "SPECIES\r\n  H2  O2\r\nOH END\r\n",
        {11, 11, 12}},
       {{"ELEMENTS H O"}, "ELEMENTS\r\n H O\r\n", {11, 11}},
-      // A keyword with a blank in front is not one.
-      {{" REACTIONS", " SPECIES H2"},
-       " REACTIONS\r\n SPECIES H2\r\n",
-       {11, 12}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Tag(c.tempo), c.want) << c.tempo[0];
-    EXPECT_EQ(ctx_.origin, c.origin) << c.tempo[0];
-  }
-}
-
-TEST_F(TagSectionsTest, ThermoLineSetsTheThermodynamicFlag) {
-  struct Case {
-    std::vector<std::string> tempo;
-    int want_nothermo;
-  } cases[] = {
-      {{"ELEMENTS", "END", "THERMO ALL", "END"}, 0},
-      {{"THERM"}, 0},
-      {{" THERMO", "END"}, 1},
-      {{"! THERMO data elsewhere"}, 1},
+      // A keyword with a blank in front, or in a comment, is not one.
+      {{" THERMO", " SPECIES H2"}, " THERMO\r\n SPECIES H2\r\n", {11, 12}},
+      {{"! THERMO data elsewhere"}, "\r\n", {11}},
   };
   for (const Case& c : cases) {
     ctx_.vars.nothermo = 7;
-    Tag(c.tempo);
-    EXPECT_EQ(ctx_.vars.nothermo, c.want_nothermo) << c.tempo[0];
+    EXPECT_EQ(Tag(c.tempo), c.want) << c.tempo[0];
+    EXPECT_EQ(ctx_.origin, c.origin) << c.tempo[0];
+    EXPECT_EQ(ctx_.vars.nothermo, c.nothermo) << c.tempo[0];
   }
 }
 

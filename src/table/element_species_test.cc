@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "table/table_test_support.h"
-
 namespace kestrelon {
 namespace {
 
@@ -27,23 +25,6 @@ TEST(WidenSeparatorsTest, EveryEighteenBlanksOrLessGiveThree) {
   for (const Case& c : cases) {
     EXPECT_EQ(WidenSeparators(c.text), c.want) << '"' << c.text << '"';
   }
-}
-
-TEST(NormaliseElementsAndSpeciesTest, RewritesOnlyTheTwoLists) {
-  testing_support::TestRun run;
-  const char* rows[] = {"",    "ELEMENTS",  "H O",
-                        "END", "SPECIES",   "H2 O2  H2O",
-                        "END", "REACTIONS", "A + B = C 1 2 3"};
-  for (int row = 1; row <= 8; ++row) run.ctx.table.Set(row, 1, rows[row]);
-  run.ctx.vars.index = {1, 3, 4, 6, 7, 9};
-  NormaliseElementsAndSpecies(run.ctx);
-  rows[2] = "H   O";
-  rows[5] = "H2   O2   H2O";
-  for (int row = 1; row <= 8; ++row) {
-    EXPECT_EQ(run.Cell(row, 1), rows[row]) << "row " << row;
-  }
-  EXPECT_EQ(run.ui.log,
-            (std::vector<std::string>{"progress 60", "progress 70"}));
 }
 
 }  // namespace

@@ -43,16 +43,6 @@ TEST(SplitFieldsTest, SplitsReactionRowsAtTheirFirstThreeBlanks) {
   }
 }
 
-TEST(SplitFieldsTest, UsesTheRunsPatterns) {
-  TestRun run;
-  run.ctx.patterns.a = {true, 1};
-  run.ctx.patterns.n = {false, 2};
-  run.SetReactionSection({"A<=>B 6.02E-5 2.675 1"});
-  SplitFields(run.ctx, ReactionRows(run.ctx.vars.index));
-  EXPECT_EQ(run.Cell(2, 9), "6.0E-05");
-  EXPECT_EQ(run.Cell(2, 10), "2.68");
-}
-
 TEST(SplitFieldsTest, FailuresNameTheInputLine) {
   struct Case {
     const char *line, *want;

@@ -33,16 +33,6 @@ TEST(IsNonElementaryTest, CountsThePlusSignsOfEachSide) {
   }
 }
 
-TEST(FlagNonElementaryTest, TagsReactionsAndLeavesAuxiliaryRows) {
-  TestRun run;
-  run.SetReactionSection(
-      {"A+B+C+D<=>E 1 2 3", "#DATAUX#A+B+C+D+E", "H+O2+M<=>HO2+M 1 2 3"});
-  FlagNonElementary(run.ctx, ReactionRows(run.ctx.vars.index));
-  EXPECT_EQ(run.Cell(2, 1), "#NER#A+B+C+D<=>E 1 2 3");
-  EXPECT_EQ(run.Cell(3, 1), "#DATAUX#A+B+C+D+E");
-  EXPECT_EQ(run.Cell(4, 1), "H+O2+M<=>HO2+M 1 2 3");
-}
-
 TEST(FlagNonElementaryTest, UnreadableLinesFailNamingTheInputLine) {
   struct Case {
     const char *line, *want;
