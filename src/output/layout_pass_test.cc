@@ -68,8 +68,6 @@ TEST_F(LayoutPassTest, FailuresNameTheFileAndLineAndKeepTheFile) {
   } cases[] = {
       {{kReaction, "LOW", "END"},
        ":9: keyword line without its /A n Ea/ block"},
-      {{kReaction, "HIGH 1.0 2.0 3.0", "END"},
-       ":9: keyword line without its /A n Ea/ block"},
       {{kReaction, "LOW / 1.0 2.0 /", "END"},
        ":9: keyword line needs three values A, n and Ea between its slashes"},
       {{kReaction, "DUP", "REV / 1.0 0.0 0.0 /", "END"},

@@ -1,8 +1,6 @@
 #include "platform/dir_lock.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -18,6 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Runs in other processes are kept apart as well: see the parallel runs
+// test.
 TEST(DirectoryLockTest, ASecondLockOnTheSameDirectoryWaitsForTheFirst) {
   testing_support::ScratchDir dir;
   fs::create_directory(dir / "real");
@@ -37,37 +37,6 @@ TEST(DirectoryLockTest, ASecondLockOnTheSameDirectoryWaitsForTheFirst) {
   first.reset();
   second.join();
   EXPECT_TRUE(waited);
-}
-
-TEST(DirectoryLockTest, AnotherProcessWaitsToo) {
-  // The child is forked before the parent locks: a forked copy of the
-  // parent's lock would be the same lock, not a second one.
-  testing_support::ScratchDir dir;
-  int to_child[2], to_parent[2];
-  ASSERT_EQ(::pipe(to_child), 0);
-  ASSERT_EQ(::pipe(to_parent), 0);
-  pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    char c;
-    if (::read(to_child[0], &c, 1) != 1) _exit(2);
-    DirectoryLock lock(dir.path(),
-                       [&] { (void)!::write(to_parent[1], "w", 1); });
-    _exit(0);
-  }
-  std::optional<DirectoryLock> held;
-  held.emplace(dir.path());
-  ASSERT_EQ(::write(to_child[1], "l", 1), 1);
-  char c = 0;
-  ASSERT_EQ(::read(to_parent[0], &c, 1), 1);
-  int status = 0;
-  EXPECT_EQ(::waitpid(child, &status, WNOHANG), 0) << "the child did not wait";
-  held.reset();
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  for (int fd : {to_child[0], to_child[1], to_parent[0], to_parent[1]}) {
-    ::close(fd);
-  }
 }
 
 TEST(DirectoryLockTest, FailuresLeaveNothingOpen) {

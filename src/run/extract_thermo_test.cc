@@ -33,14 +33,6 @@ class ExtractThermoTest : public testing::Test {
   RunContext& ctx_ = run_.ctx;
 };
 
-TEST_F(ExtractThermoTest, CopyDropsEmptyLinesAndHoldsCommasAsSemicolons) {
-  WriteTagged({"ELEMENTS", "", "H O", "END", "   ", "LOW/1,2,3/", ""});
-  CopyWithoutThermo(ctx_);
-  EXPECT_EQ(dir_.Read("tempo3.int"),
-            "ELEMENTS\r\nH O\r\nEND\r\n   \r\nLOW/1;2;3/\r\n");
-  EXPECT_EQ(ctx_.origin, (std::vector<int>{101, 103, 104, 105, 106}));
-}
-
 TEST_F(ExtractThermoTest, SplitsOffTheThermoSectionWithItsEmptyLines) {
   WriteTagged({"ELEMENTS", "END", "", "THERMO", "H2  1,2", "", "END",
                "REACTIONS", "H+O2=OH+O 1,2 3", "", "END"});

@@ -9,8 +9,6 @@
 namespace kestrelon {
 namespace {
 
-using testing_support::TestRun;
-
 TEST(IsNonElementaryTest, CountsThePlusSignsOfEachSide) {
   struct Case {
     const char* line;
@@ -31,24 +29,8 @@ TEST(IsNonElementaryTest, CountsThePlusSignsOfEachSide) {
   for (const Case& c : cases) {
     EXPECT_EQ(IsNonElementary(c.line), c.want) << c.line;
   }
-}
-
-TEST(FlagNonElementaryTest, UnreadableLinesFailNamingTheInputLine) {
-  struct Case {
-    const char *line, *want;
-  } cases[] = {
-      {"A+B|=>C", "mech.inp:7: reaction has fewer than three coefficients"},
-      {"A B+C<=>D 1 2 3", "mech.inp:7: blank inside an equation"},
-      {"A+B<= >C 1 2 3", "mech.inp:7: blank inside an equation"},
-  };
-  for (const Case& c : cases) {
-    TestRun run;
-    run.SetReactionSection({"H+O2<=>OH+O 1 2 3", c.line});
-    EXPECT_EQ(testing_support::ErrorOf([&] {
-                FlagNonElementary(run.ctx, ReactionRows(run.ctx.vars.index));
-              }),
-              c.want);
-  }
+  EXPECT_EQ(testing_support::ErrorOf([] { IsNonElementary("A+B<= >C 1 2 3"); }),
+            "blank inside an equation");
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "table/table_test_support.h"
-
 namespace kestrelon {
 namespace {
 
@@ -54,17 +52,6 @@ TEST(SpeciesSlotsTest, OneEquationThroughEveryPass) {
     RemoveEmptySlots(rebuilt);
     EXPECT_EQ(rebuilt, c.rebuilt) << c.equation;
   }
-}
-
-TEST(SpeciesSlotsTest, AnEquationThatDoesNotSplitFails) {
-  testing_support::TestRun run;
-  run.SetReactionSection({"", ""});
-  run.ctx.table.Set(2, 2, "A+B<=>C");
-  run.ctx.table.Set(3, 2, "A>B");
-  EXPECT_EQ(testing_support::ErrorOf([&] {
-              BuildSpeciesSlots(run.ctx, ReactionRows(run.ctx.vars.index));
-            }),
-            "mech.inp:7: cannot split the equation into its species");
 }
 
 }  // namespace
