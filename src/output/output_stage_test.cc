@@ -20,23 +20,14 @@ class OutputStageTest : public testing::Test {
   // A mechanism as the analysis leaves it, with rows before ELEMENTS and
   // after the reaction section; row 14 is its END.
   OutputStageTest() {
-    const char* rows[] = {"",
-                          "BEFORE",
-                          "ELEMENTS",
-                          "H   O   N;C",
-                          "END",
-                          "SPECIES",
-                          "H   O2   OH   HO2   H2O",
-                          "END",
-                          "REACTIONS",
-                          "H+O2(+M)=HO2(+M) 4.65E12 0.44 0",
-                          "LOW /1.0;2.0;3.0/",
-                          "",  // a line of blanks in the input
-                          "H+H+H+H=H2+H2 1.0E13 0 10",
-                          "H+OH=>H2O 1.0E13 0 -100",
-                          "END",
-                          "AFTER"};
-    for (int r = 1; r <= 15; ++r) ctx_.table.Set(r, 1, rows[r]);
+    // Row 12 comes from a line of blanks.
+    const std::string rows =
+        "BEFORE\nELEMENTS\nH   O   N;C\nEND\nSPECIES\nH   O2   OH   HO2   H2O\n"
+        "END\nREACTIONS\nH+O2(+M)=HO2(+M) 4.65E12 0.44 0\nLOW /1.0;2.0;3.0/\n\n"
+        "H+H+H+H=H2+H2 1.0E13 0 10\nH+OH=>H2O 1.0E13 0 -100\nEND\nAFTER";
+    int r = 0;
+    for (std::string_view row : SplitLines(rows))
+      ctx_.table.Set(++r, 1, std::string(row));
     ctx_.vars.index = {2, 4, 5, 7, 8, 14};
     NormaliseReactions(ctx_);
     run_.ui.log.clear();

@@ -21,26 +21,31 @@ const char* const kMech =
     "ELEMENTS\r\nC   H\r\nEND\r\nSPECIES\r\nCH4   CH3   H\r\nEND\r\n"
     "REACTIONS\r\nCH3+H<=>CH4 1.270E+16 -0.6300 383.0\r\nEND\r\n";
 
+const char* const kFiles[] = {"xthermo.dat", "xj.rxn", "xcal.rxn",
+                              "xkelvin.rxn"};
+
 class RenameSessionTest : public testing::Test {
  protected:
   RenameSessionTest() {
-    for (const char* name : {"xj.rxn", "xcal.rxn", "xkelvin.rxn"}) {
-      dir_.Write(name, kMech);
-    }
-    dir_.Write("xthermo.dat", kThermo);
+    for (const char* name : kFiles) dir_.Write(name, Original(name));
   }
-  void ExpectUnchanged() {
-    EXPECT_EQ(dir_.Read("xthermo.dat"), kThermo);
-    for (const char* name : {"xj.rxn", "xcal.rxn", "xkelvin.rxn"}) {
-      EXPECT_EQ(dir_.Read(name), kMech) << name;
+  static const char* Original(const std::string& name) {
+    return name == "xthermo.dat" ? kThermo : kMech;
+  }
+  // Every file as it was, but `but`.
+  void ExpectUnchanged(const std::string& but = "") {
+    for (const char* name : kFiles) {
+      if (name != but) {
+        EXPECT_EQ(dir_.Read(name), Original(name)) << name;
+      }
     }
   }
   testing_support::ScratchDir dir_;
   RenameTargets targets_{true,
-                         dir_ / "xthermo.dat",
-                         dir_ / "xj.rxn",
-                         dir_ / "xcal.rxn",
-                         dir_ / "xkelvin.rxn",
+                         dir_ / kFiles[0],
+                         dir_ / kFiles[1],
+                         dir_ / kFiles[2],
+                         dir_ / kFiles[3],
                          dir_ / "tempo3.int"};
 };
 
@@ -99,31 +104,22 @@ TEST_F(RenameSessionTest, EmptyNamesAreRefused) {
 }
 
 TEST_F(RenameSessionTest, AFileThatFailsLeavesEveryFileUnchanged) {
-  struct Case {
-    std::string name;
-    bool directory;
-    const char* reason;
-    std::string failed;  // the file named in the label
-  } cases[] = {
-      {"xthermo.dat", true, "is not a regular file", "xthermo.dat"},
-      {"xj.rxn", false, "cannot open: No such file or directory", "xj.rxn"},
-      {"xkelvin.rxn", true, "is not a regular file", "xkelvin.rxn"},
-      // The working file cannot be made, even by root.
-      {"tempo3.int", true, "cannot create: Is a directory", "xthermo.dat"},
-  };
-  for (const Case& c : cases) {
-    const std::string saved =
-        fs::exists(dir_ / c.name) ? dir_.Read(c.name) : "";
-    fs::remove(dir_ / c.name);
-    if (c.directory) fs::create_directory(dir_ / c.name);
+  // A directory in place of a file; the working file cannot be made even
+  // by root.
+  const char* cases[][3] = {
+      {"xthermo.dat", "xthermo.dat", "is not a regular file"},
+      {"xkelvin.rxn", "xkelvin.rxn", "is not a regular file"},
+      {"tempo3.int", "xthermo.dat", "cannot create: Is a directory"}};
+  for (auto [name, failed, reason] : cases) {
+    fs::remove(dir_ / name);
+    fs::create_directory(dir_ / name);
     RenameResult result = RenameSession(targets_).Rename("CH3", "CH3X");
     EXPECT_EQ(result.status, Status::kFailed);
     EXPECT_EQ(result.label,
-              "Could not rename in " + dir_ / c.failed + ": " + c.reason);
-    fs::remove(dir_ / c.name);
-    if (!saved.empty()) dir_.Write(c.name, saved);
-    ExpectUnchanged();
-    EXPECT_FALSE(fs::exists(dir_ / "tempo3.int"));
+              "Could not rename in " + dir_ / failed + ": " + reason);
+    ExpectUnchanged(name);
+    fs::remove(dir_ / name);
+    if (name != std::string("tempo3.int")) dir_.Write(name, Original(name));
   }
 }
 

@@ -34,32 +34,19 @@ TEST(LoadedLabelTest, PathsOfFiftyCharactersOrMoreAreShortened) {
             "Loaded: /[...]/mmmmmmmmmmmmmmmmmmm.inp");
 }
 
-TEST_F(NormaliseInputTest, EveryLineEndEndsALineAndEveryLineGetsCrLf) {
+TEST_F(NormaliseInputTest, LinesAndTheElementsKeyword) {
   struct Case {
     const char *input, *want;
     std::vector<int> origin;
   } cases[] = {
-      {"a\r\nb\r\n", "A\r\nB\r\n", {1, 2}},
+      // Every line end ends a line, and every line gets CR LF.
       {"a\rb\r", "A\r\nB\r\n", {1, 2}},
       {"a\nb", "A\r\nB\r\n", {1, 2}},
       {"a\n\r\nb", "A\r\n\r\nB\r\n", {1, 2, 3}},
       {"a\r\rb\n", "A\r\n\r\nB\r\n", {1, 2, 3}},
       // Tabs become one blank each; bytes outside ASCII stay.
       {"\th2\t\to2 \xe9\xc3\xa9t\r\n", " H2  O2 \xe9\xc3\xa9T\r\n", {1}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Normalise(c.input), c.want) << testing::PrintToString(c.input);
-    EXPECT_EQ(ctx_.origin, c.origin) << testing::PrintToString(c.input);
-  }
-  EXPECT_EQ(ctx_.vars.inputdir, dir_.path() + "/");
-  EXPECT_EQ(ctx_.vars.slashpos, static_cast<int>(dir_.path().size()) + 1);
-}
-
-TEST_F(NormaliseInputTest, PutsTheElementsKeywordOnALineOfItsOwn) {
-  struct Case {
-    const char *input, *want;
-    std::vector<int> origin;
-  } cases[] = {
+      // The ELEMENTS keyword goes on a line of its own.
       {"elements  \r\nH O\r\nEND\r\n",
        "ELEMENTS\r\n\r\nH O\r\nEND\r\n",
        {1, 1, 2, 3}},
@@ -87,6 +74,8 @@ TEST_F(NormaliseInputTest, PutsTheElementsKeywordOnALineOfItsOwn) {
     EXPECT_EQ(Normalise(c.input), c.want) << testing::PrintToString(c.input);
     EXPECT_EQ(ctx_.origin, c.origin) << testing::PrintToString(c.input);
   }
+  EXPECT_EQ(ctx_.vars.inputdir, dir_.path() + "/");
+  EXPECT_EQ(ctx_.vars.slashpos, static_cast<int>(dir_.path().size()) + 1);
 }
 
 TEST_F(NormaliseInputTest, CountsOnlyLinesThatReadExactlyEnd) {

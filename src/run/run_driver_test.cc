@@ -27,11 +27,6 @@ class RunDriverTest : public testing::Test {
   ScriptedUi ui_;
 };
 
-const char kMech[] =
-    "ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH H2\r\nEND\r\nTHERMO\r\n"
-    "   300.0 1000.0 5000.0\r\nEND\r\nREACTIONS\r\nH+H=H2 1.0E13 0 0\r\n"
-    "END\r\n";
-
 TEST_F(RunDriverTest, CancelInFileChooserEndsSilently) {
   ui_.loaded_label = "Loaded: old";
   ui_.output_label = "Output file: old";
@@ -73,7 +68,11 @@ TEST_F(RunDriverTest, AFailureEndsTheRunWithTheReason) {
 }
 
 TEST_F(RunDriverTest, CheckOnlySetsTheUnitFlagAndLeavesNothingBehind) {
-  ui_.chosen_file = dir_.Write("m.inp", kMech);
+  ui_.chosen_file = dir_.Write(
+      "m.inp",
+      "ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH H2\r\nEND\r\nTHERMO\r\n"
+      "   300.0 1000.0 5000.0\r\nEND\r\nREACTIONS\r\nH+H=H2 1.0E13 0 0\r\n"
+      "END\r\n");
   struct Case {
     EaUnit unit;
     int16_t RunVariables::*flag;
