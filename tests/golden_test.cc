@@ -1,10 +1,8 @@
-// End-to-end cases. Each folder under tests/golden holds a mechanism
-// (input.inp), the options of `kestrelon clean` (args, one per line) and the
-// files the run must leave next to the mechanism (expected/), and when the
-// run must fail its exit_status and stderr (@DIR@ standing for the folder).
-// tests/golden_rename holds a mechanism cleaned with two renames, the files
-// before the renames and after them. All expected files are worked out by
-// hand.
+// End-to-end cases, worked out by hand. Each folder of tests/golden holds a
+// mechanism (input.inp), the options of `kestrelon clean` (args), the files
+// the run must leave (expected/) and, for a failing run, exit_status and
+// stderr (@DIR@ for the folder). tests/golden_rename holds a mechanism
+// cleaned with two renames, the files before the renames and after them.
 #include <gtest/gtest.h>
 
 #include <filesystem>

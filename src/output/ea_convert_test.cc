@@ -14,28 +14,25 @@ TEST(ConvertEaTest, EveryInputUnitIntoTheThreeOutputUnits) {
   struct Case {
     EaUnit from;
     double x;
-    const char *joule, *calorie, *kelvin;
+    const char* want[3];  // J/mol, cal/mol, K
   } cases[] = {
-      {EaUnit::kCal, 25000, "104600.0", "25000.0", "12580.5"},
-      {EaUnit::kKcal, 25.0, "104600.0", "25000.0", "12580.5"},
-      {EaUnit::kKj, 100, "100000.0", "23900.6", "12027.3"},
-      {EaUnit::kJ, 1000, "1000.0", "239.0", "120.3"},
-      {EaUnit::kKelvin, 10000, "83144.0", "19872.0", "10000.0"},
-      {EaUnit::kCal, -1000, "-4184.0", "-1000.0", "-503.2"},
-      {EaUnit::kKj, 0, "0.0", "0.0", "0.0"},
+      {EaUnit::kCal, 25000, {"104600.0", "25000.0", "12580.5"}},
+      {EaUnit::kKcal, 25.0, {"104600.0", "25000.0", "12580.5"}},
+      {EaUnit::kKj, 100, {"100000.0", "23900.6", "12027.3"}},
+      {EaUnit::kJ, 1000, {"1000.0", "239.0", "120.3"}},
+      {EaUnit::kKelvin, 10000, {"83144.0", "19872.0", "10000.0"}},
+      {EaUnit::kCal, -1000, {"-4184.0", "-1000.0", "-503.2"}},
       // The same energy: the calorie route divides by 1.9872, the joule
       // route by 8.3144.
-      {EaUnit::kCal, 100000, "418400.0", "100000.0", "50322.1"},
-      {EaUnit::kJ, 418400, "418400.0", "100000.0", "50322.3"},
+      {EaUnit::kCal, 100000, {"418400.0", "100000.0", "50322.1"}},
+      {EaUnit::kJ, 418400, {"418400.0", "100000.0", "50322.3"}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << static_cast<int>(c.from) << " " << c.x);
-    const std::pair<OutUnit, const char*> outs[] = {
-        {OutUnit::kJoule, c.joule},
-        {OutUnit::kCalorie, c.calorie},
-        {OutUnit::kKelvin, c.kelvin}};
-    for (auto [to, want] : outs) {
-      EXPECT_EQ(FormatNumber(ConvertEa(c.from, to, c.x), kOneDecimal), want);
+    int i = 0;
+    for (OutUnit to : {OutUnit::kJoule, OutUnit::kCalorie, OutUnit::kKelvin}) {
+      EXPECT_EQ(FormatNumber(ConvertEa(c.from, to, c.x), kOneDecimal),
+                c.want[i++])
+          << static_cast<int>(c.from) << " " << c.x;
     }
   }
 }

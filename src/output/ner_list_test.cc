@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "table/table_test_support.h"
-#include "tests/test_support.h"
 
 namespace kestrelon {
 namespace {
 
-class NerListTest : public testing::Test {
+class NerListTest : public testing_support::ScratchRunTest {
  protected:
   // The line column of the reaction rows, after TakeOutNonElementary.
   std::vector<std::string> TakeOut(const std::vector<std::string>& rows) {
@@ -23,9 +22,6 @@ class NerListTest : public testing::Test {
     }
     return cells;
   }
-  testing_support::ScratchDir dir_;
-  testing_support::TestRun run_{dir_.path() + "/"};
-  RunContext& ctx_ = run_.ctx;
 };
 
 TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
@@ -50,22 +46,12 @@ TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
             "A<=>B+C+D+E 1.000E+00 0.0000 -2000.0\r\nREV /1.0 0 0/\r\n");
 }
 
-TEST_F(NerListTest, FailuresNameTheInputLine) {
+TEST_F(NerListTest, OverflowNamesTheInputLine) {
   ctx_.unit = EaUnit::kKj;
-  struct Case {
-    const char *row, *want;
-  } cases[] = {
-      {"#NER#A+B+C+D<=>E 1.0E13 0",
-       "mech.inp:7: non-elementary reaction without its three coefficients "
-       "A, n and Ea"},
-      {"#NER#A+B+C+D<=>E 1 0 1E306", "mech.inp:7: number out of range"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(testing_support::ErrorOf([&] {
-                TakeOut({"A+B<=>C 1 0 0", c.row});
-              }),
-              c.want);
-  }
+  EXPECT_EQ(testing_support::ErrorOf([&] {
+              TakeOut({"A+B<=>C 1 0 0", "#NER#A+B+C+D<=>E 1 0 1E306"});
+            }),
+            "mech.inp:7: number out of range");
 }
 
 }  // namespace

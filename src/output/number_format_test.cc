@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "table/table_test_support.h"
 
@@ -44,6 +49,29 @@ TEST(LeadingNumberTest, ReadsTheNumberAtTheStart) {
     EXPECT_EQ(LeadingNumber(c.text), c.want) << '"' << c.text << '"';
   }
   EXPECT_EQ(LeadingNumber("1" + std::string(400, '0') + "E-10"), inf);
+}
+
+// Texts as mechanisms write coefficients, with up to 20 digits, any point
+// and exponents on both sides of the exact powers of ten: the value is the
+// double nearest to the text, as strtod reads it.
+TEST(LeadingNumberTest, ReadsTheNearestDouble) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 200000; ++i) {
+    std::string text = random() % 3 ? "" : random() % 2 ? "-" : "+";
+    const int digits = 1 + static_cast<int>(random() % 20);
+    const int point = static_cast<int>(random() % (digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    if (random() % 2) {
+      text += random() % 2 ? "E" : random() % 2 ? "E-" : "E+";
+      text += std::to_string(random() % 40);
+    }
+    const double want = std::strtod(text.c_str(), nullptr);
+    const double got = LeadingNumber(text);
+    ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << text;
+  }
 }
 
 TEST(FormatNumberTest, PrintsTheCoefficientTextWithEveryPattern) {
@@ -97,6 +125,59 @@ TEST(FormatNumberTest, PrintsTheCoefficientTextWithEveryPattern) {
     ASSERT_TRUE(pattern.has_value()) << c.pattern;
     EXPECT_EQ(FormatNumber(LeadingNumber(c.text), *pattern), c.want)
         << '"' << c.text << "\" with " << c.pattern;
+  }
+}
+
+// FormatNumber scales by powers of ten where it can; it must print what the
+// rounding of the shortest decimal text prints, for every kind of value:
+// half-way texts at every scale, neighbours of powers of ten, converted
+// activation energies and random values over the whole range.
+TEST(FormatNumberTest, QuickRouteAgreesWithTheShortestDecimalText) {
+  std::vector<double> values;
+  for (const char* text :
+       {"0", "5E-324", "1E-310", "2.2250738585072014E-308",
+        "1.7976931348623157E308", "4503599627370495.5", "4503599627370496",
+        "9007199254740992", "9007199254740993"}) {
+    values.push_back(LeadingNumber(text));
+  }
+  for (int power = -30; power <= 30; ++power) {
+    const double p = LeadingNumber("1E" + std::to_string(power));
+    values.insert(values.end(),
+                  {p, std::nextafter(p, 0.0), std::nextafter(p, 1e300)});
+    // Half-way texts: 1 to 4 digits and a 5.
+    for (int digits : {5, 15, 25, 125, 995, 2675, 9995, 99995, 10005, 45}) {
+      values.push_back(
+          LeadingNumber(std::to_string(digits) + "E" + std::to_string(power)));
+    }
+  }
+  std::mt19937_64 random(20240611);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int i = 0; i < 20000; ++i) {
+    // Texts as mechanisms write them, converted as the run converts them.
+    const double ea = std::floor(unit(random) * 1e6) / 10.0;
+    values.insert(values.end(),
+                  {ea * 4.184, ea / 1.9872, ea / 8.3144, ea * 1000.0 / 4.184});
+    // Any magnitude, any digits; short decimal texts; any bits.
+    values.push_back(unit(random) * std::pow(10.0, unit(random) * 60 - 30));
+    values.push_back(LeadingNumber(std::to_string(random() % 100000) + "E" +
+                                   std::to_string(int(random() % 30) - 15)));
+    const uint64_t bits = random();
+    double any;
+    std::memcpy(&any, &bits, sizeof any);
+    if (std::isfinite(any)) values.push_back(any);
+  }
+  for (double v : values) {
+    for (double value : {v, -v}) {
+      for (int decimals = 0; decimals <= 4; ++decimals) {
+        for (bool scientific : {false, true}) {
+          if (scientific && (decimals < 1 || decimals > 3)) continue;
+          const NumberPattern pattern{scientific, decimals};
+          ASSERT_EQ(FormatNumber(value, pattern),
+                    FormatNumberFromDigits(value, pattern))
+              << std::hexfloat << value << " with " << decimals;
+        }
+      }
+    }
   }
 }
 

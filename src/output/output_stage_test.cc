@@ -10,12 +10,11 @@
 #include "run/name_prompt.h"
 #include "table/reaction_passes.h"
 #include "table/table_test_support.h"
-#include "tests/test_support.h"
 
 namespace kestrelon {
 namespace {
 
-class OutputStageTest : public testing::Test {
+class OutputStageTest : public testing_support::ScratchRunTest {
  protected:
   // A mechanism as the analysis leaves it, with rows before ELEMENTS and
   // after the reaction section; row 14 is its END.
@@ -35,9 +34,6 @@ class OutputStageTest : public testing::Test {
     ctx_.outext = "rxn";
     dir_.Write("mech.inp", "the input\r\n");
   }
-  testing_support::ScratchDir dir_;
-  testing_support::TestRun run_{dir_.path() + "/"};
-  RunContext& ctx_ = run_.ctx;
 };
 
 TEST_F(OutputStageTest, WritesTheFilesUnderTheTypedName) {

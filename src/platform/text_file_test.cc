@@ -78,26 +78,5 @@ TEST_F(TextFileTest, WritesNeverGoThroughALinkOrWaitForAReader) {
   ExpectNothingWrittenThroughALink();
 }
 
-TEST_F(TextFileTest, ReplaceThroughWorkingFile) {
-  const std::string work = dir_ / "tempo3.int";
-  ReplaceThroughWorkingFile(dir_.Write("mechj.rxn", "OLD"), work, "NEW");
-  EXPECT_EQ(dir_.Read("mechj.rxn"), "NEW");
-  EXPECT_EQ(
-      ErrorOf([&] { ReplaceThroughWorkingFile(dir_ / "link", work, "X"); }),
-      Error("link", "is a symbolic link; refusing to replace it"));
-  EXPECT_EQ(
-      ErrorOf([&] { ReplaceThroughWorkingFile(dir_ / "missing", work, "X"); }),
-      Error("missing", "cannot replace: No such file or directory"));
-  EXPECT_FALSE(fs::exists(work));
-  ExpectNothingWrittenThroughALink();
-}
-
-TEST_F(TextFileTest, RemoveFileRemovesLinksNotTheirTargets) {
-  RemoveFile(dir_ / "link");
-  RemoveFile(dir_ / "link");  // missing: not an error
-  EXPECT_FALSE(fs::exists(fs::symlink_status(dir_ / "link")));
-  EXPECT_EQ(dir_.Read("precious"), "KEEP\n");
-}
-
 }  // namespace
 }  // namespace kestrelon

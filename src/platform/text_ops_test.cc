@@ -9,17 +9,49 @@ TEST(ReplaceAllTest, ScansOnceWithoutRescanningInsertedText) {
   struct Case {
     const char *text, *find, *with, *want;
   } cases[] = {
-      {"A=B=C", "=", "<=>", "A<=>B<=>C"},
       // Three blanks hold one pair of two, not two overlapping pairs.
       {"A   B", "  ", " ", "A  B"},
       // What was put in is not looked at again.
       {"+(+(", "+(", "(+", "(+(+"},
-      {"XX", "X", "XX", "XXXX"},
+      // Shrinking in place: pieces between the occurrences keep their order.
+      {"#DATAUX#LOW /1/", "#DATAUX#", "", "LOW /1/"},
+      {"ABABAB", "AB", "", ""},
+      {"AAA", "AA", "B", "BA"},
+      // Growing: the first and last characters, and neighbours.
+      {"=X==", "=", "<=>", "<=>X<=><=>"},
+      {"+A+", "+A", "+B+", "+B++"},
+      {"AAA", "AA", "AAAA", "AAAAA"},
   };
   for (const Case& c : cases) {
     std::string text = c.text;
     ReplaceAll(text, c.find, c.with);
     EXPECT_EQ(text, c.want) << c.text << " / " << c.find;
+  }
+  // More occurrences than a growing replacement keeps track of in place.
+  for (size_t n : {1, 31, 32, 33, 100}) {
+    std::string text, want;
+    for (size_t i = 0; i < n; ++i) text += "a=", want += "a<=>";
+    EXPECT_EQ(ReplaceAll(text, "=", "<=>"), n);
+    EXPECT_EQ(text, want) << n;
+    EXPECT_EQ(ReplaceAll(text, "<=>", "="), n);
+    EXPECT_EQ(text.size(), 2 * n);
+  }
+}
+
+TEST(ReplaceSameLengthTest, ActsOnlyFromTheStartGiven) {
+  struct Case {
+    const char* text;
+    size_t from;
+    const char *find, *with, *want;
+  } cases[] = {
+      {"A+(B+(C", 0, "+(", "(+", "A(+B(+C"}, {"++(", 0, "+(", "(+", "+(+"},
+      {"A;B;C", 2, ";", ",", "A;B,C"},       {"+(", 1, "+(", "(+", "+("},
+      {"AB+", 0, "+(", "(+", "AB+"},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.text;
+    ReplaceSameLength(text, c.from, c.find, c.with);
+    EXPECT_EQ(text, c.want) << c.text << " from " << c.from;
   }
 }
 

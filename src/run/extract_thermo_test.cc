@@ -7,12 +7,11 @@
 
 #include "platform/text_file.h"
 #include "table/table_test_support.h"
-#include "tests/test_support.h"
 
 namespace kestrelon {
 namespace {
 
-class ExtractThermoTest : public testing::Test {
+class ExtractThermoTest : public testing_support::ScratchRunTest {
  protected:
   ExtractThermoTest() {
     ctx_.thermoext = "dat";
@@ -28,9 +27,6 @@ class ExtractThermoTest : public testing::Test {
     }
     dir_.Write("tempo2.int", text.text());
   }
-  testing_support::ScratchDir dir_;
-  testing_support::TestRun run_{dir_.path() + "/"};
-  RunContext& ctx_ = run_.ctx;
 };
 
 TEST_F(ExtractThermoTest, SplitsOffTheThermoSectionWithItsEmptyLines) {
@@ -57,14 +53,6 @@ TEST_F(ExtractThermoTest, SplitsOffTheThermoSectionWithItsEmptyLines) {
                 "status Thermo Section...", ask,
                 "message Kestrelon|You did not enter a name!|none", ask,
                 "repaint", "repaint", "progress 30", "status In progress..."}));
-}
-
-TEST_F(ExtractThermoTest, OnlyTheFirstSectionIsExtracted) {
-  WriteTagged({"THERMO", "A,1", "END", "THERMO", "B,2", "END"});
-  run_.ui.answers = {"t"};
-  ExtractThermo(ctx_);
-  EXPECT_EQ(dir_.Read("t.dat"), "THERMO\r\nA,1\r\nEND\r\n");
-  EXPECT_EQ(dir_.Read("tempo3.int"), "THERMO\r\nB;2\r\nEND\r\n");
 }
 
 TEST_F(ExtractThermoTest, ASectionWithoutEndFailsBeforeAskingOrWriting) {

@@ -73,21 +73,19 @@ TEST_F(RunDriverTest, CheckOnlySetsTheUnitFlagAndLeavesNothingBehind) {
       "ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH H2\r\nEND\r\nTHERMO\r\n"
       "   300.0 1000.0 5000.0\r\nEND\r\nREACTIONS\r\nH+H=H2 1.0E13 0 0\r\n"
       "END\r\n");
-  struct Case {
-    EaUnit unit;
-    int16_t RunVariables::*flag;
-  } cases[] = {{EaUnit::kKelvin, &RunVariables::unitk},
-               {EaUnit::kCal, &RunVariables::unitcal},
-               {EaUnit::kKj, &RunVariables::unitkj},
-               {EaUnit::kKcal, &RunVariables::unitkcal},
-               {EaUnit::kJ, &RunVariables::unitj}};
-  for (const Case& c : cases) {
-    ui_.settings.unit = c.unit;
+  const std::pair<EaUnit, int16_t RunVariables::*> cases[] = {
+      {EaUnit::kKelvin, &RunVariables::unitk},
+      {EaUnit::kCal, &RunVariables::unitcal},
+      {EaUnit::kKj, &RunVariables::unitkj},
+      {EaUnit::kKcal, &RunVariables::unitkcal},
+      {EaUnit::kJ, &RunVariables::unitj}};
+  for (auto [unit, flag] : cases) {
+    ui_.settings.unit = unit;
     RunOutcome outcome = Run({.check_only = true});
     ASSERT_EQ(outcome.kind, Kind::kSuccess);
     const RunVariables& v = outcome.vars;
     EXPECT_EQ(v.unitkj + v.unitkcal + v.unitj + v.unitcal + v.unitk, -1);
-    EXPECT_EQ(v.*(c.flag), -1);
+    EXPECT_EQ(v.*flag, -1);
   }
   EXPECT_TRUE(ui_.prompts.empty());
   EXPECT_EQ(dir_.Files(), std::vector<std::string>{"m.inp"});

@@ -7,12 +7,11 @@
 
 #include "platform/text_file.h"
 #include "table/table_test_support.h"
-#include "tests/test_support.h"
 
 namespace kestrelon {
 namespace {
 
-class TagSectionsTest : public testing::Test {
+class TagSectionsTest : public testing_support::ScratchRunTest {
  protected:
   // Tags `tempo` (the lines of "tempo.int", which came from input lines 11,
   // 12, ...) and returns "tempo2.int".
@@ -27,9 +26,6 @@ class TagSectionsTest : public testing::Test {
     TagSections(ctx_);
     return dir_.Read("tempo2.int");
   }
-  testing_support::ScratchDir dir_;
-  testing_support::TestRun run_{dir_.path() + "/"};
-  RunContext& ctx_ = run_.ctx;
 };
 
 TEST_F(TagSectionsTest, MakesKeywordLinesCanonical) {
@@ -39,7 +35,6 @@ TEST_F(TagSectionsTest, MakesKeywordLinesCanonical) {
     std::vector<int> origin;
     int nothermo = 1;
   } cases[] = {
-      {{"REACTIONS KCAL/MOLE"}, "REACTIONS\r\n", {11}},
       {{"REAC   ! units from the window"}, "REACTIONS\r\n", {11}},
       {{"THERM ALL", "   300.000  1000.000"},
        "THERMO\r\n   300.000  1000.000\r\n",

@@ -50,7 +50,6 @@ TEST(NormaliseReactionsTest, EveryColumnOfAReactionSection) {
   });
   NormaliseReactions(run.ctx);
   for (int i = 0; i < 8; ++i) EXPECT_EQ(Row(run, i + 2), want[i]);
-  EXPECT_EQ(Row(run, 1), "REACTIONS|||||||||||");
   EXPECT_EQ(Row(run, 10), "END|||||||||||");
   EXPECT_EQ(run.ui.log, std::vector<std::string>{"progress 80"});
 }

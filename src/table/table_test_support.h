@@ -1,8 +1,11 @@
 // Helpers for the tests of the run's passes: a run context over a scripted
-// user interface and one shared working table, and the text of the RunError
-// a piece of work throws. Tests only.
+// user interface and one shared working table, a fixture that gives it a
+// scratch input directory, and the text of the RunError a piece of work
+// throws. Tests only.
 #ifndef KESTRELON_TABLE_TABLE_TEST_SUPPORT_H_
 #define KESTRELON_TABLE_TABLE_TEST_SUPPORT_H_
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -11,6 +14,7 @@
 #include "platform/scripted_ui.h"
 #include "run/run_context.h"
 #include "table/working_table.h"
+#include "tests/test_support.h"
 
 namespace kestrelon::testing_support {
 
@@ -50,6 +54,14 @@ struct TestRun {
   std::string Cell(int row, int column) const {
     return ctx.table.Get(row, column);
   }
+};
+
+// A fixture whose run has a scratch directory as its input directory.
+class ScratchRunTest : public ::testing::Test {
+ protected:
+  ScratchDir dir_;
+  TestRun run_{dir_.path() + "/"};
+  RunContext& ctx_ = run_.ctx;
 };
 
 // "FILE:LINE: reason" of the RunError `work` throws, or "(no error)".
