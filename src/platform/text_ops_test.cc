@@ -63,20 +63,26 @@ TEST(LineReaderTest, EndsLinesAtCrLfCrAndLfAnywhereInABlock) {
   // block of sixteen bytes, ended in turn by CR LF, CR and LF; a last line
   // without an end counts, an empty text has no lines.
   const char* const ends[] = {"\r\n", "\r", "\n"};
-  std::vector<std::string> want;
-  std::string text;
+  std::vector<std::string> long_lines;
+  std::string long_text;
   for (int length = 0; length <= 70; ++length) {
-    want.push_back(std::string(static_cast<size_t>(length), 'A'));
-    text += want.back() + ends[length % 3];
+    long_lines.push_back(std::string(static_cast<size_t>(length), 'A'));
+    long_text += long_lines.back() + ends[length % 3];
   }
-  want.push_back("LAST WITHOUT AN END, LONGER THAN SIXTEEN BYTES");
-  text += want.back();
-  for (const std::string& t : {text, std::string("\n\r\r\n"), std::string()}) {
+  long_lines.push_back("LAST WITHOUT AN END, LONGER THAN SIXTEEN BYTES");
+  long_text += long_lines.back();
+  struct Case {
+    std::string text;
+    std::vector<std::string> want;
+  } cases[] = {
+      {long_text, long_lines},
+      {"\n\r\r\n", {"", "", ""}},
+      {"", {}},
+  };
+  for (const Case& c : cases) {
     std::vector<std::string> got;
-    for (std::string_view line : LinesOf(t)) got.emplace_back(line);
-    EXPECT_EQ(got, t == text   ? want
-                   : t.empty() ? std::vector<std::string>{}
-                               : std::vector<std::string>{"", "", ""});
+    for (std::string_view line : LinesOf(c.text)) got.emplace_back(line);
+    EXPECT_EQ(got, c.want);
   }
 }
 
