@@ -1,67 +1,11 @@
 #include "table/reaction_lines.h"
 
-#include <array>
 #include <string_view>
 
 #include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
-
-// What a collapsed line holds that the spacing replacements act on.
-enum Found : unsigned {
-  kBlankLess = 1,       // " <"
-  kGreaterBlank = 2,    // "> "
-  kGreaterGreater = 4,  // ">>", part of "<=>>"
-  kBlankPlus = 8,       // " +"
-  kPlusBlank = 16,      // "+ "
-  kOpenPlus = 32,       // "(+"
-};
-
-enum Kind : unsigned char { kOther, kBlank, kLess, kGreater, kPlus, kOpen };
-
-constexpr std::array<unsigned char, 256> MakeKinds() {
-  std::array<unsigned char, 256> kinds{};
-  kinds[static_cast<unsigned char>(' ')] = kBlank;
-  kinds[static_cast<unsigned char>('<')] = kLess;
-  kinds[static_cast<unsigned char>('>')] = kGreater;
-  kinds[static_cast<unsigned char>('+')] = kPlus;
-  kinds[static_cast<unsigned char>('(')] = kOpen;
-  return kinds;
-}
-constexpr std::array<unsigned char, 256> kKinds = MakeKinds();
-
-// kPairs[previous][current]: what the two characters in a row make.
-constexpr unsigned char kPairs[6][6] = {
-    /* kOther   */ {0, 0, 0, 0, 0, 0},
-    /* kBlank   */ {0, 0, kBlankLess, 0, kBlankPlus, 0},
-    /* kLess    */ {0, 0, 0, 0, 0, 0},
-    /* kGreater */ {0, kGreaterBlank, 0, kGreaterGreater, 0, 0},
-    /* kPlus    */ {0, kPlusBlank, 0, 0, 0, 0},
-    /* kOpen    */ {0, 0, 0, 0, kOpenPlus, 0},
-};
-
-// Makes every run of blanks one blank; returns the Found bits of the
-// result.
-unsigned CollapseBlankRuns(std::string& line) {
-  // Through plain pointers: a store through line[] could alias the
-  // string's own size, which the compiler would then reload every time.
-  char* const data = line.data();
-  const size_t n = line.size();
-  size_t out = 0;
-  unsigned char prev = kOther;
-  unsigned found = 0;
-  for (size_t i = 0; i < n; ++i) {
-    const char c = data[i];
-    const unsigned char kind = kKinds[static_cast<unsigned char>(c)];
-    if (kind == kBlank && prev == kBlank) continue;
-    found |= kPairs[prev][kind];
-    data[out++] = c;
-    prev = kind;
-  }
-  line.resize(out);
-  return found;
-}
 
 // Whether an "=" of `line` has a blank beside it.
 bool BlankBesideEquals(std::string_view line) {
@@ -95,25 +39,45 @@ void TagAuxiliary(std::string& line) {
 }
 
 void NormaliseSpacing(std::string& line) {
-  // The eight replacements run in their order, but one whose text cannot
-  // be in the line at its turn is left out: a text is there only if the
-  // collapsed line held it or an earlier replacement made it. Once blanks
-  // are single, only "> " out makes ">>" (for "<=>>"), " +" out makes
-  // "(+" from "( +", and "(+" turned makes " +" from " (+"; the second
-  // "+ " then has nothing left to act on, but runs when " +" did.
-  const unsigned found = CollapseBlankRuns(line);
-  if (found == 0) return;
-  if (found & kBlankLess) ReplaceAll(line, " <", "<");
-  const bool greater_blank =
-      (found & kGreaterBlank) && ReplaceAll(line, "> ", ">") > 0;
-  if ((found & kGreaterGreater) || greater_blank) {
-    ReplaceAll(line, "<=>>", "|=>");
+  // One pass makes every run of blanks one blank, or none where " <",
+  // "> ", " +" or "+ " would take that blank: those four only ever remove
+  // single blanks, and removing a blank leaves every other blank between
+  // the same two characters, so the characters around a run decide, and in
+  // any order. "<=>>" holds neither a blank nor a "+", so it is formed (by
+  // "> " only) and replaced alike before or after the blanks at "+" go.
+  // The last three replacements act on what the others leave, and only
+  // where "(+" stands; the pass notes whether "<=>>" or "(+" can be there.
+  // Plain pointers: a store through line[] could alias the string's own
+  // length, which the compiler would then reload for every character.
+  char* const data = line.data();
+  const size_t n = line.size();
+  size_t out = 0;
+  char previous = '\0';  // the last character kept; none yet
+  bool greater_greater = false;
+  bool open_plus = false;
+  for (size_t i = 0; i < n;) {
+    const char c = data[i];
+    if (c != ' ') {
+      greater_greater |= previous == '>' && c == '>';
+      open_plus |= previous == '(' && c == '+';
+      data[out++] = c;
+      previous = c;
+      ++i;
+      continue;
+    }
+    size_t end = i + 1;
+    while (end < n && data[end] == ' ') ++end;
+    const char next = end < n ? data[end] : '\0';
+    if (previous != '>' && previous != '+' && next != '<' && next != '+') {
+      data[out++] = ' ';
+      previous = ' ';
+    }
+    i = end;
   }
-  const bool blank_plus = (found & kBlankPlus) && ReplaceAll(line, " +", "+");
-  if (found & kPlusBlank) ReplaceAll(line, "+ ", "+");
-  const bool open_plus =
-      ((found & kOpenPlus) || blank_plus) && ReplaceAll(line, "(+", "+(") > 0;
-  if (open_plus && ReplaceAll(line, " +", "+") > 0) {
+  line.resize(out);
+  if (greater_greater) ReplaceAll(line, "<=>>", "|=>");
+  if (open_plus && ReplaceAll(line, "(+", "+(") > 0 &&
+      ReplaceAll(line, " +", "+") > 0) {
     ReplaceAll(line, "+ ", "+");
   }
 }
