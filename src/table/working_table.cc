@@ -19,16 +19,11 @@ void WorkingTable::Set(int row, int column, std::string text) {
 }
 
 void WorkingTable::Clear() {
+  // Cells keep their buffers: the next run fills the same rows with lines
+  // of about the same lengths, and the buffers are small beside the table.
   const size_t end = static_cast<size_t>(rows_in_use_) * kColumns;
-  // A cell within the string's own small buffer has nothing to free.
-  const size_t small = std::string().capacity();
   for (size_t i = 0; i < end; ++i) {
-    std::string& cell = cells_[i];
-    if (cell.capacity() > small) {
-      std::string().swap(cell);
-    } else {
-      cell.clear();
-    }
+    if (!cells_[i].empty()) cells_[i].clear();
   }
   rows_in_use_ = 0;
 }

@@ -39,8 +39,8 @@ class WorkingTable {
     return cells_[static_cast<size_t>(row) * kColumns + column];
   }
 
-  // Every cell becomes empty. Costs only the rows written since the last
-  // clear.
+  // Every cell becomes empty; a cell keeps its buffer for the next run.
+  // Costs only the rows written since the last clear.
   void Clear();
 
   // One past the highest row written since the last clear (0 when empty).
