@@ -45,13 +45,17 @@ bool IsNonElementary(std::string_view line) {
          HasThreePlus(equation.substr(greater + 1));
 }
 
+void FlagNonElementaryRow(RunContext& ctx, int row) {
+  std::string& line = ctx.table.At(row, kLineColumn);
+  if (IsAuxiliaryLine(line)) return;
+  bool flag = false;
+  AtRow(ctx, row, [&] { flag = IsNonElementary(line); });
+  if (flag) line.insert(0, kNerTag);
+}
+
 void FlagNonElementary(RunContext& ctx, RowRange rows) {
   for (int row = rows.first; row <= rows.last; ++row) {
-    std::string& line = ctx.table.At(row, kLineColumn);
-    if (IsAuxiliaryLine(line)) continue;
-    bool flag = false;
-    AtRow(ctx, row, [&] { flag = IsNonElementary(line); });
-    if (flag) line.insert(0, kNerTag);
+    FlagNonElementaryRow(ctx, row);
   }
 }
 

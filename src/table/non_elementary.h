@@ -30,6 +30,9 @@ bool IsNonElementary(std::string_view line);
 // The pass over `rows`.
 void FlagNonElementary(RunContext& ctx, RowRange rows);
 
+// The pass for one row.
+void FlagNonElementaryRow(RunContext& ctx, int row);
+
 }  // namespace kestrelon
 
 #endif  // KESTRELON_TABLE_NON_ELEMENTARY_H_

@@ -79,5 +79,18 @@ TEST(NormaliseReactionsTest, FailuresNameTheInputLine) {
   }
 }
 
+TEST(NormaliseReactionsTest, AFailedFlagLeavesEveryLineNormalised) {
+  // The spacing steps and the flagging share one pass over the rows; when
+  // the flagging fails, the rows after the failing one are still spaced,
+  // as they are when every step passes over all rows before the next.
+  TestRun run;
+  run.SetReactionSection({"A = B 1 2 3", "A B=C 1 2 3", "C = D  4 5 6"});
+  EXPECT_EQ(testing_support::ErrorOf([&] { NormaliseReactions(run.ctx); }),
+            "mech.inp:7: blank inside an equation");
+  EXPECT_EQ(run.Cell(2, 1), "A<=>B 1 2 3");
+  EXPECT_EQ(run.Cell(3, 1), "A B<=>C 1 2 3");
+  EXPECT_EQ(run.Cell(4, 1), "C<=>D 4 5 6");
+}
+
 }  // namespace
 }  // namespace kestrelon
