@@ -8,6 +8,7 @@
 // wall-clock one.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <time.h>
 
 #include <chrono>
@@ -61,11 +62,18 @@ void PrepareUi(ScriptedUi& ui, const std::string& input) {
   ui.answers = {"thermo", "clean"};
 }
 
+long MinorFaults() {
+  rusage usage;
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_minflt;
+}
+
 void BM_WholeRun(benchmark::State& state) {
   Scratch scratch;
   const std::string input =
       WriteMechanism(scratch, static_cast<int>(state.range(0)));
   WorkingTable table;
+  const long faults_before = MinorFaults();
   for (auto _ : state) {
     ScriptedUi ui;
     PrepareUi(ui, input);
@@ -76,6 +84,9 @@ void BM_WholeRun(benchmark::State& state) {
       break;
     }
   }
+  state.counters["page_faults"] =
+      benchmark::Counter(static_cast<double>(MinorFaults() - faults_before),
+                         benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_WholeRun)
     ->Arg(6500)
