@@ -1,6 +1,7 @@
 #include "output/output_stage.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -91,16 +92,22 @@ void KeepLines(RunContext& ctx, const OutputFile& file) {
   }
 }
 
-// Gives "(+" and "," back in one pass; the two swaps never meet, so this
-// is what replacing every "+(" and then every ";" does.
+// Gives "," and "(+" back. The swaps never meet, and a "+(" cannot overlap
+// another, so every "(" right after a "+" of the text as it was is one:
+// once swapped, the search goes on after the pair, as a replacement
+// scanning from the left would.
 void RestoreWorkingForms(char* p, size_t n) {
-  for (size_t i = 0; i < n; ++i) {
-    if (p[i] == ';') {
-      p[i] = ',';
-    } else if (p[i] == '+' && i + 1 < n && p[i + 1] == '(') {
-      p[i] = '(';
-      p[i + 1] = '+';
-      ++i;
+  SwapChar(p, n, ';', ',');
+  for (size_t k = 1; k < n;) {
+    const void* open = std::memchr(p + k, '(', n - k);
+    if (open == nullptr) return;
+    k = static_cast<size_t>(static_cast<const char*>(open) - p);
+    if (p[k - 1] == '+') {
+      p[k - 1] = '(';
+      p[k] = '+';
+      k += 2;
+    } else {
+      k += 1;
     }
   }
 }

@@ -34,6 +34,9 @@ inline size_t EraseAll(std::string& text, std::string_view find) {
 void ReplaceSameLength(std::string& text, size_t from, std::string_view find,
                        std::string_view with);
 
+// Turns every `from` among the `n` bytes at `p` into `to`.
+void SwapChar(char* p, size_t n, char from, char to);
+
 inline bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }

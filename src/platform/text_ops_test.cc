@@ -58,6 +58,12 @@ TEST(ReplaceSameLengthTest, ActsOnlyFromTheStartGiven) {
   }
 }
 
+TEST(SwapCharTest, SwapsEveryByteOfTheRangeOnly) {
+  std::string text = "A,B,,C;D,";
+  SwapChar(text.data() + 1, text.size() - 2, ',', ';');
+  EXPECT_EQ(text, "A;B;;C;D,");
+}
+
 TEST(LineReaderTest, EndsLinesAtCrLfCrAndLfAnywhereInABlock) {
   // Lines of 0 to 70 bytes, so that a line end falls at every place of a
   // block of sixteen bytes, ended in turn by CR LF, CR and LF; a last line

@@ -1,7 +1,5 @@
 #include "run/extract_thermo.h"
 
-#include <algorithm>
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -71,9 +69,7 @@ class MechanismCopy {
       if (line.empty()) continue;
       const size_t at = text.size();
       out_.Add(line);
-      std::replace(text.begin() + static_cast<std::ptrdiff_t>(at),
-                   text.begin() + static_cast<std::ptrdiff_t>(at + line.size()),
-                   ',', ';');
+      SwapChar(text.data() + at, line.size(), ',', ';');
       origin_.push_back(tagged.origin(i));
     }
   }
