@@ -2,33 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text_file.h"
+
 namespace kestrelon {
 namespace {
 
-TEST(CountMechanismTest, CountsSpeciesNamesAndReactionRows) {
+// Species are counted by name over the lines of their section; auxiliary
+// lines are no reactions, the reactions marked non-elementary are.
+TEST(CheckReportTest, CountsSpeciesNamesAndReactionRows) {
   WorkingTable table;
-  const char* rows[] = {"ELEMENTS",
-                        "H   O",
-                        "END",
-                        "SPECIES",
-                        "H   O   OH",
-                        "O2",
-                        "END",
-                        "REACTIONS",
-                        "H+O2<=>OH+O 1 0 0",
-                        "#DATAUX#LOW/ 1 2 3/",
-                        "#NER#A+B+C+D<=>E 1 0 0",
-                        "#DATAUX#X/1/",
-                        "OH+OH<=>O2+H+H 1 0 0",
-                        "END"};
-  for (int r = 0; r < 14; ++r) table.Set(r + 1, 1, rows[r]);
+  int row = 0;
+  for (std::string_view line :
+       SplitLines("SPECIES\nH   O   OH\nO2\nEND\nREACTIONS\nH+O2<=>OH+O 1 0 0\n"
+                  "#DATAUX#LOW/ 1 2 3/\n#NER#A+B+C+D<=>E 1 0 0\n#DATAUX#X/1/\n"
+                  "OH+OH<=>O2+H+H 1 0 0\nEND")) {
+    table.Set(++row, 1, std::string(line));
+  }
   SectionIndex index;
-  index.elemrow = 1;
-  index.elemend = 3;
-  index.specrow = 4;
-  index.specend = 7;
-  index.reacrow = 8;
-  index.reacend = 14;
+  index.specrow = 1;
+  index.specend = 4;
+  index.reacrow = 5;
+  index.reacend = 11;
   MechanismCounts got = CountMechanism(table, index, 20);
   EXPECT_EQ(got.lines, 20);
   EXPECT_EQ(got.species, 4);
