@@ -42,7 +42,6 @@ class TestHooks : public DesktopHooks {
   // "prompt TITLE|LABEL", "message TITLE|TEXT|ICON", "rename
   // LABEL|FORMER|NEW|LABEL...", the last part once per rename.
   QStringList log;
-  QStringList messages;  // message texts only
   std::vector<QUrl> opened;
   int quits = 0;
 
@@ -61,17 +60,20 @@ class TestHooks : public DesktopHooks {
       log << QStringLiteral("prompt %1|%2")
                  .arg(prompt->windowTitle(), prompt->labelText());
       if (++prompts_ > 50) throw std::runtime_error("the prompt loops");
-      if (texts.empty()) return QDialog::Rejected;
-      QString answer = texts.front();
-      texts.pop_front();
+      QString answer = texts.empty() ? QString() : texts.front();
+      if (!texts.empty()) texts.pop_front();
       if (answer.isEmpty()) return QDialog::Rejected;
       prompt->setTextValue(answer);
       return QDialog::Accepted;
     }
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+      const QMessageBox::Icon icon = box->icon();
       log << QStringLiteral("message %1|%2|%3")
-                 .arg(box->windowTitle(), box->text(), IconName(box->icon()));
-      messages << box->text();
+                 .arg(box->windowTitle(), box->text(),
+                      icon == QMessageBox::Information ? "information"
+                      : icon == QMessageBox::Critical  ? "critical"
+                      : icon == QMessageBox::NoIcon    ? "none"
+                                                       : "other");
       return QDialog::Accepted;
     }
     if (auto* rename = qobject_cast<RenameDialog*>(&dialog)) {
@@ -104,19 +106,6 @@ class TestHooks : public DesktopHooks {
   }
 
  private:
-  static QString IconName(QMessageBox::Icon icon) {
-    switch (icon) {
-      case QMessageBox::Information:
-        return QStringLiteral("information");
-      case QMessageBox::Critical:
-        return QStringLiteral("critical");
-      case QMessageBox::NoIcon:
-        return QStringLiteral("none");
-      default:
-        return QStringLiteral("other");
-    }
-  }
-
   int prompts_ = 0;
 };
 
