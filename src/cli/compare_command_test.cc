@@ -43,40 +43,6 @@ class CompareCommandTest : public ::testing::Test {
   std::string err_;
 };
 
-TEST_F(CompareCommandTest, IdenticalFiles) {
-  Write("aj.rxn");
-  Write("bj.rxn");
-  EXPECT_EQ(Run("@aj.rxn @bj.rxn"), 0);
-  EXPECT_EQ(out_,
-            At("A: @aj.rxn\nB: @bj.rxn\n"
-               "Ea in J/mol (from the file names); tolerance: printed digits\n"
-               "Elements only in A: 0, only in B: 0\n"
-               "Species only in A: 0, only in B: 0\n"
-               "Reactions matched: 9 (0 written the other way round)\n"
-               "Reactions only in A: 0, only in B: 0\n"
-               "Reactions with different rate parameters: 0\n"
-               "Reactions with different auxiliary lines: 0\n"
-               "Non-elementary reactions matched: 1 (0 written the other way "
-               "round)\n"
-               "Non-elementary reactions only in A: 0, only in B: 0\n"
-               "Non-elementary reactions with different rate parameters: 0\n"
-               "Non-elementary reactions with different auxiliary lines: 0\n"
-               "No differences.\n"));
-  EXPECT_EQ(err_, "");
-}
-
-TEST_F(CompareCommandTest, ShuffledReactionsAndSwappedSidesAreTheSame) {
-  Write("aj.rxn");
-  dir_.Write("bj.rxn", test_support::kShuffled);
-  EXPECT_EQ(Run("@aj.rxn @bj.rxn"), 0) << out_;
-  // H+O2, O+H2, H2+M, H+O2(+M) and CO+O2 are written the other way round.
-  EXPECT_NE(out_.find("Reactions matched: 9 (5 written the other way "
-                      "round)\n"),
-            std::string::npos)
-      << out_;
-  EXPECT_EQ(Run("@bj.rxn @aj.rxn"), 0) << out_;
-}
-
 // kBase with CO2 renamed CO2X: in the species list, an efficiency, a
 // reaction and its reverse-rate line.
 std::string RenamedCo2() {
@@ -87,74 +53,82 @@ std::string RenamedCo2() {
 }
 
 TEST_F(CompareCommandTest, EachChangeIsReported) {
+  const std::string rate = "Reactions with different rate parameters (1):\n";
+  const std::string aux = "Reactions with different auxiliary lines (1):\n";
+  struct Case {
+    std::string b;
+    int status;
+    std::string want;  // the end of the report, or a line of it when same
+  } cases[] = {
+      {kBase, 0,
+       "Reactions matched: 9 (0 written the other way round)\n"
+       "Reactions only in A: 0, only in B: 0\n"
+       "Reactions with different rate parameters: 0\n"
+       "Reactions with different auxiliary lines: 0\n"
+       "Non-elementary reactions matched: 1 (0 written the other way "
+       "round)\n"
+       "Non-elementary reactions only in A: 0, only in B: 0\n"
+       "Non-elementary reactions with different rate parameters: 0\n"
+       "Non-elementary reactions with different auxiliary lines: 0\n"
+       "No differences.\n"},
+      // H+O2, O+H2, H2+M, H+O2(+M) and CO+O2 are written the other way
+      // round, and the duplicate pair is listed the other way round.
+      {test_support::kShuffled, 0,
+       "Reactions matched: 9 (5 written the other way round)\n"},
+      {Edit(kBase, {{"O+H2<=>H+OH 5.080E+04", "O+H2<=>H+OH 6.000E+04"}}), 1,
+       rate + "  O+H2<=>H+OH (A line 10, B line 10)\n"
+              "    A: 5.080E+04 -> 6.000E+04\n"
+              "    k(B)/k(A): 1.181 at 1000 K, 1.181 at 2000 K\n"},
+      // Compared as written in B, where k is 0.
+      {Edit(kBase, {{"H+O2<=>OH+O 3.547E+15", "OH+O<=>H+O2 0.000E+00"}}), 1,
+       rate + "  H+O2<=>OH+O (A line 9; B line 9, written OH+O<=>H+O2, "
+              "compared as written)\n"
+              "    A: 3.547E+15 -> 0.000E+00\n"
+              "    k(B)/k(A): undefined at 1000 K, undefined at 2000 K\n"},
+      {Edit(kBase, {{"TROE /0.5 ", "TROE /0.7 "}}), 1,
+       aux + "  H+O2(+M)<=>HO2(+M) (A line 14, B line 14)\n"
+             "    TROE: /0.5 1.0E-30 1.0E+30/ -> /0.7 1.0E-30 1.0E+30/\n"},
+      // A reaction added, and "=>" and "<=>" are different reactions.
+      {Edit(kBase, {{"HO2+H=>OH+OH", "HO2+H<=>OH+OH"},
+                    {"END\r\n****",
+                     "HO2+O<=>OH+O2 3.250E+13 0.0000 0.0\r\nEND\r\n****"}}),
+       1,
+       "Reactions only in A (1):\n"
+       "  line 22: HO2+H=>OH+OH 7.080E+13 0.0000 1234.3\n"
+       "Reactions only in B (2):\n"
+       "  line 22: HO2+H<=>OH+OH 7.080E+13 0.0000 1234.3\n"
+       "  line 25: HO2+O<=>OH+O2 3.250E+13 0.0000 0.0\n"},
+      {RenamedCo2(), 1,
+       "Ea in J/mol (from the file names); tolerance: printed digits\n"
+       "Elements only in A: 0, only in B: 0\n"
+       "Species only in A: 1, only in B: 1\n"
+       "Reactions matched: 8 (0 written the other way round)\n"
+       "Reactions only in A: 1, only in B: 1\n"
+       "Reactions with different rate parameters: 0\n"
+       "Reactions with different auxiliary lines: 1\n"
+       "Non-elementary reactions matched: 1 (0 written the other way round)\n"
+       "Non-elementary reactions only in A: 0, only in B: 0\n"
+       "Non-elementary reactions with different rate parameters: 0\n"
+       "Non-elementary reactions with different auxiliary lines: 0\n"
+       "The files differ.\n\n"
+       "Species only in A (1):\n  CO2\nSpecies only in B (1):\n  CO2X\n\n"
+       "Reactions only in A (1):\n"
+       "  line 23: CO+O2<=>CO2+O 1.120E+12 0.0000 199576.8\n"
+       "Reactions only in B (1):\n"
+       "  line 23: CO+O2<=>CO2X+O 1.120E+12 0.0000 199576.8\n" +
+           aux +
+           "  H2+M<=>H+H+M (A line 12, B line 12)\n"
+           "    efficiency of CO2: only in A (3.8)\n"
+           "    efficiency of CO2X: only in B (3.8)\n"},
+  };
   Write("aj.rxn");
-  const char* differ = "The files differ.\n\n";
-  Write("bj.rxn",
-        Edit(kBase, {{"O+H2<=>H+OH 5.080E+04", "O+H2<=>H+OH 6.000E+04"}}));
-  EXPECT_EQ(Run("@aj.rxn @bj.rxn"), 1);
-  EXPECT_TRUE(out_.ends_with(std::string(differ) +
-                             "Reactions with different rate parameters (1):\n"
-                             "  O+H2<=>H+OH (A line 10, B line 10)\n"
-                             "    A: 5.080E+04 -> 6.000E+04\n"
-                             "    k(B)/k(A): 1.181 at 1000 K, 1.181 at 2000 "
-                             "K\n"))
-      << out_;
-  // Compared as written in B, where k is 0.
-  Write("bj.rxn",
-        Edit(kBase, {{"H+O2<=>OH+O 3.547E+15", "OH+O<=>H+O2 0.000E+00"}}));
-  EXPECT_EQ(Run("@aj.rxn @bj.rxn"), 1);
-  EXPECT_TRUE(out_.ends_with(
-      std::string(differ) +
-      "Reactions with different rate parameters (1):\n"
-      "  H+O2<=>OH+O (A line 9; B line 9, written OH+O<=>H+O2, compared as "
-      "written)\n"
-      "    A: 3.547E+15 -> 0.000E+00\n"
-      "    k(B)/k(A): undefined at 1000 K, undefined at 2000 K\n"))
-      << out_;
-  Write("bj.rxn", Edit(kBase, {{"TROE /0.5 ", "TROE /0.7 "}}));
-  EXPECT_EQ(Run("@aj.rxn @bj.rxn"), 1);
-  EXPECT_TRUE(out_.ends_with(
-      std::string(differ) +
-      "Reactions with different auxiliary lines (1):\n"
-      "  H+O2(+M)<=>HO2(+M) (A line 14, B line 14)\n"
-      "    TROE: /0.5 1.0E-30 1.0E+30/ -> /0.7 1.0E-30 1.0E+30/\n"))
-      << out_;
-  // A reaction added, and "=>" and "<=>" are different reactions.
-  Write("bj.rxn", Edit(kBase, {{"HO2+H=>OH+OH", "HO2+H<=>OH+OH"},
-                               {"END\r\n****",
-                                "HO2+O<=>OH+O2 3.250E+13 0.0000 0.0\r\n"
-                                "END\r\n****"}}));
-  EXPECT_EQ(Run("@aj.rxn @bj.rxn"), 1);
-  EXPECT_TRUE(
-      out_.ends_with(std::string(differ) +
-                     "Reactions only in A (1):\n"
-                     "  line 22: HO2+H=>OH+OH 7.080E+13 0.0000 1234.3\n"
-                     "Reactions only in B (2):\n"
-                     "  line 22: HO2+H<=>OH+OH 7.080E+13 0.0000 1234.3\n"
-                     "  line 25: HO2+O<=>OH+O2 3.250E+13 0.0000 0.0\n"))
-      << out_;
-  Write("bj.rxn", RenamedCo2());
-  EXPECT_EQ(Run("@aj.rxn @bj.rxn"), 1);
-  EXPECT_TRUE(out_.ends_with(std::string(differ) +
-                             "Species only in A (1):\n  CO2\n"
-                             "Species only in B (1):\n  CO2X\n\n"
-                             "Reactions only in A (1):\n"
-                             "  line 23: CO+O2<=>CO2+O 1.120E+12 0.0000 "
-                             "199576.8\n"
-                             "Reactions only in B (1):\n"
-                             "  line 23: CO+O2<=>CO2X+O 1.120E+12 0.0000 "
-                             "199576.8\n"
-                             "Reactions with different auxiliary lines (1):\n"
-                             "  H2+M<=>H+H+M (A line 12, B line 12)\n"
-                             "    efficiency of CO2: only in A (3.8)\n"
-                             "    efficiency of CO2X: only in B (3.8)\n"))
-      << out_;
-  // The duplicate pair listed the other way round is no difference.
-  Write("bj.rxn",
-        Edit(kBase, {{"1.930E+20 -2.4900 2443.5", "@"},
-                     {"1.210E+09 1.2400 -5481.0", "1.930E+20 -2.4900 2443.5"},
-                     {"@", "1.210E+09 1.2400 -5481.0"}}));
-  EXPECT_EQ(Run("@aj.rxn @bj.rxn"), 0) << out_;
+  for (const Case& c : cases) {
+    Write("bj.rxn", c.b);
+    EXPECT_EQ(Run("@aj.rxn @bj.rxn"), c.status) << c.want;
+    EXPECT_NE(out_.find(c.want), std::string::npos) << out_;
+    EXPECT_TRUE(out_.ends_with(c.status ? c.want : "No differences.\n"));
+    EXPECT_EQ(Run("@bj.rxn @aj.rxn"), c.status) << "files swapped";
+  }
 }
 
 TEST_F(CompareCommandTest, JsonReportReadsBack) {

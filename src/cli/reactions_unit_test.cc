@@ -105,12 +105,7 @@ TEST(DecideUnitTest, UnitWarningsAndErrors) {
   } cases[] = {
       // --unit auto takes the declared unit, cal/mol when none is declared.
       {"REACTIONS KJ/MOL KJOULES/MOLE", true, EaUnit::kCal, "kJ/mol"},
-      {"REACTIONS", true, EaUnit::kKj, "cal/mol"},
       {"REACTIONS KELVIN MOLECULES", true, EaUnit::kCal, "K" + molecules},
-      {"REACTIONS EVOLTS", true, EaUnit::kCal,
-       "kestrelon: ../m.inp: line 2: REACTIONS declares EVOLTS, which "
-       "kestrelon cannot convert: Ea can only be given in kJ/mol, kcal/mol, "
-       "J/mol, cal/mol or K"},
       {"REACTIONS KCAL/MOLE KELVINS", true, EaUnit::kCal,
        "kestrelon: ../m.inp: line 2: REACTIONS declares KCAL/MOLE and "
        "KELVINS; give the unit of Ea with --unit (kj, kcal, j, cal or "
