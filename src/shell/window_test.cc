@@ -1,6 +1,6 @@
 // The main window without a run: its captions and first selections, the
-// settings file as "&Quit" writes it and the next start reads it, and the
-// two ways the window closes.
+// settings file as "&Quit" writes it and the next start reads it, the two
+// ways the window closes, the about links and the file chooser's filters.
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,8 +12,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "shell/chooser_filters.h"
+#include "shell/clickable_label.h"
 #include "shell/error_dialog.h"
 #include "shell/main_window.h"
+#include "shell/settings_file.h"
 #include "shell/test_hooks.h"
 
 namespace kestrelon {
@@ -26,24 +29,21 @@ QString TextOf(QWidget* w) {
   QStringList parts;
   if (auto* b = qobject_cast<QAbstractButton*>(w)) {
     return (b->isChecked() ? "(x) " : "") + b->text();
-  } else if (auto* l = qobject_cast<QLabel*>(w)) {
-    return l->text();
-  } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-    return g->title();
-  } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
-    return e->text();
-  } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+  }
+  if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+  if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+  if (auto* list = qobject_cast<QListWidget*>(w)) {
     for (QListWidgetItem* item : list->findItems("*", Qt::MatchWildcard)) {
       parts << (item->isSelected() ? "(x) " : "") + item->text();
     }
-  } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+  }
+  if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
     for (int i = 0; i < tabs->count(); ++i) {
       parts << (i == tabs->currentIndex() ? "(x) " : "") + tabs->tabText(i);
     }
-  } else {
-    return w->windowTitle();
   }
-  return parts.join('|');
+  return parts.isEmpty() ? w->windowTitle() : parts.join('|');
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -112,9 +112,6 @@ class WindowTest : public QObject {
          "Tip: if you intend to use Tarnovell afterwards, select the same "
          "number formats for all your mechanisms."},
         {"OpenCmd", "&Load File and Run"},
-        {"statuslbl", ""},
-        {"namefilelbl1", ""},
-        {"namefilelbl2", ""},
         {"Frame1", "About Kestrelon"},
         {"aboutxt3", "developers@kestrelon.example\nsupport@kestrelon.example"},
         {"aboutxt4", "https://kestrelon.example/download"},
@@ -188,20 +185,9 @@ class WindowTest : public QObject {
              next);
   }
 
-  void CloseBoxWritesNothing() {
-    TestHooks hooks;
-    MainWindow window(hooks, settings_.toStdString());
-    Find<QRadioButton>(window, "OptOB7")->click();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(window.close());
-    QCOMPARE(ReadAll(settings_), QByteArray("<missing>"));
-    QCOMPARE(hooks.quits, 0);
-  }
-
-  // "&Quit" ends the program's event loop at once, takes the error dialog
-  // with it and writes the settings file.
-  void QuitEndsTheProgram() {
+  // The close box writes nothing. "&Quit" ends the program's event loop
+  // at once, takes the error dialog with it and writes the settings file.
+  void CloseBoxAndQuit() {
     struct RealQuit : TestHooks {
       void Quit() override {
         ++quits;
@@ -211,6 +197,9 @@ class WindowTest : public QObject {
     MainWindow window(hooks, settings_.toStdString());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.close());
+    QCOMPARE(ReadAll(settings_), QByteArray("<missing>"));
+    window.show();
     window.ShowErrorDialog();
     QTimer::singleShot(0,
                        [&] { Find<QPushButton>(window, "QuitCmd")->click(); });
@@ -220,6 +209,63 @@ class WindowTest : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(window.error_dialog() == nullptr);
     QCOMPARE(ReadAll(settings_), kFirstLine + "XXX\r\nXXX\r\n");
+  }
+
+  void PathLoadAndSave() {
+    const std::string in_home = "/home/ann/.config/kestrelon/Kestrelon.ini";
+    QCOMPARE(SettingsFilePath("/srv/", "/home/ann"),
+             std::string("/srv/kestrelon/Kestrelon.ini"));
+    QCOMPARE(SettingsFilePath(nullptr, "/home/ann"), in_home);
+    QCOMPARE(SettingsFilePath("relative", "/home/ann"), in_home);
+    QCOMPARE(SettingsFilePath(nullptr, ""), std::string());
+
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("k/Kestrelon.ini").toStdString();
+    QVERIFY(LoadSettingsFile(path) == SavedExtensions{});
+    // Line breaks typed into a box are not written.
+    QVERIFY(SaveSettingsFile(path, {"a\r\nb", std::nullopt}));
+    QVERIFY(LoadSettingsFile(path) == (SavedExtensions{"ab", std::nullopt}));
+    // Where nothing can be written, nothing is, quietly.
+    QVERIFY(!SaveSettingsFile(path + "/x", {"a", "b"}));
+    QVERIFY(!SaveSettingsFile(dir.filePath("k").toStdString(), {"a", "b"}));
+    QVERIFY(!SaveSettingsFile("", {"a", "b"}));
+    QVERIFY(LoadSettingsFile(dir.path().toStdString()) == SavedExtensions{});
+    // Lines ending in LF, or in nothing, blanks kept.
+    QFile file(QString::fromStdString(path));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("first\n XXX\nt2 ");
+    file.close();
+    QVERIFY(LoadSettingsFile(path) == (SavedExtensions{" XXX", "t2 "}));
+  }
+
+  void ChooserFilters() {
+    QCOMPARE(kestrelon::ChooserFilters(
+                 "*.RXN Files (*.rxn)|*.RXN|.MECH Files (*.mech)|*.mech|All "
+                 "Files (*.*)|*.*|"),
+             (QStringList{"*.RXN Files (*.rxn *.RXN)",
+                          ".MECH Files (*.mech *.MECH)", "All Files (*)"}));
+    // Several patterns, no brackets; a pair without a pattern is dropped.
+    QCOMPARE(kestrelon::ChooserFilters("Mechanisms|*.inp;*.Ck|Odd||"),
+             QStringList{"Mechanisms (*.inp *.INP *.ck *.CK)"});
+    QCOMPARE(kestrelon::ChooserFilters(""), QStringList{});
+  }
+
+  void AboutLinks() {
+    TestHooks hooks;
+    MainWindow window(hooks, "");
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.tabs()->setCurrentIndex(2);
+    QTest::mouseClick(window.parts().aboutxt3, Qt::LeftButton);
+    QTest::mouseClick(window.parts().aboutxt4, Qt::LeftButton);
+    // A right-click is not a click on the link.
+    QTest::mouseClick(window.parts().aboutxt4, Qt::RightButton);
+    QCOMPARE(hooks.opened.size(), size_t{2});
+    QCOMPARE(hooks.opened[0].toString(),
+             QStringLiteral("mailto:developers@kestrelon.example, "
+                            "support@kestrelon.example"));
+    QCOMPARE(hooks.opened[1].toString(),
+             QStringLiteral("https://kestrelon.example/download"));
   }
 };
 
