@@ -14,6 +14,7 @@ namespace {
 using testing_support::ProcessResult;
 using testing_support::RunKestrelon;
 using testing_support::ScratchDir;
+using testing_support::Words;
 using Names = std::vector<std::string>;
 
 const char* const kUsageHint = "run 'kestrelon --help' for the options\n";
@@ -23,16 +24,6 @@ std::string M(const std::string& reactions_line,
               const std::string& thermo = "") {
   return "ELEMENTS\r\nH O\r\nEND\r\nSPECIES\r\nH O OH O2\r\nEND\r\n" + thermo +
          reactions_line + "\r\nH+O2=OH+O  3.547E+15 -0.406 100\r\nEND\r\n";
-}
-
-// The words of `text` between single blanks.
-Names Words(const std::string& text) {
-  Names words;
-  std::istringstream in(text);
-  for (std::string w; std::getline(in, w, ' ');) {
-    if (!w.empty()) words.push_back(w);
-  }
-  return words;
 }
 
 TEST(CleanCommandTest, EachKindOfUsageErrorExits64) {

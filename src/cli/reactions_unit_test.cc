@@ -46,46 +46,11 @@ TEST(ReactionsUnitTest, EveryAcceptedSpellingAndNothingElse) {
   EXPECT_EQ(UnitOf(""), "-");
 }
 
-// "LINE|ENERGY WORDS|AMOUNT WORDS" of the first REACTIONS line.
-std::string Describe(const ReactionsLine& got) {
-  std::string out = std::to_string(got.line) + "|";
-  for (const auto& e : got.energies) out += e.word + " ";
-  out += "|";
-  for (const auto& a : got.amounts) out += a.word + " ";
-  return out;
-}
-
-TEST(ReadReactionsLineTest, FindsTheKeywordLineAndKeepsItsUnitWords) {
-  struct Case {
-    const char* text;
-    const char* want;
-  } cases[] = {
-      {"ELEMENTS\r\nH\r\nEND\r\n", "0||"},
-      // Upper-cased as written; blanks and TABs around the words; other
-      // options passed over.
-      {"elements\r\n  \treactions\tkjoules/mole  moles BASE\r\n",
-       "2|KJOULES/MOLE |MOLES "},
-      // A comment is not part of the line, nor is a commented-out line.
-      {"! REACTIONS KJOULES/MOLE\r\nREACTIONS KCAL/MOLE!KJOULES/MOLE\r\n",
-       "2|KCAL/MOLE |"},
-      // Every line end ends a line, so the numbers are those of an editor.
-      {"A\rB\nC\r\nREACTIONS EVOLTS\r\n", "4|EVOLTS |"},
-      // Only the first such line counts; it must begin with REAC.
-      {"XREACTIONS KELVINS\r\nREA K\r\nReac K\r\nREACTIONS KJ/MOL\r\n",
-       "3|K |"},
-      // Every unit word is kept, in order, for the caller to judge.
-      {"REACTIONS KCAL/MOLE KJOULES/MOLE\r\n", "1|KCAL/MOLE KJOULES/MOLE |"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Describe(ReadReactionsLine(c.text)), c.want) << c.text;
-  }
-}
-
-// The unit, then each warning without its "kestrelon: warning: FILE: line
-// N: " prefix; or the error.
+// The unit, then each warning without its "kestrelon: warning: FILE: "; or
+// the error.
 std::string Describe(const UnitDecision& got) {
   if (got.error) return *got.error;
-  const std::string prefix = "kestrelon: warning: ../m.inp: line 2: ";
+  const std::string prefix = "kestrelon: warning: ../m.inp: ";
   std::string out = UnitName(got.unit);
   for (const std::string& w : got.warnings) {
     out += "; " + (w.rfind(prefix, 0) == 0 ? w.substr(prefix.size()) : w);
@@ -93,42 +58,50 @@ std::string Describe(const UnitDecision& got) {
   return out;
 }
 
+// The first line that begins with REAC (after blanks and TABs, in any
+// case, outside comments) gives the unit words, upper-cased as written.
 TEST(DecideUnitTest, UnitWarningsAndErrors) {
   const std::string molecules =
-      "; REACTIONS declares MOLECULES: A is copied as it stands (kestrelon "
+      "REACTIONS declares MOLECULES: A is copied as it stands (kestrelon "
       "converts only Ea)";
   struct Case {
-    const char* line;
+    const char* text;
     bool automatic;
     EaUnit given;
     std::string want;
   } cases[] = {
       // --unit auto takes the declared unit, cal/mol when none is declared.
       {"REACTIONS KJ/MOL KJOULES/MOLE", true, EaUnit::kCal, "kJ/mol"},
-      {"REACTIONS KELVIN MOLECULES", true, EaUnit::kCal, "K" + molecules},
-      {"REACTIONS KCAL/MOLE KELVINS", true, EaUnit::kCal,
+      {"ELEMENTS\r\nREAC\r\n", true, EaUnit::kKj, "cal/mol"},
+      {"REACTIONS KELVIN MOLECULES", true, EaUnit::kCal,
+       "K; line 1: " + molecules},
+      {"A\nREACTIONS KCAL/MOLE KELVINS", true, EaUnit::kCal,
        "kestrelon: ../m.inp: line 2: REACTIONS declares KCAL/MOLE and "
        "KELVINS; give the unit of Ea with --unit (kj, kcal, j, cal or "
        "kelvin)"},
       // Without auto the given unit stands, with a warning when the file
-      // declares another.
-      {"reactions kelvins", false, EaUnit::kKcal,
-       "kcal/mol; REACTIONS declares KELVINS, cleaning as kcal/mol"},
-      {"REACTIONS KCAL/MOLE KJOULES/MOLE", false, EaUnit::kKcal,
-       "kcal/mol; REACTIONS declares KCAL/MOLE and KJOULES/MOLE, cleaning as "
-       "kcal/mol"},
+      // declares another. Every line end ends a line.
+      {"A\rB\nC\r\n  \treactions\tkelvins  moles BASE", false, EaUnit::kKcal,
+       "kcal/mol; line 4: REACTIONS declares KELVINS, cleaning "
+       "as kcal/mol"},
+      {"! REACTIONS K\r\nXREACTIONS K\nREA K\nReac Kcal/Mole!KJOULES/MOLE",
+       false, EaUnit::kKj,
+       "kJ/mol; line 4: REACTIONS declares KCAL/MOLE, cleaning as kJ/mol"},
+      {"REACTIONS KCAL/MOLE KJOULES/MOLE\nREACTIONS K", false, EaUnit::kKcal,
+       "kcal/mol; line 1: REACTIONS declares KCAL/MOLE and KJOULES/MOLE, "
+       "cleaning as kcal/mol"},
       {"REACTIONS KJOULES/MOLE MOLECULES", false, EaUnit::kCal,
-       "cal/mol; REACTIONS declares KJOULES/MOLE, cleaning as cal/mol" +
+       "cal/mol; line 1: REACTIONS declares KJOULES/MOLE, cleaning as "
+       "cal/mol; line 1: " +
            molecules},
       // The same unit, or none, gives no warning.
       {"REACTIONS KJOULES/MOLE MOLES", false, EaUnit::kKj, "kJ/mol"},
-      {"REACTIONS BASE", false, EaUnit::kKj, "kJ/mol"},
+      {"REACTIONS BASE M=N2 ! KCAL/MOLE", false, EaUnit::kKj, "kJ/mol"},
   };
   for (const Case& c : cases) {
     UnitDecision got =
-        DecideUnit(ReadReactionsLine(std::string("A\n") + c.line), c.automatic,
-                   c.given, "../m.inp");
-    EXPECT_EQ(Describe(got), c.want) << c.line;
+        DecideUnit(ReadReactionsLine(c.text), c.automatic, c.given, "../m.inp");
+    EXPECT_EQ(Describe(got), c.want) << c.text;
   }
 }
 
