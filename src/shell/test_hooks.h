@@ -1,10 +1,8 @@
-// TestHooks answer the window's dialogs from a script instead of running
-// them, and log what each dialog showed, so a test can drive whole runs
-// through the real window headless. The file chooser takes `file` (none:
-// Cancel), each name prompt the next of `texts` (none left or an empty
-// text: Cancel), message boxes are confirmed, and the rename dialog renames
-// each pair of `renames` with its "Yes, Rename >>>" button before "No,
-// Thanks >>>" closes it.
+// TestHooks answer the window's dialogs from a script and log what each
+// showed, so a test can drive whole runs through the real window headless:
+// the chooser takes `file` (none: Cancel), each name prompt the next of
+// `texts` (none or empty: Cancel), message boxes are confirmed, and the
+// rename dialog renames each of `renames` before "No, Thanks >>>".
 #ifndef KESTRELON_SHELL_TEST_HOOKS_H_
 #define KESTRELON_SHELL_TEST_HOOKS_H_
 
