@@ -16,25 +16,21 @@ using kestrelon::testing_support::Words;
 
 constexpr int kRuns = 8;
 
-// Mechanism `k`: its own species names, coefficients and size, a
-// thermodynamic section in every other one, a non-elementary reaction in
-// every third one.
+// Mechanism `k`: its own species names, coefficients and size, and a
+// thermodynamic section in every other one.
 std::string Mechanism(int k) {
   const std::string s = "K" + std::to_string(k) + "S";
   std::string text = "ELEMENTS\r\nH O\r\nEND\r\nSPECIES\r\n";
   for (int i = 0; i < 40; ++i) text += " " + s + std::to_string(i);
-  text += "\r\nEND\r\n";
-  if (k % 2 == 0) text += "THERMO\r\n" + s + "0 DATA\r\nEND\r\n";
-  text += "REACTIONS\r\n";
+  text += k % 2
+              ? "\r\nEND\r\nREACTIONS\r\n"
+              : "\r\nEND\r\nTHERMO\r\n" + s + "0 DATA\r\nEND\r\nREACTIONS\r\n";
   for (int r = 0; r < 1500 + 200 * k; ++r) {
-    std::string a = s + std::to_string(r % 40);
-    std::string b = s + std::to_string((r + 7) % 40);
-    text += a + "+" + b + "=" + b + "+" + a + " " + std::to_string(k + 1) +
+    text += s + std::to_string(r % 40) + "+" + s + std::to_string(r % 7) +
+            "=>" + s + std::to_string(r % 9) + " " + std::to_string(k + 1) +
             ".5E+1" + std::to_string(r % 5) + " 0 " + std::to_string(r) +
             "\r\n";
   }
-  if (k % 3 == 0)
-    text += s + "1+" + s + "2+" + s + "3+" + s + "4=" + s + "5 1E10 0 0\r\n";
   return text + "END\r\n";
 }
 

@@ -31,7 +31,6 @@ TEST(CliServicesTest, NamesFromTheOptionsOnceAndTheWaitOnStderr) {
     } catch (const RunError& e) {
       EXPECT_EQ(e.reason(), "This name would overwrite the input file.");
     }
-    ui.SetStatus("In progress...");
     ui.SetStatus(kWaitingForLock);
     EXPECT_EQ(err.str(), quiet ? ""
                                : "kestrelon: m.inp: waiting for another "

@@ -13,6 +13,8 @@ namespace kestrelon {
 namespace {
 
 using test_support::JsonReader;
+using testing_support::RunKestrelon;
+using testing_support::Words;
 
 // A small cleaned mechanism as the writer lays it out, Ea in J/mol:
 // reactions from line 9, the CO+O2 reaction (line 23) followed by its
@@ -87,7 +89,7 @@ class CompareCommandTest : public ::testing::Test {
   }
   int Run(const std::string& args) {
     std::ostringstream out, err;
-    int status = RunCompareCommand(testing_support::Words(At(args)), out, err);
+    int status = RunCompareCommand(Words(At(args)), out, err);
     out_ = out.str();
     err_ = err.str();
     return status;
@@ -132,16 +134,18 @@ TEST_F(CompareCommandTest, EachChangeIsReported) {
       {Edit(kBase, {{"TROE /0.5 ", "TROE /0.7 "}}), 1,
        aux + "  H+O2(+M)<=>HO2(+M) (A line 14, B line 14)\n"
              "    TROE: /0.5 1.0E-30 1.0E+30/ -> /0.7 1.0E-30 1.0E+30/\n"},
-      // A reaction added, and "=>" and "<=>" are different reactions.
-      {Edit(kBase, {{"HO2+H=>OH+OH", "HO2+H<=>OH+OH"},
+      // A reaction removed, one added, and "=>" and "<=>" are different.
+      {Edit(kBase, {{"OH+OH<=>O+H2O 3.570E+04 2.4000 -8828.2\r\n", ""},
+                    {"HO2+H=>OH+OH", "HO2+H<=>OH+OH"},
                     {"END\r\n****",
                      "HO2+O<=>OH+O2 3.250E+13 0.0000 0.0\r\nEND\r\n****"}}),
        1,
-       "Reactions only in A (1):\n"
+       "Reactions only in A (2):\n"
+       "  line 11: OH+OH<=>O+H2O 3.570E+04 2.4000 -8828.2\n"
        "  line 22: HO2+H=>OH+OH 7.080E+13 0.0000 1234.3\n"
        "Reactions only in B (2):\n"
-       "  line 22: HO2+H<=>OH+OH 7.080E+13 0.0000 1234.3\n"
-       "  line 25: HO2+O<=>OH+O2 3.250E+13 0.0000 0.0\n"},
+       "  line 21: HO2+H<=>OH+OH 7.080E+13 0.0000 1234.3\n"
+       "  line 24: HO2+O<=>OH+O2 3.250E+13 0.0000 0.0\n"},
       {RenamedCo2(), 1,
        "Ea in J/mol (from the file names); tolerance: printed digits\n"
        "Elements only in A: 0, only in B: 0\n"
@@ -190,13 +194,11 @@ TEST_F(CompareCommandTest, JsonReportReadsBack) {
       {"reactions.only_in_a[0].line", "23"},
       {"reactions.only_in_b[0].text",
        "CO+O2<=>CO2X+O 1.120E+12 0.0000 199576.8"},
-      {"reactions.rate_differences[0].a.equation", "O+H2<=>H+OH"},
       {"reactions.rate_differences[0].fields[0].b", "6.000E+04"},
       {"reactions.rate_differences[0].k_ratio_2000", "1.1811"},
       {"reactions.auxiliary_differences[0].items[1].kind", "efficiency"},
       {"reactions.auxiliary_differences[0].items[1].name", "CO2X"},
       {"reactions.auxiliary_differences[0].items[1].a", "null"},
-      {"non_elementary.matched", "1"},
   };
   const test_support::JsonPaths got = JsonReader::Read(out_);
   for (const auto& [path, value] : want) {
@@ -210,7 +212,6 @@ TEST_F(CompareCommandTest, ToleranceAndUnitFromTheNames) {
   EXPECT_EQ(Run("@aj.rxn @bj.rxn"), 1);
   EXPECT_EQ(Run("@aj.rxn @bj.rxn --tolerance 0.01"), 0) << out_;
   EXPECT_NE(out_.find("tolerance: relative 0.01\n"), std::string::npos);
-  EXPECT_EQ(Run("@aj.rxn @bj.rxn --tolerance=0.001"), 1);
   Write("xkelvin.rxn");
   Write("y.txt");
   EXPECT_EQ(Run("@xkelvin.rxn @y.txt"), 0);
@@ -232,7 +233,6 @@ TEST_F(CompareCommandTest, UsageErrorsUnreadableFilesAndExitStatus) {
     const char* err;
   } cases[] = {
       {"@aj.rxn", 64, "compare needs two files, 1 given"},
-      {"@aj.rxn @aj.rxn @aj.rxn", 64, "compare needs two files, 3 given"},
       {"@aj.rxn @aj.rxn --fast", 64, "unknown option --fast"},
       {"@aj.rxn @aj.rxn --tolerance", 64, "--tolerance needs a value"},
       {"@aj.rxn @aj.rxn --tolerance=-1", 64,
@@ -258,16 +258,15 @@ TEST_F(CompareCommandTest, UsageErrorsUnreadableFilesAndExitStatus) {
   EXPECT_EQ(Run("@aj.rxn -- -oddj.rxn"), 2);
   EXPECT_EQ(err_,
             "kestrelon: -oddj.rxn: cannot open: No such file or directory\n");
-  // The program exits with the status.
-  using testing_support::RunKestrelon;
-  EXPECT_EQ(RunKestrelon({"compare", At("@aj.rxn"), At("@aj.rxn")}).status, 0);
-  testing_support::ProcessResult r =
-      RunKestrelon({"compare", "--json", At("@aj.rxn"), At("@ccal.rxn")});
-  EXPECT_EQ(r.status, 64);
-  r = RunKestrelon({"compare", "--json", At("@aj.rxn"), At("@bj.rxn")});
-  EXPECT_EQ(r.status, 2);
+  // The program exits with the status; --json writes JSON.
+  for (const char* args : {"@aj.rxn @aj.rxn", "@aj.rxn @ccal.rxn",
+                           "@aj.rxn @bj.rxn", "--json @aj.rxn @ccal.rxn"}) {
+    EXPECT_EQ(RunKestrelon(Words(At("compare " + std::string(args)))).status,
+              Run(args));
+  }
   Write("bj.rxn", Edit(kBase, {{"TROE /0.5 ", "TROE /0.7 "}}));
-  r = RunKestrelon({"compare", "--json", At("@aj.rxn"), At("@bj.rxn")});
+  testing_support::ProcessResult r =
+      RunKestrelon(Words(At("compare --json @aj.rxn @bj.rxn")));
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(JsonReader::Read(r.out).at("same"), "false");
 }

@@ -23,7 +23,6 @@ TEST(RateConstantTest, UnitFromTheNameAndRatioOfRateConstants) {
       // Large A do not overflow a moderate ratio.
       {{1e300, 0, 0}, {3e300, 0, 0}, FileEaUnit::kJoule, 1000, 3},
       {{-1, 0, 0}, {-2, 0, 0}, FileEaUnit::kJoule, 1000, 2},
-      {{0, 0, 0}, {1, 0, 0}, FileEaUnit::kJoule, 1000, 0},
       {{1, 0, 0}, {-1, 0, 0}, FileEaUnit::kJoule, 1000, 0},
       {{1, 0, 0}, {1, 0, -1e9}, FileEaUnit::kKelvin, 1000, 0},
   };
