@@ -1,9 +1,8 @@
 // For tests only: a strict little JSON reader. Read takes the whole text as
 // one value and flattens it: each scalar under its path ("a.b[0].c"),
-// strings unescaped, other values as written, each array's size under
-// "PATH.size". Throws std::runtime_error on anything that is not valid JSON
-// (trailing text, bad escapes, raw control characters, bare words, leading
-// zeros). A \u escape is kept as written.
+// strings unescaped, other values as written. Throws std::runtime_error on
+// anything that is not valid JSON (trailing text, bad escapes, raw control
+// characters, bare words, leading zeros). A \u escape is kept as written.
 #ifndef KESTRELON_COMPARE_TEST_JSON_READER_H_
 #define KESTRELON_COMPARE_TEST_JSON_READER_H_
 
@@ -63,7 +62,6 @@ class JsonReader {
           throw std::runtime_error("bad member " + k);
         }
       }
-      if (!object) paths_[path + ".size"] = std::to_string(count);
     } else if (t[0] == '"') {
       paths_[path] = Unquote(t);
     } else if (t.empty() || strchr("]},:", t[0]) != nullptr) {
