@@ -21,6 +21,9 @@ bool BeginsWithWord(std::string_view line, std::string_view word) {
 }
 
 Keyword KeywordOf(std::string_view line) {
+  if (line.empty() || (line[0] != 'L' && line[0] != 'H' && line[0] != 'R')) {
+    return Keyword::kNone;
+  }
   if (BeginsWithWord(line, "LOW")) return Keyword::kLow;
   if (BeginsWithWord(line, "HIGH")) return Keyword::kHigh;
   if (BeginsWithWord(line, "REV")) return Keyword::kRev;
@@ -28,29 +31,33 @@ Keyword KeywordOf(std::string_view line) {
 }
 
 struct Parameters {
-  std::string keyword_text;  // everything before the first "/"
+  std::string_view keyword_text;  // everything before the first "/"
   std::string a;
   std::string n;
   std::string ea;
 };
 
 // Reads the "/A n Ea/" block of a keyword line and prints its three values.
-Parameters ReadParameters(const RunContext& ctx, std::string line,
-                          OutUnit unit) {
-  ReplaceAll(line, "  ", " ");
-  size_t first = line.find('/');
+// `scratch` holds the line as the spacing steps leave it; keyword_text
+// views it.
+Parameters ReadParameters(const RunContext& ctx, std::string_view line,
+                          OutUnit unit, std::string& scratch) {
+  scratch.assign(line);
+  ReplaceAll(scratch, "  ", " ");
+  size_t first = scratch.find('/');
   if (first == std::string::npos ||
-      line.find('/', first + 1) == std::string::npos) {
-    line += '/';
+      scratch.find('/', first + 1) == std::string::npos) {
+    scratch += '/';
   }
-  ReplaceAll(line, "/ ", "/");
-  ReplaceAll(line, " /", "/");
-  const size_t p1 = line.find('/');
-  const size_t p2 = p1 == std::string::npos ? p1 : line.find('/', p1 + 1);
+  ReplaceAll(scratch, "/ ", "/");
+  ReplaceAll(scratch, " /", "/");
+  const std::string_view text = scratch;
+  const size_t p1 = text.find('/');
+  const size_t p2 = p1 == std::string::npos ? p1 : text.find('/', p1 + 1);
   if (p2 == std::string::npos) {
     throw RunError("keyword line without its /A n Ea/ block");
   }
-  const std::string block = line.substr(p1 + 1, p2 - p1 - 1);
+  const std::string_view block = text.substr(p1 + 1, p2 - p1 - 1);
   const size_t q1 = block.find(' ');
   const size_t q2 = q1 == std::string::npos ? q1 : block.find(' ', q1 + 1);
   if (q2 == std::string::npos) {
@@ -59,7 +66,7 @@ Parameters ReadParameters(const RunContext& ctx, std::string line,
         "slashes");
   }
   Parameters p;
-  p.keyword_text = line.substr(0, p1);
+  p.keyword_text = text.substr(0, p1);
   p.a = FormatNumber(LeadingNumber(block.substr(0, q1)), ctx.patterns.a);
   p.n = FormatNumber(LeadingNumber(block.substr(q1 + 1, q2 - q1 - 1)),
                      ctx.patterns.n);
@@ -69,21 +76,34 @@ Parameters ReadParameters(const RunContext& ctx, std::string line,
   return p;
 }
 
-std::string LayOutKeywordLine(const RunContext& ctx, const std::string& line,
-                              OutUnit unit) {
-  Parameters p = ReadParameters(ctx, line, unit);
-  return p.keyword_text + " /" + p.a + " " + p.n + " " + p.ea + "/";
+void AppendValues(std::string& out, const Parameters& p) {
+  out.append(p.a);
+  out.push_back(' ');
+  out.append(p.n);
+  out.push_back(' ');
+  out.append(p.ea);
+}
+
+// keyword " /" A " " n " " Ea "/" into `out`.
+void LayOutKeywordLine(const RunContext& ctx, std::string_view line,
+                       OutUnit unit, std::string& scratch, std::string& out) {
+  const Parameters p = ReadParameters(ctx, line, unit, scratch);
+  out.assign(p.keyword_text);
+  out.append(" /");
+  AppendValues(out, p);
+  out.push_back('/');
 }
 
 // The reverse reaction of `previous`, which must be a reversible reaction
-// line "REACTANTS<=>PRODUCTS A n Ea".
-std::string ReverseLine(const RunContext& ctx, const std::string& line,
-                        const std::string& previous, OutUnit unit) {
-  Parameters p = ReadParameters(ctx, line, unit);
+// line "REACTANTS<=>PRODUCTS A n Ea", into `out`.
+void ReverseLine(const RunContext& ctx, std::string_view line,
+                 std::string_view previous, OutUnit unit, std::string& scratch,
+                 std::string& out) {
+  const Parameters p = ReadParameters(ctx, line, unit, scratch);
   const size_t e = previous.find('=');
   const size_t s = previous.find(' ');
-  if (e == std::string::npos || e == 0 || e + 1 >= previous.size() ||
-      previous[e + 1] != '>' || s == std::string::npos || s < e + 2) {
+  if (e == std::string_view::npos || e == 0 || e + 1 >= previous.size() ||
+      previous[e + 1] != '>' || s == std::string_view::npos || s < e + 2) {
     throw RunError("REV line does not follow its reaction line");
   }
   if (previous[e - 1] != '<') {
@@ -91,9 +111,11 @@ std::string ReverseLine(const RunContext& ctx, const std::string& line,
         "REV line after an irreversible reaction (\"=>\"): only a reversible "
         "reaction can have explicit reverse parameters");
   }
-  const std::string reactants = previous.substr(0, e - 1);
-  const std::string products = previous.substr(e + 2, s - e - 2);
-  return products + "<=>" + reactants + " " + p.a + " " + p.n + " " + p.ea;
+  out.assign(previous.substr(e + 2, s - e - 2));  // the products
+  out.append("<=>");
+  out.append(previous.substr(0, e - 1));  // the reactants
+  out.push_back(' ');
+  AppendValues(out, p);
 }
 
 }  // namespace
@@ -102,33 +124,40 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
   const std::string content = ReadFile(path);
   LineBuffer out;
   out.Reserve(content.size() + content.size() / 4);
-  std::string previous;
+  // The line written just before: a view into the file's text, or into
+  // `laid_previous` when that line was laid out.
+  std::string_view previous;
+  std::string laid;
+  std::string laid_previous;
+  std::string scratch;
   int number = 0;
   // Element and species lines are never keyword lines, whatever their
   // names; the reaction section and the list after it may hold them.
   bool in_reactions = false;
-  for (std::string_view view : SplitLines(content)) {
+  LineReader reader(content);
+  std::string_view line;
+  while (reader.Next(line)) {
     ++number;
-    std::string line(view);
-    if (line == "REACTIONS") in_reactions = true;
+    if (!in_reactions && line == "REACTIONS") in_reactions = true;
+    const Keyword keyword = in_reactions ? KeywordOf(line) : Keyword::kNone;
+    if (keyword == Keyword::kNone) {
+      out.Add(line);
+      previous = line;
+      continue;
+    }
     try {
-      switch (in_reactions ? KeywordOf(line) : Keyword::kNone) {
-        case Keyword::kLow:
-        case Keyword::kHigh:
-          line = LayOutKeywordLine(ctx, line, unit);
-          break;
-        case Keyword::kRev:
-          line = ReverseLine(ctx, line, previous, unit);
-          break;
-        case Keyword::kNone:
-          break;
+      if (keyword == Keyword::kRev) {
+        ReverseLine(ctx, line, previous, unit, scratch, laid);
+      } else {
+        LayOutKeywordLine(ctx, line, unit, scratch, laid);
       }
     } catch (const RunError& e) {
       if (!e.file().empty()) throw;
       throw RunError(e.reason(), path, number);
     }
-    out.Add(line);
-    previous = std::move(line);
+    out.Add(laid);
+    laid_previous.swap(laid);
+    previous = laid_previous;
   }
   ReplaceThroughWorkingFile(path, ctx.WorkPath(kTempo3), out.text());
 }

@@ -1,7 +1,10 @@
 #include "output/number_format.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "platform/run_error.h"
@@ -138,6 +141,200 @@ std::string FormatFixed(double value, int decimals) {
   return out;
 }
 
+// Exact powers of ten: every one up to 1e22 is a double.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxPow10 = 22;
+
+// `magnitude` times 10^scale rounded to a whole number, half-way values
+// upwards, judged as on the shortest decimal text of the double, when this
+// can be told without that text; false when it cannot.
+//
+// The shortest text lies within half a unit in the last place (ulp) of the
+// double, and the scaling costs one rounding (10^|scale| is exact), so the
+// scaled shortest text lies within about one ulp of `t`, far less than
+// 2^-46 * t. When the fraction of `t` is further than that from one half,
+// the shortest text rounds the same way; whole numbers crossed on the way
+// change nothing, since a fraction near 0 or 1 rounds to the same number
+// from either side. Subnormal values, whose ulp is not relative to them,
+// and scales beyond the exact powers take the exact route.
+bool RoundScaled(double magnitude, int scale, uint64_t* rounded) {
+  if (scale > kMaxPow10 || scale < -kMaxPow10 ||
+      magnitude < std::numeric_limits<double>::min()) {
+    return false;
+  }
+  const double t =
+      scale >= 0 ? magnitude * kPow10[scale] : magnitude / kPow10[-scale];
+  if (!(t < 0x1p52)) return false;
+  const uint64_t whole = static_cast<uint64_t>(t);         // t >= 0: the floor
+  const double fraction = t - static_cast<double>(whole);  // exact
+  if (std::fabs(fraction - 0.5) <= t * 0x1p-46) return false;
+  *rounded = whole + (fraction > 0.5 ? 1 : 0);
+  return true;
+}
+
+// Writes the decimal digits of `n` (at least one) at `at`; returns the end.
+char* PutDigits(char* at, uint64_t n) {
+  return std::to_chars(at, at + 20, n).ptr;
+}
+
+// FormatScientific without the shortest text; false when RoundScaled
+// cannot tell.
+bool QuickScientific(double value, int decimals, std::string& out) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude >= std::numeric_limits<double>::min())) return false;
+  const int keep = decimals + 1;
+  // The power of ten of the first digit: estimated from the binary
+  // exponent (magnitude lies in [2^binary, 2^(binary+1)), a normal
+  // number), at most one too small, then corrected on the scaled value.
+  const int binary =
+      static_cast<int>((std::bit_cast<uint64_t>(magnitude) >> 52) & 0x7ff) -
+      1023;
+  // binary * log10(2), rounded down (the product may be negative).
+  const double estimate = binary * 0.30102999566398120;
+  int exponent = static_cast<int>(estimate);
+  if (exponent > estimate) --exponent;
+  uint64_t digits = 0;
+  for (int tries = 0;; ++tries) {
+    if (tries == 3) return false;
+    const int scale = keep - 1 - exponent;
+    if (scale > kMaxPow10 || scale < -kMaxPow10) return false;
+    const double t =
+        scale >= 0 ? magnitude * kPow10[scale] : magnitude / kPow10[-scale];
+    if (t < kPow10[keep - 1]) {
+      --exponent;
+    } else if (t >= kPow10[keep]) {
+      ++exponent;
+    } else {
+      if (!RoundScaled(magnitude, scale, &digits)) return false;
+      break;
+    }
+  }
+  // 9.9996 to three decimals: the carry makes 10.000, printed 1.000E+01.
+  if (digits == static_cast<uint64_t>(kPow10[keep])) {
+    digits /= 10;
+    ++exponent;
+  }
+  char text[48];
+  char* p = text;
+  if (value < 0) *p++ = '-';
+  char* const first = p;
+  p = PutDigits(first + 1, digits);  // keep digits, the first one moved
+  *first = first[1];
+  first[1] = '.';
+  *p++ = 'E';
+  *p++ = exponent < 0 ? '-' : '+';
+  const int power = exponent < 0 ? -exponent : exponent;
+  if (power < 10) *p++ = '0';
+  p = PutDigits(p, static_cast<uint64_t>(power));
+  out.assign(text, p);
+  return true;
+}
+
+// FormatFixed without the shortest text; false when RoundScaled cannot
+// tell.
+bool QuickFixed(double value, int decimals, std::string& out) {
+  uint64_t rounded = 0;
+  if (value != 0 && !RoundScaled(std::fabs(value), decimals, &rounded)) {
+    return false;
+  }
+  // At least decimals + 1 digits, with zeros in front.
+  const size_t width = static_cast<size_t>(decimals) + 1;
+  char digits[24];
+  char* end = PutDigits(digits, rounded);
+  size_t count = static_cast<size_t>(end - digits);
+  if (count < width) {
+    std::memmove(digits + (width - count), digits, count);
+    std::memset(digits, '0', width - count);
+    count = width;
+  }
+  char text[48];
+  char* p = text;
+  // A value that rounds to zero prints as plain zero, never "-0".
+  if (value < 0 && rounded != 0) *p++ = '-';
+  const size_t whole = count - static_cast<size_t>(decimals);
+  std::memcpy(p, digits, whole);
+  p += whole;
+  if (decimals > 0) {
+    *p++ = '.';
+    std::memcpy(p, digits + whole, count - whole);
+    p += count - whole;
+  }
+  out.assign(text, p);
+  return true;
+}
+
+// LeadingNumber for the usual coefficient text: no ignored character
+// before the number ends, at most 19 significant digits, and a power of
+// ten within the exact ones. The digits then make an exact whole number m
+// below 2^53 and the value is m times or divided by an exact power of ten,
+// which one correctly rounded operation gives as from_chars would. False
+// when the text needs the general reading.
+bool QuickLeadingNumber(std::string_view text, double* value) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  bool negative = false;
+  if (p < end && (*p == '+' || *p == '-')) {
+    negative = *p == '-';
+    ++p;
+  }
+  uint64_t mantissa = 0;
+  int significant = 0;
+  int power = 0;  // of ten, applied to the mantissa
+  bool seen_digit = false;
+  bool seen_point = false;
+  for (; p < end; ++p) {
+    const char c = *p;
+    if (IsDigit(c)) {
+      seen_digit = true;
+      if (mantissa != 0 || c != '0') {
+        if (++significant > 19) return false;
+        mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+      }
+      if (seen_point) --power;
+    } else if (c == '.' && !seen_point) {
+      seen_point = true;
+    } else {
+      break;
+    }
+  }
+  if (p < end && Ignored(*p)) return false;
+  if (!seen_digit) {
+    *value = 0;
+    return true;
+  }
+  if (p < end && (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd')) {
+    const char* q = p + 1;
+    bool exponent_negative = false;
+    if (q < end && (*q == '+' || *q == '-')) {
+      exponent_negative = *q == '-';
+      ++q;
+    }
+    if (q < end && Ignored(*q)) return false;
+    if (q < end && IsDigit(*q)) {
+      int exponent = 0;
+      for (; q < end && IsDigit(*q); ++q) {
+        if (exponent > 1000) return false;
+        exponent = exponent * 10 + (*q - '0');
+      }
+      if (q < end && Ignored(*q)) return false;
+      power += exponent_negative ? -exponent : exponent;
+    }
+  }
+  double magnitude = 0;
+  if (mantissa != 0) {
+    if (mantissa > (uint64_t{1} << 53) || power > kMaxPow10 ||
+        power < -kMaxPow10) {
+      return false;
+    }
+    magnitude = power >= 0 ? static_cast<double>(mantissa) * kPow10[power]
+                           : static_cast<double>(mantissa) / kPow10[-power];
+  }
+  *value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 std::optional<NumberPattern> ParsePattern(std::string_view text) {
@@ -148,6 +345,8 @@ std::optional<NumberPattern> ParsePattern(std::string_view text) {
 }
 
 double LeadingNumber(std::string_view text) {
+  double quick = 0;
+  if (QuickLeadingNumber(text, &quick)) return quick;
   // The number with the ignored characters taken out and the exponent
   // letter made "e", in the form std::from_chars reads (no "+" sign).
   std::string compact;
@@ -233,6 +432,16 @@ double LeadingNumber(std::string_view text) {
 }
 
 std::string FormatNumber(double value, NumberPattern pattern) {
+  if (!std::isfinite(value)) throw RunError("number out of range");
+  std::string out;
+  const bool quick = pattern.scientific
+                         ? QuickScientific(value, pattern.decimals, out)
+                         : QuickFixed(value, pattern.decimals, out);
+  if (quick) return out;
+  return FormatNumberFromDigits(value, pattern);
+}
+
+std::string FormatNumberFromDigits(double value, NumberPattern pattern) {
   if (!std::isfinite(value)) throw RunError("number out of range");
   return pattern.scientific ? FormatScientific(value, pattern.decimals)
                             : FormatFixed(value, pattern.decimals);

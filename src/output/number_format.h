@@ -35,6 +35,12 @@ double LeadingNumber(std::string_view text);
 // for an infinity or NaN.
 std::string FormatNumber(double value, NumberPattern pattern);
 
+// The same text as FormatNumber, always worked out from the shortest decimal
+// text of `value`. FormatNumber takes a quicker route (scaling by a power of
+// ten) whenever that cannot round differently; this one stays for checking
+// that it never does.
+std::string FormatNumberFromDigits(double value, NumberPattern pattern);
+
 }  // namespace kestrelon
 
 #endif  // KESTRELON_OUTPUT_NUMBER_FORMAT_H_

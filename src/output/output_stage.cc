@@ -64,38 +64,142 @@ void RemoveAuxiliaryTags(RunContext& ctx) {
   }
 }
 
-void WriteOutputFile(RunContext& ctx, const OutputFile& file,
-                     const std::string& path) {
+bool IsReactionRow(const WorkingTable& table, int r,
+                   const SectionIndex& index) {
+  return r > index.reacrow && r < index.reacend &&
+         !StartsWith(table.Get(r, 2), "####");
+}
+
+// A reaction line as the files hold it before the working forms are undone:
+// equation, A, n and the file's Ea joined by single blanks.
+void AppendReactionLine(std::string& out, const WorkingTable& table, int r,
+                        int ea_column) {
+  out.append(table.Get(r, 2));
+  out.push_back(' ');
+  out.append(table.Get(r, 9));
+  out.push_back(' ');
+  out.append(table.Get(r, 10));
+  out.push_back(' ');
+  out.append(table.Get(r, ea_column));
+}
+
+// The line column of each reaction row holds the line of the file being
+// written, as the table shows it after the run (the kelvin file's lines) or
+// after a failed write (that file's).
+void KeepLines(RunContext& ctx, const OutputFile& file) {
   WorkingTable& table = ctx.table;
   const SectionIndex& index = ctx.vars.index;
   for (int r = index.reacrow + 1; r < index.reacend; ++r) {
-    const std::string& equation = table.Get(r, 2);
-    if (StartsWith(equation, "####")) continue;
-    table.Set(r, 1,
-              equation + " " + table.Get(r, 9) + " " + table.Get(r, 10) + " " +
-                  table.Get(r, file.ea_column));
+    if (!IsReactionRow(table, r, index)) continue;
+    // The line is built from the other columns only.
+    std::string& line = table.At(r, 1);
+    line.clear();
+    AppendReactionLine(line, table, r, file.ea_column);
   }
-  LineBuffer out;
-  for (int r = index.elemrow; r <= index.reacend; ++r) {
-    std::string line = table.Get(r, 1);
-    ReplaceAll(line, "+(", "(+");
-    ReplaceAll(line, ";", ",");
-    if (!line.empty()) out.Add(line);
+}
+
+// Gives "(+" and "," back in one pass; the two swaps never meet, so this
+// is what replacing every "+(" and then every ";" does.
+void RestoreWorkingForms(char* p, size_t n) {
+  for (size_t i = 0; i < n; ++i) {
+    if (p[i] == ';') {
+      p[i] = ',';
+    } else if (p[i] == '+' && i + 1 < n && p[i + 1] == '(') {
+      p[i] = '(';
+      p[i + 1] = '+';
+      ++i;
+    }
   }
-  WriteFile(path, out.text());
+}
+
+// What the three files share: every line they write, from ELEMENTS to the
+// END of the reaction section, with its working forms undone; a reaction
+// line up to and with the blank before its Ea, which differs per file. The
+// Ea is a printed number, which holds neither "+(" nor ";", and the blank
+// keeps the two apart, so undoing the forms on the shared part is undoing
+// them on the whole line.
+class SharedLines {
+ public:
+  explicit SharedLines(const RunContext& ctx) {
+    const WorkingTable& table = ctx.table;
+    const SectionIndex& index = ctx.vars.index;
+    size_t bytes = 0;
+    for (int r = index.elemrow; r <= index.reacend; ++r) {
+      bytes += table.Get(r, 1).size();
+    }
+    text_.reserve(bytes + bytes / 4);
+    for (int r = index.elemrow; r <= index.reacend; ++r) {
+      const size_t at = text_.size();
+      Piece piece{at, 0, 0};
+      if (IsReactionRow(table, r, index)) {
+        text_.append(table.Get(r, 2));
+        text_.push_back(' ');
+        text_.append(table.Get(r, 9));
+        text_.push_back(' ');
+        text_.append(table.Get(r, 10));
+        text_.push_back(' ');
+        piece.ea_row = r;
+      } else {
+        const std::string& line = table.Get(r, 1);
+        if (line.empty()) continue;
+        text_.append(line);
+      }
+      piece.size = text_.size() - at;
+      RestoreWorkingForms(text_.data() + at, piece.size);
+      pieces_.push_back(piece);
+    }
+  }
+
+  // The text of one file, its Ea read from `ea_column`.
+  std::string FileText(const WorkingTable& table, int ea_column) const {
+    std::string out;
+    out.reserve(text_.size() + pieces_.size() * 12);
+    for (const Piece& piece : pieces_) {
+      out.append(text_, piece.begin, piece.size);
+      if (piece.ea_row != 0) out.append(table.Get(piece.ea_row, ea_column));
+      out.append(kCrLf, 2);
+    }
+    return out;
+  }
+
+ private:
+  struct Piece {
+    size_t begin;
+    size_t size;
+    int ea_row;  // the row whose Ea ends the line; 0 for a whole line
+  };
+  std::string text_;
+  std::vector<Piece> pieces_;
+};
+
+void WriteOutputFile(RunContext& ctx, const SharedLines& lines,
+                     const OutputFile& file, const std::string& path) {
+  const std::string text = lines.FileText(ctx.table, file.ea_column);
+  try {
+    WriteFile(path, text);
+  } catch (...) {
+    KeepLines(ctx, file);
+    throw;
+  }
 }
 
 }  // namespace
 
 void ConvertActivationEnergies(RunContext& ctx) {
   WorkingTable& table = ctx.table;
+  // Rows without an Ea (auxiliary lines) read 0, which every unit prints
+  // alike.
+  const std::string zero = FormatNumber(0.0, ctx.patterns.ea);
   for (int r = ctx.vars.index.reacrow + 1; r < ctx.vars.index.reacend; ++r) {
     AtRow(ctx, r, [&] {
       const double x = LeadingNumber(table.Get(r, 11));
       for (const OutputFile& f : kOutputFiles) {
-        table.Set(
-            r, f.ea_column,
-            FormatNumber(ConvertEa(ctx.unit, f.unit, x), ctx.patterns.ea));
+        std::string& cell = table.At(r, f.ea_column);
+        if (x == 0) {
+          cell = zero;
+        } else {
+          cell = FormatNumber(ConvertEa(ctx.unit, f.unit, x), ctx.patterns.ea);
+        }
       }
     });
   }
@@ -114,7 +218,11 @@ void RunOutputStage(RunContext& ctx) {
   ConvertActivationEnergies(ctx);
   TakeOutNonElementary(ctx);
   RemoveAuxiliaryTags(ctx);
-  for (int f = 0; f < 3; ++f) WriteOutputFile(ctx, kOutputFiles[f], paths[f]);
+  const SharedLines lines(ctx);
+  for (int f = 0; f < 3; ++f) {
+    WriteOutputFile(ctx, lines, kOutputFiles[f], paths[f]);
+  }
+  KeepLines(ctx, kOutputFiles[2]);
   AppendNonElementaryList(ctx);
 }
 

@@ -1,16 +1,59 @@
 #include "platform/text_ops.h"
 
-namespace kestrelon {
+#include <cstring>
 
-size_t ReplaceAll(std::string& text, std::string_view find,
-                  std::string_view with) {
-  if (find.empty()) return 0;
-  size_t pos = text.find(find);
-  if (pos == std::string::npos) return 0;
-  // Builds the result in one pass instead of erasing in place, which would
-  // cost a move of the tail for every occurrence.
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace kestrelon {
+namespace {
+
+// Finds `find` in `text` from `from` on, leftmost first. Blanks are the
+// commonest character of the texts the run replaces in, so the search runs
+// on the first character of `find` that is not a blank and checks the rest
+// around it: the candidates still come in order from the left. Patterns
+// are short, so the check is a plain loop rather than a call to memcmp.
+class Finder {
+ public:
+  explicit Finder(std::string_view find)
+      : find_(find), anchor_(find.find_first_not_of(' ')) {
+    if (anchor_ == std::string_view::npos) anchor_ = 0;
+  }
+
+  size_t Find(std::string_view text, size_t from) const {
+    const size_t n = find_.size();
+    if (text.size() < n || from > text.size() - n) return std::string::npos;
+    const char a = find_[anchor_];
+    const char* const data = text.data();
+    // Anchors of a match starting from `from` up to the last start.
+    const char* at = data + from + anchor_;
+    const char* const last = data + (text.size() - n) + anchor_;
+    while (at <= last) {
+      const void* hit = std::memchr(at, a, static_cast<size_t>(last - at) + 1);
+      if (hit == nullptr) break;
+      const char* const start = static_cast<const char*>(hit) - anchor_;
+      size_t k = 0;
+      while (k < n && start[k] == find_[k]) ++k;
+      if (k == n) return static_cast<size_t>(start - data);
+      at = static_cast<const char*>(hit) + 1;
+    }
+    return std::string::npos;
+  }
+
+ private:
+  std::string_view find_;
+  size_t anchor_;
+};
+
+// Up to this many occurrences, a growing replacement remembers where they
+// are and moves the text in place from the right; beyond, it builds anew.
+constexpr size_t kRememberedPlaces = 32;
+
+size_t BuildReplaced(std::string& text, const Finder& finder,
+                     std::string_view find, std::string_view with, size_t pos) {
   std::string out;
-  out.reserve(text.size() + (with.size() > find.size() ? text.size() / 2 : 0));
+  out.reserve(text.size() + text.size() / 2);
   size_t from = 0;
   size_t count = 0;
   while (pos != std::string::npos) {
@@ -18,11 +61,87 @@ size_t ReplaceAll(std::string& text, std::string_view find,
     out.append(with);
     from = pos + find.size();
     ++count;
-    pos = text.find(find, from);
+    pos = finder.Find(text, from);
   }
   out.append(text, from, std::string::npos);
   text.swap(out);
   return count;
+}
+
+}  // namespace
+
+size_t ReplaceAll(std::string& text, std::string_view find,
+                  std::string_view with) {
+  if (find.empty() || find.size() > text.size()) return 0;
+  const Finder finder(find);
+  size_t pos = finder.Find(text, 0);
+  if (pos == std::string::npos) return 0;
+  char* const data = text.data();
+  if (with.size() <= find.size()) {
+    // The text shrinks or keeps its length: what is written never reaches
+    // past what has been searched, so the replacement runs in place.
+    size_t out = pos;
+    size_t from = pos;
+    size_t count = 0;
+    while (pos != std::string::npos) {
+      if (out != from) std::memmove(data + out, data + from, pos - from);
+      out += pos - from;
+      if (!with.empty()) std::memcpy(data + out, with.data(), with.size());
+      out += with.size();
+      from = pos + find.size();
+      ++count;
+      pos = finder.Find(text, from);
+    }
+    const size_t tail = text.size() - from;
+    if (out != from) std::memmove(data + out, data + from, tail);
+    text.resize(out + tail);
+    return count;
+  }
+  // A growing replacement: the occurrences are found from the left first,
+  // so that the same ones are replaced as by a scan from the left; then the
+  // text moves right, last piece first.
+  size_t places[kRememberedPlaces];
+  size_t count = 0;
+  for (size_t p = pos; p != std::string::npos;
+       p = finder.Find(text, p + find.size())) {
+    if (count == kRememberedPlaces) {
+      return BuildReplaced(text, finder, find, with, pos);
+    }
+    places[count++] = p;
+  }
+  const size_t old_size = text.size();
+  const size_t grow = with.size() - find.size();
+  text.resize(old_size + count * grow);
+  char* const out = text.data();
+  size_t end = old_size;  // end of the old text not yet moved
+  for (size_t k = count; k-- > 0;) {
+    const size_t after = places[k] + find.size();
+    const size_t shift = (k + 1) * grow;
+    std::memmove(out + after + shift, out + after, end - after);
+    std::memcpy(out + places[k] + k * grow, with.data(), with.size());
+    end = places[k];
+  }
+  return count;
+}
+
+void ReplaceSameLength(std::string& text, size_t from, std::string_view find,
+                       std::string_view with) {
+  const size_t n = find.size();
+  char* const data = text.data();
+  const char first = find[0];
+  size_t i = from;
+  const size_t size = text.size();
+  while (size - i >= n) {
+    const void* hit = std::memchr(data + i, first, size - i - n + 1);
+    if (hit == nullptr) return;
+    i = static_cast<size_t>(static_cast<const char*>(hit) - data);
+    if (std::memcmp(data + i, find.data(), n) == 0) {
+      std::memcpy(data + i, with.data(), n);
+      i += n;
+    } else {
+      ++i;
+    }
+  }
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -30,6 +149,52 @@ std::string_view TrimBlanks(std::string_view text) {
   if (b == std::string_view::npos) return {};
   size_t e = text.find_last_not_of(' ');
   return text.substr(b, e - b + 1);
+}
+
+namespace {
+
+// The first CR or LF in [p, end), or end.
+const char* FindLineEnd(const char* p, const char* end) {
+#if defined(__SSE2__)
+  // Sixteen bytes at a time: lines are some 40 to 80 bytes long.
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  while (end - p >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int hits = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+    if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
+    p += 16;
+  }
+#endif
+  while (p < end && *p != '\r' && *p != '\n') ++p;
+  return p;
+}
+
+}  // namespace
+
+bool LineReader::Next(std::string_view& line) {
+  if (p_ == end_) return false;
+  const char* e = FindLineEnd(p_, end_);
+  line = std::string_view(p_, static_cast<size_t>(e - p_));
+  if (e == end_) {
+    p_ = end_;
+  } else if (*e == '\r' && e + 1 < end_ && e[1] == '\n') {
+    p_ = e + 2;
+  } else {
+    p_ = e + 1;
+  }
+  return true;
+}
+
+std::vector<std::string_view> LinesOf(std::string_view text) {
+  std::vector<std::string_view> lines;
+  // Mechanism lines hold some 40 to 80 bytes.
+  lines.reserve(text.size() / 40 + 1);
+  LineReader reader(text);
+  std::string_view line;
+  while (reader.Next(line)) lines.push_back(line);
+  return lines;
 }
 
 }  // namespace kestrelon

@@ -2,53 +2,87 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/text_file.h"
+#include <string>
+#include <vector>
 
 namespace kestrelon {
 namespace {
 
 TEST(ReplaceAllTest, ScansOnceWithoutRescanningInsertedText) {
   struct Case {
-    const char* text;
-    const char* find;
-    const char* with;
-    const char* want;
+    const char *text, *find, *with, *want;
   } cases[] = {
-      {"A=B=C", "=", "<=>", "A<=>B<=>C"},
       // Three blanks hold one pair of two, not two overlapping pairs.
       {"A   B", "  ", " ", "A  B"},
       // What was put in is not looked at again.
       {"+(+(", "+(", "(+", "(+(+"},
-      {"XX", "X", "XX", "XXXX"},
-      {"none", "Q", "R", "none"},
-      {"", "A", "B", ""},
+      // Shrinking in place: pieces between the occurrences keep their order.
+      {"#DATAUX#LOW /1/", "#DATAUX#", "", "LOW /1/"},
+      {"ABABAB", "AB", "", ""},
+      {"AAA", "AA", "B", "BA"},
+      // Growing: the first and last characters, and neighbours.
+      {"=X==", "=", "<=>", "<=>X<=><=>"},
+      {"+A+", "+A", "+B+", "+B++"},
+      {"AAA", "AA", "AAAA", "AAAAA"},
   };
   for (const Case& c : cases) {
     std::string text = c.text;
     ReplaceAll(text, c.find, c.with);
     EXPECT_EQ(text, c.want) << c.text << " / " << c.find;
   }
+  // More occurrences than a growing replacement keeps track of in place.
+  for (size_t n : {1, 31, 32, 33, 100}) {
+    std::string text, want;
+    for (size_t i = 0; i < n; ++i) text += "a=", want += "a<=>";
+    EXPECT_EQ(ReplaceAll(text, "=", "<=>"), n);
+    EXPECT_EQ(text, want) << n;
+    EXPECT_EQ(ReplaceAll(text, "<=>", "="), n);
+    EXPECT_EQ(text.size(), 2 * n);
+  }
 }
 
-TEST(SplitLinesTest, EveryLineEndIsALineEnd) {
+TEST(ReplaceSameLengthTest, ActsOnlyFromTheStartGiven) {
   struct Case {
     const char* text;
+    size_t from;
+    const char *find, *with, *want;
+  } cases[] = {
+      {"A+(B+(C", 0, "+(", "(+", "A(+B(+C"}, {"++(", 0, "+(", "(+", "+(+"},
+      {"A;B;C", 2, ";", ",", "A;B,C"},       {"+(", 1, "+(", "(+", "+("},
+      {"AB+", 0, "+(", "(+", "AB+"},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.text;
+    ReplaceSameLength(text, c.from, c.find, c.with);
+    EXPECT_EQ(text, c.want) << c.text << " from " << c.from;
+  }
+}
+
+TEST(LineReaderTest, EndsLinesAtCrLfCrAndLfAnywhereInABlock) {
+  // Lines of 0 to 70 bytes, so that a line end falls at every place of a
+  // block of sixteen bytes, ended in turn by CR LF, CR and LF; a last line
+  // without an end counts, an empty text has no lines.
+  const char* const ends[] = {"\r\n", "\r", "\n"};
+  std::vector<std::string> long_lines;
+  std::string long_text;
+  for (int length = 0; length <= 70; ++length) {
+    long_lines.push_back(std::string(static_cast<size_t>(length), 'A'));
+    long_text += long_lines.back() + ends[length % 3];
+  }
+  long_lines.push_back("LAST WITHOUT AN END, LONGER THAN SIXTEEN BYTES");
+  long_text += long_lines.back();
+  struct Case {
+    std::string text;
     std::vector<std::string> want;
   } cases[] = {
+      {long_text, long_lines},
+      {"\n\r\r\n", {"", "", ""}},
       {"", {}},
-      {"A", {"A"}},
-      {"A\r\nB\r\n", {"A", "B"}},
-      {"A\nB\n", {"A", "B"}},
-      {"A\rB\r", {"A", "B"}},
-      {"A\n\r\nB", {"A", "", "B"}},
-      {"A\r\rB", {"A", "", "B"}},
-      {"\r\n", {""}},
-      {"  END  \r\nEND", {"  END  ", "END"}},
   };
   for (const Case& c : cases) {
     std::vector<std::string> got;
-    for (std::string_view line : SplitLines(c.text)) got.emplace_back(line);
-    EXPECT_EQ(got, c.want) << testing::PrintToString(std::string(c.text));
+    for (std::string_view line : LinesOf(c.text)) got.emplace_back(line);
+    EXPECT_EQ(got, c.want);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "run/extract_thermo.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,7 +29,7 @@ class TaggedCopy {
  public:
   explicit TaggedCopy(const RunContext& ctx)
       : text_(ReadFile(ctx.WorkPath(kTempo2))),
-        lines_(SplitLines(text_)),
+        lines_(LinesOf(text_)),
         origin_(ctx.origin.size() == lines_.size() ? ctx.origin
                                                    : std::vector<int>()) {}
   // The lines are views into the text.
@@ -57,15 +59,21 @@ class TaggedCopy {
 // held as ";".
 class MechanismCopy {
  public:
-  explicit MechanismCopy(size_t bytes) { out_.Reserve(bytes + 64); }
+  explicit MechanismCopy(const TaggedCopy& tagged) {
+    out_.Reserve(tagged.text_size() + 64);
+    origin_.reserve(tagged.size());
+  }
 
   void AddRange(const TaggedCopy& tagged, size_t begin, size_t end) {
+    std::string& text = out_.mutable_text();
     for (size_t i = begin; i < end; ++i) {
       std::string_view line = tagged.line(i);
       if (line.empty()) continue;
-      line_.assign(line);
-      ReplaceAll(line_, ",", ";");
-      out_.Add(line_);
+      const size_t at = text.size();
+      out_.Add(line);
+      std::replace(text.begin() + static_cast<std::ptrdiff_t>(at),
+                   text.begin() + static_cast<std::ptrdiff_t>(at + line.size()),
+                   ',', ';');
       origin_.push_back(tagged.origin(i));
     }
   }
@@ -78,7 +86,6 @@ class MechanismCopy {
  private:
   LineBuffer out_;
   std::vector<int> origin_;
-  std::string line_;
 };
 
 std::string ThermoPath(const RunContext& ctx, const std::string& name) {
@@ -117,7 +124,7 @@ void ExtractThermo(RunContext& ctx) {
     ui.Repaint();
   }
 
-  MechanismCopy copy(tagged.text_size());
+  MechanismCopy copy(tagged);
   copy.AddRange(tagged, 0, first);
   copy.AddRange(tagged, last + 1, tagged.size());
   copy.WriteTo(ctx);
@@ -127,7 +134,7 @@ void ExtractThermo(RunContext& ctx) {
 
 void CopyWithoutThermo(RunContext& ctx) {
   const TaggedCopy tagged(ctx);
-  MechanismCopy copy(tagged.text_size());
+  MechanismCopy copy(tagged);
   copy.AddRange(tagged, 0, tagged.size());
   copy.WriteTo(ctx);
 }

@@ -1,104 +1,41 @@
 #include "run/name_prompt.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "platform/scripted_ui.h"
-#include "platform/text_file.h"
+#include "table/table_test_support.h"
+#include "tests/test_support.h"
 
 namespace kestrelon {
 namespace {
 
-constexpr const char* kEmpty = "You did not enter a name!";
-
-class AskFileNameTest : public testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = testing::TempDir() + "/prompt_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    ctx_.vars.inputpath = dir_ + "/mech.rxn";
-    ctx_.vars.inputdir = dir_ + "/";
-    WriteFile(ctx_.vars.inputpath, "input\r\n");
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  // Asks as the cleaned-file prompt does: three files per name.
-  std::string Ask() {
-    return AskFileName(
-        ctx_, NamePrompt::kCleanName, "Name?", kEmpty,
-        [this](const std::string& name) {
-          std::vector<std::string> paths;
-          for (const char* unit : {"j", "cal", "kelvin"}) {
-            paths.push_back(ctx_.vars.inputdir + name + unit + ".rxn");
-          }
-          return paths;
-        });
-  }
-
-  std::string dir_;
-  ScriptedUi ui_;
-  WorkingTable table_;
-  RunContext ctx_{ui_, table_};
-};
-
-TEST_F(AskFileNameTest, EmptyAnswerOrCancelAsksAgain) {
+TEST(AskFileNameTest, AsksAgainUntilANameIsGivenThatOverwritesNothing) {
+  testing_support::ScratchDir dir;
+  testing_support::TestRun run(dir.path() + "/");
+  dir.Write("mechj.rxn", "input\r\n");
+  // The input under another spelling of its path.
+  run.ctx.vars.inputpath = dir / "./mechj.rxn";
   // The fake answers "" both for an empty box and for Cancel.
-  ui_.answers = {"", "", "mech1"};
-  EXPECT_EQ(Ask(), "mech1");
-  EXPECT_EQ(ui_.log, (std::vector<std::string>{
-                         "ask Kestrelon|Name?",
-                         "message Kestrelon|You did not enter a name!|none",
-                         "ask Kestrelon|Name?",
-                         "message Kestrelon|You did not enter a name!|none",
-                         "ask Kestrelon|Name?",
-                     }));
-}
-
-TEST_F(AskFileNameTest, ReturnsTheNameWithForbiddenCharactersReplaced) {
-  struct Case {
-    const char* typed;
-    const char* want;
-  } cases[] = {
-      {"my.mech", "myxmech"},
-      {"/tmp/out/m", "xtmpxoutxm"},
-      {" ", " "},
-  };
-  for (const Case& c : cases) {
-    ui_.answers = {c.typed};
-    EXPECT_EQ(Ask(), c.want) << c.typed;
-  }
-  EXPECT_TRUE(ui_.messages.empty());
-}
-
-TEST_F(AskFileNameTest, RefusesANameWhoseFileWouldBeTheInputFile) {
-  // "mechj.rxn" is the input under another name only when it is the same
-  // file; the text differs.
-  std::filesystem::rename(ctx_.vars.inputpath, dir_ + "/mechj.rxn");
-  ctx_.vars.inputpath = dir_ + "/./mechj.rxn";
-  ui_.answers = {"mech", "mech2"};
-  EXPECT_EQ(Ask(), "mech2");
-  EXPECT_EQ(
-      ui_.messages,
-      (std::vector<std::string>{"This name would overwrite the input file."}));
-  EXPECT_EQ(ReadFile(dir_ + "/mechj.rxn"), "input\r\n");
-}
-
-TEST_F(AskFileNameTest, RefusesANameOfAWorkingFile) {
-  ui_.answers = {"tempo3", "data"};
-  std::string got = AskFileName(
-      ctx_, NamePrompt::kThermoName, "Name?", kEmpty,
-      [this](const std::string& name) {
-        return std::vector<std::string>{ctx_.vars.inputdir + name + ".int"};
-      });
-  EXPECT_EQ(got, "data");
-  EXPECT_EQ(ui_.messages,
+  run.ui.answers = {"", "mech", "tempo3", "o.k"};
+  EXPECT_EQ(AskFileName(run.ctx, NamePrompt::kCleanName, "Name?", "Empty!",
+                        [&](const std::string& name) {
+                          return std::vector<std::string>{
+                              dir / (name + "j.rxn"), dir / (name + ".int")};
+                        }),
+            "oxk");
+  const char* ask = "ask Kestrelon|Name?";
+  EXPECT_EQ(run.ui.log,
             (std::vector<std::string>{
-                "This name would overwrite a working file of the run."}));
+                ask, "message Kestrelon|Empty!|none", ask,
+                "message Kestrelon|This name would overwrite the input "
+                "file.|none",
+                ask,
+                "message Kestrelon|This name would overwrite a working file "
+                "of the run.|none",
+                ask}));
+  EXPECT_EQ(dir.Read("mechj.rxn"), "input\r\n");
 }
 
 }  // namespace

@@ -5,150 +5,95 @@
 #include <string>
 #include <vector>
 
-#include "platform/scripted_ui.h"
+#include "table/table_test_support.h"
 
 namespace kestrelon {
 namespace {
 
-// A path of exactly `length` characters in directory /d/ ending in `tail`.
-std::string PathOfLength(size_t length, const std::string& tail) {
-  std::string dir = "/d/";
-  return dir + std::string(length - dir.size() - tail.size(), 'p') + tail;
-}
-
 class SummaryTest : public testing::Test {
  protected:
-  SummaryTest() : ctx_(ui_, table_) {
+  SummaryTest() {
     ctx_.vars.nothermo = 1;
     ctx_.vars.outpathj = "/d/mj.rxn";
     ctx_.vars.outpathcal = "/d/mcal.rxn";
     ctx_.vars.outpathk = "/d/mkelvin.rxn";
     ctx_.cleanname = "m";
     ctx_.outext = "rxn";
-    ui_.current_directory = "/home/user";
+    ctx_.thermoname = "th";
+    ctx_.thermoext = "dat";
+    run_.ui.current_directory = "/home/user";
   }
   void WithThermo(const std::string& path) {
     ctx_.vars.nothermo = 0;
     ctx_.vars.thermopath = path;
-    ctx_.thermoname = "th";
-    ctx_.thermoext = "dat";
   }
-
-  ScriptedUi ui_;
-  WorkingTable table_;
-  RunContext ctx_;
+  testing_support::TestRun run_;
+  RunContext& ctx_ = run_.ctx;
 };
 
-TEST_F(SummaryTest, ThreeFilesWithoutThermodynamicSection) {
+TEST_F(SummaryTest, ThreeOrFourFilesTheThermodynamicFileFirst) {
+  const std::string cleaned =
+      "/d/mj.rxn (Ea in joule/mole)\r\n/d/mcal.rxn (Ea in calorie/mole)\r\n"
+      "/d/mkelvin.rxn (Ea/R in Kelvin)";
+  const std::string labels =
+      "Output file: /d/mj.rxn\r\nOutput file: /d/mcal.rxn\r\n"
+      "Output file: /d/mkelvin.rxn";
   ShowSummary(ctx_);
-  EXPECT_EQ(ui_.log, (std::vector<std::string>{
-                         "status Information...",
-                         "message Operation successful!|"
-                         "3 Ouput Files have been created:\r\n"
-                         "/d/mj.rxn (Ea in joule/mole)\r\n"
-                         "/d/mcal.rxn (Ea in calorie/mole)\r\n"
-                         "/d/mkelvin.rxn (Ea/R in Kelvin)|information",
-                     }));
-  EXPECT_EQ(ui_.output_label,
-            "Output file: /d/mj.rxn\r\n"
-            "Output file: /d/mcal.rxn\r\n"
-            "Output file: /d/mkelvin.rxn");
-}
+  EXPECT_EQ(run_.ui.log,
+            (std::vector<std::string>{
+                "status Information...",
+                "message Operation successful!|3 Ouput Files have been "
+                "created:\r\n" +
+                    cleaned + "|information"}));
 
-TEST_F(SummaryTest, FourFilesWithTheThermodynamicFileFirst) {
   WithThermo("/d/th.dat");
   ShowSummary(ctx_);
-  ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0],
-            "4 Ouput Files have been created:\r\n"
-            "/d/th.dat (Thermo Data)\r\n"
-            "/d/mj.rxn (Ea in joule/mole)\r\n"
-            "/d/mcal.rxn (Ea in calorie/mole)\r\n"
-            "/d/mkelvin.rxn (Ea/R in Kelvin)");
-  EXPECT_EQ(ui_.output_label,
-            "Output file: /d/th.dat\r\n"
-            "Output file: /d/mj.rxn\r\n"
-            "Output file: /d/mcal.rxn\r\n"
-            "Output file: /d/mkelvin.rxn");
+  EXPECT_EQ(run_.ui.messages.at(1),
+            "4 Ouput Files have been created:\r\n/d/th.dat (Thermo Data)\r\n" +
+                cleaned);
+  EXPECT_EQ(run_.ui.output_label, "Output file: /d/th.dat\r\n" + labels);
 }
 
 TEST_F(SummaryTest, LongPathsAreShortenedFromFiftyCharacters) {
-  struct Case {
-    size_t thermo_length;
-    size_t kelvin_length;
-    bool thermo_short;
-    bool cleaned_short;
-  } cases[] = {
-      {49, 49, false, false},
-      {50, 49, true, false},
-      {49, 50, false, true},
-      {80, 50, true, true},
+  // A path of exactly `length` characters in /d/ ending in `tail`.
+  auto path = [](size_t length, const std::string& tail) {
+    return "/d/" + std::string(length - 3 - tail.size(), 'p') + tail;
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message()
-                 << c.thermo_length << " / " << c.kelvin_length);
-    const std::string thermo = PathOfLength(c.thermo_length, "th.dat");
-    WithThermo(thermo);
-    ctx_.vars.outpathk = PathOfLength(c.kelvin_length, "mkelvin.rxn");
-    ASSERT_EQ(thermo.size(), c.thermo_length);
-    ASSERT_EQ(ctx_.vars.outpathk.size(), c.kelvin_length);
-    // The kelvin file's length decides for all three cleaned files, even
-    // for the short joule and calorie paths.
-    const std::string want =
-        "Output file: " + (c.thermo_short ? "/[...]/th.dat" : thermo) +
-        "\r\nOutput file: " +
-        (c.cleaned_short ? "/[...]/mj.rxn" : ctx_.vars.outpathj) +
-        "\r\nOutput file: " +
-        (c.cleaned_short ? "/[...]/mcal.rxn" : ctx_.vars.outpathcal) +
-        "\r\nOutput file: " +
-        (c.cleaned_short ? "/[...]/mkelvin.rxn" : ctx_.vars.outpathk);
-    EXPECT_EQ(OutputFileLines(ctx_, "/home/user"), want);
-  }
+  WithThermo(path(50, "th.dat"));
+  ctx_.vars.outpathk = path(49, "mkelvin.rxn");
+  EXPECT_EQ(OutputFileLines(ctx_, "/home/user"),
+            "Output file: /[...]/th.dat\r\nOutput file: /d/mj.rxn\r\n"
+            "Output file: /d/mcal.rxn\r\nOutput file: " +
+                ctx_.vars.outpathk);
+  // The kelvin file's length decides for all three cleaned files, even for
+  // the short joule and calorie paths.
+  WithThermo(path(49, "th.dat"));
+  ctx_.vars.outpathk = path(50, "mkelvin.rxn");
+  EXPECT_EQ(OutputFileLines(ctx_, "/home/user"),
+            "Output file: " + ctx_.vars.thermopath +
+                "\r\nOutput file: /[...]/mj.rxn\r\nOutput file: "
+                "/[...]/mcal.rxn\r\nOutput file: /[...]/mkelvin.rxn");
 }
 
-TEST_F(SummaryTest, NonElementaryMessage) {
-  struct Case {
-    int nercount;
-    const char* text;  // nullptr: no message
-  } cases[] = {
-      {0, nullptr},
-      {1,
-       "Kestrelon has detected \r\n"
-       " 1 non-elementary reaction in your mechanism.\r\n"
-       "It has been flagged and placed at the end of each output file.\r\n"
-       "\r\n"
-       "Some non-elementary reactions may have slipped through the net, for "
-       "example:\r\n"
-       "A+B+C=>2D+F+2D cannot be detected."},
-      {2,
-       "Kestrelon has detected at least\r\n"
-       " 2 non-elementary reactions in your mechanism.\r\n"
-       "They have been flagged and placed at the end of each output file.\r\n"
-       "\r\n"
-       "Some non-elementary reactions may have slipped through the net, for "
-       "example:\r\n"
-       "A+B+C=>2D+F+2D cannot be detected."},
-      {12,
-       "Kestrelon has detected at least\r\n"
-       " 12 non-elementary reactions in your mechanism.\r\n"
-       "They have been flagged and placed at the end of each output file.\r\n"
-       "\r\n"
-       "Some non-elementary reactions may have slipped through the net, for "
-       "example:\r\n"
-       "A+B+C=>2D+F+2D cannot be detected."},
-  };
-  for (const Case& c : cases) {
-    ui_.log.clear();
-    ctx_.nercount = c.nercount;
-    ShowSummary(ctx_);
-    if (c.text == nullptr) {
-      EXPECT_EQ(ui_.log.size(), 2u) << c.nercount;
-      continue;
-    }
-    ASSERT_EQ(ui_.log.size(), 3u) << c.nercount;
-    EXPECT_EQ(ui_.log[2],
-              std::string("message Information|") + c.text + "|information");
-  }
+TEST_F(SummaryTest, NonElementaryMessageIsSingularOrPlural) {
+  const std::string tail =
+      " been flagged and placed at the end of each output file.\r\n\r\n"
+      "Some non-elementary reactions may have slipped through the net, for "
+      "example:\r\nA+B+C=>2D+F+2D cannot be detected.|information";
+  ShowSummary(ctx_);
+  EXPECT_EQ(run_.ui.log.size(), 2u);  // none found: no message
+  ctx_.nercount = 1;
+  ShowSummary(ctx_);
+  EXPECT_EQ(run_.ui.log.back(),
+            "message Information|Kestrelon has detected \r\n 1 "
+            "non-elementary reaction in your mechanism.\r\nIt has" +
+                tail);
+  ctx_.nercount = 2;
+  ShowSummary(ctx_);
+  EXPECT_EQ(run_.ui.log.back(),
+            "message Information|Kestrelon has detected at least\r\n 2 "
+            "non-elementary reactions in your mechanism.\r\nThey have" +
+                tail);
 }
 
 }  // namespace

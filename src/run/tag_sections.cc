@@ -1,5 +1,6 @@
 #include "run/tag_sections.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -39,50 +40,63 @@ bool IsBlankOnly(std::string_view text) {
 
 }  // namespace
 
-void CutComment(std::string& line) {
-  ReplaceAll(line, "     !", "!");
-  ReplaceAll(line, "    !", "!");
-  ReplaceAll(line, "   !", "!");
-  ReplaceAll(line, "  !", "!");
-  ReplaceAll(line, " !", "!");
-  size_t bang = line.find('!');
-  if (bang != std::string::npos) line.resize(bang);
+namespace {
+
+// The length of `line` once the five blank-and-"!" steps have run and the
+// line is cut at its first "!". Only the blanks just before the first "!"
+// can matter: the steps take 5, then 4, 3, 2 and 1 of them, each step only
+// while enough are left, and what stands after that "!" is cut anyway.
+size_t CodeLength(std::string_view line) {
+  const size_t bang = line.find('!');
+  if (bang == std::string_view::npos) return line.size();
+  size_t blanks = 0;
+  while (blanks < bang && line[bang - 1 - blanks] == ' ') ++blanks;
+  size_t left = blanks;
+  for (size_t step = 5; step >= 1; --step) {
+    if (left >= step) left -= step;
+  }
+  return bang - (blanks - left);
 }
+
+}  // namespace
+
+void CutComment(std::string& line) { line.resize(CodeLength(line)); }
 
 void TagSections(RunContext& ctx) {
   const std::string text = ReadFile(ctx.vars.tempopath);
-  const std::vector<std::string_view> lines = SplitLines(text);
-  // An origin that does not match the file would name wrong lines; no line
-  // is better than a wrong one.
-  const bool origin_known = ctx.origin.size() == lines.size();
   std::vector<int> origin;
-  origin.reserve(lines.size() + 2);
+  origin.reserve(ctx.origin.size() + 2);
   LineBuffer out;
   out.Reserve(text.size() + 64);
   ctx.vars.nothermo = 1;
 
-  std::string line;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const int from = origin_known ? ctx.origin[i] : 0;
-    line.assign(lines[i]);
-    const Keyword* keyword = KeywordOf(line);
-    if (keyword != nullptr) {
-      if (keyword->marks_thermo) ctx.vars.nothermo = 0;
-      out.Add(keyword->canonical);
+  LineReader reader(text);
+  std::string_view view;
+  size_t count = 0;
+  for (; reader.Next(view); ++count) {
+    const int from = count < ctx.origin.size() ? ctx.origin[count] : 0;
+    const Keyword* keyword = KeywordOf(view);
+    if (keyword == nullptr) {
+      out.Add(view.substr(0, CodeLength(view)));
       origin.push_back(from);
-      if (!keyword->keeps_rest) continue;
-      size_t word_end = line.find_first_of(" !");
-      if (word_end == std::string::npos) continue;
-      line = line.substr(word_end);
-      CutComment(line);
-      if (IsBlankOnly(line)) continue;
-    } else {
-      CutComment(line);
+      continue;
     }
+    if (keyword->marks_thermo) ctx.vars.nothermo = 0;
+    out.Add(keyword->canonical);
+    origin.push_back(from);
+    if (!keyword->keeps_rest) continue;
+    size_t word_end = view.find_first_of(" !");
+    if (word_end == std::string_view::npos) continue;
+    std::string line(view.substr(word_end));
+    CutComment(line);
+    if (IsBlankOnly(line)) continue;
     out.Add(line);
     origin.push_back(from);
   }
   WriteFile(ctx.WorkPath(kTempo2), out.text());
+  // An origin that does not match the file would name wrong lines; no line
+  // is better than a wrong one.
+  if (count != ctx.origin.size()) std::fill(origin.begin(), origin.end(), 0);
   ctx.origin = std::move(origin);
 }
 

@@ -97,7 +97,7 @@ SectionIndex LocateSections(const RunContext& ctx,
 void LoadTable(RunContext& ctx) {
   const std::string path = ctx.WorkPath(kTempo3);
   const std::string content = ReadFile(path);
-  const std::vector<std::string_view> lines = SplitLines(content);
+  const std::vector<std::string_view> lines = LinesOf(content);
   FillRows(ctx, lines);
   ctx.ui.SetProgress(40);
   RemoveFile(ctx.WorkPath(kTempo));

@@ -44,15 +44,19 @@ constexpr unsigned char kPairs[6][6] = {
 // Makes every run of blanks one blank; returns the Found bits of the
 // result.
 unsigned CollapseBlankRuns(std::string& line) {
+  // Through plain pointers: a store through line[] could alias the
+  // string's own size, which the compiler would then reload every time.
+  char* const data = line.data();
+  const size_t n = line.size();
   size_t out = 0;
   unsigned char prev = kOther;
   unsigned found = 0;
-  for (size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
+  for (size_t i = 0; i < n; ++i) {
+    const char c = data[i];
     const unsigned char kind = kKinds[static_cast<unsigned char>(c)];
     if (kind == kBlank && prev == kBlank) continue;
     found |= kPairs[prev][kind];
-    line[out++] = c;
+    data[out++] = c;
     prev = kind;
   }
   line.resize(out);

@@ -59,9 +59,13 @@ void EraseInPlace(std::string& text, std::string_view find) {
   text.resize(out);
 }
 
-void AppendEquation(std::string& out, const Slots& slots, bool irreversible) {
+using SlotViews = std::array<std::string_view, 6>;
+
+template <typename SlotArray>
+void AppendEquation(std::string& out, const SlotArray& slots,
+                    bool irreversible) {
   size_t size = 8;
-  for (const std::string& slot : slots) size += slot.size();
+  for (const auto& slot : slots) size += slot.size();
   out.reserve(out.size() + size);
   for (int i = 0; i < 6; ++i) {
     if (i == 3) {
@@ -71,6 +75,77 @@ void AppendEquation(std::string& out, const Slots& slots, bool irreversible) {
     }
     out.append(slots[i]);
   }
+}
+
+// The slots of a filled equation, as views into it.
+SlotViews SplitSlotViews(std::string_view t, bool& irreversible) {
+  const size_t bar = t.find('|');
+  const size_t less = t.find('<');
+  irreversible = bar != kNone;
+  const size_t arrow = irreversible ? bar : less;
+  const size_t p1 = t.find('+');
+  const size_t p2 = PlusAfter(t, p1);
+  const size_t g = t.find('>');
+  const size_t p3 = PlusAfter(t, g);
+  const size_t p4 = PlusAfter(t, p3);
+  // Every piece must lie in its place: two "+" before the arrow, two after.
+  if (arrow == kNone || p2 == kNone || p2 > arrow || g == kNone || g < arrow ||
+      p4 == kNone) {
+    CannotSplit();
+  }
+  return {t.substr(0, p1),
+          t.substr(p1 + 1, p2 - p1 - 1),
+          t.substr(p2 + 1, arrow - p2 - 1),
+          t.substr(g + 1, p3 - g - 1),
+          t.substr(p3 + 1, p4 - p3 - 1),
+          t.substr(p4 + 1)};
+}
+
+// Spells coefficients of 2 out; the slots stay views into the same text.
+// Returns false when no slot has a coefficient of 2 (nothing changes).
+bool ExpandCoefficientViews(SlotViews& slots) {
+  if (std::none_of(slots.begin(), slots.end(), HasCoefficientTwo)) {
+    return false;
+  }
+  // Every test reads the slots as they were before this row's first rule.
+  const SlotViews read = slots;
+  const std::string_view r1 = read[0];
+  const std::string_view r2 = read[1];
+  const std::string_view r3 = read[2];
+  const std::string_view p1 = read[3];
+  const std::string_view p2 = read[4];
+  const std::string_view p3 = read[5];
+  // A slot filled by an earlier rule of the row is not filled again: with
+  // two coefficients of 2 and one free slot on a side (2A+2B), the second
+  // rule would overwrite the first one's species and change the reaction.
+  bool filled[6] = {};
+  auto spell_out = [&](std::string_view from, int a, int b) {
+    if (filled[a] || filled[b]) return;
+    slots[a] = from.substr(1);
+    slots[b] = from.substr(1);
+    filled[a] = filled[b] = true;
+  };
+  if (HasCoefficientTwo(r3) && IsEmptySlot(r1) && IsEmptySlot(r2)) {
+    spell_out(r3, 2, 1);
+  }
+  if (HasCoefficientTwo(r3) && IsEmptySlot(r1) && !IsEmptySlot(r2)) {
+    spell_out(r3, 2, 0);
+  }
+  if (HasCoefficientTwo(r2) && IsEmptySlot(r1)) spell_out(r2, 1, 0);
+  if (HasCoefficientTwo(p1) && IsEmptySlot(p2) && IsEmptySlot(p3)) {
+    spell_out(p1, 3, 4);
+  }
+  if (HasCoefficientTwo(p1) && IsEmptySlot(p3) && !IsEmptySlot(p2)) {
+    spell_out(p1, 3, 5);
+  }
+  if (HasCoefficientTwo(p2) && IsEmptySlot(p3)) spell_out(p2, 4, 5);
+  return true;
+}
+
+Slots ToSlots(const SlotViews& views) {
+  Slots slots;
+  for (int i = 0; i < 6; ++i) slots[i].assign(views[i]);
+  return slots;
 }
 
 }  // namespace
@@ -106,65 +181,13 @@ void FillToThreePerSide(std::string& equation) {
 }
 
 Slots SplitSlots(const std::string& equation, bool& irreversible) {
-  const std::string_view t = equation;
-  const size_t bar = t.find('|');
-  const size_t less = t.find('<');
-  irreversible = bar != kNone;
-  const size_t arrow = irreversible ? bar : less;
-  const size_t p1 = t.find('+');
-  const size_t p2 = PlusAfter(t, p1);
-  const size_t g = t.find('>');
-  const size_t p3 = PlusAfter(t, g);
-  const size_t p4 = PlusAfter(t, p3);
-  // Every piece must lie in its place: two "+" before the arrow, two after.
-  if (arrow == kNone || p2 == kNone || p2 > arrow || g == kNone || g < arrow ||
-      p4 == kNone) {
-    CannotSplit();
-  }
-  Slots slots;
-  slots[0] = t.substr(0, p1);
-  slots[1] = t.substr(p1 + 1, p2 - p1 - 1);
-  slots[2] = t.substr(p2 + 1, arrow - p2 - 1);
-  slots[3] = t.substr(g + 1, p3 - g - 1);
-  slots[4] = t.substr(p3 + 1, p4 - p3 - 1);
-  slots[5] = t.substr(p4 + 1);
-  return slots;
+  return ToSlots(SplitSlotViews(equation, irreversible));
 }
 
 void ExpandCoefficients(Slots& slots) {
-  if (std::none_of(slots.begin(), slots.end(), HasCoefficientTwo)) return;
-  // Every test reads the slots as they were before this row's first rule.
-  const Slots read = slots;
-  const std::string& r1 = read[0];
-  const std::string& r2 = read[1];
-  const std::string& r3 = read[2];
-  const std::string& p1 = read[3];
-  const std::string& p2 = read[4];
-  const std::string& p3 = read[5];
-  // A slot filled by an earlier rule of the row is not filled again: with
-  // two coefficients of 2 and one free slot on a side (2A+2B), the second
-  // rule would overwrite the first one's species and change the reaction.
-  bool filled[6] = {};
-  auto spell_out = [&](const std::string& from, int a, int b) {
-    if (filled[a] || filled[b]) return;
-    slots[a] = from.substr(1);
-    slots[b] = from.substr(1);
-    filled[a] = filled[b] = true;
-  };
-  if (HasCoefficientTwo(r3) && IsEmptySlot(r1) && IsEmptySlot(r2)) {
-    spell_out(r3, 2, 1);
-  }
-  if (HasCoefficientTwo(r3) && IsEmptySlot(r1) && !IsEmptySlot(r2)) {
-    spell_out(r3, 2, 0);
-  }
-  if (HasCoefficientTwo(r2) && IsEmptySlot(r1)) spell_out(r2, 1, 0);
-  if (HasCoefficientTwo(p1) && IsEmptySlot(p2) && IsEmptySlot(p3)) {
-    spell_out(p1, 3, 4);
-  }
-  if (HasCoefficientTwo(p1) && IsEmptySlot(p3) && !IsEmptySlot(p2)) {
-    spell_out(p1, 3, 5);
-  }
-  if (HasCoefficientTwo(p2) && IsEmptySlot(p3)) spell_out(p2, 4, 5);
+  SlotViews views;
+  for (int i = 0; i < 6; ++i) views[i] = slots[i];
+  if (ExpandCoefficientViews(views)) slots = ToSlots(views);
 }
 
 std::string RebuildEquation(const Slots& slots, bool irreversible) {
@@ -180,35 +203,53 @@ void RemoveEmptySlots(std::string& equation) {
 
 namespace {
 
+// What a skipped row's six markers make, joined like an equation.
+constexpr std::string_view kSkippedEquation = "####+####+####<=>####+####+####";
+
 // The six steps for one row. They read nothing but the row itself and only
 // the split can fail, so taking each row through all six in one pass over
-// the rows fails on the same row as six passes would.
-void BuildRowSlots(WorkingTable& table, int row) {
+// the rows fails on the same row as six passes would. The equation is
+// filled in `filled` and rebuilt in `rebuilt` (both reused from row to
+// row); the slots are views into `filled` until they are written.
+void BuildRowSlots(WorkingTable& table, int row, std::string& filled,
+                   std::string& rebuilt) {
   std::string& equation = table.At(row, kEquationColumn);
-  Slots slots;
-  bool irreversible = false;
   if (IsSkipped(equation)) {
-    slots.fill(std::string(kSkipMark));
-  } else {
-    FillToTwoPerSide(equation);
-    FillToThreePerSide(equation);
-    slots = SplitSlots(equation, irreversible);
-    ExpandCoefficients(slots);
+    equation.assign(kSkippedEquation);
+    for (int i = 0; i < 6; ++i)
+      Put(table, row, kFirstSlotColumn + i, kSkipMark);
+    return;
   }
-  equation.clear();
-  AppendEquation(equation, slots, irreversible);
-  RemoveEmptySlots(equation);
-  for (int i = 0; i < 6; ++i) {
-    table.At(row, kFirstSlotColumn + i) = std::move(slots[i]);
+  filled.assign(equation);
+  FillToTwoPerSide(filled);
+  FillToThreePerSide(filled);
+  bool irreversible = false;
+  SlotViews slots;
+  try {
+    slots = SplitSlotViews(filled, irreversible);
+  } catch (const RunError&) {
+    // The filling is done on the column itself, as the passes leave it.
+    equation = filled;
+    throw;
   }
+  ExpandCoefficientViews(slots);
+  // Built aside: with its empty slots the equation is longer than the
+  // cell's buffer, without them it fits again.
+  rebuilt.clear();
+  AppendEquation(rebuilt, slots, irreversible);
+  RemoveEmptySlots(rebuilt);
+  equation.assign(rebuilt);
+  for (int i = 0; i < 6; ++i) Put(table, row, kFirstSlotColumn + i, slots[i]);
   if (irreversible) Put(table, row, kFlagColumn, kIrreversibleFlag);
 }
 
 }  // namespace
 
 void BuildSpeciesSlots(RunContext& ctx, RowRange rows) {
+  std::string filled;
+  std::string rebuilt;
   for (int row = rows.first; row <= rows.last; ++row) {
-    AtRow(ctx, row, [&] { BuildRowSlots(ctx.table, row); });
+    AtRow(ctx, row, [&] { BuildRowSlots(ctx.table, row, filled, rebuilt); });
   }
 }
 

@@ -1,48 +1,22 @@
-// Helpers for the tests of the analysis passes: a scratch directory that
-// stands in for the input file's directory, and a run context over a
-// scripted user interface and one shared working table. Tests only.
+// Helpers for the tests of the run's passes: a run context over a scripted
+// user interface and one shared working table, a fixture that gives it a
+// scratch input directory, and the text of the RunError a piece of work
+// throws. Tests only.
 #ifndef KESTRELON_TABLE_TABLE_TEST_SUPPORT_H_
 #define KESTRELON_TABLE_TABLE_TEST_SUPPORT_H_
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "platform/run_error.h"
 #include "platform/scripted_ui.h"
 #include "run/run_context.h"
 #include "table/working_table.h"
+#include "tests/test_support.h"
 
-namespace kestrelon {
-namespace testing_support {
-
-class ScratchDir {
- public:
-  ScratchDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kestrelon-table-XXXXXX")
-            .string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-      ADD_FAILURE() << "cannot create a scratch directory";
-    }
-    path_ = pattern;
-  }
-  ~ScratchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  // With a trailing "/", as the run keeps the input directory.
-  std::string dir() const { return path_ + "/"; }
-
- private:
-  std::string path_;
-};
+namespace kestrelon::testing_support {
 
 // One table for all tests of a binary: allocating 338,000 cells per test
 // would cost more than the tests themselves.
@@ -51,9 +25,9 @@ inline WorkingTable& SharedTable() {
   return *table;
 }
 
-// A run context whose table is emptied, with the input file "mech.inp".
-// Input line numbers are made to differ from row numbers (row r came from
-// input line 2r + 1), so that a test sees which of them a message names.
+// A run context whose table is emptied, with the input file "mech.inp" in
+// `inputdir` (with its trailing "/"). Row r came from input line 2r + 1, so
+// that a test sees whether a message names the row or the line.
 struct TestRun {
   ScriptedUi ui;
   RunContext ctx{ui, SharedTable()};
@@ -61,20 +35,18 @@ struct TestRun {
   explicit TestRun(const std::string& inputdir = "/nonexistent/") {
     ctx.table.Clear();
     ctx.vars.inputdir = inputdir;
+    ctx.vars.inputpath = inputdir + "mech.inp";
     ctx.input_name = "mech.inp";
-    ctx.origin.resize(WorkingTable::kRows);
-    for (size_t i = 0; i < ctx.origin.size(); ++i) {
-      ctx.origin[i] = static_cast<int>(2 * (i + 1) + 1);
-    }
+    for (int r = 1; r <= WorkingTable::kRows; ++r)
+      ctx.origin.push_back(2 * r + 1);
   }
 
-  // Puts `lines` into column 1 of rows 1.. and sets the reaction section
-  // index to hold them: a "REACTIONS" row before and an "END" row after.
-  void SetReactionSection(std::initializer_list<const char*> lines) {
+  // Rows 1.. of column 1: "REACTIONS", `lines`, "END", with the index set.
+  void SetReactionSection(const std::vector<std::string>& lines) {
     int row = 1;
     ctx.table.Set(row, 1, "REACTIONS");
     ctx.vars.index.reacrow = static_cast<int16_t>(row);
-    for (const char* line : lines) ctx.table.Set(++row, 1, line);
+    for (const std::string& line : lines) ctx.table.Set(++row, 1, line);
     ctx.table.Set(++row, 1, "END");
     ctx.vars.index.reacend = static_cast<int16_t>(row);
   }
@@ -84,7 +56,25 @@ struct TestRun {
   }
 };
 
-}  // namespace testing_support
-}  // namespace kestrelon
+// A fixture whose run has a scratch directory as its input directory.
+class ScratchRunTest : public ::testing::Test {
+ protected:
+  ScratchDir dir_;
+  TestRun run_{dir_.path() + "/"};
+  RunContext& ctx_ = run_.ctx;
+};
+
+// "FILE:LINE: reason" of the RunError `work` throws, or "(no error)".
+template <typename Work>
+std::string ErrorOf(Work&& work) {
+  try {
+    work();
+  } catch (const RunError& e) {
+    return e.Describe();
+  }
+  return "(no error)";
+}
+
+}  // namespace kestrelon::testing_support
 
 #endif  // KESTRELON_TABLE_TABLE_TEST_SUPPORT_H_

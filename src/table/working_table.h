@@ -23,9 +23,16 @@ class WorkingTable {
   WorkingTable();
 
   // Checked access; throws RunError("working table has no row ...").
-  const std::string& Get(int row, int column) const;
+  const std::string& Get(int row, int column) const {
+    if (Outside(row, column)) ThrowOutside(row, column);
+    return Cell(row, column);
+  }
   void Set(int row, int column, std::string text);
-  std::string& At(int row, int column);
+  std::string& At(int row, int column) {
+    if (Outside(row, column)) ThrowOutside(row, column);
+    if (row >= rows_in_use_) rows_in_use_ = row + 1;
+    return cells_[static_cast<size_t>(row) * kColumns + column];
+  }
 
   // Unchecked read for views that stay inside the bounds.
   const std::string& Cell(int row, int column) const {
@@ -40,7 +47,11 @@ class WorkingTable {
   int rows_in_use() const { return rows_in_use_; }
 
  private:
-  void Check(int row, int column) const;
+  static bool Outside(int row, int column) {
+    return static_cast<unsigned>(row) >= static_cast<unsigned>(kRows) ||
+           static_cast<unsigned>(column) >= static_cast<unsigned>(kColumns);
+  }
+  [[noreturn]] static void ThrowOutside(int row, int column);
 
   std::vector<std::string> cells_;
   int rows_in_use_ = 0;
