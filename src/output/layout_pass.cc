@@ -1,7 +1,10 @@
 #include "output/layout_pass.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "output/number_format.h"
 #include "platform/text_file.h"
@@ -30,18 +33,30 @@ Keyword KeywordOf(std::string_view line) {
   return Keyword::kNone;
 }
 
-struct Parameters {
-  std::string_view keyword_text;  // everything before the first "/"
+// What a keyword line holds, whatever the unit of the file: the text
+// before its "/A n Ea/" block, A and n printed, and Ea as read (in the
+// input unit).
+struct KeywordValues {
+  std::string line;
+  std::string keyword_text;
   std::string a;
   std::string n;
-  std::string ea;
+  double ea = 0;
 };
 
-// Reads the "/A n Ea/" block of a keyword line and prints its three values.
-// `scratch` holds the line as the spacing steps leave it; keyword_text
-// views it.
-Parameters ReadParameters(const RunContext& ctx, std::string_view line,
-                          OutUnit unit, std::string& scratch) {
+}  // namespace
+
+// The keyword lines of the first file laid out in a run, in their order.
+struct LayoutMemo {
+  std::vector<KeywordValues> lines;
+};
+
+namespace {
+
+// Reads the "/A n Ea/" block of a keyword line and prints A and n.
+// `scratch` holds the line as the spacing steps leave it.
+KeywordValues ReadKeywordValues(const RunContext& ctx, std::string_view line,
+                                std::string& scratch) {
   scratch.assign(line);
   ReplaceAll(scratch, "  ", " ");
   size_t first = scratch.find('/');
@@ -65,15 +80,59 @@ Parameters ReadParameters(const RunContext& ctx, std::string_view line,
         "keyword line needs three values A, n and Ea between its "
         "slashes");
   }
-  Parameters p;
-  p.keyword_text = text.substr(0, p1);
-  p.a = FormatNumber(LeadingNumber(block.substr(0, q1)), ctx.patterns.a);
-  p.n = FormatNumber(LeadingNumber(block.substr(q1 + 1, q2 - q1 - 1)),
+  KeywordValues v;
+  v.line.assign(line);
+  v.keyword_text.assign(text.substr(0, p1));
+  v.a = FormatNumber(LeadingNumber(block.substr(0, q1)), ctx.patterns.a);
+  v.n = FormatNumber(LeadingNumber(block.substr(q1 + 1, q2 - q1 - 1)),
                      ctx.patterns.n);
-  p.ea = FormatNumber(
-      ConvertEa(ctx.unit, unit, LeadingNumber(block.substr(q2 + 1))),
-      ctx.patterns.ea);
-  return p;
+  v.ea = LeadingNumber(block.substr(q2 + 1));
+  return v;
+}
+
+// The keyword lines of one file, read or taken from the memo of the run:
+// the three files hold the same keyword lines in the same order, so the
+// second and third file find each line where the first one left it.
+class KeywordReader {
+ public:
+  explicit KeywordReader(RunContext& ctx) : ctx_(ctx) {
+    if (!ctx.layout_memo) ctx.layout_memo = std::make_shared<LayoutMemo>();
+  }
+
+  const KeywordValues& Read(std::string_view line) {
+    std::vector<KeywordValues>& lines = ctx_.layout_memo->lines;
+    if (next_ < lines.size() && lines[next_].line == line) {
+      return lines[next_++];
+    }
+    KeywordValues v = ReadKeywordValues(ctx_, line, scratch_);
+    if (next_ < lines.size()) {
+      lines[next_] = std::move(v);
+    } else {
+      lines.push_back(std::move(v));
+    }
+    return lines[next_++];
+  }
+
+ private:
+  RunContext& ctx_;
+  size_t next_ = 0;
+  std::string scratch_;
+};
+
+struct Parameters {
+  std::string_view keyword_text;
+  std::string_view a;
+  std::string_view n;
+  std::string ea;
+};
+
+// A keyword line's values, Ea converted into `unit` and printed; throws
+// when a number is out of range, A and n before Ea.
+Parameters ReadParameters(const RunContext& ctx, KeywordReader& reader,
+                          std::string_view line, OutUnit unit) {
+  const KeywordValues& v = reader.Read(line);
+  return {v.keyword_text, v.a, v.n,
+          FormatNumber(ConvertEa(ctx.unit, unit, v.ea), ctx.patterns.ea)};
 }
 
 void AppendValues(std::string& out, const Parameters& p) {
@@ -85,9 +144,9 @@ void AppendValues(std::string& out, const Parameters& p) {
 }
 
 // keyword " /" A " " n " " Ea "/" into `out`.
-void LayOutKeywordLine(const RunContext& ctx, std::string_view line,
-                       OutUnit unit, std::string& scratch, std::string& out) {
-  const Parameters p = ReadParameters(ctx, line, unit, scratch);
+void LayOutKeywordLine(const RunContext& ctx, KeywordReader& reader,
+                       std::string_view line, OutUnit unit, std::string& out) {
+  const Parameters p = ReadParameters(ctx, reader, line, unit);
   out.assign(p.keyword_text);
   out.append(" /");
   AppendValues(out, p);
@@ -96,10 +155,10 @@ void LayOutKeywordLine(const RunContext& ctx, std::string_view line,
 
 // The reverse reaction of `previous`, which must be a reversible reaction
 // line "REACTANTS<=>PRODUCTS A n Ea", into `out`.
-void ReverseLine(const RunContext& ctx, std::string_view line,
-                 std::string_view previous, OutUnit unit, std::string& scratch,
+void ReverseLine(const RunContext& ctx, KeywordReader& reader,
+                 std::string_view line, std::string_view previous, OutUnit unit,
                  std::string& out) {
-  const Parameters p = ReadParameters(ctx, line, unit, scratch);
+  const Parameters p = ReadParameters(ctx, reader, line, unit);
   const size_t e = previous.find('=');
   const size_t s = previous.find(' ');
   if (e == std::string_view::npos || e == 0 || e + 1 >= previous.size() ||
@@ -129,14 +188,14 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
   std::string_view previous;
   std::string laid;
   std::string laid_previous;
-  std::string scratch;
+  KeywordReader reader(ctx);
   int number = 0;
   // Element and species lines are never keyword lines, whatever their
   // names; the reaction section and the list after it may hold them.
   bool in_reactions = false;
-  LineReader reader(content);
+  LineReader lines(content);
   std::string_view line;
-  while (reader.Next(line)) {
+  while (lines.Next(line)) {
     ++number;
     if (!in_reactions && line == "REACTIONS") in_reactions = true;
     const Keyword keyword = in_reactions ? KeywordOf(line) : Keyword::kNone;
@@ -147,9 +206,9 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
     }
     try {
       if (keyword == Keyword::kRev) {
-        ReverseLine(ctx, line, previous, unit, scratch, laid);
+        ReverseLine(ctx, reader, line, previous, unit, laid);
       } else {
-        LayOutKeywordLine(ctx, line, unit, scratch, laid);
+        LayOutKeywordLine(ctx, reader, line, unit, laid);
       }
     } catch (const RunError& e) {
       if (!e.file().empty()) throw;

@@ -20,6 +20,8 @@
 //
 // The new text is complete in the working file "tempo3.int" before it
 // replaces the file (ReplaceThroughWorkingFile); every line ends with CR LF.
+// What the keyword lines hold is kept in ctx.layout_memo, so that the next
+// file of the run, which holds the same lines, needs only its Ea printed.
 //
 // Throws RunError naming `path` and the line when a keyword line holds no
 // "/.../" block of three values, when a "REV" line does not follow a

@@ -1,5 +1,6 @@
 #include "output/output_stage.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -57,13 +58,6 @@ std::string AskCleanName(RunContext& ctx) {
   }
 }
 
-void RemoveAuxiliaryTags(RunContext& ctx) {
-  for (int r = ctx.vars.index.reacrow + 1; r < ctx.vars.index.reacend; ++r) {
-    std::string& line = ctx.table.At(r, 1);
-    if (StartsWith(line, "#DATAUX#")) EraseAll(line, "#DATAUX#");
-  }
-}
-
 bool IsReactionRow(const WorkingTable& table, int r,
                    const SectionIndex& index) {
   return r > index.reacrow && r < index.reacend &&
@@ -83,9 +77,8 @@ void AppendReactionLine(std::string& out, const WorkingTable& table, int r,
   out.append(table.Get(r, ea_column));
 }
 
-// The line column of each reaction row holds the line of the file being
-// written, as the table shows it after the run (the kelvin file's lines) or
-// after a failed write (that file's).
+// After a failed write, the line column of each reaction row holds the line
+// of the file that failed, as the table shows it then.
 void KeepLines(RunContext& ctx, const OutputFile& file) {
   WorkingTable& table = ctx.table;
   const SectionIndex& index = ctx.vars.index;
@@ -117,46 +110,65 @@ void RestoreWorkingForms(char* p, size_t n) {
 // line up to and with the blank before its Ea, which differs per file. The
 // Ea is a printed number, which holds neither "+(" nor ";", and the blank
 // keeps the two apart, so undoing the forms on the shared part is undoing
-// them on the whole line.
+// them on the whole line. The three Ea texts of each line are kept side by
+// side, so that writing a file reads no table cell again.
+//
+// Collecting is the one pass over the table after the non-elementary
+// reactions are out: it also takes the auxiliary tags off, and leaves in
+// the line column of each reaction row the kelvin file's line, which the
+// table shows after the run.
 class SharedLines {
  public:
-  explicit SharedLines(const RunContext& ctx) {
-    const WorkingTable& table = ctx.table;
+  explicit SharedLines(RunContext& ctx) {
+    WorkingTable& table = ctx.table;
     const SectionIndex& index = ctx.vars.index;
-    size_t bytes = 0;
+    const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
+    text_.reserve(rows * 64);
+    eas_.reserve(rows * 24);
+    pieces_.reserve(rows);
     for (int r = index.elemrow; r <= index.reacend; ++r) {
-      bytes += table.Get(r, 1).size();
-    }
-    text_.reserve(bytes + bytes / 4);
-    for (int r = index.elemrow; r <= index.reacend; ++r) {
+      const bool in_reactions = r > index.reacrow && r < index.reacend;
+      if (in_reactions) {
+        std::string& line = table.At(r, 1);
+        if (StartsWith(line, "#DATAUX#")) EraseAll(line, "#DATAUX#");
+      }
       const size_t at = text_.size();
-      Piece piece{at, 0, 0};
+      Piece piece{static_cast<uint32_t>(at), 0, 0, {0, 0, 0}, false};
       if (IsReactionRow(table, r, index)) {
-        text_.append(table.Get(r, 2));
-        text_.push_back(' ');
-        text_.append(table.Get(r, 9));
-        text_.push_back(' ');
-        text_.append(table.Get(r, 10));
-        text_.push_back(' ');
-        piece.ea_row = r;
+        AppendSharedPart(text_, table, r);
+        piece.reaction = true;
+        piece.ea = static_cast<uint32_t>(eas_.size());
+        for (int f = 0; f < 3; ++f) {
+          const std::string& ea = table.Get(r, kOutputFiles[f].ea_column);
+          eas_.append(ea);
+          piece.ea_size[f] = static_cast<uint32_t>(ea.size());
+        }
+        // The kelvin file's line, its working forms kept.
+        std::string& line = table.At(r, 1);
+        line.clear();
+        AppendReactionLine(line, table, r, kOutputFiles[2].ea_column);
       } else {
         const std::string& line = table.Get(r, 1);
         if (line.empty()) continue;
         text_.append(line);
       }
-      piece.size = text_.size() - at;
+      piece.size = static_cast<uint32_t>(text_.size() - at);
       RestoreWorkingForms(text_.data() + at, piece.size);
       pieces_.push_back(piece);
     }
   }
 
-  // The text of one file, its Ea read from `ea_column`.
-  std::string FileText(const WorkingTable& table, int ea_column) const {
+  // The text of file `f` (0 joule, 1 calorie, 2 kelvin).
+  std::string FileText(int f) const {
     std::string out;
-    out.reserve(text_.size() + pieces_.size() * 12);
+    out.reserve(text_.size() + eas_.size() / 3 + pieces_.size() * 2 + 16);
     for (const Piece& piece : pieces_) {
       out.append(text_, piece.begin, piece.size);
-      if (piece.ea_row != 0) out.append(table.Get(piece.ea_row, ea_column));
+      if (piece.reaction) {
+        uint32_t from = piece.ea;
+        for (int g = 0; g < f; ++g) from += piece.ea_size[g];
+        out.append(eas_, from, piece.ea_size[f]);
+      }
       out.append(kCrLf, 2);
     }
     return out;
@@ -164,17 +176,33 @@ class SharedLines {
 
  private:
   struct Piece {
-    size_t begin;
-    size_t size;
-    int ea_row;  // the row whose Ea ends the line; 0 for a whole line
+    uint32_t begin;  // in text_
+    uint32_t size;
+    uint32_t ea;  // in eas_: the joule, calorie and kelvin texts in a row
+    uint32_t ea_size[3];
+    bool reaction;
   };
+
+  // Equation, A and n of reaction row `r`, each followed by a blank.
+  static void AppendSharedPart(std::string& out, const WorkingTable& table,
+                               int r) {
+    out.append(table.Get(r, 2));
+    out.push_back(' ');
+    out.append(table.Get(r, 9));
+    out.push_back(' ');
+    out.append(table.Get(r, 10));
+    out.push_back(' ');
+  }
+
   std::string text_;
+  std::string eas_;
   std::vector<Piece> pieces_;
 };
 
-void WriteOutputFile(RunContext& ctx, const SharedLines& lines,
-                     const OutputFile& file, const std::string& path) {
-  const std::string text = lines.FileText(ctx.table, file.ea_column);
+void WriteOutputFile(RunContext& ctx, const SharedLines& lines, int f,
+                     const std::string& path) {
+  const OutputFile& file = kOutputFiles[f];
+  const std::string text = lines.FileText(f);
   try {
     WriteFile(path, text);
   } catch (...) {
@@ -217,12 +245,8 @@ void RunOutputStage(RunContext& ctx) {
 
   ConvertActivationEnergies(ctx);
   TakeOutNonElementary(ctx);
-  RemoveAuxiliaryTags(ctx);
   const SharedLines lines(ctx);
-  for (int f = 0; f < 3; ++f) {
-    WriteOutputFile(ctx, lines, kOutputFiles[f], paths[f]);
-  }
-  KeepLines(ctx, kOutputFiles[2]);
+  for (int f = 0; f < 3; ++f) WriteOutputFile(ctx, lines, f, paths[f]);
   AppendNonElementaryList(ctx);
 }
 

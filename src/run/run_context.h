@@ -10,6 +10,7 @@
 #define KESTRELON_RUN_RUN_CONTEXT_H_
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,9 @@ struct Patterns {
   NumberPattern ea{false, 1};
 };
 
+// What the layout pass read from keyword lines (output/layout_pass.cc).
+struct LayoutMemo;
+
 struct RunContext {
   RunContext(UiServices& ui_in, WorkingTable& table_in)
       : ui(ui_in), table(table_in) {}
@@ -91,6 +95,10 @@ struct RunContext {
   // failure in a later phase can name the input line. After the table is
   // loaded, entry r-1 belongs to table row r.
   std::vector<int> origin;
+
+  // The keyword lines the layout pass read in the first file it laid out,
+  // for the files after it, which hold the same lines.
+  std::shared_ptr<LayoutMemo> layout_memo;
 
   std::string WorkPath(const char* name) const { return vars.inputdir + name; }
 
