@@ -64,6 +64,16 @@ class ScratchDir {
   std::string path_;
 };
 
+// The words of `text` between single blanks (a TAB stays in its word).
+inline std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  for (size_t at = 0, end; at < text.size(); at = end + 1) {
+    end = std::min(text.find(' ', at), text.size());
+    if (end > at) words.push_back(text.substr(at, end - at));
+  }
+  return words;
+}
+
 struct ProcessResult {
   int status = -1;  // exit status, -1 when killed by a signal
   std::string out;

@@ -2,69 +2,58 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text_file.h"
+
 namespace kestrelon {
 namespace {
 
-std::vector<AuxItem> Read(std::initializer_list<const char*> lines) {
-  std::vector<AuxItem> items;
-  for (const char* line : lines) ParseAuxLine(line, &items);
-  return items;
-}
-
-// One line per difference: "NAME: A -> B", "-" for a missing side, "eff"
-// before an efficiency.
-std::string Describe(const std::vector<AuxDifference>& diffs) {
-  std::string out;
-  for (const AuxDifference& d : diffs) {
-    out += (d.efficiency ? "eff " : "") + d.name + ": " + d.a.value_or("-") +
-           " -> " + d.b.value_or("-") + "\n";
-  }
-  return out;
-}
-
 TEST(AuxDiffTest, ComparesKeywordsByOccurrenceAndEfficienciesAsASet) {
-  const Tolerance digits;
   struct Case {
-    std::vector<AuxItem> a;
-    std::vector<AuxItem> b;
-    const char* want;
+    const char* a;  // auxiliary lines, LF between them
+    const char* b;
+    double rel;        // relative tolerance; negative: printed digits
+    const char* want;  // "NAME: A -> B" per difference, "-" for none
   } cases[] = {
-      {Read({"LOW /1.0E+20 -1.7200 2195.8/", "TROE /0.5 1.0E-30 1.0E+30 /",
-             "H2/2.0/ H2O/14.0/"}),
-       Read({"H2O/14.0/ H2/2.0/", "LOW/1.000E+20 -1.7200 2195.8/",
-             "TROE/0.5 1.0E-30 1.0E+30/"}),
-       ""},
-      {Read({"TROE /0.5 1.0E-30 1.0E+30/"}),
-       Read({"TROE /0.6 1.0E-30 1.0E+30/"}),
-       "TROE: /0.5 1.0E-30 1.0E+30/ -> /0.6 1.0E-30 1.0E+30/\n"},
+      // Blanks around the slashes, the order of the lines and the digits
+      // printed do not matter.
+      {"LOW /1.0E+20 -1.7200 2195.8/\nTROE /0.5 1.0E-30 1.0E+30 /\nH2/2/",
+       "H2 /2.0/\nLOW/1.000E+20 -1.7200 2195.8/\nTROE/ 0.5  1.0E-30 1.0E+30/",
+       -1, ""},
+      {"LOW /1.00E+20 -1.72/", "LOW /1.01E+20 -1.72/", 0.02, ""},
       // A value more or less is a difference.
-      {Read({"TROE /0.5 1.0E-30 1.0E+30/"}),
-       Read({"TROE /0.5 1.0E-30 1.0E+30 1.0E+10/"}),
-       "TROE: /0.5 1.0E-30 1.0E+30/ -> /0.5 1.0E-30 1.0E+30 1.0E+10/\n"},
-      {Read({"DUP"}), Read({}), "DUP: DUP -> -\n"},
-      {Read({}), Read({"SRI /0.45 797 979/"}), "SRI: - -> /0.45 797 979/\n"},
-      {Read({"H2/2.0/ H2O/14.0/ AR/0.7/"}), Read({"AR/0.7/ H2O/12.0/ CO/1.9/"}),
-       "eff H2: 2.0 -> -\neff H2O: 14.0 -> 12.0\neff CO: - -> 1.9\n"},
+      {"SRI /0.45 797 979/", "SRI /0.45 797 979 1.0/", 0.02,
+       "SRI: /0.45 797 979/ -> /0.45 797 979 1.0/\n"},
+      // A keyword with one value is still a keyword; a missing closing
+      // slash closes at the end of the line.
+      {"", "UNITS /KCAL/\nLOW/1 2 3/ TROE/0.5 1 2", -1,
+       "UNITS: - -> /KCAL/\nLOW: - -> /1 2 3/\nTROE: - -> /0.5 1 2/\n"},
+      {"H2/2.0/ H2O/14.0/ AR/0.7/", "AR/0.7/ H2O/12.0/ C3H5(A)/1.9/", -1,
+       "eff H2: 2.0 -> -\neff H2O: 14.0 -> 12.0\neff C3H5(A): - -> 1.9\n"},
       // PLOG lines pair in order of occurrence.
-      {Read({"PLOG /0.1 1.0E+13 0.0 0.0/", "PLOG /1.0 2.0E+13 0.0 0.0/"}),
-       Read({"PLOG /0.1 1.0E+13 0.0 0.0/", "PLOG /1.0 3.0E+13 0.0 0.0/"}),
-       "PLOG: /1.0 2.0E+13 0.0 0.0/ -> /1.0 3.0E+13 0.0 0.0/\n"},
+      {"PLOG /0.1 1.0E+13/\nPLOG /1.0 2.0E+13/",
+       "PLOG /0.1 1.0E+13/\nPLOG /1.0 3.0E+13/", -1,
+       "PLOG: /1.0 2.0E+13/ -> /1.0 3.0E+13/\n"},
       // Keywords come first, in the order of A then of B.
-      {Read({"H2/2.0/", "HIGH /1 2 3/"}), Read({"REV /4 5 6/"}),
-       "HIGH: /1 2 3/ -> -\nREV: - -> /4 5 6/\neff H2: 2.0 -> -\n"},
-      // A factor given twice counts once, the last time.
-      {Read({"H2/2.0/ H2/3.0/"}), Read({"H2/3.0/"}), ""},
+      {"1,3-C4H6/2.0/\nHIGH /1 2 3/", "REV /4 5 6/", -1,
+       "HIGH: /1 2 3/ -> -\nREV: - -> /4 5 6/\neff 1,3-C4H6: 2.0 -> -\n"},
+      // A factor given twice counts once, the last time; DUPLICATE is DUP.
+      {"H2/2.0/ H2/3.0/", "H2/3.0/ DUPLICATE", -1, "DUP: - -> DUP\n"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Describe(CompareAuxItems(c.a, c.b, digits)), c.want);
+    std::vector<AuxItem> items[2];
+    for (int side = 0; side < 2; ++side) {
+      for (std::string_view line : SplitLines(side == 0 ? c.a : c.b)) {
+        ParseAuxLine(line, &items[side]);
+      }
+    }
+    std::string got;
+    for (const AuxDifference& d :
+         CompareAuxItems(items[0], items[1], Tolerance{c.rel >= 0, c.rel})) {
+      got += (d.efficiency ? "eff " : "") + d.name + ": " + d.a.value_or("-") +
+             " -> " + d.b.value_or("-") + "\n";
+    }
+    EXPECT_EQ(got, c.want) << c.a;
   }
-}
-
-TEST(AuxDiffTest, ValuesUseTheTolerance) {
-  std::vector<AuxItem> a = Read({"LOW /1.00E+20 -1.72 2195.8/"});
-  std::vector<AuxItem> b = Read({"LOW /1.01E+20 -1.72 2195.8/"});
-  EXPECT_EQ(CompareAuxItems(a, b, Tolerance{}).size(), 1u);
-  EXPECT_TRUE(CompareAuxItems(a, b, Tolerance{true, 0.02}).empty());
 }
 
 }  // namespace

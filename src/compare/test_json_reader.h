@@ -1,219 +1,94 @@
-// For tests only: a strict little JSON reader, so that tests can parse the
-// JSON report back and check it structurally. Reads the whole text as one
-// value; throws std::runtime_error on anything that is not valid JSON
-// (trailing text, bad escapes, raw control characters, bare words).
+// For tests only: a strict little JSON reader. Read takes the whole text as
+// one value and flattens it: each scalar under its path ("a.b[0].c"),
+// strings unescaped, other values as written. Throws std::runtime_error on
+// anything that is not valid JSON (trailing text, bad escapes, raw control
+// characters, bare words, leading zeros). A \u escape is kept as written.
 #ifndef KESTRELON_COMPARE_TEST_JSON_READER_H_
 #define KESTRELON_COMPARE_TEST_JSON_READER_H_
 
-#include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <map>
-#include <memory>
+#include <regex>
 #include <stdexcept>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace kestrelon::test_support {
 
-struct Json {
-  enum class Kind { kNull, kBool, kNumber, kString, kArray, kObject };
-  Kind kind = Kind::kNull;
-  bool boolean = false;
-  double number = 0;
-  std::string string;
-  std::vector<Json> items;
-  std::map<std::string, Json> members;
-
-  const Json& operator[](const std::string& key) const {
-    auto it = members.find(key);
-    if (kind != Kind::kObject || it == members.end()) {
-      throw std::runtime_error("no member " + key);
-    }
-    return it->second;
-  }
-  const Json& operator[](size_t i) const {
-    if (kind != Kind::kArray || i >= items.size()) {
-      throw std::runtime_error("no item " + std::to_string(i));
-    }
-    return items[i];
-  }
-  bool IsNull() const { return kind == Kind::kNull; }
-};
+using JsonPaths = std::map<std::string, std::string>;
 
 class JsonReader {
  public:
-  static Json Parse(std::string_view text) {
+  static JsonPaths Read(const std::string& text) {
     JsonReader r(text);
-    Json v = r.Value();
-    r.Space();
-    if (r.i_ != text.size()) r.Fail("trailing text");
-    return v;
+    r.Value(r.Next(), "");
+    if (!r.Next().empty()) throw std::runtime_error("trailing text");
+    return r.paths_;
   }
 
  private:
-  explicit JsonReader(std::string_view t) : t_(t) {}
+  explicit JsonReader(const std::string& text) : text_(text) {}
 
-  [[noreturn]] void Fail(const std::string& what) {
-    throw std::runtime_error(what + " at " + std::to_string(i_));
-  }
-  void Space() {
-    while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\n' ||
-                              t_[i_] == '\r' || t_[i_] == '\t')) {
-      ++i_;
+  // The next token: a string with its quotes, a number, a literal or one of
+  // {}[]:, (empty at the end of the text).
+  std::string Next() {
+    static const std::regex kToken(
+        R"([ \t\r\n]*("(?:[^"\\\x00-\x1f]|\\["\\/bfnrt]|\\u[0-9a-fA-F]{4})*")"
+        R"(|-?(?:0|[1-9][0-9]*)(?:\.[0-9]+)?(?:[eE][+-]?[0-9]+)?)"
+        R"(|true|false|null|[{}\[\]:,]|$))");
+    std::smatch m;
+    if (!std::regex_search(text_.cbegin() + at_, text_.cend(), m, kToken,
+                           std::regex_constants::match_continuous)) {
+      throw std::runtime_error("bad token at " + std::to_string(at_));
     }
-  }
-  bool Eat(char c) {
-    Space();
-    if (i_ < t_.size() && t_[i_] == c) {
-      ++i_;
-      return true;
-    }
-    return false;
-  }
-  void Expect(char c) {
-    if (!Eat(c)) Fail(std::string("expected ") + c);
-  }
-  bool Word(std::string_view w) {
-    if (t_.substr(i_, w.size()) != w) return false;
-    i_ += w.size();
-    return true;
+    at_ += m.length(0);
+    return m.str(1);
   }
 
-  Json Value() {
-    Space();
-    if (i_ >= t_.size()) Fail("no value");
-    Json v;
-    char c = t_[i_];
-    if (c == '{') {
-      ++i_;
-      v.kind = Json::Kind::kObject;
-      if (Eat('}')) return v;
-      do {
-        Space();
-        std::string key = String();
-        Expect(':');
-        v.members[key] = Value();
-      } while (Eat(','));
-      Expect('}');
-    } else if (c == '[') {
-      ++i_;
-      v.kind = Json::Kind::kArray;
-      if (Eat(']')) return v;
-      do {
-        v.items.push_back(Value());
-      } while (Eat(','));
-      Expect(']');
-    } else if (c == '"') {
-      v.kind = Json::Kind::kString;
-      v.string = String();
-    } else if (Word("true")) {
-      v.kind = Json::Kind::kBool;
-      v.boolean = true;
-    } else if (Word("false")) {
-      v.kind = Json::Kind::kBool;
-    } else if (Word("null")) {
-    } else {
-      v.kind = Json::Kind::kNumber;
-      v.number = Number();
-    }
-    return v;
-  }
-
-  double Number() {
-    size_t start = i_;
-    if (i_ < t_.size() && t_[i_] == '-') ++i_;
-    size_t digits = i_;
-    while (i_ < t_.size() && isdigit(static_cast<unsigned char>(t_[i_]))) ++i_;
-    if (i_ == digits) Fail("bad number");
-    if (t_[digits] == '0' && i_ - digits > 1) Fail("leading zero");
-    if (i_ < t_.size() && t_[i_] == '.') {
-      size_t f = ++i_;
-      while (i_ < t_.size() && isdigit(static_cast<unsigned char>(t_[i_])))
-        ++i_;
-      if (i_ == f) Fail("bad fraction");
-    }
-    if (i_ < t_.size() && (t_[i_] == 'e' || t_[i_] == 'E')) {
-      ++i_;
-      if (i_ < t_.size() && (t_[i_] == '+' || t_[i_] == '-')) ++i_;
-      size_t e = i_;
-      while (i_ < t_.size() && isdigit(static_cast<unsigned char>(t_[i_])))
-        ++i_;
-      if (i_ == e) Fail("bad exponent");
-    }
-    return std::strtod(std::string(t_.substr(start, i_ - start)).c_str(),
-                       nullptr);
-  }
-
-  std::string String() {
-    if (i_ >= t_.size() || t_[i_] != '"') Fail("expected string");
-    ++i_;
-    std::string out;
-    for (;;) {
-      if (i_ >= t_.size()) Fail("open string");
-      unsigned char c = static_cast<unsigned char>(t_[i_++]);
-      if (c == '"') return out;
-      if (c < 0x20) Fail("raw control character");
-      if (c != '\\') {
-        out.push_back(static_cast<char>(c));
-        continue;
-      }
-      if (i_ >= t_.size()) Fail("open escape");
-      char e = t_[i_++];
-      switch (e) {
-        case '"':
-        case '\\':
-        case '/':
-          out.push_back(e);
-          break;
-        case 'n':
-          out.push_back('\n');
-          break;
-        case 'r':
-          out.push_back('\r');
-          break;
-        case 't':
-          out.push_back('\t');
-          break;
-        case 'b':
-          out.push_back('\b');
-          break;
-        case 'f':
-          out.push_back('\f');
-          break;
-        case 'u': {
-          if (i_ + 4 > t_.size()) Fail("short \\u");
-          unsigned code = 0;
-          for (int k = 0; k < 4; ++k) {
-            char h = t_[i_++];
-            code <<= 4;
-            if (h >= '0' && h <= '9') {
-              code |= static_cast<unsigned>(h - '0');
-            } else if (h >= 'a' && h <= 'f') {
-              code |= static_cast<unsigned>(h - 'a' + 10);
-            } else if (h >= 'A' && h <= 'F') {
-              code |= static_cast<unsigned>(h - 'A' + 10);
-            } else {
-              Fail("bad \\u");
-            }
-          }
-          // Tests only meet codes below U+0800.
-          if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-          } else {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-          }
-          break;
+  void Value(const std::string& t, const std::string& path) {
+    if (t == "{" || t == "[") {
+      const bool object = t == "{";
+      std::string k = Next();
+      int count = 0;
+      for (; k != (object ? "}" : "]"); k = Next(), ++count) {
+        if (count > 0 && (k != "," || (k = Next()).empty())) {
+          throw std::runtime_error("expected , at " + std::to_string(at_));
         }
-        default:
-          Fail("bad escape");
+        if (!object) {
+          Value(k, path + "[" + std::to_string(count) + "]");
+        } else if (k[0] == '"' && Next() == ":") {
+          Value(Next(), (path.empty() ? "" : path + ".") + Unquote(k));
+        } else {
+          throw std::runtime_error("bad member " + k);
+        }
       }
+    } else if (t[0] == '"') {
+      paths_[path] = Unquote(t);
+    } else if (t.empty() || strchr("]},:", t[0]) != nullptr) {
+      throw std::runtime_error("unexpected " + t);
+    } else {
+      paths_[path] = t;
     }
   }
 
-  std::string_view t_;
-  size_t i_ = 0;
+  static std::string Unquote(const std::string& t) {
+    static const char kFrom[] = "\"\\/bfnrt", kTo[] = "\"\\/\b\f\n\r\t";
+    std::string out;
+    for (size_t i = 1; i + 1 < t.size(); ++i) {
+      if (t[i] != '\\') {
+        out += t[i];
+      } else if (t[++i] != 'u') {
+        out += kTo[strchr(kFrom, t[i]) - kFrom];
+      } else {
+        out += "\\u";  // kept as written
+      }
+    }
+    return out;
+  }
+
+  const std::string& text_;
+  size_t at_ = 0;
+  JsonPaths paths_;
 };
 
 }  // namespace kestrelon::test_support

@@ -1,27 +1,21 @@
-// TestHooks answer the window's dialogs from a script instead of running
-// them, and record what each dialog showed, so a test can drive whole runs
-// through the real window headless. Dialogs are recognised by their type:
-// the file chooser takes `file` (nothing: Cancel), each name prompt takes
-// the next of `texts` (none left or an empty text: Cancel), message boxes
-// are confirmed, and the rename dialog renames each pair of `renames` with
-// its "Yes, Rename >>>" button before "No, Thanks >>>" closes it.
+// TestHooks answer the window's dialogs from a script and log what each
+// showed, so a test can drive whole runs through the real window headless:
+// the chooser takes `file` (none: Cancel), each name prompt the next of
+// `texts` (none or empty: Cancel), message boxes are confirmed, and the
+// rename dialog renames each of `renames` before "No, Thanks >>>".
 #ifndef KESTRELON_SHELL_TEST_HOOKS_H_
 #define KESTRELON_SHELL_TEST_HOOKS_H_
 
-#include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStringList>
 #include <QUrl>
 #include <deque>
 #include <functional>
 #include <optional>
-#include <stdexcept>
-#include <utility>
 #include <vector>
 
 #include "shell/desktop_hooks.h"
@@ -38,86 +32,52 @@ class TestHooks : public DesktopHooks {
   // in the middle of a run, or to throw).
   std::function<void(QDialog&)> on_dialog;
 
-  // One entry per dialog: "chooser TITLE|FILTER;;FILTER|DIR",
-  // "prompt TITLE|LABEL", "message TITLE|TEXT|ICON", "rename
+  // One entry per dialog: "chooser TITLE|FILTER;;FILTER|DIR", "prompt
+  // TITLE|LABEL", "message TITLE|TEXT|ICON", "rename
   // LABEL|FORMER|NEW|LABEL...", the last part once per rename.
   QStringList log;
-  QStringList messages;  // message texts only
   std::vector<QUrl> opened;
   int quits = 0;
 
   int Exec(QDialog& dialog) override {
     if (on_dialog) on_dialog(dialog);
     if (auto* chooser = qobject_cast<QFileDialog*>(&dialog)) {
-      log << QStringLiteral("chooser %1|%2|%3")
-                 .arg(chooser->windowTitle(),
-                      chooser->nameFilters().join(QStringLiteral(";;")),
-                      chooser->directory().absolutePath());
-      if (!file) return QDialog::Rejected;
-      chooser->selectFile(*file);
-      return QDialog::Accepted;
+      log << "chooser " + chooser->windowTitle() + "|" +
+                 chooser->nameFilters().join(";;") + "|" +
+                 chooser->directory().absolutePath();
+      if (file) chooser->selectFile(*file);
+      return file ? QDialog::Accepted : QDialog::Rejected;
     }
     if (auto* prompt = qobject_cast<QInputDialog*>(&dialog)) {
-      log << QStringLiteral("prompt %1|%2")
-                 .arg(prompt->windowTitle(), prompt->labelText());
-      if (++prompts_ > 50) throw std::runtime_error("the prompt loops");
-      if (texts.empty()) return QDialog::Rejected;
-      QString answer = texts.front();
-      texts.pop_front();
-      if (answer.isEmpty()) return QDialog::Rejected;
+      log << "prompt " + prompt->windowTitle() + "|" + prompt->labelText();
+      if (log.size() > 50) qFatal("the prompt loops");
+      const QString answer = texts.empty() ? QString() : texts.front();
+      if (!texts.empty()) texts.pop_front();
       prompt->setTextValue(answer);
-      return QDialog::Accepted;
+      return answer.isEmpty() ? QDialog::Rejected : QDialog::Accepted;
     }
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-      log << QStringLiteral("message %1|%2|%3")
-                 .arg(box->windowTitle(), box->text(), IconName(box->icon()));
-      messages << box->text();
+      const char* icons[] = {"none", "information", "warning", "critical"};
+      log << "message " + box->windowTitle() + "|" + box->text() + "|" +
+                 icons[box->icon() % 4];
       return QDialog::Accepted;
     }
-    if (auto* rename = qobject_cast<RenameDialog*>(&dialog)) {
-      QStringList labels{rename->label()->text(), rename->former_box()->text(),
-                         rename->new_box()->text()};
-      for (const auto& [former, renamed] : renames) {
-        rename->former_box()->setText(former);
-        rename->new_box()->setText(renamed);
-        rename->rename_button()->click();
-        labels << rename->label()->text();
-      }
-      log << QStringLiteral("rename ") + labels.join(QLatin1Char('|'));
-      rename->skip_button()->click();
-      return rename->result();
+    auto& rename = dynamic_cast<RenameDialog&>(dialog);
+    QStringList labels{rename.label()->text(), rename.former_box()->text(),
+                       rename.new_box()->text()};
+    for (const auto& [former, renamed] : renames) {
+      rename.former_box()->setText(former);
+      rename.new_box()->setText(renamed);
+      rename.rename_button()->click();
+      labels << rename.label()->text();
     }
-    log << QStringLiteral("unknown dialog ") + dialog.objectName();
-    return QDialog::Rejected;
+    log << "rename " + labels.join('|');
+    rename.skip_button()->click();
+    return rename.result();
   }
 
   void OpenUrl(const QUrl& url) override { opened.push_back(url); }
   void Quit() override { ++quits; }
-
-  // Entries of `log` that start with `kind`.
-  QStringList Logged(const QString& kind) const {
-    QStringList found;
-    for (const QString& line : log) {
-      if (line.startsWith(kind + QLatin1Char(' '))) found << line;
-    }
-    return found;
-  }
-
- private:
-  static QString IconName(QMessageBox::Icon icon) {
-    switch (icon) {
-      case QMessageBox::Information:
-        return QStringLiteral("information");
-      case QMessageBox::Critical:
-        return QStringLiteral("critical");
-      case QMessageBox::NoIcon:
-        return QStringLiteral("none");
-      default:
-        return QStringLiteral("other");
-    }
-  }
-
-  int prompts_ = 0;
 };
 
 }  // namespace kestrelon
