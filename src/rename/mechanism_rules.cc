@@ -131,9 +131,14 @@ std::optional<std::string> RenameInMechanism(std::string_view text,
   // Every rule needs the name in the line; most files do not hold it.
   if (!Contains(text, former)) return std::nullopt;
   MechanismRenamer renamer(former, renamed);
-  return RewriteLines(text, [&renamer](std::string_view line) {
-    return renamer.RenameLine(line);
-  });
+  return RewriteLines(
+      text, [&renamer, former](std::string_view line, std::string& out) {
+        // A line without the name stays as it is; only the section keywords
+        // tell the renamer where it is.
+        if (!IsSectionKeyword(line) && !Contains(line, former)) return false;
+        out = renamer.RenameLine(line);
+        return true;
+      });
 }
 
 }  // namespace kestrelon

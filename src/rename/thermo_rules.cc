@@ -36,8 +36,11 @@ std::optional<std::string> RenameInThermo(std::string_view text,
                                           std::string_view former,
                                           std::string_view renamed) {
   if (!Contains(text, former)) return std::nullopt;
-  return RewriteLines(text, [&](std::string_view line) {
-    return RenameThermoLine(line, former, renamed);
+  return RewriteLines(text, [&](std::string_view line, std::string& out) {
+    // Only a line that begins with the name can change.
+    if (!StartsWith(line, former)) return false;
+    out = RenameThermoLine(line, former, renamed);
+    return true;
   });
 }
 
