@@ -183,6 +183,7 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
   const std::string content = ReadFile(path);
   LineBuffer out;
   out.Reserve(content.size() + content.size() / 4);
+  LineCopier copier(content, out.mutable_text());
   // The line written just before: a view into the file's text, or into
   // `laid_previous` when that line was laid out.
   std::string_view previous;
@@ -200,7 +201,7 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
     if (!in_reactions && line == "REACTIONS") in_reactions = true;
     const Keyword keyword = in_reactions ? KeywordOf(line) : Keyword::kNone;
     if (keyword == Keyword::kNone) {
-      out.Add(line);
+      copier.AddFromText(line);
       previous = line;
       continue;
     }
@@ -214,10 +215,11 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
       if (!e.file().empty()) throw;
       throw RunError(e.reason(), path, number);
     }
-    out.Add(laid);
+    copier.Add(laid);
     laid_previous.swap(laid);
     previous = laid_previous;
   }
+  copier.Finish();
   ReplaceThroughWorkingFile(path, ctx.WorkPath(kTempo3), out.text());
 }
 

@@ -65,6 +65,51 @@ class LineReader {
   const char* end_;
 };
 
+// Writes lines to `out`, each closed by CR LF, as LineBuffer does, for a
+// pass that copies most lines of a text unchanged: lines that stand in the
+// text already closed by CR LF, one after the other, are copied together,
+// in one piece. `out` must not be touched between the first Add and
+// Finish, which writes what is pending.
+class LineCopier {
+ public:
+  LineCopier(std::string_view text, std::string& out)
+      : text_end_(text.data() + text.size()), out_(out) {}
+
+  // `line` views the text given to the constructor.
+  void AddFromText(std::string_view line) {
+    const char* end = line.data() + line.size();
+    if (text_end_ - end >= 2 && end[0] == '\r' && end[1] == '\n') {
+      if (line.data() != run_end_) {
+        Finish();
+        run_begin_ = line.data();
+      }
+      run_end_ = end + 2;
+      return;
+    }
+    Add(line);
+  }
+
+  // Any line.
+  void Add(std::string_view line) {
+    Finish();
+    out_.append(line);
+    out_.append("\r\n", 2);
+  }
+
+  void Finish() {
+    if (run_begin_ != run_end_) {
+      out_.append(run_begin_, static_cast<size_t>(run_end_ - run_begin_));
+    }
+    run_begin_ = run_end_ = nullptr;
+  }
+
+ private:
+  const char* text_end_;
+  std::string& out_;
+  const char* run_begin_ = nullptr;
+  const char* run_end_ = nullptr;
+};
+
 // Every line of `text` as LineReader reads them: the lines SplitLines
 // (platform/text_file.h) gives, found faster.
 std::vector<std::string_view> LinesOf(std::string_view text);

@@ -64,6 +64,47 @@ TEST(SwapCharTest, SwapsEveryByteOfTheRangeOnly) {
   EXPECT_EQ(text, "A;B;;C;D,");
 }
 
+TEST(LineCopierTest, WritesEveryLineWithCrLfWhateverItEndedWith) {
+  // Each line of the text is copied whole, cut short, or replaced (odd
+  // lines get "#" instead of their first character when they have one).
+  struct Case {
+    const char* text;
+    const char* want;
+  } cases[] = {
+      {"A\r\nB\r\nC\r\n", "A\r\n#\r\nC\r\n"},
+      {"AB\r\nCD\r\nEF\r\nGH", "AB\r\n#D\r\nEF\r\n#H\r\n"},
+      {"AB\nCD\rEF\r\n\r\n", "AB\r\n#D\r\nEF\r\n\r\n"},
+      {"\r\n\r\nX\r\n", "\r\n\r\nX\r\n"},
+      {"LONG LINE ONE\r\nLONG LINE TWO\r\n",
+       "LONG LINE ONE\r\n#ONG LINE TWO\r\n"},
+  };
+  for (const Case& c : cases) {
+    const std::string text = c.text;
+    std::string out = "HEAD\r\n";
+    LineCopier copier(text, out);
+    int number = 0;
+    for (std::string_view line : LinesOf(text)) {
+      if (++number % 2 == 0 && !line.empty()) {
+        copier.Add("#" + std::string(line.substr(1)));
+      } else {
+        copier.AddFromText(line);
+      }
+    }
+    copier.Finish();
+    EXPECT_EQ(out, std::string("HEAD\r\n") + c.want)
+        << testing::PrintToString(text);
+  }
+  // A line cut short in the text is not followed by its old line end.
+  const std::string text = "ABC! X\r\nDEF\r\n";
+  std::string out;
+  LineCopier copier(text, out);
+  const std::vector<std::string_view> lines = LinesOf(text);
+  copier.AddFromText(lines[0].substr(0, 3));
+  copier.AddFromText(lines[1]);
+  copier.Finish();
+  EXPECT_EQ(out, "ABC\r\nDEF\r\n");
+}
+
 TEST(LineReaderTest, EndsLinesAtCrLfCrAndLfAnywhereInABlock) {
   // Lines of 0 to 70 bytes, so that a line end falls at every place of a
   // block of sixteen bytes, ended in turn by CR LF, CR and LF; a last line

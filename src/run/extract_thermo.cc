@@ -36,6 +36,7 @@ class TaggedCopy {
 
   size_t size() const { return lines_.size(); }
   size_t text_size() const { return text_.size(); }
+  std::string_view text() const { return text_; }
   std::string_view line(size_t i) const { return lines_[i]; }
   // 0 when the lines of the input are not known.
   int origin(size_t i) const { return origin_.empty() ? 0 : origin_[i]; }
@@ -64,14 +65,17 @@ class MechanismCopy {
 
   void AddRange(const TaggedCopy& tagged, size_t begin, size_t end) {
     std::string& text = out_.mutable_text();
+    const size_t start = text.size();
+    LineCopier copier(tagged.text(), text);
     for (size_t i = begin; i < end; ++i) {
       std::string_view line = tagged.line(i);
       if (line.empty()) continue;
-      const size_t at = text.size();
-      out_.Add(line);
-      SwapChar(text.data() + at, line.size(), ',', ';');
+      copier.AddFromText(line);
       origin_.push_back(tagged.origin(i));
     }
+    copier.Finish();
+    // Line ends hold no comma, so the lines' commas are the text's.
+    SwapChar(text.data() + start, text.size() - start, ',', ';');
   }
 
   void WriteTo(RunContext& ctx) {

@@ -68,6 +68,7 @@ void TagSections(RunContext& ctx) {
   origin.reserve(ctx.origin.size() + 2);
   LineBuffer out;
   out.Reserve(text.size() + 64);
+  LineCopier copier(text, out.mutable_text());
   ctx.vars.nothermo = 1;
 
   LineReader reader(text);
@@ -77,12 +78,12 @@ void TagSections(RunContext& ctx) {
     const int from = count < ctx.origin.size() ? ctx.origin[count] : 0;
     const Keyword* keyword = KeywordOf(view);
     if (keyword == nullptr) {
-      out.Add(view.substr(0, CodeLength(view)));
+      copier.AddFromText(view.substr(0, CodeLength(view)));
       origin.push_back(from);
       continue;
     }
     if (keyword->marks_thermo) ctx.vars.nothermo = 0;
-    out.Add(keyword->canonical);
+    copier.Add(keyword->canonical);
     origin.push_back(from);
     if (!keyword->keeps_rest) continue;
     size_t word_end = view.find_first_of(" !");
@@ -90,9 +91,10 @@ void TagSections(RunContext& ctx) {
     std::string line(view.substr(word_end));
     CutComment(line);
     if (IsBlankOnly(line)) continue;
-    out.Add(line);
+    copier.Add(line);
     origin.push_back(from);
   }
+  copier.Finish();
   WriteFile(ctx.WorkPath(kTempo2), out.text());
   // An origin that does not match the file would name wrong lines; no line
   // is better than a wrong one.
