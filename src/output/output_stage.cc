@@ -132,7 +132,7 @@ class SharedLines {
     const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
     text_.reserve(rows * 64);
     eas_.reserve(rows * 24);
-    pieces_.reserve(rows);
+    holes_.reserve(rows);
     for (int r = index.elemrow; r <= index.reacend; ++r) {
       const bool in_reactions = r > index.reacrow && r < index.reacend;
       if (in_reactions) {
@@ -140,16 +140,18 @@ class SharedLines {
         if (StartsWith(line, "#DATAUX#")) EraseAll(line, "#DATAUX#");
       }
       const size_t at = text_.size();
-      Piece piece{static_cast<uint32_t>(at), 0, 0, {0, 0, 0}, false};
       if (IsReactionRow(table, r, index)) {
         AppendSharedPart(text_, table, r);
-        piece.reaction = true;
-        piece.ea = static_cast<uint32_t>(eas_.size());
+        RestoreWorkingForms(text_.data() + at, text_.size() - at);
+        Hole hole{static_cast<uint32_t>(text_.size()),
+                  static_cast<uint32_t>(eas_.size()),
+                  {0, 0, 0}};
         for (int f = 0; f < 3; ++f) {
           const std::string& ea = table.Get(r, kOutputFiles[f].ea_column);
           eas_.append(ea);
-          piece.ea_size[f] = static_cast<uint32_t>(ea.size());
+          hole.ea_size[f] = static_cast<uint32_t>(ea.size());
         }
+        holes_.push_back(hole);
         // The kelvin file's line, its working forms kept.
         std::string& line = table.At(r, 1);
         line.clear();
@@ -158,36 +160,35 @@ class SharedLines {
         const std::string& line = table.Get(r, 1);
         if (line.empty()) continue;
         text_.append(line);
+        RestoreWorkingForms(text_.data() + at, text_.size() - at);
       }
-      piece.size = static_cast<uint32_t>(text_.size() - at);
-      RestoreWorkingForms(text_.data() + at, piece.size);
-      pieces_.push_back(piece);
+      text_.append(kCrLf, 2);
     }
   }
 
-  // The text of file `f` (0 joule, 1 calorie, 2 kelvin).
+  // The text of file `f` (0 joule, 1 calorie, 2 kelvin): the shared text
+  // with the file's Ea in each hole.
   std::string FileText(int f) const {
     std::string out;
-    out.reserve(text_.size() + eas_.size() / 3 + pieces_.size() * 2 + 16);
-    for (const Piece& piece : pieces_) {
-      out.append(text_, piece.begin, piece.size);
-      if (piece.reaction) {
-        uint32_t from = piece.ea;
-        for (int g = 0; g < f; ++g) from += piece.ea_size[g];
-        out.append(eas_, from, piece.ea_size[f]);
-      }
-      out.append(kCrLf, 2);
+    out.reserve(text_.size() + eas_.size() / 2 + 16);
+    size_t from = 0;
+    for (const Hole& hole : holes_) {
+      out.append(text_, from, hole.at - from);
+      uint32_t ea = hole.ea;
+      for (int g = 0; g < f; ++g) ea += hole.ea_size[g];
+      out.append(eas_, ea, hole.ea_size[f]);
+      from = hole.at;
     }
+    out.append(text_, from, std::string::npos);
     return out;
   }
 
  private:
-  struct Piece {
-    uint32_t begin;  // in text_
-    uint32_t size;
+  // Where a reaction line's Ea goes, and its three texts.
+  struct Hole {
+    uint32_t at;  // in text_
     uint32_t ea;  // in eas_: the joule, calorie and kelvin texts in a row
     uint32_t ea_size[3];
-    bool reaction;
   };
 
   // Equation, A and n of reaction row `r`, each followed by a blank.
@@ -201,9 +202,10 @@ class SharedLines {
     out.push_back(' ');
   }
 
+  // Every line with its CR LF, each reaction line without its Ea.
   std::string text_;
   std::string eas_;
-  std::vector<Piece> pieces_;
+  std::vector<Hole> holes_;
 };
 
 void WriteOutputFile(RunContext& ctx, const SharedLines& lines, int f,
