@@ -46,37 +46,32 @@ void NormaliseSpacing(std::string& line) {
   // any order. "<=>>" holds neither a blank nor a "+", so it is formed (by
   // "> " only) and replaced alike before or after the blanks at "+" go.
   // The last three replacements act on what the others leave, and only
-  // where "(+" stands; the pass notes whether "<=>>" or "(+" can be there.
+  // where "(+" stands.
   // Plain pointers: a store through line[] could alias the string's own
   // length, which the compiler would then reload for every character.
   char* const data = line.data();
   const size_t n = line.size();
   size_t out = 0;
-  char previous = '\0';  // the last character kept; none yet
-  bool greater_greater = false;
-  bool open_plus = false;
   for (size_t i = 0; i < n;) {
     const char c = data[i];
     if (c != ' ') {
-      greater_greater |= previous == '>' && c == '>';
-      open_plus |= previous == '(' && c == '+';
       data[out++] = c;
-      previous = c;
       ++i;
       continue;
     }
     size_t end = i + 1;
     while (end < n && data[end] == ' ') ++end;
+    const char previous = out > 0 ? data[out - 1] : '\0';  // last kept
     const char next = end < n ? data[end] : '\0';
     if (previous != '>' && previous != '+' && next != '<' && next != '+') {
       data[out++] = ' ';
-      previous = ' ';
     }
     i = end;
   }
   line.resize(out);
-  if (greater_greater) ReplaceAll(line, "<=>>", "|=>");
-  if (open_plus && ReplaceAll(line, "(+", "+(") > 0 &&
+  const std::string_view spaced = line;
+  if (Contains(spaced, ">>")) ReplaceAll(line, "<=>>", "|=>");
+  if (Contains(line, "(+") && ReplaceAll(line, "(+", "+(") > 0 &&
       ReplaceAll(line, " +", "+") > 0) {
     ReplaceAll(line, "+ ", "+");
   }
