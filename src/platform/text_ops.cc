@@ -124,26 +124,6 @@ size_t ReplaceAll(std::string& text, std::string_view find,
   return count;
 }
 
-void ReplaceSameLength(std::string& text, size_t from, std::string_view find,
-                       std::string_view with) {
-  const size_t n = find.size();
-  char* const data = text.data();
-  const char first = find[0];
-  size_t i = from;
-  const size_t size = text.size();
-  while (size - i >= n) {
-    const void* hit = std::memchr(data + i, first, size - i - n + 1);
-    if (hit == nullptr) return;
-    i = static_cast<size_t>(static_cast<const char*>(hit) - data);
-    if (std::memcmp(data + i, find.data(), n) == 0) {
-      std::memcpy(data + i, with.data(), n);
-      i += n;
-    } else {
-      ++i;
-    }
-  }
-}
-
 void SwapChar(char* p, size_t n, char from, char to) {
   // A store for every byte, with no branch: the compiler makes it vector
   // code.

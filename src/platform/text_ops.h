@@ -4,7 +4,8 @@
 // a pass that talks about 1-based positions converts at its edge.
 //
 // Also the one-line-at-a-time reader of a file's text that the passes use,
-// with the line ends of SplitLines (platform/text_file.h).
+// with the line ends of SplitLines (platform/text_file.h), and the writer
+// that copies unchanged lines of such a text in runs.
 //
 // Nothing here throws but std::bad_alloc.
 #ifndef KESTRELON_PLATFORM_TEXT_OPS_H_
@@ -17,9 +18,10 @@
 namespace kestrelon {
 
 // Replaces every occurrence of `find` (not empty) in `text` by `with`.
-// Returns the number of replacements. Linear in the length of the text;
-// allocates nothing when `with` is not longer than `find`, and only to grow
-// the text otherwise. `find` and `with` must not view `text` itself.
+// Returns the number of replacements. Linear in the length of the text
+// (times the length of `find` at worst); allocates nothing when `with` is not
+// longer than `find`, and only to grow the text otherwise. `find` and `with`
+// must not view `text` itself.
 size_t ReplaceAll(std::string& text, std::string_view find,
                   std::string_view with);
 
@@ -27,12 +29,6 @@ size_t ReplaceAll(std::string& text, std::string_view find,
 inline size_t EraseAll(std::string& text, std::string_view find) {
   return ReplaceAll(text, find, {});
 }
-
-// Replaces every occurrence of `find` by `with`, both of the same length
-// (not zero), in the bytes text[from, end) of a buffer, scanning once from
-// the left exactly as ReplaceAll does.
-void ReplaceSameLength(std::string& text, size_t from, std::string_view find,
-                       std::string_view with);
 
 // Turns every `from` among the `n` bytes at `p` into `to`.
 void SwapChar(char* p, size_t n, char from, char to);

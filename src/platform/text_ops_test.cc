@@ -41,23 +41,6 @@ TEST(ReplaceAllTest, ScansOnceWithoutRescanningInsertedText) {
   }
 }
 
-TEST(ReplaceSameLengthTest, ActsOnlyFromTheStartGiven) {
-  struct Case {
-    const char* text;
-    size_t from;
-    const char *find, *with, *want;
-  } cases[] = {
-      {"A+(B+(C", 0, "+(", "(+", "A(+B(+C"}, {"++(", 0, "+(", "(+", "+(+"},
-      {"A;B;C", 2, ";", ",", "A;B,C"},       {"+(", 1, "+(", "(+", "+("},
-      {"AB+", 0, "+(", "(+", "AB+"},
-  };
-  for (const Case& c : cases) {
-    std::string text = c.text;
-    ReplaceSameLength(text, c.from, c.find, c.with);
-    EXPECT_EQ(text, c.want) << c.text << " from " << c.from;
-  }
-}
-
 TEST(SwapCharTest, SwapsEveryByteOfTheRangeOnly) {
   std::string text = "A,B,,C;D,";
   SwapChar(text.data() + 1, text.size() - 2, ',', ';');
