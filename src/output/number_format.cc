@@ -437,8 +437,9 @@ std::string FormatNumber(double value, NumberPattern pattern) {
   const bool quick = pattern.scientific
                          ? QuickScientific(value, pattern.decimals, out)
                          : QuickFixed(value, pattern.decimals, out);
-  if (quick) return out;
-  return FormatNumberFromDigits(value, pattern);
+  // One object returned on every path, so that it is built in place.
+  if (!quick) out = FormatNumberFromDigits(value, pattern);
+  return out;
 }
 
 std::string FormatNumberFromDigits(double value, NumberPattern pattern) {
