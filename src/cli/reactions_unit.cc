@@ -1,6 +1,6 @@
 #include "cli/reactions_unit.h"
 
-#include "platform/text_file.h"
+#include "platform/text_ops.h"
 #include "run/name_rules.h"
 
 namespace kestrelon {
@@ -74,9 +74,11 @@ std::optional<AmountUnit> AmountUnitOfWord(std::string_view word) {
 
 ReactionsLine ReadReactionsLine(std::string_view text) {
   ReactionsLine found;
-  std::vector<std::string_view> lines = SplitLines(text);
-  for (size_t n = 0; n < lines.size(); ++n) {
-    std::string_view line = lines[n];
+  // Read line by line up to the REACTIONS line: the reactions that follow
+  // it are most of a file and need not be split.
+  LineReader reader(text);
+  std::string_view line;
+  for (int n = 1; reader.Next(line); ++n) {
     size_t bang = line.find('!');
     if (bang != std::string_view::npos) line = line.substr(0, bang);
     std::vector<std::string_view> words = Words(line);
@@ -84,7 +86,7 @@ ReactionsLine ReadReactionsLine(std::string_view text) {
     std::string keyword(words[0].substr(0, 4));
     UpperCaseAscii(keyword);
     if (keyword != "REAC") continue;
-    found.line = static_cast<int>(n + 1);
+    found.line = n;
     for (size_t w = 1; w < words.size(); ++w) {
       std::string word(words[w]);
       UpperCaseAscii(word);
