@@ -65,16 +65,21 @@ bool IsReactionRow(const WorkingTable& table, int r,
          !StartsWith(table.Get(r, 2), "####");
 }
 
-// A reaction line as the files hold it before the working forms are undone:
-// equation, A, n and the file's Ea joined by single blanks.
-void AppendReactionLine(std::string& out, const WorkingTable& table, int r,
-                        int ea_column) {
+// Equation, A and n of reaction row `r`, each followed by a blank.
+void AppendSharedPart(std::string& out, const WorkingTable& table, int r) {
   out.append(table.Get(r, 2));
   out.push_back(' ');
   out.append(table.Get(r, 9));
   out.push_back(' ');
   out.append(table.Get(r, 10));
   out.push_back(' ');
+}
+
+// A reaction line as the files hold it before the working forms are undone:
+// equation, A, n and the file's Ea joined by single blanks.
+void AppendReactionLine(std::string& out, const WorkingTable& table, int r,
+                        int ea_column) {
+  AppendSharedPart(out, table, r);
   out.append(table.Get(r, ea_column));
 }
 
@@ -190,17 +195,6 @@ class SharedLines {
     uint32_t ea;  // in eas_: the joule, calorie and kelvin texts in a row
     uint32_t ea_size[3];
   };
-
-  // Equation, A and n of reaction row `r`, each followed by a blank.
-  static void AppendSharedPart(std::string& out, const WorkingTable& table,
-                               int r) {
-    out.append(table.Get(r, 2));
-    out.push_back(' ');
-    out.append(table.Get(r, 9));
-    out.push_back(' ');
-    out.append(table.Get(r, 10));
-    out.push_back(' ');
-  }
 
   // Every line with its CR LF, each reaction line without its Ea.
   std::string text_;

@@ -69,17 +69,23 @@ std::string MechanismRenamer::RenameLine(std::string_view line) {
   return Contains(line, "=>") ? Reaction(line) : Auxiliary(line);
 }
 
-std::string MechanismRenamer::BeforeReactions(std::string_view line) const {
-  std::string s(line);
+bool MechanismRenamer::RenameLeadingName(std::string& s) const {
   const size_t len = former_.size();
-  if (s.size() < len) return s;
+  if (s.size() < len) return false;
   if (s.size() == len) {
     ReplaceAll(s, former_, renamed_);
-    return s;
+    return false;
   }
   if (StartsWith(s, former_) && s[len] == ' ') {
     s = renamed_ + s.substr(len);
   }
+  return true;
+}
+
+std::string MechanismRenamer::BeforeReactions(std::string_view line) const {
+  std::string s(line);
+  if (!RenameLeadingName(s)) return s;
+  const size_t len = former_.size();
   size_t last_blank = s.rfind(' ');
   if (last_blank != std::string::npos &&
       std::string_view(s).substr(last_blank + 1) == former_) {
@@ -91,15 +97,8 @@ std::string MechanismRenamer::BeforeReactions(std::string_view line) const {
 
 std::string MechanismRenamer::Auxiliary(std::string_view line) const {
   std::string s(line);
+  if (!RenameLeadingName(s)) return s;
   const size_t len = former_.size();
-  if (s.size() < len) return s;
-  if (s.size() == len) {
-    ReplaceAll(s, former_, renamed_);
-    return s;
-  }
-  if (StartsWith(s, former_) && s[len] == ' ') {
-    s = renamed_ + s.substr(len);
-  }
   if (s.size() > len && StartsWith(s, former_) && s[len] == '/') {
     s = renamed_ + s.substr(len);
   }

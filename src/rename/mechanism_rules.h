@@ -46,6 +46,10 @@ class MechanismRenamer {
     std::string with;
   };
 
+  // Renames a line that is the former name alone, or a name that opens the
+  // line followed by a blank; false when nothing more of the line can hold
+  // the name.
+  bool RenameLeadingName(std::string& s) const;
   std::string BeforeReactions(std::string_view line) const;
   std::string Auxiliary(std::string_view line) const;
   std::string Reaction(std::string_view line) const;
