@@ -13,7 +13,7 @@
 namespace kestrelon {
 namespace {
 
-enum class Keyword { kNone, kLow, kHigh, kRev };
+enum class Keyword { kNone, kLow, kHigh, kRev, kPlog };
 
 // Only the first word counts: "CH2LOW" or "HIGHX" in a reaction line must
 // not turn that line into a keyword line.
@@ -24,21 +24,24 @@ bool BeginsWithWord(std::string_view line, std::string_view word) {
 }
 
 Keyword KeywordOf(std::string_view line) {
-  if (line.empty() || (line[0] != 'L' && line[0] != 'H' && line[0] != 'R')) {
+  if (line.empty() || (line[0] != 'L' && line[0] != 'H' && line[0] != 'R' &&
+                        line[0] != 'P')) {
     return Keyword::kNone;
   }
   if (BeginsWithWord(line, "LOW")) return Keyword::kLow;
   if (BeginsWithWord(line, "HIGH")) return Keyword::kHigh;
   if (BeginsWithWord(line, "REV")) return Keyword::kRev;
+  if (BeginsWithWord(line, "PLOG")) return Keyword::kPlog;
   return Keyword::kNone;
 }
 
 // What a keyword line holds, whatever the unit of the file: the text
 // before its "/A n Ea/" block, A and n printed, and Ea as read (in the
-// input unit).
+// input unit). A PLOG line's block opens with its pressure, kept as written.
 struct KeywordValues {
   std::string line;
   std::string keyword_text;
+  std::string pressure;
   std::string a;
   std::string n;
   double ea = 0;
@@ -53,8 +56,9 @@ struct LayoutMemo {
 
 namespace {
 
-// Reads the "/A n Ea/" block of a keyword line and prints A and n.
-// `scratch` holds the line as the spacing steps leave it.
+// Reads the "/A n Ea/" block of a keyword line ("/P A n Ea/" for PLOG)
+// and prints A and n. `scratch` holds the line as the spacing steps leave
+// it.
 KeywordValues ReadKeywordValues(const RunContext& ctx, std::string_view line,
                                 std::string& scratch) {
   scratch.assign(line);
@@ -72,15 +76,29 @@ KeywordValues ReadKeywordValues(const RunContext& ctx, std::string_view line,
   if (p2 == std::string::npos) {
     throw RunError("keyword line without its /A n Ea/ block");
   }
-  const std::string_view block = text.substr(p1 + 1, p2 - p1 - 1);
+  std::string_view block = text.substr(p1 + 1, p2 - p1 - 1);
+  KeywordValues v;
+  if (KeywordOf(line) == Keyword::kPlog) {
+    // The pressure is a condition of the rate, not a rate parameter: it
+    // keeps its own text, so no pattern can round two pressures into one.
+    const size_t blank = block.find(' ');
+    if (blank == std::string_view::npos || blank == 0) {
+      throw RunError(
+          "PLOG line needs four values P, A, n and Ea between its slashes");
+    }
+    v.pressure.assign(block.substr(0, blank));
+    block.remove_prefix(blank + 1);
+  }
   const size_t q1 = block.find(' ');
   const size_t q2 = q1 == std::string::npos ? q1 : block.find(' ', q1 + 1);
   if (q2 == std::string::npos) {
     throw RunError(
-        "keyword line needs three values A, n and Ea between its "
-        "slashes");
+        v.pressure.empty()
+            ? "keyword line needs three values A, n and Ea between its "
+              "slashes"
+            : "PLOG line needs four values P, A, n and Ea between its "
+              "slashes");
   }
-  KeywordValues v;
   v.line.assign(line);
   v.keyword_text.assign(text.substr(0, p1));
   v.a = FormatNumber(LeadingNumber(block.substr(0, q1)), ctx.patterns.a);
@@ -121,6 +139,7 @@ class KeywordReader {
 
 struct Parameters {
   std::string_view keyword_text;
+  std::string_view pressure;
   std::string_view a;
   std::string_view n;
   std::string ea;
@@ -131,7 +150,7 @@ struct Parameters {
 Parameters ReadParameters(const RunContext& ctx, KeywordReader& reader,
                           std::string_view line, OutUnit unit) {
   const KeywordValues& v = reader.Read(line);
-  return {v.keyword_text, v.a, v.n,
+  return {v.keyword_text, v.pressure, v.a, v.n,
           FormatNumber(ConvertEa(ctx.unit, unit, v.ea), ctx.patterns.ea)};
 }
 
@@ -143,12 +162,17 @@ void AppendValues(std::string& out, const Parameters& p) {
   out.append(p.ea);
 }
 
-// keyword " /" A " " n " " Ea "/" into `out`.
+// keyword " /" A " " n " " Ea "/" into `out`; a PLOG line has its pressure
+// and a blank before A.
 void LayOutKeywordLine(const RunContext& ctx, KeywordReader& reader,
                        std::string_view line, OutUnit unit, std::string& out) {
   const Parameters p = ReadParameters(ctx, reader, line, unit);
   out.assign(p.keyword_text);
   out.append(" /");
+  if (!p.pressure.empty()) {
+    out.append(p.pressure);
+    out.push_back(' ');
+  }
   AppendValues(out, p);
   out.push_back('/');
 }

@@ -1,19 +1,22 @@
 // The layout pass over one cleaned file: re-prints the auxiliary keyword
-// lines "LOW", "HIGH" and "REV" with the run's number patterns and with their
+// lines "LOW", "HIGH", "PLOG" and "REV" with the run's number patterns and with their
 // activation energy converted from the input unit (ctx.unit) into `unit`,
 // the unit of the file. Every other line is copied unchanged.
 //
 // A keyword line is a line from "REACTIONS" on whose first word is the
-// keyword: it begins with "LOW", "HIGH" or "REV" followed by a blank, a "/"
+// keyword: it begins with "LOW", "HIGH", "PLOG" or "REV" followed by a blank, a "/"
 // or its end. Element and species lines, and reaction lines with a species
 // whose name holds those letters, are never keyword lines.
 //
 //   LOW / 1.04E+26 -2.76 1600.0 /   ->  LOW /1.040E+26 -2.7600 6694.4/
+//   PLOG / 0.1 1.0E+10 0.0 1600.0 / ->  PLOG /0.1 1.000E+10 0.0000 6694.4/
 //   REV / 1.0E+13 0.0 700.0 /       ->  O+OH<=>H+O2 1.000E+13 0.0000 2928.8
 //     (after H+O2<=>O+OH ..., in the joule file of a cal/mol run)
 //
 // A "LOW" or "HIGH" line keeps its keyword text and becomes
 // keyword " /" A " " n " " Ea "/"; text after the closing slash is dropped.
+// A "PLOG" line keeps its pressure as written: keyword " /" P " " A ...
+// so that every line of a pressure-dependent rate is in the file's unit.
 // A "REV" line becomes the reversible reaction line of the reverse
 // direction, built from the line written just before it, which must be its
 // reversible reaction line.
@@ -24,7 +27,7 @@
 // file of the run, which holds the same lines, needs only its Ea printed.
 //
 // Throws RunError naming `path` and the line when a keyword line holds no
-// "/.../" block of three values, when a "REV" line does not follow a
+// "/.../" block of three values (four for "PLOG"), when a "REV" line does not follow a
 // reversible reaction line (after an irreversible "=>" reaction it is
 // invalid input), or when a number is out of range; the file then keeps its
 // old content. Throws RunError naming the file when it cannot be read or

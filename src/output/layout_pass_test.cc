@@ -46,9 +46,14 @@ TEST_F(LayoutPassTest, KeywordLineForms) {
       {"LOW / 2.0 1.0   /", "LOW /2.000E+00 1.0000 0.0/"},
       // A fourth value joins the third: 1600.05 cal/mol.
       {"LOW / 1.04E+26 -2.76 1600.0 5.0 /", "LOW /1.040E+26 -2.7600 6694.6/"},
+      // A PLOG line keeps its pressure as written.
+      {"PLOG / 1.000000E-03 1.550000E-08 2.930000E+00 8.768000E+03 /",
+       "PLOG /1.000000E-03 1.550E-08 2.9300 36685.3/"},
+      {"PLOG/0.1 1.0 0.0 1600.0/", "PLOG /0.1 1.000E+00 0.0000 6694.4/"},
       // Only the first word makes a keyword line.
       {"REVERSE/2.0/ LOWH/3.0/", "REVERSE/2.0/ LOWH/3.0/"},
       {"LOW+H<=>HIGH+O 1.0 0.0 0.0", "LOW+H<=>HIGH+O 1.0 0.0 0.0"},
+      {"PLOGX/1.0/", "PLOGX/1.0/"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(LayOut({c.line, "END"}), Lines({c.want, "END"})) << c.line;
@@ -65,6 +70,10 @@ TEST_F(LayoutPassTest, FailuresNameTheFileAndLineAndKeepTheFile) {
        ":9: keyword line without its /A n Ea/ block"},
       {{kReaction, "LOW / 1.0 2.0 /", "END"},
        ":9: keyword line needs three values A, n and Ea between its slashes"},
+      {{kReaction, "PLOG / 1.0 2.0 3.0 /", "END"},
+       ":9: PLOG line needs four values P, A, n and Ea between its slashes"},
+      {{kReaction, "PLOG /10.0/", "END"},
+       ":9: PLOG line needs four values P, A, n and Ea between its slashes"},
       {{kReaction, "DUP", "REV / 1.0 0.0 0.0 /", "END"},
        ":10: REV line does not follow its reaction line"},
       {{"REV / 1.0 0.0 0.0 /", "END"},
