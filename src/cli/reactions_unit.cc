@@ -72,13 +72,31 @@ std::optional<AmountUnit> AmountUnitOfWord(std::string_view word) {
   return std::nullopt;
 }
 
+namespace {
+
+// The text of a reaction's own UNITS line, blanks around it and its comment
+// cut off; empty for any other line.
+std::string_view UnitsLine(std::string_view line) {
+  size_t bang = line.find('!');
+  if (bang != std::string_view::npos) line = line.substr(0, bang);
+  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
+  if (line.size() < 5) return {};
+  for (size_t i = 0; i < 5; ++i) {
+    if ((line[i] & ~0x20) != "UNITS"[i]) return {};
+  }
+  if (line.size() > 5 && !IsBlank(line[5]) && line[5] != '/') return {};
+  return line;
+}
+
+}  // namespace
+
 ReactionsLine ReadReactionsLine(std::string_view text) {
   ReactionsLine found;
-  // Read line by line up to the REACTIONS line: the reactions that follow
-  // it are most of a file and need not be split.
   LineReader reader(text);
   std::string_view line;
-  for (int n = 1; reader.Next(line); ++n) {
+  int n = 1;
+  for (; reader.Next(line); ++n) {
     size_t bang = line.find('!');
     if (bang != std::string_view::npos) line = line.substr(0, bang);
     std::vector<std::string_view> words = Words(line);
@@ -97,6 +115,15 @@ ReactionsLine ReadReactionsLine(std::string_view text) {
       }
     }
     break;
+  }
+  // Only a line that begins with U can be a UNITS line: the rest of the
+  // file is looked at no further than its first letter.
+  for (++n; reader.Next(line); ++n) {
+    size_t i = 0;
+    while (i < line.size() && IsBlank(line[i])) ++i;
+    if (i == line.size() || (line[i] & ~0x20) != 'U') continue;
+    std::string_view units = UnitsLine(line);
+    if (!units.empty()) found.units_lines.push_back({n, std::string(units)});
   }
   return found;
 }
@@ -182,6 +209,24 @@ UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
                                 "converts only Ea)");
     break;
   }
+  // A reaction with units of its own is rare, but its Ea comes out wrong in
+  // every file; the first few are named, the rest counted.
+  constexpr size_t kNamedUnitsLines = 3;
+  const size_t units_lines = declared.units_lines.size();
+  for (size_t i = 0; i < units_lines && i < kNamedUnitsLines; ++i) {
+    const UnitsLineSeen& u = declared.units_lines[i];
+    std::string text = "kestrelon: warning: " + file + ": line " +
+                       std::to_string(u.line) + ": \"" + u.text +
+                       "\" is not read: the reaction's numbers are cleaned "
+                       "as the others are, Ea as " +
+                       UnitName(decision.unit);
+    if (i + 1 == kNamedUnitsLines && units_lines > kNamedUnitsLines) {
+      text += " (and " + std::to_string(units_lines - kNamedUnitsLines) +
+              " more UNITS lines)";
+    }
+    decision.warnings.push_back(std::move(text));
+  }
+
   return decision;
 }
 

@@ -18,6 +18,10 @@
 // MOLECULES (per molecule). Nothing else is taken for a unit: a word must be
 // one of these whole.
 //
+// After the REACTIONS line, a line whose first word is UNITS (any case,
+// followed by a blank, "/" or its end) gives one reaction units of its own;
+// the run does not read it, so each is reported.
+//
 // DecideUnit settles the unit a run cleans with: the declared one under
 // --unit auto (cal/mol when none is declared), the one given otherwise, with
 // warnings where the file says something else. Nothing here throws.
@@ -42,10 +46,17 @@ struct DeclaredWord {
   std::string word;  // upper-cased, as written in the file
 };
 
+// A reaction's own "UNITS /.../" line after the REACTIONS line.
+struct UnitsLineSeen {
+  int line;
+  std::string text;  // as written, blanks around it and comment cut off
+};
+
 struct ReactionsLine {
   int line = 0;  // 1-based line of the input; 0 when there is none
   std::vector<DeclaredWord<EnergyUnit>> energies;  // in the order written
   std::vector<DeclaredWord<AmountUnit>> amounts;
+  std::vector<UnitsLineSeen> units_lines;
 };
 
 // `word` upper-cased.

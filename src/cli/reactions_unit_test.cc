@@ -96,6 +96,23 @@ TEST(DecideUnitTest, UnitWarningsAndErrors) {
       // The same unit, or none, gives no warning.
       {"REACTIONS KJOULES/MOLE MOLES", false, EaUnit::kKj, "kJ/mol"},
       {"REACTIONS BASE M=N2 ! KCAL/MOLE", false, EaUnit::kKj, "kJ/mol"},
+      // A reaction's own UNITS line is named, in the unit the run uses;
+      // UNITS before REACTIONS, inside a name or a comment is no such line.
+      {"UNITS /KCAL/\nREACTIONS KELVINS\nA=B 1 0 0\n  units/ CAL/MOL / ! x\n"
+       "UNITSX/1/\nA+UNITS=B 1 0 0\n! UNITS /KJOU/\nUNITS",
+       true, EaUnit::kCal,
+       "K; line 4: \"units/ CAL/MOL /\" is not read: the reaction's numbers "
+       "are cleaned as the others are, Ea as K; line 8: \"UNITS\" is not "
+       "read: the reaction's numbers are cleaned as the others are, Ea as K"},
+      // After three, the rest are counted.
+      {"REACTIONS\nUNITS /A/\nUNITS /B/\nUNITS /C/\nUNITS /D/\nUNITS /E/",
+       false, EaUnit::kKj,
+       "kJ/mol; line 2: \"UNITS /A/\" is not read: the reaction's numbers "
+       "are cleaned as the others are, Ea as kJ/mol; line 3: \"UNITS /B/\" "
+       "is not read: the reaction's numbers are cleaned as the others are, "
+       "Ea as kJ/mol; line 4: \"UNITS /C/\" is not read: the reaction's "
+       "numbers are cleaned as the others are, Ea as kJ/mol (and 2 more "
+       "UNITS lines)"},
   };
   for (const Case& c : cases) {
     UnitDecision got =
