@@ -1,5 +1,8 @@
 #include "cli/reactions_unit.h"
 
+#include <array>
+#include <cstdint>
+
 #include "platform/text_ops.h"
 #include "run/name_rules.h"
 
@@ -89,6 +92,44 @@ std::string_view UnitsLine(std::string_view line) {
   return line;
 }
 
+// The first "UNITS", in any case, at or after `from`: a Horspool search,
+// which looks at about one byte in five.
+size_t FindUnits(std::string_view text, size_t from) {
+  static constexpr std::string_view kWord = "UNITS";
+  static const auto kSkip = [] {
+    std::array<uint8_t, 256> skip;
+    skip.fill(kWord.size());
+    for (size_t i = 0; i + 1 < kWord.size(); ++i) {
+      const auto c = static_cast<uint8_t>(kWord[i]);
+      skip[c] = skip[c | 0x20] = static_cast<uint8_t>(kWord.size() - 1 - i);
+    }
+    return skip;
+  }();
+  for (size_t i = from + kWord.size() - 1; i < text.size();
+       i += kSkip[static_cast<uint8_t>(text[i])]) {
+    size_t k = 0;
+    while (k < kWord.size() &&
+           (text[i - k] & ~0x20) == kWord[kWord.size() - 1 - k]) {
+      ++k;
+    }
+    if (k == kWord.size()) return i + 1 - kWord.size();
+  }
+  return std::string_view::npos;
+}
+
+// CR LF, CR and LF each end one line.
+int CountLineEnds(std::string_view text) {
+  int ends = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n') {
+      ++ends;
+    } else if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) {
+      ++ends;
+    }
+  }
+  return ends;
+}
+
 }  // namespace
 
 ReactionsLine ReadReactionsLine(std::string_view text) {
@@ -97,13 +138,17 @@ ReactionsLine ReadReactionsLine(std::string_view text) {
   std::string_view line;
   int n = 1;
   for (; reader.Next(line); ++n) {
+    size_t first = 0;
+    while (first < line.size() && IsBlank(line[first])) ++first;
+    if (line.size() - first < 4) continue;
+    bool reac = true;
+    for (size_t i = 0; i < 4; ++i) {
+      reac = reac && (line[first + i] & ~0x20) == "REAC"[i];
+    }
+    if (!reac) continue;
     size_t bang = line.find('!');
     if (bang != std::string_view::npos) line = line.substr(0, bang);
     std::vector<std::string_view> words = Words(line);
-    if (words.empty() || words[0].size() < 4) continue;
-    std::string keyword(words[0].substr(0, 4));
-    UpperCaseAscii(keyword);
-    if (keyword != "REAC") continue;
     found.line = n;
     for (size_t w = 1; w < words.size(); ++w) {
       std::string word(words[w]);
@@ -116,14 +161,28 @@ ReactionsLine ReadReactionsLine(std::string_view text) {
     }
     break;
   }
-  // Only a line that begins with U can be a UNITS line: the rest of the
-  // file is looked at no further than its first letter.
-  for (++n; reader.Next(line); ++n) {
-    size_t i = 0;
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    if (i == line.size() || (line[i] & ~0x20) != 'U') continue;
-    std::string_view units = UnitsLine(line);
-    if (!units.empty()) found.units_lines.push_back({n, std::string(units)});
+  // The rest of the file is searched for the word UNITS in any case, and
+  // its line is looked at only where it is found; lines are counted only
+  // up to each find.
+  const std::string_view rest(reader.rest());
+  size_t counted = 0;  // where line `n` begins
+  ++n;
+  for (size_t from = 0;;) {
+    const size_t pos = FindUnits(rest, from);
+    if (pos == std::string_view::npos) break;
+    size_t begin = pos;
+    while (begin > 0 && rest[begin - 1] != '\n' && rest[begin - 1] != '\r') {
+      --begin;
+    }
+    size_t end = pos;
+    while (end < rest.size() && rest[end] != '\n' && rest[end] != '\r') ++end;
+    std::string_view units = UnitsLine(rest.substr(begin, end - begin));
+    if (!units.empty() && units.data() == rest.data() + pos) {
+      n += CountLineEnds(rest.substr(counted, begin - counted));
+      counted = begin;
+      found.units_lines.push_back({n, std::string(units)});
+    }
+    from = end;
   }
   return found;
 }

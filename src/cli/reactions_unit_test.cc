@@ -104,6 +104,12 @@ TEST(DecideUnitTest, UnitWarningsAndErrors) {
        "K; line 4: \"units/ CAL/MOL /\" is not read: the reaction's numbers "
        "are cleaned as the others are, Ea as K; line 8: \"UNITS\" is not "
        "read: the reaction's numbers are cleaned as the others are, Ea as K"},
+      // Lines are counted across every kind of line end.
+      {"REACTIONS\r\nA=B 1 0 0\rUNITS /X/\r\n\r\nUNITS/Y/", false, EaUnit::kCal,
+       "cal/mol; line 3: \"UNITS /X/\" is not read: the reaction's numbers "
+       "are cleaned as the others are, Ea as cal/mol; line 5: \"UNITS/Y/\" is "
+       "not read: the reaction's numbers are cleaned as the others are, Ea "
+       "as cal/mol"},
       // After three, the rest are counted.
       {"REACTIONS\nUNITS /A/\nUNITS /B/\nUNITS /C/\nUNITS /D/\nUNITS /E/",
        false, EaUnit::kKj,

@@ -56,6 +56,11 @@ class LineReader {
   // The next line into `line`; false when the text is used up.
   bool Next(std::string_view& line);
 
+  // The text after the lines read so far.
+  std::string_view rest() const {
+    return std::string_view(p_, static_cast<size_t>(end_ - p_));
+  }
+
  private:
   const char* p_;
   const char* end_;
