@@ -77,6 +77,16 @@ std::optional<AmountUnit> AmountUnitOfWord(std::string_view word) {
 
 namespace {
 
+// Whether `text` begins with `upper` in any case; `upper` holds capital
+// letters only, so clearing the case bit of a byte is enough.
+bool BeginsWithFolded(std::string_view text, std::string_view upper) {
+  if (text.size() < upper.size()) return false;
+  for (size_t i = 0; i < upper.size(); ++i) {
+    if ((text[i] & ~0x20) != upper[i]) return false;
+  }
+  return true;
+}
+
 // The text of a reaction's own UNITS line, blanks around it and its comment
 // cut off; empty for any other line.
 std::string_view UnitsLine(std::string_view line) {
@@ -84,10 +94,7 @@ std::string_view UnitsLine(std::string_view line) {
   if (bang != std::string_view::npos) line = line.substr(0, bang);
   while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
   while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
-  if (line.size() < 5) return {};
-  for (size_t i = 0; i < 5; ++i) {
-    if ((line[i] & ~0x20) != "UNITS"[i]) return {};
-  }
+  if (!BeginsWithFolded(line, "UNITS")) return {};
   if (line.size() > 5 && !IsBlank(line[5]) && line[5] != '/') return {};
   return line;
 }
@@ -140,12 +147,7 @@ ReactionsLine ReadReactionsLine(std::string_view text) {
   for (; reader.Next(line); ++n) {
     size_t first = 0;
     while (first < line.size() && IsBlank(line[first])) ++first;
-    if (line.size() - first < 4) continue;
-    bool reac = true;
-    for (size_t i = 0; i < 4; ++i) {
-      reac = reac && (line[first + i] & ~0x20) == "REAC"[i];
-    }
-    if (!reac) continue;
+    if (!BeginsWithFolded(line.substr(first), "REAC")) continue;
     size_t bang = line.find('!');
     if (bang != std::string_view::npos) line = line.substr(0, bang);
     std::vector<std::string_view> words = Words(line);

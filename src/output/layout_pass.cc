@@ -56,6 +56,9 @@ struct LayoutMemo {
 
 namespace {
 
+constexpr const char* kPlogNeedsFour =
+    "PLOG line needs four values P, A, n and Ea between its slashes";
+
 // Reads the "/A n Ea/" block of a keyword line ("/P A n Ea/" for PLOG)
 // and prints A and n. `scratch` holds the line as the spacing steps leave
 // it.
@@ -83,8 +86,7 @@ KeywordValues ReadKeywordValues(const RunContext& ctx, std::string_view line,
     // keeps its own text, so no pattern can round two pressures into one.
     const size_t blank = block.find(' ');
     if (blank == std::string_view::npos || blank == 0) {
-      throw RunError(
-          "PLOG line needs four values P, A, n and Ea between its slashes");
+      throw RunError(kPlogNeedsFour);
     }
     v.pressure.assign(block.substr(0, blank));
     block.remove_prefix(blank + 1);
@@ -96,8 +98,7 @@ KeywordValues ReadKeywordValues(const RunContext& ctx, std::string_view line,
         v.pressure.empty()
             ? "keyword line needs three values A, n and Ea between its "
               "slashes"
-            : "PLOG line needs four values P, A, n and Ea between its "
-              "slashes");
+            : kPlogNeedsFour);
   }
   v.line.assign(line);
   v.keyword_text.assign(text.substr(0, p1));
