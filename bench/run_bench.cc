@@ -16,12 +16,12 @@
 #include <string>
 
 #include "mechanism_generator.h"
-#include "output/ea_convert.h"
+#include "model/energy_unit.h"
 #include "output/layout_pass.h"
 #include "output/ner_list.h"
-#include "output/number_format.h"
+#include "model/number_format.h"
 #include "output/output_stage.h"
-#include "platform/scripted_ui.h"
+#include "tests/support/scripted_ui.h"
 #include "platform/text_file.h"
 #include "rename/rename_session.h"
 #include "run/extract_thermo.h"

@@ -39,13 +39,13 @@
 #include <utility>
 
 #include "fuzz_settings.h"
-#include "platform/run_error.h"
-#include "platform/ui_services.h"
+#include "model/run_error.h"
+#include "model/ui_services.h"
 #include "rename/rename_session.h"
 #include "run/run_driver.h"
 #include "run_checks.h"
 #include "sandbox.h"
-#include "table/working_table.h"
+#include "model/working_table.h"
 
 namespace kestrelon::fuzz {
 namespace {

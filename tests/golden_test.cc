@@ -12,7 +12,7 @@
 
 #include "platform/text_ops.h"
 #include "rename/rename_session.h"
-#include "tests/test_support.h"
+#include "tests/support/process_support.h"
 
 namespace kestrelon {
 namespace {

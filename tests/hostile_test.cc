@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <random>
 
-#include "tests/test_support.h"
+#include "tests/support/process_support.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <thread>
 
-#include "tests/test_support.h"
+#include "tests/support/process_support.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include <string>
 
-#include "run/run_context.h"
-#include "table/working_table.h"
+#include "model/run_record.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 

@@ -7,12 +7,12 @@
 #include "cli/check_report.h"
 #include "cli/end_diagnostics.h"
 #include "cli/reactions_unit.h"
-#include "platform/run_error.h"
+#include "model/run_error.h"
 #include "platform/text_file.h"
 #include "run/name_prompt.h"
 #include "run/name_rules.h"
 #include "run/run_driver.h"
-#include "table/working_table.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 namespace {

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "platform/text_ops.h"
-#include "tests/test_support.h"
+#include "tests/support/process_support.h"
 
 namespace kestrelon {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "platform/error_layout.h"
-#include "platform/run_error.h"
+#include "model/error_layout.h"
+#include "model/run_error.h"
 #include "platform/text_file.h"
 #include "rename/rename_session.h"
 #include "run/run_driver.h"

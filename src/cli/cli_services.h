@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ui_services.h"
+#include "model/ui_services.h"
 
 namespace kestrelon {
 

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "platform/run_error.h"
+#include "model/run_error.h"
 #include "run/run_driver.h"
 
 namespace kestrelon {

@@ -3,7 +3,7 @@
 #include "compare/cleaned_file.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
-#include "platform/run_error.h"
+#include "model/run_error.h"
 #include "platform/text_file.h"
 
 namespace kestrelon {

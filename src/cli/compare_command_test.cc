@@ -7,7 +7,7 @@
 
 #include "compare/test_json_reader.h"
 #include "platform/text_ops.h"
-#include "tests/test_support.h"
+#include "tests/support/process_support.h"
 
 namespace kestrelon {
 namespace {

@@ -33,7 +33,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ui_services.h"
+#include "model/ui_services.h"
 
 namespace kestrelon {
 

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "compare/number_text.h"
-#include "platform/run_error.h"
+#include "model/run_error.h"
 #include "platform/text_file.h"
 
 namespace kestrelon {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "output/number_format.h"
+#include "model/number_format.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 
@@ -62,7 +62,8 @@ constexpr const char* kPlogNeedsFour =
 // Reads the "/A n Ea/" block of a keyword line ("/P A n Ea/" for PLOG)
 // and prints A and n. `scratch` holds the line as the spacing steps leave
 // it.
-KeywordValues ReadKeywordValues(const RunContext& ctx, std::string_view line,
+KeywordValues ReadKeywordValues(const CoefficientStyle& style,
+                                std::string_view line,
                                 std::string& scratch) {
   scratch.assign(line);
   ReplaceAll(scratch, "  ", " ");
@@ -102,9 +103,9 @@ KeywordValues ReadKeywordValues(const RunContext& ctx, std::string_view line,
   }
   v.line.assign(line);
   v.keyword_text.assign(text.substr(0, p1));
-  v.a = FormatNumber(LeadingNumber(block.substr(0, q1)), ctx.patterns.a);
+  v.a = FormatNumber(LeadingNumber(block.substr(0, q1)), style.patterns.a);
   v.n = FormatNumber(LeadingNumber(block.substr(q1 + 1, q2 - q1 - 1)),
-                     ctx.patterns.n);
+                     style.patterns.n);
   v.ea = LeadingNumber(block.substr(q2 + 1));
   return v;
 }
@@ -114,16 +115,19 @@ KeywordValues ReadKeywordValues(const RunContext& ctx, std::string_view line,
 // second and third file find each line where the first one left it.
 class KeywordReader {
  public:
-  explicit KeywordReader(RunContext& ctx) : ctx_(ctx) {
-    if (!ctx.layout_memo) ctx.layout_memo = std::make_shared<LayoutMemo>();
+  KeywordReader(const CoefficientStyle& style,
+                std::shared_ptr<LayoutMemo>& memo)
+      : style_(style) {
+    if (!memo) memo = std::make_shared<LayoutMemo>();
+    memo_ = memo.get();
   }
 
   const KeywordValues& Read(std::string_view line) {
-    std::vector<KeywordValues>& lines = ctx_.layout_memo->lines;
+    std::vector<KeywordValues>& lines = memo_->lines;
     if (next_ < lines.size() && lines[next_].line == line) {
       return lines[next_++];
     }
-    KeywordValues v = ReadKeywordValues(ctx_, line, scratch_);
+    KeywordValues v = ReadKeywordValues(style_, line, scratch_);
     if (next_ < lines.size()) {
       lines[next_] = std::move(v);
     } else {
@@ -133,7 +137,8 @@ class KeywordReader {
   }
 
  private:
-  RunContext& ctx_;
+  const CoefficientStyle& style_;
+  LayoutMemo* memo_;
   size_t next_ = 0;
   std::string scratch_;
 };
@@ -148,11 +153,11 @@ struct Parameters {
 
 // A keyword line's values, Ea converted into `unit` and printed; throws
 // when a number is out of range, A and n before Ea.
-Parameters ReadParameters(const RunContext& ctx, KeywordReader& reader,
+Parameters ReadParameters(const CoefficientStyle& style, KeywordReader& reader,
                           std::string_view line, OutUnit unit) {
   const KeywordValues& v = reader.Read(line);
   return {v.keyword_text, v.pressure, v.a, v.n,
-          FormatNumber(ConvertEa(ctx.unit, unit, v.ea), ctx.patterns.ea)};
+          FormatNumber(ConvertEa(style.unit, unit, v.ea), style.patterns.ea)};
 }
 
 void AppendValues(std::string& out, const Parameters& p) {
@@ -165,9 +170,9 @@ void AppendValues(std::string& out, const Parameters& p) {
 
 // keyword " /" A " " n " " Ea "/" into `out`; a PLOG line has its pressure
 // and a blank before A.
-void LayOutKeywordLine(const RunContext& ctx, KeywordReader& reader,
+void LayOutKeywordLine(const CoefficientStyle& style, KeywordReader& reader,
                        std::string_view line, OutUnit unit, std::string& out) {
-  const Parameters p = ReadParameters(ctx, reader, line, unit);
+  const Parameters p = ReadParameters(style, reader, line, unit);
   out.assign(p.keyword_text);
   out.append(" /");
   if (!p.pressure.empty()) {
@@ -180,10 +185,10 @@ void LayOutKeywordLine(const RunContext& ctx, KeywordReader& reader,
 
 // The reverse reaction of `previous`, which must be a reversible reaction
 // line "REACTANTS<=>PRODUCTS A n Ea", into `out`.
-void ReverseLine(const RunContext& ctx, KeywordReader& reader,
+void ReverseLine(const CoefficientStyle& style, KeywordReader& reader,
                  std::string_view line, std::string_view previous, OutUnit unit,
                  std::string& out) {
-  const Parameters p = ReadParameters(ctx, reader, line, unit);
+  const Parameters p = ReadParameters(style, reader, line, unit);
   const size_t e = previous.find('=');
   const size_t s = previous.find(' ');
   if (e == std::string_view::npos || e == 0 || e + 1 >= previous.size() ||
@@ -204,7 +209,9 @@ void ReverseLine(const RunContext& ctx, KeywordReader& reader,
 
 }  // namespace
 
-void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
+void LayOutFile(const std::string& path, OutUnit unit,
+                const CoefficientStyle& style, std::shared_ptr<LayoutMemo>& memo,
+                const std::string& work_path) {
   const std::string content = ReadFile(path);
   LineBuffer out;
   out.Reserve(content.size() + content.size() / 4);
@@ -214,7 +221,7 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
   std::string_view previous;
   std::string laid;
   std::string laid_previous;
-  KeywordReader reader(ctx);
+  KeywordReader reader(style, memo);
   int number = 0;
   // Element and species lines are never keyword lines, whatever their
   // names; the reaction section and the list after it may hold them.
@@ -232,9 +239,9 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
     }
     try {
       if (keyword == Keyword::kRev) {
-        ReverseLine(ctx, reader, line, previous, unit, laid);
+        ReverseLine(style, reader, line, previous, unit, laid);
       } else {
-        LayOutKeywordLine(ctx, reader, line, unit, laid);
+        LayOutKeywordLine(style, reader, line, unit, laid);
       }
     } catch (const RunError& e) {
       if (!e.file().empty()) throw;
@@ -245,7 +252,7 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
     previous = laid_previous;
   }
   copier.Finish();
-  ReplaceThroughWorkingFile(path, ctx.WorkPath(kTempo3), out.text());
+  ReplaceThroughWorkingFile(path, work_path, out.text());
 }
 
 }  // namespace kestrelon

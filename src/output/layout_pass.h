@@ -1,6 +1,6 @@
 // The layout pass over one cleaned file: re-prints the auxiliary keyword
 // lines "LOW", "HIGH", "PLOG" and "REV" with the run's number patterns and with their
-// activation energy converted from the input unit (ctx.unit) into `unit`,
+// activation energy converted from the input unit (style.unit) into `unit`,
 // the unit of the file. Every other line is copied unchanged.
 //
 // A keyword line is a line from "REACTIONS" on whose first word is the
@@ -21,9 +21,9 @@
 // direction, built from the line written just before it, which must be its
 // reversible reaction line.
 //
-// The new text is complete in the working file "tempo3.int" before it
+// The new text is complete in the working file `work_path` before it
 // replaces the file (ReplaceThroughWorkingFile); every line ends with CR LF.
-// What the keyword lines hold is kept in ctx.layout_memo, so that the next
+// What the keyword lines hold is kept in `memo`, so that the next
 // file of the run, which holds the same lines, needs only its Ea printed.
 //
 // Throws RunError naming `path` and the line when a keyword line holds no
@@ -35,14 +35,21 @@
 #ifndef KESTRELON_OUTPUT_LAYOUT_PASS_H_
 #define KESTRELON_OUTPUT_LAYOUT_PASS_H_
 
+#include <memory>
 #include <string>
 
-#include "output/ea_convert.h"
-#include "run/run_context.h"
+#include "model/energy_unit.h"
+#include "model/run_record.h"
 
 namespace kestrelon {
 
-void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit);
+// What the layout pass read from keyword lines, kept from one file of a run
+// to the next; made by the first call.
+struct LayoutMemo;
+
+void LayOutFile(const std::string& path, OutUnit unit,
+                const CoefficientStyle& style, std::shared_ptr<LayoutMemo>& memo,
+                const std::string& work_path);
 
 }  // namespace kestrelon
 

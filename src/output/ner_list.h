@@ -5,16 +5,16 @@
 // "#NER#", together with the auxiliary rows that follow it (up to the next
 // row holding "=>" or the END of the section), is written to the working
 // files "tempo4.int" (Ea in J/mol), "tempo5.int" (cal/mol) and "tempo6.int"
-// (K) in the input directory, and its rows' line cells are emptied, so the
+// (K) in `work_dir`, and its rows' line cells are emptied, so the
 // writer leaves them out of the main part. The reaction line is printed
 // again with the run's patterns and the converted Ea ("|=>" written "=>");
 // auxiliary lines keep their text without the tag (empty ones are left
-// out, as in the main part of the files). Both get "(+" and "," back. Sets
-// ctx.nercount to the number of such reactions.
+// out, as in the main part of the files). Both get "(+" and "," back.
+// Returns the number of such reactions.
 //
-// AppendNonElementaryList appends, when ctx.nercount > 0, the heading
+// AppendNonElementaryList appends, when `count` > 0, the heading
 // "****List of non-elementary reactions****" and the matching list to the
-// joule, calorie and kelvin files (ctx.vars.outpathj, outpathcal, outpathk),
+// joule, calorie and kelvin files `outputs`,
 // then deletes the three working files in any case. Every line ends with
 // CR LF.
 //
@@ -24,16 +24,23 @@
 #ifndef KESTRELON_OUTPUT_NER_LIST_H_
 #define KESTRELON_OUTPUT_NER_LIST_H_
 
-#include "run/run_context.h"
+#include <array>
+#include <string>
+
+#include "model/reaction_markers.h"
+#include "model/run_record.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 
-inline constexpr const char* kNerHeading =
-    "****List of non-elementary reactions****";
 
-void TakeOutNonElementary(RunContext& ctx);
+int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
+                         const CoefficientStyle& style,
+                         const InputLines& input, const std::string& work_dir);
 
-void AppendNonElementaryList(RunContext& ctx);
+void AppendNonElementaryList(int count,
+                             const std::array<std::string, 3>& outputs,
+                             const std::string& work_dir);
 
 }  // namespace kestrelon
 

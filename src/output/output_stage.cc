@@ -5,12 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "output/ea_convert.h"
+#include "model/energy_unit.h"
 #include "output/ner_list.h"
-#include "output/number_format.h"
+#include "model/number_format.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
-#include "run/name_prompt.h"
 
 namespace kestrelon {
 namespace {
@@ -26,38 +25,6 @@ constexpr OutputFile kOutputFiles[] = {
     {OutUnit::kCalorie, "cal", 7},
     {OutUnit::kKelvin, "kelvin", 5},
 };
-
-std::vector<std::string> OutputPaths(const RunContext& ctx,
-                                     const std::string& name) {
-  std::vector<std::string> paths;
-  for (const OutputFile& f : kOutputFiles) {
-    paths.push_back(ctx.vars.inputdir + name + f.word + "." + ctx.outext);
-  }
-  return paths;
-}
-
-// The cleaned files must not replace the thermodynamic file this run has
-// just written: the summary would list a file that no longer exists.
-bool OverwritesThermo(const RunContext& ctx,
-                      const std::vector<std::string>& paths) {
-  if (ctx.vars.nothermo != 0 || ctx.vars.thermopath.empty()) return false;
-  for (const std::string& p : paths) {
-    if (p == ctx.vars.thermopath) return true;
-  }
-  return false;
-}
-
-std::string AskCleanName(RunContext& ctx) {
-  for (;;) {
-    std::string name =
-        AskFileName(ctx, NamePrompt::kCleanName, kCleanNamePrompt, kNoCleanName,
-                    [&ctx](const std::string& candidate) {
-                      return OutputPaths(ctx, candidate);
-                    });
-    if (!OverwritesThermo(ctx, OutputPaths(ctx, name))) return name;
-    ctx.ui.ShowMessage(kOverwritesThermo, kProgramTitle, MessageIcon::kNone);
-  }
-}
 
 bool IsReactionRow(const WorkingTable& table, int r,
                    const SectionIndex& index) {
@@ -85,9 +52,8 @@ void AppendReactionLine(std::string& out, const WorkingTable& table, int r,
 
 // After a failed write, the line column of each reaction row holds the line
 // of the file that failed, as the table shows it then.
-void KeepLines(RunContext& ctx, const OutputFile& file) {
-  WorkingTable& table = ctx.table;
-  const SectionIndex& index = ctx.vars.index;
+void KeepLines(WorkingTable& table, const SectionIndex& index,
+               const OutputFile& file) {
   for (int r = index.reacrow + 1; r < index.reacend; ++r) {
     if (!IsReactionRow(table, r, index)) continue;
     // The line is built from the other columns only.
@@ -131,9 +97,7 @@ void RestoreWorkingForms(char* p, size_t n) {
 // table shows after the run.
 class SharedLines {
  public:
-  explicit SharedLines(RunContext& ctx) {
-    WorkingTable& table = ctx.table;
-    const SectionIndex& index = ctx.vars.index;
+  SharedLines(WorkingTable& table, const SectionIndex& index) {
     const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
     text_.reserve(rows * 64);
     eas_.reserve(rows * 24);
@@ -202,55 +166,54 @@ class SharedLines {
   std::vector<Hole> holes_;
 };
 
-void WriteOutputFile(RunContext& ctx, const SharedLines& lines, int f,
-                     const std::string& path) {
+void WriteOutputFile(WorkingTable& table, const SectionIndex& index,
+                     const SharedLines& lines, int f, const std::string& path) {
   const OutputFile& file = kOutputFiles[f];
   const std::string text = lines.FileText(f);
   try {
     WriteFile(path, text);
   } catch (...) {
-    KeepLines(ctx, file);
+    KeepLines(table, index, file);
     throw;
   }
 }
 
 }  // namespace
 
-void ConvertActivationEnergies(RunContext& ctx) {
-  WorkingTable& table = ctx.table;
+void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
+                               const CoefficientStyle& style,
+                               const InputLines& input) {
   // Rows without an Ea (auxiliary lines) read 0, which every unit prints
   // alike.
-  const std::string zero = FormatNumber(0.0, ctx.patterns.ea);
-  for (int r = ctx.vars.index.reacrow + 1; r < ctx.vars.index.reacend; ++r) {
-    AtRow(ctx, r, [&] {
+  const std::string zero = FormatNumber(0.0, style.patterns.ea);
+  for (int r = index.reacrow + 1; r < index.reacend; ++r) {
+    input.AtRow(r, [&] {
       const double x = LeadingNumber(table.Get(r, 11));
       for (const OutputFile& f : kOutputFiles) {
         std::string& cell = table.At(r, f.ea_column);
         if (x == 0) {
           cell = zero;
         } else {
-          cell = FormatNumber(ConvertEa(ctx.unit, f.unit, x), ctx.patterns.ea);
+          cell = FormatNumber(ConvertEa(style.unit, f.unit, x),
+                              style.patterns.ea);
         }
       }
     });
   }
 }
 
-void RunOutputStage(RunContext& ctx) {
-  ctx.ui.SetStatus("Creating Files...");
-  ctx.cleanname = AskCleanName(ctx);
-  const std::vector<std::string> paths = OutputPaths(ctx, ctx.cleanname);
-  ctx.vars.outpathj = paths[0];
-  ctx.vars.outpathcal = paths[1];
-  ctx.vars.outpathk = paths[2];
-  ctx.ui.SetProgress(90);
-  ctx.ui.Repaint();
-
-  ConvertActivationEnergies(ctx);
-  TakeOutNonElementary(ctx);
-  const SharedLines lines(ctx);
-  for (int f = 0; f < 3; ++f) WriteOutputFile(ctx, lines, f, paths[f]);
-  AppendNonElementaryList(ctx);
+int RunOutputStage(WorkingTable& table, const SectionIndex& index,
+                   const CoefficientStyle& style, const InputLines& input,
+                   const OutputPaths& paths) {
+  ConvertActivationEnergies(table, index, style, input);
+  const int nercount =
+      TakeOutNonElementary(table, index, style, input, paths.work_dir);
+  const SharedLines lines(table, index);
+  for (int f = 0; f < 3; ++f) {
+    WriteOutputFile(table, index, lines, f, paths.files[f]);
+  }
+  AppendNonElementaryList(nercount, paths.files, paths.work_dir);
+  return nercount;
 }
 
 }  // namespace kestrelon

@@ -9,7 +9,7 @@
 #include "platform/text_file.h"
 #include "run/name_prompt.h"
 #include "table/reaction_passes.h"
-#include "table/table_test_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/run_error.h"
+#include "platform/file_error.h"
 
 namespace kestrelon {
 namespace {
@@ -26,7 +26,7 @@ DirectoryLock::DirectoryLock(const std::string& directory,
     : fd_(::open(directory.empty() ? "." : directory.c_str(),
                  O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
   if (fd_ < 0) {
-    throw RunError(
+    throw FileError(
         std::string("cannot open directory: ") + std::strerror(errno),
         directory);
   }
@@ -54,7 +54,7 @@ DirectoryLock::DirectoryLock(const std::string& directory,
     }
     if (CannotLockHere(error)) return;
     ::close(fd_);
-    throw RunError(
+    throw FileError(
         std::string("cannot lock directory: ") + std::strerror(error),
         directory);
   }

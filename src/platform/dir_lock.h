@@ -10,7 +10,7 @@
 // holds no lock and the run goes on unprotected, as it would without this
 // class; held() tells which.
 //
-// Throws RunError when the directory cannot be opened.
+// Throws FileError when the directory cannot be opened.
 #ifndef KESTRELON_PLATFORM_DIR_LOCK_H_
 #define KESTRELON_PLATFORM_DIR_LOCK_H_
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/run_error.h"
+#include "platform/file_error.h"
 
 namespace kestrelon {
 namespace {
@@ -17,8 +17,8 @@ std::string ErrnoText(const char* what) {
   return std::string(what) + ": " + std::strerror(errno);
 }
 
-RunError TooLarge(const std::string& path) {
-  return RunError("is larger than " + std::to_string(kMaxFileBytes >> 20) +
+FileError TooLarge(const std::string& path) {
+  return FileError("is larger than " + std::to_string(kMaxFileBytes >> 20) +
                       " MiB, too large for a mechanism file",
                   path);
 }
@@ -50,7 +50,7 @@ void WriteAll(int fd, std::string_view content, const std::string& path) {
     ssize_t n = ::write(fd, p, left);
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw RunError(ErrnoText("cannot write"), path);
+      throw FileError(ErrnoText("cannot write"), path);
     }
     p += n;
     left -= static_cast<size_t>(n);
@@ -66,16 +66,16 @@ void WriteWithFlags(const std::string& path, std::string_view content,
                flags | O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
   if (fd.get() < 0) {
     if (errno == ELOOP) {
-      throw RunError("is a symbolic link; refusing to write through it", path);
+      throw FileError("is a symbolic link; refusing to write through it", path);
     }
-    throw RunError(ErrnoText(open_what), path);
+    throw FileError(ErrnoText(open_what), path);
   }
   struct stat st;
   if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-    throw RunError("is not a regular file", path);
+    throw FileError("is not a regular file", path);
   }
   WriteAll(fd.get(), content, path);
-  if (!fd.Close()) throw RunError(ErrnoText("cannot close"), path);
+  if (!fd.Close()) throw FileError(ErrnoText("cannot close"), path);
 }
 
 }  // namespace
@@ -100,11 +100,11 @@ std::string ReadFile(const std::string& path) {
   // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the
   // regular-file check then refuses it.
   Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.get() < 0) throw RunError(ErrnoText("cannot open"), path);
+  if (fd.get() < 0) throw FileError(ErrnoText("cannot open"), path);
   struct stat st;
   if (::fstat(fd.get(), &st) != 0)
-    throw RunError(ErrnoText("cannot read"), path);
-  if (!S_ISREG(st.st_mode)) throw RunError("is not a regular file", path);
+    throw FileError(ErrnoText("cannot read"), path);
+  if (!S_ISREG(st.st_mode)) throw FileError("is not a regular file", path);
   if (static_cast<uint64_t>(st.st_size) > kMaxFileBytes) throw TooLarge(path);
   std::string content(static_cast<size_t>(st.st_size), '\0');
   size_t got = 0;
@@ -112,7 +112,7 @@ std::string ReadFile(const std::string& path) {
     for (;;) {
       ssize_t n = ::read(fd.get(), into, room);
       if (n >= 0) return static_cast<size_t>(n);
-      if (errno != EINTR) throw RunError(ErrnoText("cannot read"), path);
+      if (errno != EINTR) throw FileError(ErrnoText("cannot read"), path);
     }
   };
   while (got < content.size()) {
@@ -144,18 +144,18 @@ void ReplaceThroughWorkingFile(const std::string& target,
                                std::string_view content) {
   struct stat st;
   if (::lstat(target.c_str(), &st) != 0) {
-    throw RunError(ErrnoText("cannot replace"), target);
+    throw FileError(ErrnoText("cannot replace"), target);
   }
   if (S_ISLNK(st.st_mode)) {
-    throw RunError("is a symbolic link; refusing to replace it", target);
+    throw FileError("is a symbolic link; refusing to replace it", target);
   }
-  if (!S_ISREG(st.st_mode)) throw RunError("is not a regular file", target);
+  if (!S_ISREG(st.st_mode)) throw FileError("is not a regular file", target);
   try {
     WriteFile(work_path, content);
     if (::rename(work_path.c_str(), target.c_str()) != 0) {
-      throw RunError(ErrnoText("cannot replace"), target);
+      throw FileError(ErrnoText("cannot replace"), target);
     }
-  } catch (const RunError&) {
+  } catch (const FileError&) {
     struct stat wst;
     if (::lstat(work_path.c_str(), &wst) == 0 && S_ISREG(wst.st_mode)) {
       ::unlink(work_path.c_str());
@@ -166,7 +166,7 @@ void ReplaceThroughWorkingFile(const std::string& target,
 
 void RemoveFile(const std::string& path) {
   if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-    throw RunError(ErrnoText("cannot delete"), path);
+    throw FileError(ErrnoText("cannot delete"), path);
   }
 }
 

@@ -9,7 +9,7 @@
 // through a symbolic link: a link planted where a working or output file
 // goes makes the write fail instead of reaching the link's target.
 //
-// Every failure throws RunError naming the file and what went wrong.
+// Every failure throws FileError naming the file and what went wrong.
 #ifndef KESTRELON_PLATFORM_TEXT_FILE_H_
 #define KESTRELON_PLATFORM_TEXT_FILE_H_
 
@@ -28,11 +28,11 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // instead of failing cleanly.
 inline constexpr size_t kMaxFileBytes = size_t{256} << 20;
 
-// Whole content of a regular file. Throws RunError when the file is missing,
+// Whole content of a regular file. Throws FileError when the file is missing,
 // is not a regular file, is larger than kMaxFileBytes, or cannot be read.
 std::string ReadFile(const std::string& path);
 
-// Creates or truncates `path` and writes `content`. Throws RunError when the
+// Creates or truncates `path` and writes `content`. Throws FileError when the
 // file cannot be created (a directory or a symbolic link in its place, no
 // permission) or written in full.
 void WriteFile(const std::string& path, std::string_view content);

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "table/table_test_support.h"
-#include "tests/test_support.h"
+#include "tests/support/run_test_support.h"
+#include "tests/support/process_support.h"
 
 namespace kestrelon {
 namespace {

@@ -44,6 +44,13 @@ inline bool Contains(std::string_view text, std::string_view part) {
 // `text` without blanks (spaces) at its start and end.
 std::string_view TrimBlanks(std::string_view text);
 
+// Upper-cases ASCII letters only; other bytes are copied through.
+inline void UpperCaseAscii(std::string& text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+}
+
 // The lines of a text one at a time, as views into it. A line ends at
 // CR LF, at CR or at LF; a last line without an end is a line too, and an
 // empty text has no lines. The text must outlive the reader. Looks at each

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <exception>
 
-#include "platform/run_error.h"
+#include "model/run_error.h"
 #include "platform/text_file.h"
 
 namespace kestrelon {
@@ -51,6 +51,8 @@ void CommitFiles(const std::vector<PendingFile>& files,
       write(files[i].path, work_path, *files[i].new_text);
       continue;
     } catch (const RunError& e) {
+      reason = e.reason();
+    } catch (const FileError& e) {
       reason = e.reason();
     } catch (const std::exception& e) {
       reason = e.what();

@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "platform/run_error.h"
+#include "model/run_error.h"
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
 #include "rename/file_commit.h"
 #include "rename/mechanism_rules.h"
 #include "rename/thermo_rules.h"
-#include "run/name_rules.h"
 
 namespace kestrelon {
 namespace {
@@ -108,6 +108,9 @@ RenameResult RenameSession::Rename(std::string_view former,
     return {
         Status::kFailed,
         FailureLabel(e.file().empty() ? current_file : e.file(), e.reason())};
+  } catch (const FileError& e) {
+    RemoveQuietly(targets_.work_path);
+    return {Status::kFailed, FailureLabel(e.path(), e.reason())};
   } catch (const std::bad_alloc&) {
     RemoveQuietly(targets_.work_path);
     return {Status::kFailed, FailureLabel(current_file, "out of memory")};

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/test_support.h"
+#include "tests/support/process_support.h"
 
 namespace kestrelon {
 namespace {

@@ -7,52 +7,9 @@
 
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
-#include "run/name_prompt.h"
 
 namespace kestrelon {
 namespace {
-
-constexpr const char* kThermoPrompt =
-    "A thermodynamic database is present in your file;\r\n"
-    "it will be copied to a new separate file.\r\n"
-    "What do you want to call this file?\r\n"
-    "\r\n"
-    "Reminder... A filename cannot contain any of the following "
-    "characters:\r\n"
-    "\\/:*?<>|\"";
-constexpr const char* kNoName = "You did not enter a name!";
-
-// "tempo2.int" read whole, with the input line of each of its lines.
-class TaggedCopy {
- public:
-  explicit TaggedCopy(const RunContext& ctx)
-      : text_(ReadFile(ctx.WorkPath(kTempo2))),
-        lines_(LinesOf(text_)),
-        origin_(ctx.origin.size() == lines_.size() ? ctx.origin
-                                                   : std::vector<int>()) {}
-  // The lines are views into the text.
-  TaggedCopy(const TaggedCopy&) = delete;
-  TaggedCopy& operator=(const TaggedCopy&) = delete;
-
-  size_t size() const { return lines_.size(); }
-  size_t text_size() const { return text_.size(); }
-  std::string_view text() const { return text_; }
-  std::string_view line(size_t i) const { return lines_[i]; }
-  // 0 when the lines of the input are not known.
-  int origin(size_t i) const { return origin_.empty() ? 0 : origin_[i]; }
-
-  // Index of the first line from `from` on that reads exactly `what`, or
-  // size() when there is none.
-  size_t Find(std::string_view what, size_t from) const {
-    while (from < lines_.size() && lines_[from] != what) ++from;
-    return from;
-  }
-
- private:
-  std::string text_;
-  std::vector<std::string_view> lines_;
-  std::vector<int> origin_;
-};
 
 // Collects the lines of "tempo3.int": empty lines are dropped and commas
 // held as ";".
@@ -78,9 +35,9 @@ class MechanismCopy {
     SwapChar(text.data() + start, text.size() - start, ',', ';');
   }
 
-  void WriteTo(RunContext& ctx) {
-    WriteFile(ctx.WorkPath(kTempo3), out_.text());
-    ctx.origin = std::move(origin_);
+  void WriteTo(const std::string& path, InputLines& input) {
+    WriteFile(path, out_.text());
+    input.origin = std::move(origin_);
   }
 
  private:
@@ -88,55 +45,51 @@ class MechanismCopy {
   std::vector<int> origin_;
 };
 
-std::string ThermoPath(const RunContext& ctx, const std::string& name) {
-  return ctx.vars.inputdir + name + "." + ctx.thermoext;
-}
-
 }  // namespace
 
-void ExtractThermo(RunContext& ctx) {
-  UiServices& ui = ctx.ui;
-  ui.SetStatus("Thermo Section...");
-  const TaggedCopy tagged(ctx);
-  const size_t first = tagged.Find("THERMO", 0);
-  if (first == tagged.size()) {
-    throw RunError("has no THERMO line", ctx.WorkPath(kTempo2));
-  }
-  const size_t last = tagged.Find("END", first + 1);
-  // Found before anything is asked or written, so that a cut-off database
-  // never reaches a file.
-  if (last == tagged.size()) {
-    throw RunError("THERMO section has no END line", ctx.input_name,
-                   tagged.origin(first));
-  }
+TaggedCopy::TaggedCopy(const std::string& path, const InputLines& input)
+    : text_(ReadFile(path)),
+      lines_(LinesOf(text_)),
+      origin_(input.origin.size() == lines_.size() ? input.origin
+                                                   : std::vector<int>()) {}
 
-  if (!ctx.check_only) {
-    ctx.thermoname =
-        AskFileName(ctx, NamePrompt::kThermoName, kThermoPrompt, kNoName,
-                    [&ctx](const std::string& name) {
-                      return std::vector<std::string>{ThermoPath(ctx, name)};
-                    });
-    ctx.vars.thermopath = ThermoPath(ctx, ctx.thermoname);
-    ui.Repaint();
-    LineBuffer thermo;
-    for (size_t i = first; i <= last; ++i) thermo.Add(tagged.line(i));
-    WriteFile(ctx.vars.thermopath, thermo.text());
-    ui.Repaint();
-  }
-
-  MechanismCopy copy(tagged);
-  copy.AddRange(tagged, 0, first);
-  copy.AddRange(tagged, last + 1, tagged.size());
-  copy.WriteTo(ctx);
-  ui.SetProgress(30);
-  ui.SetStatus("In progress...");
+size_t TaggedCopy::Find(std::string_view what, size_t from) const {
+  while (from < lines_.size() && lines_[from] != what) ++from;
+  return from;
 }
 
-void CopyWithoutThermo(RunContext& ctx) {
-  const TaggedCopy tagged(ctx);
+ThermoRange FindThermoSection(const TaggedCopy& tagged,
+                              const InputLines& input) {
+  const size_t first = tagged.Find("THERMO", 0);
+  if (first == tagged.size()) {
+    throw RunError("has no THERMO line", kTempo2);
+  }
+  const size_t last = tagged.Find("END", first + 1);
+  if (last == tagged.size()) {
+    throw RunError("THERMO section has no END line", input.file,
+                   tagged.origin(first));
+  }
+  return {first, last};
+}
+
+void WriteThermoFile(const TaggedCopy& tagged, ThermoRange range,
+                     const std::string& path) {
+  LineBuffer thermo;
+  for (size_t i = range.first; i <= range.last; ++i) thermo.Add(tagged.line(i));
+  WriteFile(path, thermo.text());
+}
+
+void WriteMechanismCopy(const TaggedCopy& tagged,
+                        std::optional<ThermoRange> thermo,
+                        const std::string& path, InputLines& input) {
   MechanismCopy copy(tagged);
-  copy.AddRange(tagged, 0, tagged.size());
-  copy.WriteTo(ctx);
+  if (thermo) {
+    copy.AddRange(tagged, 0, thermo->first);
+    copy.AddRange(tagged, thermo->last + 1, tagged.size());
+  } else {
+    copy.AddRange(tagged, 0, tagged.size());
+  }
+  copy.WriteTo(path, input);
 }
 
 }  // namespace kestrelon

@@ -1,33 +1,73 @@
 // The third pass of a cleaning run. It reads the tagged copy "tempo2.int"
 // and writes "tempo3.int", the file the working table is loaded from: the
 // same lines in the same order without the empty ones (a line of blanks is
-// not empty), every "," turned into ";". Every line written ends with CR LF,
-// and ctx.origin is rewritten so that entry i is the input line of line i+1
+// not empty), every "," turned into ";", and without the THERMO section
+// when the input has one. Every line written ends with CR LF, and
+// input.origin is rewritten so that entry i is the input line of line i+1
 // of "tempo3.int" (of table row i+1 once the table is loaded).
 //
-// ExtractThermo is called when "tempo2.int" has a "THERMO" line
-// (vars.nothermo is 0). It asks for the name of the thermodynamic database
-// file (re-asking on an empty answer, and on a name whose file would be the
-// input file or a working file), sets ctx.thermoname and vars.thermopath
-// (vars.inputdir + name + "." + ctx.thermoext) and writes there the lines
-// from the first "THERMO" line to the first "END" line after it, empty lines
-// included and commas untouched; these lines are left out of "tempo3.int".
-// With ctx.check_only it asks nothing and writes no database file.
+// The THERMO section runs from the first "THERMO" line to the first "END"
+// line after it; WriteThermoFile writes those lines, empty lines included
+// and commas untouched, to the database file. FindThermoSection finds the
+// section before anything is asked or written, so that a cut-off database
+// never reaches a file.
 //
-// CopyWithoutThermo is called otherwise; it only writes "tempo3.int".
-//
-// Both throw RunError when a file cannot be read or written; ExtractThermo
-// also when the THERMO section has no END line, naming the input line of
-// "THERMO", before anything is asked or written.
+// Throws RunError when a file cannot be read or written, and when the THERMO
+// section has no END line (naming the input line of "THERMO").
 #ifndef KESTRELON_RUN_EXTRACT_THERMO_H_
 #define KESTRELON_RUN_EXTRACT_THERMO_H_
 
-#include "run/run_context.h"
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/run_record.h"
 
 namespace kestrelon {
 
-void ExtractThermo(RunContext& ctx);
-void CopyWithoutThermo(RunContext& ctx);
+// "tempo2.int" read whole, with the input line of each of its lines.
+class TaggedCopy {
+ public:
+  TaggedCopy(const std::string& path, const InputLines& input);
+  // The lines are views into the text.
+  TaggedCopy(const TaggedCopy&) = delete;
+  TaggedCopy& operator=(const TaggedCopy&) = delete;
+
+  size_t size() const { return lines_.size(); }
+  size_t text_size() const { return text_.size(); }
+  std::string_view text() const { return text_; }
+  std::string_view line(size_t i) const { return lines_[i]; }
+  // 0 when the lines of the input are not known.
+  int origin(size_t i) const { return origin_.empty() ? 0 : origin_[i]; }
+
+  // Index of the first line from `from` on that reads exactly `what`, or
+  // size() when there is none.
+  size_t Find(std::string_view what, size_t from) const;
+
+ private:
+  std::string text_;
+  std::vector<std::string_view> lines_;
+  std::vector<int> origin_;
+};
+
+// Lines `first` ("THERMO") to `last` ("END") of the tagged copy.
+struct ThermoRange {
+  size_t first;
+  size_t last;
+};
+
+ThermoRange FindThermoSection(const TaggedCopy& tagged,
+                              const InputLines& input);
+
+void WriteThermoFile(const TaggedCopy& tagged, ThermoRange range,
+                     const std::string& path);
+
+// Writes "tempo3.int" to `path`, leaving out `thermo` when given.
+void WriteMechanismCopy(const TaggedCopy& tagged,
+                        std::optional<ThermoRange> thermo,
+                        const std::string& path, InputLines& input);
 
 }  // namespace kestrelon
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/text_file.h"
-#include "table/table_test_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

@@ -56,10 +56,4 @@ std::string ThermoExtension(ThermoExtChoice choice, std::string_view text) {
   return ext.empty() ? "dat" : ext;
 }
 
-void UpperCaseAscii(std::string& text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-}
-
 }  // namespace kestrelon

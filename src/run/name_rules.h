@@ -10,7 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ui_services.h"
+#include "platform/text_ops.h"
+
+#include "model/ui_services.h"
 
 namespace kestrelon {
 
@@ -24,8 +26,6 @@ std::string MechanismExtension(MechExtChoice choice, std::string_view text);
 // turned into "x"; "dat" when nothing is left.
 std::string ThermoExtension(ThermoExtChoice choice, std::string_view text);
 
-// Upper-cases ASCII letters only; other bytes are copied through.
-void UpperCaseAscii(std::string& text);
 
 }  // namespace kestrelon
 

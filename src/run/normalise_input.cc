@@ -121,20 +121,18 @@ std::string LoadedLabel(const std::string& inputpath, int slashpos) {
          inputpath.substr(static_cast<size_t>(slashpos));
 }
 
-void NormaliseInput(RunContext& ctx) {
-  RunVariables& v = ctx.vars;
-  if (v.inputpath.size() > kMaxPathLength) {
+int SlashPosition(const std::string& inputpath, const std::string& name) {
+  if (inputpath.size() > kMaxPathLength) {
     throw RunError(
-        "the path of the input file is longer than 32,767 characters",
-        ctx.input_name);
+        "the path of the input file is longer than 32,767 characters", name);
   }
-  size_t slash = v.inputpath.rfind('/');
-  v.slashpos = static_cast<int16_t>(slash == std::string::npos ? 0 : slash + 1);
-  v.inputdir = v.inputpath.substr(0, static_cast<size_t>(v.slashpos));
-  ctx.ui.SetLoadedLabel(LoadedLabel(v.inputpath, v.slashpos));
-  v.tempopath = ctx.WorkPath(kTempo);
+  const size_t slash = inputpath.rfind('/');
+  return slash == std::string::npos ? 0 : static_cast<int>(slash + 1);
+}
 
-  const std::string input = ReadFile(v.inputpath);
+int NormaliseInput(const std::string& inputpath, const std::string& out_path,
+                   InputLines& lines) {
+  const std::string input = ReadFile(inputpath);
   Copy copy(input.size());
   bool elements_done = false;
   int input_line = 0;
@@ -150,15 +148,15 @@ void NormaliseInput(RunContext& ctx) {
       WriteElementsLine(keyword_line, input_line, copy);
     }
   }
-  WriteFile(v.tempopath, copy.text());
-  ctx.origin = std::move(copy.origin());
+  WriteFile(out_path, copy.text());
+  lines.origin = std::move(copy.origin());
 
   // Counted on the copy, so that an END split off the ELEMENTS line counts.
   if (copy.overflow_line() != 0) {
-    throw RunError("more than 32,767 lines read END", ctx.input_name,
+    throw RunError("more than 32,767 lines read END", lines.file,
                    copy.overflow_line());
   }
-  v.endcount = static_cast<int16_t>(copy.end_count());
+  return copy.end_count();
 }
 
 }  // namespace kestrelon

@@ -1,5 +1,5 @@
 // The first pass of a cleaning run. It reads the chosen mechanism file
-// (ctx.vars.inputpath) and writes its normalised copy "tempo.int" next to it:
+// and writes its normalised copy "tempo.int" (`out_path`) next to it:
 // ASCII letters upper-cased, every TAB turned into one blank, nothing else
 // trimmed, and the ELEMENTS keyword on a line of its own. Lines of the input
 // end at CR LF, CR or LF; every line written ends with CR LF.
@@ -10,24 +10,28 @@
 // with their blanks (an empty line when the keyword stood alone), then "END"
 // when the line also closed the section.
 //
-// On return: vars.slashpos, vars.inputdir (ending with "/") and
-// vars.tempopath are set, the "Loaded: " label is shown, vars.endcount holds
-// the number of lines of "tempo.int" that read exactly "END", and
-// ctx.origin[i] is the input line that line i+1 of "tempo.int" came from.
+// Returns the number of lines of "tempo.int" that read exactly "END";
+// lines.origin[i] is then the input line that line i+1 of "tempo.int" came
+// from.
 //
-// Throws RunError when the input path is longer than 32,767 characters, when
-// the count of END lines passes 32,767, and when a file cannot be read or
-// written.
+// Throws RunError when the count of END lines passes 32,767, and when a
+// file cannot be read or written.
 #ifndef KESTRELON_RUN_NORMALISE_INPUT_H_
 #define KESTRELON_RUN_NORMALISE_INPUT_H_
 
 #include <string>
 
-#include "run/run_context.h"
+#include "model/run_record.h"
 
 namespace kestrelon {
 
-void NormaliseInput(RunContext& ctx);
+int NormaliseInput(const std::string& inputpath, const std::string& out_path,
+                   InputLines& lines);
+
+// The 1-based position of the last "/" of `inputpath` (0 when it has none).
+// Throws RunError naming `name` when the path is longer than 32,767
+// characters.
+int SlashPosition(const std::string& inputpath, const std::string& name);
 
 // The text of the "Loaded: " label for `inputpath`, whose file name starts
 // after position `slashpos` (1-based position of the last "/").

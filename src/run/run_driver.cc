@@ -1,16 +1,20 @@
 #include "run/run_driver.h"
 
+#include <array>
 #include <exception>
 #include <memory>
 #include <new>
 
-#include "output/ea_convert.h"
+#include "model/energy_unit.h"
 #include "output/layout_pass.h"
 #include "output/output_stage.h"
 #include "platform/dir_lock.h"
+#include "platform/paths.h"
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
 #include "rename/rename_session.h"
 #include "run/extract_thermo.h"
+#include "run/name_prompt.h"
 #include "run/name_rules.h"
 #include "run/normalise_input.h"
 #include "run/summary.h"
@@ -27,16 +31,6 @@ constexpr const char* kChooserFilter =
     "*.RXN Files (*.rxn)|*.RXN|.MECH Files (*.mech)|*.mech|All Files "
     "(*.*)|*.*|";
 
-std::string DirectoryOf(const std::string& path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string BaseName(const std::string& path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 NumberPattern PatternOrThrow(const std::string& text, const char* which) {
   std::optional<NumberPattern> pattern = ParsePattern(text);
   if (!pattern) {
@@ -46,38 +40,20 @@ NumberPattern PatternOrThrow(const std::string& text, const char* which) {
   return *pattern;
 }
 
-// Reads the main window's settings into the run: exactly one unit flag
-// becomes -1, and the extensions and patterns are fixed for the run.
-void ReadWindowSettings(RunContext& ctx) {
-  WindowSettings s = ctx.ui.ReadSettings();
-  RunVariables& v = ctx.vars;
-  v.unitkj = v.unitkcal = v.unitj = v.unitcal = v.unitk = 0;
-  switch (s.unit) {
-    case EaUnit::kKj: v.unitkj = -1; break;
-    case EaUnit::kKcal: v.unitkcal = -1; break;
-    case EaUnit::kJ: v.unitj = -1; break;
-    case EaUnit::kCal: v.unitcal = -1; break;
-    case EaUnit::kKelvin: v.unitk = -1; break;
-  }
-  ctx.unit = s.unit;
-  ctx.outext = MechanismExtension(s.mech_ext, s.mech_ext_text);
-  ctx.thermoext = ThermoExtension(s.thermo_ext, s.thermo_ext_text);
-  ctx.patterns.a = PatternOrThrow(s.a_pattern, "A");
-  ctx.patterns.n = PatternOrThrow(s.n_pattern, "n");
-  ctx.patterns.ea = PatternOrThrow(s.ea_pattern, "Ea");
+// Reads the main window's settings into the run: the unit, the extensions
+// and the patterns are fixed for the run.
+void ReadWindowSettings(UiServices& ui, RunRecord& run) {
+  WindowSettings s = ui.ReadSettings();
+  run.style.unit = s.unit;
+  run.outext = MechanismExtension(s.mech_ext, s.mech_ext_text);
+  run.thermoext = ThermoExtension(s.thermo_ext, s.thermo_ext_text);
+  run.style.patterns.a = PatternOrThrow(s.a_pattern, "A");
+  run.style.patterns.n = PatternOrThrow(s.n_pattern, "n");
+  run.style.patterns.ea = PatternOrThrow(s.ea_pattern, "Ea");
 }
 
-bool IsWorkingFileName(const std::string& name) {
-  for (const char* w : {kTempo, kTempo2, kTempo3, kTempo4, kTempo5, kTempo6}) {
-    if (name == w) return true;
-  }
-  return false;
-}
-
-void RemoveWorkingFiles(const RunContext& ctx) {
-  for (const char* w : {kTempo, kTempo2, kTempo3, kTempo4, kTempo5, kTempo6}) {
-    RemoveFile(ctx.WorkPath(w));
-  }
+void RemoveWorkingFiles(const RunRecord& run) {
+  for (const char* w : kWorkingFiles) RemoveFile(run.WorkPath(w));
 }
 
 void FinalReset(UiServices& ui) {
@@ -87,16 +63,94 @@ void FinalReset(UiServices& ui) {
   ui.Repaint();
 }
 
-// Steps 7 to 27 of a run. Returns false for the unreadable-file branch.
-bool RunPhases(RunContext& ctx, const RunOptions& options) {
-  UiServices& ui = ctx.ui;
+// The input stage: the normalised, tagged and thermo-less copies of the
+// input, the database file when there is one. Leaves "tempo3.int".
+void RunInputStage(UiServices& ui, RunRecord& run) {
+  run.vars.has_thermo =
+      TagSections(run.vars.tempopath, run.WorkPath(kTempo2), run.input);
+  ui.Repaint();
+  ui.SetProgress(20);
+  const TaggedCopy tagged(run.WorkPath(kTempo2), run.input);
+  std::optional<ThermoRange> thermo;
+  if (run.vars.has_thermo) {
+    ui.SetStatus("Thermo Section...");
+    thermo = FindThermoSection(tagged, run.input);
+    if (!run.check_only) {
+      run.thermoname = AskThermoName(ui, run);
+      run.vars.thermopath = ThermoFilePath(run, run.thermoname);
+      ui.Repaint();
+      WriteThermoFile(tagged, *thermo, run.vars.thermopath);
+      ui.Repaint();
+    }
+  }
+  WriteMechanismCopy(tagged, thermo, run.WorkPath(kTempo3), run.input);
+  if (run.vars.has_thermo) {
+    ui.SetProgress(30);
+    ui.SetStatus("In progress...");
+  }
+  ui.Repaint();
+  ui.SetProgress(30);
+  ui.Repaint();
+}
+
+// Loads the table from "tempo3.int", finds the sections and runs the
+// analysis passes over them.
+void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run) {
+  {
+    const std::string path = run.WorkPath(kTempo3);
+    const std::string content = ReadFile(path);
+    const std::vector<std::string_view> lines = LinesOf(content);
+    FillTable(table, lines, run.input);
+    ui.SetProgress(40);
+    RemoveFile(run.WorkPath(kTempo));
+    RemoveFile(run.WorkPath(kTempo2));
+    run.vars.index = LocateSections(lines, run.input);
+    RemoveFile(path);
+    ui.SetProgress(50);
+  }
+  ui.TableChanged();
+  const SectionIndex& index = run.vars.index;
+  NormaliseNameRows(table, ElementRows(index));
+  ui.SetProgress(60);
+  NormaliseNameRows(table, SpeciesRows(index));
+  ui.SetProgress(70);
+  const RowRange reactions = ReactionRows(index);
+  NormaliseAndFlag(table, reactions, run.input);
+  ui.SetProgress(80);
+  SplitAndFillSlots(table, reactions, run.style.patterns, run.input);
+  ui.TableChanged();
+}
+
+// Writes the three cleaned files and lays out their keyword lines.
+void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run) {
+  ui.SetStatus("Creating Files...");
+  run.cleanname = AskCleanName(ui, run);
+  const std::array<std::string, 3> paths = CleanedFilePaths(run, run.cleanname);
+  run.vars.outpathj = paths[0];
+  run.vars.outpathcal = paths[1];
+  run.vars.outpathk = paths[2];
+  ui.SetProgress(90);
+  ui.Repaint();
+  run.nercount = RunOutputStage(table, run.vars.index, run.style, run.input,
+                                {paths, run.vars.inputdir});
+  std::shared_ptr<LayoutMemo> memo;
+  for (int f = 0; f < 3; ++f) {
+    LayOutFile(paths[f], kOutUnits[f], run.style, memo, run.WorkPath(kTempo3));
+  }
+}
+
+// A whole run from the file chooser on. Returns false for the
+// unreadable-file branch.
+bool RunPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
+               const RunOptions& options) {
   ui.SetStatus("In progress...");
   std::optional<std::string> chosen =
       ui.ChooseFile({kChooserTitle, kChooserFilter, "/"});
   if (!chosen) throw RunError("no file chosen");
-  ctx.vars.inputpath = *chosen;
-  ctx.input_name = BaseName(*chosen);
-  if (IsWorkingFileName(ctx.input_name)) {
+  RunVariables& v = run.vars;
+  v.inputpath = *chosen;
+  run.input.file = BaseName(*chosen);
+  if (IsWorkingFileName(run.input.file)) {
     throw RunError(
         "the input file has the name of a working file of the run; "
         "rename or move it first",
@@ -107,8 +161,13 @@ bool RunPhases(RunContext& ctx, const RunOptions& options) {
     ui.SetStatus(kWaitingForLock);
     ui.Repaint();
   });
-  NormaliseInput(ctx);
-  if (ctx.vars.endcount < 3) {
+  v.slashpos = static_cast<int16_t>(SlashPosition(v.inputpath, run.input.file));
+  v.inputdir = v.inputpath.substr(0, static_cast<size_t>(v.slashpos));
+  ui.SetLoadedLabel(LoadedLabel(v.inputpath, v.slashpos));
+  v.tempopath = run.WorkPath(kTempo);
+  v.endcount =
+      static_cast<int16_t>(NormaliseInput(v.inputpath, v.tempopath, run.input));
+  if (v.endcount < 3) {
     ui.SetStatus("Error");
     ui.ShowMessage("Your file can not be treated!", "Error !",
                    MessageIcon::kCritical);
@@ -116,50 +175,33 @@ bool RunPhases(RunContext& ctx, const RunOptions& options) {
     ui.SetStatus("");
     // A check writes nothing; a real run leaves the copy for the user to
     // look at.
-    if (options.check_only) RemoveFile(ctx.WorkPath(kTempo));
+    if (options.check_only) RemoveFile(run.WorkPath(kTempo));
     return false;
   }
 
-  ReadWindowSettings(ctx);
+  ReadWindowSettings(ui, run);
   ui.SetProgress(10);
   ui.SetStatus("");
   ui.SetStatus("In Progress...");
   ui.Repaint();
 
-  TagSections(ctx);
-  ui.Repaint();
-  ui.SetProgress(20);
-  if (ctx.vars.nothermo == 0) ExtractThermo(ctx);
-  ui.Repaint();
-  if (ctx.vars.nothermo == 1) CopyWithoutThermo(ctx);
-  ui.SetProgress(30);
-  ui.Repaint();
-
-  LoadTable(ctx);
-  ui.TableChanged();
-  NormaliseElementsAndSpecies(ctx);
-  NormaliseReactions(ctx);
-  ui.TableChanged();
+  RunInputStage(ui, run);
+  RunAnalysis(ui, table, run);
   if (options.check_only) {
-    RemoveWorkingFiles(ctx);
+    RemoveWorkingFiles(run);
     return true;
   }
 
-  RunOutputStage(ctx);
-  LayOutFile(ctx, ctx.vars.outpathj, OutUnit::kJoule);
-  LayOutFile(ctx, ctx.vars.outpathcal, OutUnit::kCalorie);
-  LayOutFile(ctx, ctx.vars.outpathk, OutUnit::kKelvin);
-
-  RenameSession session({ctx.vars.nothermo == 0, ctx.vars.thermopath,
-                         ctx.vars.outpathj, ctx.vars.outpathcal,
-                         ctx.vars.outpathk, ctx.WorkPath(kTempo3)});
+  RunOutput(ui, table, run);
+  RenameSession session({v.has_thermo, v.thermopath, v.outpathj, v.outpathcal,
+                         v.outpathk, run.WorkPath(kTempo3)});
   ui.RunRenameDialog(session);
 
   ui.SetStatus("Successful...");
-  ctx.table.Clear();
+  table.Clear();
   ui.TableChanged();
   ui.SetProgress(100);
-  ShowSummary(ctx);
+  ShowSummary(ui, run);
   return true;
 }
 
@@ -170,31 +212,34 @@ RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
   table.Clear();
   ui.TableChanged();
   ui.ShowProgress(true);
-  RunContext ctx(ui, table);
-  ctx.check_only = options.check_only;
+  RunRecord run;
+  run.check_only = options.check_only;
   ui.SetLoadedLabel("");
   ui.SetOutputLabel("");
 
   RunOutcome outcome;
   try {
-    bool readable = RunPhases(ctx, options);
+    bool readable = RunPhases(ui, table, run, options);
     outcome.kind =
         readable ? RunOutcome::Kind::kSuccess : RunOutcome::Kind::kUnreadable;
   } catch (const RunError& e) {
     outcome.kind = RunOutcome::Kind::kFailed;
     outcome.error = e;
+  } catch (const FileError& e) {
+    outcome.kind = RunOutcome::Kind::kFailed;
+    outcome.error = RunError(e);
   } catch (const std::bad_alloc&) {
     outcome.kind = RunOutcome::Kind::kFailed;
-    outcome.error = RunError("out of memory", ctx.vars.inputpath);
+    outcome.error = RunError("out of memory", run.vars.inputpath);
   } catch (const std::exception& e) {
     outcome.kind = RunOutcome::Kind::kFailed;
     outcome.error =
-        RunError(std::string("internal error: ") + e.what(), ctx.vars.inputpath);
+        RunError(std::string("internal error: ") + e.what(), run.vars.inputpath);
   }
   FinalReset(ui);
   if (outcome.kind == RunOutcome::Kind::kFailed) ui.TableChanged();
-  outcome.vars = ctx.vars;
-  outcome.nercount = ctx.nercount;
+  outcome.vars = run.vars;
+  outcome.nercount = run.nercount;
   return outcome;
 }
 

@@ -15,10 +15,10 @@
 #include <optional>
 #include <string>
 
-#include "platform/run_error.h"
-#include "platform/ui_services.h"
-#include "run/run_context.h"
-#include "table/working_table.h"
+#include "model/run_error.h"
+#include "model/ui_services.h"
+#include "model/run_record.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 

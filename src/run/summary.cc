@@ -11,47 +11,46 @@ std::string Root(const std::string& cwd) { return cwd.substr(0, 1); }
 
 }  // namespace
 
-std::string OutputFileLines(const RunContext& ctx, const std::string& cwd) {
-  const RunVariables& v = ctx.vars;
+std::string OutputFileLines(const RunRecord& run, const std::string& cwd) {
+  const RunVariables& v = run.vars;
   std::string text;
   auto add = [&text](const std::string& line) {
     if (!text.empty()) text += kCrLf;
     text += "Output file: " + line;
   };
-  if (v.nothermo == 0) {
+  if (v.has_thermo) {
     add(v.thermopath.size() < kLongPath
             ? v.thermopath
-            : Root(cwd) + "[...]/" + ctx.thermoname + "." + ctx.thermoext);
+            : Root(cwd) + "[...]/" + run.thermoname + "." + run.thermoext);
   }
   const bool long_paths = v.outpathk.size() >= kLongPath;
   const std::string* paths[] = {&v.outpathj, &v.outpathcal, &v.outpathk};
-  const char* words[] = {"j", "cal", "kelvin"};
   for (int i = 0; i < 3; ++i) {
-    add(long_paths ? Root(cwd) + "[...]/" + ctx.cleanname + words[i] + "." +
-                         ctx.outext
+    add(long_paths ? Root(cwd) + "[...]/" + run.cleanname +
+                         FileWord(kOutUnits[i]) + "." + run.outext
                    : *paths[i]);
   }
   return text;
 }
 
-void ShowSummary(RunContext& ctx) {
-  const RunVariables& v = ctx.vars;
-  ctx.ui.SetStatus("Information...");
+void ShowSummary(UiServices& ui, const RunRecord& run) {
+  const RunVariables& v = run.vars;
+  ui.SetStatus("Information...");
 
-  std::string files = v.nothermo == 0 ? "4 Ouput Files have been created:"
-                                      : "3 Ouput Files have been created:";
-  if (v.nothermo == 0) files += kCrLf + v.thermopath + " (Thermo Data)";
+  std::string files = v.has_thermo ? "4 Ouput Files have been created:"
+                                   : "3 Ouput Files have been created:";
+  if (v.has_thermo) files += kCrLf + v.thermopath + " (Thermo Data)";
   files += kCrLf + v.outpathj + " (Ea in joule/mole)";
   files += kCrLf + v.outpathcal + " (Ea in calorie/mole)";
   files += kCrLf + v.outpathk + " (Ea/R in Kelvin)";
-  ctx.ui.ShowMessage(files, "Operation successful!", MessageIcon::kInformation);
+  ui.ShowMessage(files, "Operation successful!", MessageIcon::kInformation);
 
-  ctx.ui.SetOutputLabel(OutputFileLines(ctx, ctx.ui.CurrentDirectory()));
+  ui.SetOutputLabel(OutputFileLines(run, ui.CurrentDirectory()));
 
-  if (ctx.nercount <= 0) return;
-  const std::string count = " " + std::to_string(ctx.nercount);
+  if (run.nercount <= 0) return;
+  const std::string count = " " + std::to_string(run.nercount);
   std::string text;
-  if (ctx.nercount == 1) {
+  if (run.nercount == 1) {
     text = std::string("Kestrelon has detected ") + kCrLf + count +
            " non-elementary reaction in your mechanism." + kCrLf +
            "It has been flagged and placed at the end of each output file.";
@@ -64,7 +63,7 @@ void ShowSummary(RunContext& ctx) {
           "Some non-elementary reactions may have slipped through the net, "
           "for example:" +
           kCrLf + "A+B+C=>2D+F+2D cannot be detected.";
-  ctx.ui.ShowMessage(text, "Information", MessageIcon::kInformation);
+  ui.ShowMessage(text, "Information", MessageIcon::kInformation);
 }
 
 }  // namespace kestrelon

@@ -6,15 +6,16 @@
 
 #include <string>
 
-#include "run/run_context.h"
+#include "model/run_record.h"
+#include "model/ui_services.h"
 
 namespace kestrelon {
 
-void ShowSummary(RunContext& ctx);
+void ShowSummary(UiServices& ui, const RunRecord& run);
 
 // The text of the "Output file: " lines; `cwd` is the current directory,
 // whose root stands in shortened lines.
-std::string OutputFileLines(const RunContext& ctx, const std::string& cwd);
+std::string OutputFileLines(const RunRecord& run, const std::string& cwd);
 
 }  // namespace kestrelon
 

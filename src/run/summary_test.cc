@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "table/table_test_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

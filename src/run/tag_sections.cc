@@ -62,27 +62,28 @@ size_t CodeLength(std::string_view line) {
 
 void CutComment(std::string& line) { line.resize(CodeLength(line)); }
 
-void TagSections(RunContext& ctx) {
-  const std::string text = ReadFile(ctx.vars.tempopath);
+bool TagSections(const std::string& in_path, const std::string& out_path,
+                 InputLines& input) {
+  const std::string text = ReadFile(in_path);
   std::vector<int> origin;
-  origin.reserve(ctx.origin.size() + 2);
+  origin.reserve(input.origin.size() + 2);
   LineBuffer out;
   out.Reserve(text.size() + 64);
   LineCopier copier(text, out.mutable_text());
-  ctx.vars.nothermo = 1;
+  bool has_thermo = false;
 
   LineReader reader(text);
   std::string_view view;
   size_t count = 0;
   for (; reader.Next(view); ++count) {
-    const int from = count < ctx.origin.size() ? ctx.origin[count] : 0;
+    const int from = count < input.origin.size() ? input.origin[count] : 0;
     const Keyword* keyword = KeywordOf(view);
     if (keyword == nullptr) {
       copier.AddFromText(view.substr(0, CodeLength(view)));
       origin.push_back(from);
       continue;
     }
-    if (keyword->marks_thermo) ctx.vars.nothermo = 0;
+    if (keyword->marks_thermo) has_thermo = true;
     copier.Add(keyword->canonical);
     origin.push_back(from);
     if (!keyword->keeps_rest) continue;
@@ -95,11 +96,12 @@ void TagSections(RunContext& ctx) {
     origin.push_back(from);
   }
   copier.Finish();
-  WriteFile(ctx.WorkPath(kTempo2), out.text());
+  WriteFile(out_path, out.text());
   // An origin that does not match the file would name wrong lines; no line
   // is better than a wrong one.
-  if (count != ctx.origin.size()) std::fill(origin.begin(), origin.end(), 0);
-  ctx.origin = std::move(origin);
+  if (count != input.origin.size()) std::fill(origin.begin(), origin.end(), 0);
+  input.origin = std::move(origin);
+  return has_thermo;
 }
 
 }  // namespace kestrelon

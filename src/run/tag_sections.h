@@ -1,18 +1,18 @@
 // The second pass of a cleaning run. It reads the normalised copy
-// "tempo.int" (vars.tempopath) and writes "tempo2.int" beside it, line for
+// "tempo.int" (`in_path`) and writes "tempo2.int" (`out_path`), line for
 // line, each line ending with CR LF:
 //
 // - A line that begins (nothing before it) with ELEM, SPEC, THERM or REAC
 //   becomes "ELEMENTS", "SPECIES", "THERMO" or "REACTIONS". What follows the
 //   keyword word on an ELEMENTS or SPECIES line (symbols, names) is kept on
 //   a line of its own after the keyword; on a THERMO or REACTIONS line it
-//   (options, units) is dropped. A THERMO line sets vars.nothermo to 0; it
-//   is 1 when there is none.
+//   (options, units) is dropped. Returns whether there was a THERMO
+//   line.
 // - Up to 15 blanks directly before a "!" are removed (five replacement
 //   steps of 5, 4, 3, 2 and 1 blanks), then everything from the first "!"
 //   on. A line holding only a comment becomes an empty line.
 //
-// Nothing else is trimmed. ctx.origin is rewritten to match the lines of
+// Nothing else is trimmed. input.origin is rewritten to match the lines of
 // "tempo2.int" (a kept names line has the input line of its keyword line).
 //
 // Throws RunError when a file cannot be read or written.
@@ -21,11 +21,12 @@
 
 #include <string>
 
-#include "run/run_context.h"
+#include "model/run_record.h"
 
 namespace kestrelon {
 
-void TagSections(RunContext& ctx);
+bool TagSections(const std::string& in_path, const std::string& out_path,
+                 InputLines& input);
 
 // Applies the five blank-and-"!" steps to `line` and cuts it at its first
 // "!".

@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "platform/error_layout.h"
+#include "model/error_layout.h"
 #include "shell/qt_text.h"
 
 namespace kestrelon {

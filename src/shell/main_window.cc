@@ -28,9 +28,9 @@
 namespace kestrelon {
 namespace {
 
-std::string CurrentPattern(const QListWidget* list, const char* fallback) {
+std::string CurrentPattern(const QListWidget* list, std::string_view fallback) {
   const QListWidgetItem* item = list->currentItem();
-  return item != nullptr ? FromDisplay(item->text()) : fallback;
+  return item != nullptr ? FromDisplay(item->text()) : std::string(fallback);
 }
 
 // Column widths of the grid: the line itself, the equation, then the
@@ -131,9 +131,9 @@ WindowSettings MainWindow::ReadRunSettings() const {
   const int thermo = parts_.thermo_exts->checkedId();
   if (thermo >= 0) s.thermo_ext = static_cast<ThermoExtChoice>(thermo);
   s.thermo_ext_text = FromDisplay(parts_.thermext->text());
-  s.a_pattern = CurrentPattern(parts_.list1, "0.000E+00");
-  s.n_pattern = CurrentPattern(parts_.list2, "0.0000");
-  s.ea_pattern = CurrentPattern(parts_.list3, "0.0");
+  s.a_pattern = CurrentPattern(parts_.list1, kDefaultAPattern);
+  s.n_pattern = CurrentPattern(parts_.list2, kDefaultNPattern);
+  s.ea_pattern = CurrentPattern(parts_.list3, kDefaultEaPattern);
   return s;
 }
 

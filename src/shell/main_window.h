@@ -20,9 +20,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/ui_services.h"
+#include "model/ui_services.h"
 #include "shell/window_tabs.h"
-#include "table/working_table.h"
+#include "model/working_table.h"
 
 class QTabWidget;
 

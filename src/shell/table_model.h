@@ -10,7 +10,7 @@
 
 #include <QAbstractTableModel>
 
-#include "table/working_table.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 

@@ -14,7 +14,7 @@
 #ifndef KESTRELON_SHELL_WINDOW_SERVICES_H_
 #define KESTRELON_SHELL_WINDOW_SERVICES_H_
 
-#include "platform/ui_services.h"
+#include "model/ui_services.h"
 
 namespace kestrelon {
 

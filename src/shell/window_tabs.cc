@@ -16,7 +16,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "platform/ui_services.h"
+#include "model/ui_services.h"
 #include "shell/about_texts.h"
 #include "shell/clickable_label.h"
 #include "shell/qt_text.h"
@@ -49,25 +49,29 @@ QGroupBox* Frame(const char* name, const char* caption) {
 
 // A list as tall as its three patterns, so it never scrolls.
 QListWidget* PatternList(const char* name,
-                         std::initializer_list<const char*> items,
-                         const char* selected) {
+                         const std::string_view (&items)[3],
+                         std::string_view selected) {
   auto* list = new QListWidget;
   list->setObjectName(name);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  for (const char* item : items) list->addItem(QString::fromUtf8(item));
-  const QList<QListWidgetItem*> found =
-      list->findItems(QString::fromUtf8(selected), Qt::MatchExactly);
+  for (std::string_view item : items) {
+    list->addItem(QString::fromUtf8(item.data(), item.size()));
+  }
+  const QList<QListWidgetItem*> found = list->findItems(
+      QString::fromUtf8(selected.data(), selected.size()), Qt::MatchExactly);
   if (!found.isEmpty()) list->setCurrentItem(found.front());
   const int width =
-      list->fontMetrics().horizontalAdvance(QStringLiteral("0.000E+00")) + 24;
+      list->fontMetrics().horizontalAdvance(QString::fromUtf8(
+          kAPatternItems[0].data(), kAPatternItems[0].size())) +
+      24;
   const int height = list->fontMetrics().height() + 6;
   for (int i = 0; i < list->count(); ++i) {
     list->item(i)->setSizeHint(QSize(width, height));
   }
-  const int rows = static_cast<int>(items.size());
+  const int rows = static_cast<int>(std::size(items));
   list->setFixedSize(width + 2 * list->frameWidth(),
                      rows * height + 2 * list->frameWidth());
   // A list always keeps one pattern selected: a ctrl-click on the
@@ -201,10 +205,9 @@ QWidget* BuildSettingsTab(WindowParts& p) {
 
   QGroupBox* frm4 = Frame("FRM4", "Format of Arrhenius coefficients");
   auto* formats = new QGridLayout(frm4);
-  p.list1 =
-      PatternList("List1", {"0.000E+00", "0.00E+00", "0.0E+00"}, "0.000E+00");
-  p.list2 = PatternList("List2", {"0.0000", "0.000", "0.00"}, "0.0000");
-  p.list3 = PatternList("List3", {"0.00", "0.0", "0"}, "0.0");
+  p.list1 = PatternList("List1", kAPatternItems, kDefaultAPattern);
+  p.list2 = PatternList("List2", kNPatternItems, kDefaultNPattern);
+  p.list3 = PatternList("List3", kEaPatternItems, kDefaultEaPattern);
   formats->addWidget(Caption("Albl", "A"), 0, 0);
   formats->addWidget(p.list1, 0, 1);
   formats->addWidget(Caption("nlbl", "n"), 0, 2);

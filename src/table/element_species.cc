@@ -47,12 +47,8 @@ std::string WidenSeparators(std::string_view text) {
   return out;
 }
 
-void NormaliseElementsAndSpecies(RunContext& ctx) {
-  const SectionIndex& index = ctx.vars.index;
-  NormaliseRange(ctx.table, index.elemrow + 1, index.elemend - 1);
-  ctx.ui.SetProgress(60);
-  NormaliseRange(ctx.table, index.specrow + 1, index.specend - 1);
-  ctx.ui.SetProgress(70);
+void NormaliseNameRows(WorkingTable& table, RowRange rows) {
+  NormaliseRange(table, rows.first, rows.last);
 }
 
 }  // namespace kestrelon

@@ -1,10 +1,8 @@
 // The element and species lists of the working table, rewritten with one
-// separator: in column 1 of the element rows (elemrow+1 to elemend-1), then
-// of the species rows (specrow+1 to specend-1), every run of k blanks
-// becomes 3 * ceil(k / 18) blanks (one to 18 blanks give three), and a ","
-// becomes three blanks. Other characters, line breaks and the rows outside
-// the two ranges are untouched. Sets the progress bar to 60 after the
-// elements and to 70 after the species.
+// separator: in column 1 of the rows given (the element rows, then the
+// species rows), every run of k blanks becomes 3 * ceil(k / 18) blanks (one
+// to 18 blanks give three), and a "," becomes three blanks. Other
+// characters, line breaks and the rows outside the range are untouched.
 //
 // Never fails on any cell text; an empty range is skipped. Throws only what
 // the table throws for an index outside it.
@@ -14,11 +12,12 @@
 #include <string>
 #include <string_view>
 
-#include "run/run_context.h"
+#include "model/run_record.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 
-void NormaliseElementsAndSpecies(RunContext& ctx);
+void NormaliseNameRows(WorkingTable& table, RowRange rows);
 
 // `text` with its name separators widened as above.
 std::string WidenSeparators(std::string_view text);

@@ -2,14 +2,13 @@
 
 #include <string_view>
 
-#include "output/number_format.h"
-#include "platform/run_error.h"
+#include "model/number_format.h"
+#include "model/run_error.h"
 
 namespace kestrelon {
 namespace {
 
-void SplitRow(RunContext& ctx, int row) {
-  WorkingTable& table = ctx.table;
+void SplitRow(WorkingTable& table, int row, const Patterns& patterns) {
   const std::string_view line = table.At(row, kLineColumn);
   if (IsAuxiliaryLine(line) || IsNonElementaryLine(line)) {
     table.At(row, kEquationColumn).assign(kSkipMark);
@@ -24,9 +23,9 @@ void SplitRow(RunContext& ctx, int row) {
   // Printed before anything is written, so that a failing row is left as
   // it was.
   std::string a = FormatNumber(LeadingNumber(line.substr(b1 + 1, b2 - b1 - 1)),
-                               ctx.patterns.a);
+                               patterns.a);
   std::string n = FormatNumber(LeadingNumber(line.substr(b2 + 1, b3 - b2 - 1)),
-                               ctx.patterns.n);
+                               patterns.n);
   table.At(row, kEquationColumn).assign(line.substr(0, b1));
   table.At(row, kAColumn) = std::move(a);
   table.At(row, kNColumn) = std::move(n);
@@ -35,9 +34,10 @@ void SplitRow(RunContext& ctx, int row) {
 
 }  // namespace
 
-void SplitFields(RunContext& ctx, RowRange rows) {
+void SplitFields(WorkingTable& table, RowRange rows, const Patterns& patterns,
+                 const InputLines& input) {
   for (int row = rows.first; row <= rows.last; ++row) {
-    AtRow(ctx, row, [&] { SplitRow(ctx, row); });
+    input.AtRow(row, [&] { SplitRow(table, row, patterns); });
   }
 }
 

@@ -13,12 +13,14 @@
 #ifndef KESTRELON_TABLE_FIELD_SPLIT_H_
 #define KESTRELON_TABLE_FIELD_SPLIT_H_
 
-#include "run/run_context.h"
-#include "table/reaction_markers.h"
+#include "model/run_record.h"
+#include "model/reaction_markers.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 
-void SplitFields(RunContext& ctx, RowRange rows);
+void SplitFields(WorkingTable& table, RowRange rows, const Patterns& patterns,
+                 const InputLines& input);
 
 }  // namespace kestrelon
 

@@ -2,15 +2,14 @@
 
 #include <string>
 
-#include "platform/text_file.h"
 #include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
 
-[[noreturn]] void FailAt(const RunContext& ctx, int row,
+[[noreturn]] void FailAt(const InputLines& input, int row,
                          const std::string& reason) {
-  throw RunError(reason, ctx.input_name, row > 0 ? ctx.InputLineOfRow(row) : 0);
+  throw RunError(reason, input.file, row > 0 ? input.LineOfRow(row) : 0);
 }
 
 // The first line after `after` (0-based index of the line before the
@@ -24,19 +23,20 @@ int FindLine(const std::vector<std::string_view>& lines, int after,
   return 0;
 }
 
-void FillRows(RunContext& ctx, const std::vector<std::string_view>& lines) {
+}  // namespace
+
+void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
+               const InputLines& input) {
   int row = 1;
   for (std::string_view line : lines) {
     if (row > WorkingTable::kLastDataRow) {
-      FailAt(ctx, row, "more than 25999 lines: the working table is full");
+      FailAt(input, row, "more than 25999 lines: the working table is full");
     }
     std::string_view item = ReadTableItem(line);
-    ctx.table.At(row, 1).assign(item.data(), item.size());
+    table.At(row, 1).assign(item.data(), item.size());
     ++row;
   }
 }
-
-}  // namespace
 
 std::string_view ReadTableItem(std::string_view line) {
   size_t start = line.find_first_not_of(' ');
@@ -53,36 +53,36 @@ std::string_view ReadTableItem(std::string_view line) {
   return TrimBlanks(line.substr(start));
 }
 
-SectionIndex LocateSections(const RunContext& ctx,
-                            const std::vector<std::string_view>& lines) {
+SectionIndex LocateSections(const std::vector<std::string_view>& lines,
+                            const InputLines& input) {
   // The row numbers fit the 16-bit index: the table holds 25,999 rows.
   SectionIndex index;
   const int elemrow = FindLine(lines, -1, "ELEMENTS");
-  if (elemrow == 0) FailAt(ctx, 0, "no line reading exactly \"ELEMENTS\"");
+  if (elemrow == 0) FailAt(input, 0, "no line reading exactly \"ELEMENTS\"");
   const int elemend = FindLine(lines, elemrow - 1, "END");
   if (elemend == 0) {
-    FailAt(ctx, elemrow,
+    FailAt(input, elemrow,
            "ELEMENTS section has no line reading exactly \"END\"");
   }
   const int specrow = FindLine(lines, elemend - 1, "SPECIES");
   if (specrow == 0) {
-    FailAt(ctx, elemend,
+    FailAt(input, elemend,
            "no line reading exactly \"SPECIES\" after the END of the "
            "ELEMENTS section");
   }
   const int specend = FindLine(lines, specrow - 1, "END");
   if (specend == 0) {
-    FailAt(ctx, specrow, "SPECIES section has no line reading exactly \"END\"");
+    FailAt(input, specrow, "SPECIES section has no line reading exactly \"END\"");
   }
   const int reacrow = FindLine(lines, specend - 1, "REACTIONS");
   if (reacrow == 0) {
-    FailAt(ctx, specend,
+    FailAt(input, specend,
            "no line reading exactly \"REACTIONS\" after the END of the "
            "SPECIES section");
   }
   const int reacend = FindLine(lines, reacrow - 1, "END");
   if (reacend == 0) {
-    FailAt(ctx, reacrow,
+    FailAt(input, reacrow,
            "REACTIONS section has no line reading exactly \"END\"");
   }
   index.elemrow = static_cast<int16_t>(elemrow);
@@ -92,19 +92,6 @@ SectionIndex LocateSections(const RunContext& ctx,
   index.reacrow = static_cast<int16_t>(reacrow);
   index.reacend = static_cast<int16_t>(reacend);
   return index;
-}
-
-void LoadTable(RunContext& ctx) {
-  const std::string path = ctx.WorkPath(kTempo3);
-  const std::string content = ReadFile(path);
-  const std::vector<std::string_view> lines = LinesOf(content);
-  FillRows(ctx, lines);
-  ctx.ui.SetProgress(40);
-  RemoveFile(ctx.WorkPath(kTempo));
-  RemoveFile(ctx.WorkPath(kTempo2));
-  ctx.vars.index = LocateSections(ctx, lines);
-  RemoveFile(path);
-  ctx.ui.SetProgress(50);
 }
 
 }  // namespace kestrelon

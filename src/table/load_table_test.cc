@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/text_file.h"
-#include "table/table_test_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/run_error.h"
+#include "model/run_error.h"
 #include "platform/text_ops.h"
 
 namespace kestrelon {
@@ -45,17 +45,19 @@ bool IsNonElementary(std::string_view line) {
          HasThreePlus(equation.substr(greater + 1));
 }
 
-void FlagNonElementaryRow(RunContext& ctx, int row) {
-  std::string& line = ctx.table.At(row, kLineColumn);
+void FlagNonElementaryRow(WorkingTable& table, int row,
+                          const InputLines& input) {
+  std::string& line = table.At(row, kLineColumn);
   if (IsAuxiliaryLine(line)) return;
   bool flag = false;
-  AtRow(ctx, row, [&] { flag = IsNonElementary(line); });
+  input.AtRow(row, [&] { flag = IsNonElementary(line); });
   if (flag) line.insert(0, kNerTag);
 }
 
-void FlagNonElementary(RunContext& ctx, RowRange rows) {
+void FlagNonElementary(WorkingTable& table, RowRange rows,
+                       const InputLines& input) {
   for (int row = rows.first; row <= rows.last; ++row) {
-    FlagNonElementaryRow(ctx, row);
+    FlagNonElementaryRow(table, row, input);
   }
 }
 

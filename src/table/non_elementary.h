@@ -18,8 +18,9 @@
 
 #include <string_view>
 
-#include "run/run_context.h"
-#include "table/reaction_markers.h"
+#include "model/run_record.h"
+#include "model/reaction_markers.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 
@@ -28,10 +29,12 @@ namespace kestrelon {
 bool IsNonElementary(std::string_view line);
 
 // The pass over `rows`.
-void FlagNonElementary(RunContext& ctx, RowRange rows);
+void FlagNonElementary(WorkingTable& table, RowRange rows,
+                       const InputLines& input);
 
 // The pass for one row.
-void FlagNonElementaryRow(RunContext& ctx, int row);
+void FlagNonElementaryRow(WorkingTable& table, int row,
+                          const InputLines& input);
 
 }  // namespace kestrelon
 

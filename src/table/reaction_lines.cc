@@ -84,9 +84,9 @@ void NormaliseReactionLine(std::string& line) {
   NormaliseSpacing(line);
 }
 
-void NormaliseReactionLines(RunContext& ctx, RowRange rows) {
+void NormaliseReactionLines(WorkingTable& table, RowRange rows) {
   for (int row = rows.first; row <= rows.last; ++row) {
-    NormaliseReactionLine(ctx.table.At(row, kLineColumn));
+    NormaliseReactionLine(table.At(row, kLineColumn));
   }
 }
 

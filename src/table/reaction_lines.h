@@ -19,8 +19,9 @@
 
 #include <string>
 
-#include "run/run_context.h"
-#include "table/reaction_markers.h"
+#include "model/run_record.h"
+#include "model/reaction_markers.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 
@@ -33,7 +34,7 @@ void NormaliseSpacing(std::string& line);
 void NormaliseReactionLine(std::string& line);
 
 // Every line of `rows` through the four steps.
-void NormaliseReactionLines(RunContext& ctx, RowRange rows);
+void NormaliseReactionLines(WorkingTable& table, RowRange rows);
 
 }  // namespace kestrelon
 

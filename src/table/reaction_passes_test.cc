@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "table/table_test_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

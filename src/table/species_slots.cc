@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/run_error.h"
+#include "model/run_error.h"
 #include "platform/text_ops.h"
 
 namespace kestrelon {
@@ -245,11 +245,12 @@ void BuildRowSlots(WorkingTable& table, int row, std::string& filled,
 
 }  // namespace
 
-void BuildSpeciesSlots(RunContext& ctx, RowRange rows) {
+void BuildSpeciesSlots(WorkingTable& table, RowRange rows,
+                       const InputLines& input) {
   std::string filled;
   std::string rebuilt;
   for (int row = rows.first; row <= rows.last; ++row) {
-    AtRow(ctx, row, [&] { BuildRowSlots(ctx.table, row, filled, rebuilt); });
+    input.AtRow(row, [&] { BuildRowSlots(table, row, filled, rebuilt); });
   }
 }
 

@@ -24,8 +24,9 @@
 #include <array>
 #include <string>
 
-#include "run/run_context.h"
-#include "table/reaction_markers.h"
+#include "model/run_record.h"
+#include "model/reaction_markers.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 
@@ -42,7 +43,8 @@ std::string RebuildEquation(const Slots& slots, bool irreversible);
 void RemoveEmptySlots(std::string& equation);
 
 // The six passes over `rows`.
-void BuildSpeciesSlots(RunContext& ctx, RowRange rows);
+void BuildSpeciesSlots(WorkingTable& table, RowRange rows,
+                       const InputLines& input);
 
 }  // namespace kestrelon
 

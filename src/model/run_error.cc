@@ -1,4 +1,4 @@
-#include "platform/run_error.h"
+#include "model/run_error.h"
 
 #include <utility>
 

@@ -9,19 +9,19 @@
 // may throw RunError from any call that cannot be answered (the command line
 // does so when a name it was given is refused); the run then ends through its
 // failure path.
-#ifndef KESTRELON_PLATFORM_UI_SERVICES_H_
-#define KESTRELON_PLATFORM_UI_SERVICES_H_
+#ifndef KESTRELON_MODEL_UI_SERVICES_H_
+#define KESTRELON_MODEL_UI_SERVICES_H_
 
 #include <optional>
 #include <string>
+
+#include "model/energy_unit.h"
+#include "model/number_format.h"
 
 namespace kestrelon {
 
 class RenameSession;
 
-// Unit of the activation energies in the input file: the five option
-// buttons of the frame "Units of activation energy in input file".
-enum class EaUnit { kKj, kKcal, kJ, kCal, kKelvin };
 
 enum class MechExtChoice { kRxn, kMech, kCustom };   // OptOB5, OptOB6, OptOB7
 enum class ThermoExtChoice { kDat, kThe, kCustom };  // OptOB8, OptOB9, OptOB10
@@ -34,9 +34,9 @@ struct WindowSettings {
   std::string mech_ext_text = "*.ext";  // text of mechext, as typed
   ThermoExtChoice thermo_ext = ThermoExtChoice::kDat;
   std::string thermo_ext_text = "*.ext";  // text of thermext, as typed
-  std::string a_pattern = "0.000E+00";
-  std::string n_pattern = "0.0000";
-  std::string ea_pattern = "0.0";
+  std::string a_pattern{kDefaultAPattern};
+  std::string n_pattern{kDefaultNPattern};
+  std::string ea_pattern{kDefaultEaPattern};
 };
 
 enum class MessageIcon { kNone, kInformation, kCritical };
@@ -97,4 +97,4 @@ class UiServices {
 
 }  // namespace kestrelon
 
-#endif  // KESTRELON_PLATFORM_UI_SERVICES_H_
+#endif  // KESTRELON_MODEL_UI_SERVICES_H_

@@ -1,4 +1,4 @@
-#include "output/number_format.h"
+#include "model/number_format.h"
 
 #include <bit>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/run_error.h"
+#include "model/run_error.h"
 
 namespace kestrelon {
 namespace {

@@ -1,8 +1,8 @@
-#include "table/working_table.h"
+#include "model/working_table.h"
 
 #include <utility>
 
-#include "platform/run_error.h"
+#include "model/run_error.h"
 
 namespace kestrelon {
 

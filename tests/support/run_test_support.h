@@ -2,19 +2,19 @@
 // user interface and one shared working table, a fixture that gives it a
 // scratch input directory, and the text of the RunError a piece of work
 // throws. Tests only.
-#ifndef KESTRELON_TABLE_TABLE_TEST_SUPPORT_H_
-#define KESTRELON_TABLE_TABLE_TEST_SUPPORT_H_
+#ifndef KESTRELON_TESTS_SUPPORT_RUN_TEST_SUPPORT_H_
+#define KESTRELON_TESTS_SUPPORT_RUN_TEST_SUPPORT_H_
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/run_error.h"
-#include "platform/scripted_ui.h"
-#include "run/run_context.h"
-#include "table/working_table.h"
-#include "tests/test_support.h"
+#include "model/run_error.h"
+#include "tests/support/scripted_ui.h"
+#include "model/run_record.h"
+#include "model/working_table.h"
+#include "tests/support/process_support.h"
 
 namespace kestrelon::testing_support {
 
@@ -77,4 +77,4 @@ std::string ErrorOf(Work&& work) {
 
 }  // namespace kestrelon::testing_support
 
-#endif  // KESTRELON_TABLE_TABLE_TEST_SUPPORT_H_
+#endif  // KESTRELON_TESTS_SUPPORT_RUN_TEST_SUPPORT_H_

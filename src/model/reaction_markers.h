@@ -7,15 +7,20 @@
 //   "///"      in a species slot (columns 3 to 8) that holds no species;
 //   "Irr"      in column 12 of an irreversible reaction.
 // Column numbers of the reaction rows are named here too.
-#ifndef KESTRELON_TABLE_REACTION_MARKERS_H_
-#define KESTRELON_TABLE_REACTION_MARKERS_H_
+#ifndef KESTRELON_MODEL_REACTION_MARKERS_H_
+#define KESTRELON_MODEL_REACTION_MARKERS_H_
 
 #include <string_view>
 
 #include "platform/text_ops.h"
-#include "run/run_context.h"
+
 
 namespace kestrelon {
+
+// The heading of the list of non-elementary reactions at the end of each
+// cleaned file.
+inline constexpr const char* kNerHeading =
+    "****List of non-elementary reactions****";
 
 inline constexpr std::string_view kAuxTag = "#DATAUX#";
 inline constexpr std::string_view kNerTag = "#NER#";
@@ -38,17 +43,6 @@ inline bool IsNonElementaryLine(std::string_view line) {
   return StartsWith(line, kNerTag);
 }
 
-// Rows reacrow+1 to reacend-1 of the reaction section; empty when the first
-// is past the last.
-struct RowRange {
-  int first;
-  int last;
-};
-
-inline RowRange ReactionRows(const SectionIndex& index) {
-  return {index.reacrow + 1, index.reacend - 1};
-}
-
 }  // namespace kestrelon
 
-#endif  // KESTRELON_TABLE_REACTION_MARKERS_H_
+#endif  // KESTRELON_MODEL_REACTION_MARKERS_H_

@@ -6,8 +6,8 @@
 // Whoever runs owns the table: the window keeps one and shows it in its
 // grid, the command line makes one per run. Reading or writing outside the
 // table throws RunError.
-#ifndef KESTRELON_TABLE_WORKING_TABLE_H_
-#define KESTRELON_TABLE_WORKING_TABLE_H_
+#ifndef KESTRELON_MODEL_WORKING_TABLE_H_
+#define KESTRELON_MODEL_WORKING_TABLE_H_
 
 #include <string>
 #include <vector>
@@ -59,4 +59,4 @@ class WorkingTable {
 
 }  // namespace kestrelon
 
-#endif  // KESTRELON_TABLE_WORKING_TABLE_H_
+#endif  // KESTRELON_MODEL_WORKING_TABLE_H_

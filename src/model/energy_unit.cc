@@ -1,18 +1,23 @@
-#include "output/ea_convert.h"
+#include "model/energy_unit.h"
 
 namespace kestrelon {
-namespace {
+const char* FileWord(OutUnit unit) {
+  switch (unit) {
+    case OutUnit::kJoule: return "j";
+    case OutUnit::kCalorie: return "cal";
+    case OutUnit::kKelvin: return "kelvin";
+  }
+  return "";
+}
 
-constexpr double kKilo = 1000.0;
-constexpr double kJoulesPerCalorie = 4.184;
-constexpr double kGasConstantJoule = 8.3144;
-// Not kGasConstantJoule / kJoulesPerCalorie: calorie-based input divides by
-// this rounded value, so its kelvin digits differ slightly from the joule
-// route's, and files from both routes must keep printing what they always
-// printed.
-constexpr double kGasConstantCalorie = 1.9872;
-
-}  // namespace
+const char* UnitName(OutUnit unit) {
+  switch (unit) {
+    case OutUnit::kJoule: return "J/mol";
+    case OutUnit::kCalorie: return "cal/mol";
+    case OutUnit::kKelvin: return "K";
+  }
+  return "";
+}
 
 double ConvertEa(EaUnit from, OutUnit to, double x) {
   // Every expression is written in the order of its operations; the compiler

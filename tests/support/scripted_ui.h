@@ -1,8 +1,8 @@
 // ScriptedUi is a UiServices for tests: it answers from scripts set up by
 // the test and records every call in order as readable lines, so that a test
 // can check exact texts and the order of status and progress changes.
-#ifndef KESTRELON_PLATFORM_SCRIPTED_UI_H_
-#define KESTRELON_PLATFORM_SCRIPTED_UI_H_
+#ifndef KESTRELON_TESTS_SUPPORT_SCRIPTED_UI_H_
+#define KESTRELON_TESTS_SUPPORT_SCRIPTED_UI_H_
 
 #include <deque>
 #include <functional>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui_services.h"
+#include "model/ui_services.h"
 
 namespace kestrelon {
 
@@ -107,4 +107,4 @@ class ScriptedUi : public UiServices {
 
 }  // namespace kestrelon
 
-#endif  // KESTRELON_PLATFORM_SCRIPTED_UI_H_
+#endif  // KESTRELON_TESTS_SUPPORT_SCRIPTED_UI_H_

@@ -1,4 +1,4 @@
-#include "output/number_format.h"
+#include "model/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "table/table_test_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

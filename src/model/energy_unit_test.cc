@@ -1,9 +1,9 @@
-#include "output/ea_convert.h"
+#include "model/energy_unit.h"
 
 #include <gtest/gtest.h>
 
-#include "output/number_format.h"
-#include "table/table_test_support.h"
+#include "model/number_format.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

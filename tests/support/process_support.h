@@ -1,8 +1,8 @@
 // Helpers shared by the tests: a scratch directory that cleans up after
 // itself, and a way to run the built `kestrelon` binary as a user would
 // (no shell, stdin from /dev/null, stdout and stderr captured).
-#ifndef KESTRELON_TESTS_TEST_SUPPORT_H_
-#define KESTRELON_TESTS_TEST_SUPPORT_H_
+#ifndef KESTRELON_TESTS_SUPPORT_PROCESS_SUPPORT_H_
+#define KESTRELON_TESTS_SUPPORT_PROCESS_SUPPORT_H_
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -119,4 +119,4 @@ inline ProcessResult RunKestrelon(const std::vector<std::string>& args,
 
 }  // namespace kestrelon::testing_support
 
-#endif  // KESTRELON_TESTS_TEST_SUPPORT_H_
+#endif  // KESTRELON_TESTS_SUPPORT_PROCESS_SUPPORT_H_

@@ -4,8 +4,8 @@
 //
 // Patterns: scientific "0.000E+00", "0.00E+00", "0.0E+00"; fixed "0.0000",
 // "0.000", "0.00", "0.0", "0".
-#ifndef KESTRELON_OUTPUT_NUMBER_FORMAT_H_
-#define KESTRELON_OUTPUT_NUMBER_FORMAT_H_
+#ifndef KESTRELON_MODEL_NUMBER_FORMAT_H_
+#define KESTRELON_MODEL_NUMBER_FORMAT_H_
 
 #include <optional>
 #include <string>
@@ -16,6 +16,24 @@ namespace kestrelon {
 struct NumberPattern {
   bool scientific = false;
   int decimals = 0;
+};
+
+// The patterns a user may choose for A, n and Ea, as the window lists them
+// and the command line accepts them, and the one chosen when none is.
+inline constexpr std::string_view kAPatternItems[] = {"0.000E+00", "0.00E+00",
+                                                      "0.0E+00"};
+inline constexpr std::string_view kNPatternItems[] = {"0.0000", "0.000",
+                                                      "0.00"};
+inline constexpr std::string_view kEaPatternItems[] = {"0.00", "0.0", "0"};
+inline constexpr std::string_view kDefaultAPattern = kAPatternItems[0];
+inline constexpr std::string_view kDefaultNPattern = kNPatternItems[0];
+inline constexpr std::string_view kDefaultEaPattern = kEaPatternItems[1];
+
+// The three patterns of a run.
+struct Patterns {
+  NumberPattern a{true, 3};
+  NumberPattern n{false, 4};
+  NumberPattern ea{false, 1};
 };
 
 // The pattern named by one of the nine list items, or nothing.
@@ -43,4 +61,4 @@ std::string FormatNumberFromDigits(double value, NumberPattern pattern);
 
 }  // namespace kestrelon
 
-#endif  // KESTRELON_OUTPUT_NUMBER_FORMAT_H_
+#endif  // KESTRELON_MODEL_NUMBER_FORMAT_H_

@@ -2,8 +2,8 @@
 // what it says, and the example of the layout the program expects (sixteen
 // lines joined by CR LF, no line break after the last). The window shows
 // them in its dialog; the command line prints them on stderr.
-#ifndef KESTRELON_PLATFORM_ERROR_LAYOUT_H_
-#define KESTRELON_PLATFORM_ERROR_LAYOUT_H_
+#ifndef KESTRELON_MODEL_ERROR_LAYOUT_H_
+#define KESTRELON_MODEL_ERROR_LAYOUT_H_
 
 namespace kestrelon {
 
@@ -36,4 +36,4 @@ inline constexpr const char* kErrorExampleLayout =
 
 }  // namespace kestrelon
 
-#endif  // KESTRELON_PLATFORM_ERROR_LAYOUT_H_
+#endif  // KESTRELON_MODEL_ERROR_LAYOUT_H_
