@@ -280,7 +280,7 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   int warnings = 0;
   try {
     text = ReadFile(input_path);
-  } catch (const RunError&) {
+  } catch (const FileError&) {
   }
   if (text) {
     UnitDecision decision =

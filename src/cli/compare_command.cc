@@ -48,6 +48,9 @@ std::optional<CleanedMechanism> Load(const std::string& path,
   } catch (const RunError& e) {
     err << "kestrelon: " << e.Describe() << "\n";
     return std::nullopt;
+  } catch (const FileError& e) {
+    err << "kestrelon: " << RunError(e).Describe() << "\n";
+    return std::nullopt;
   }
 }
 

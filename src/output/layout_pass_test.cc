@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,11 @@ class LayoutPassTest : public testing_support::ScratchRunTest {
   std::string LayOut(const std::vector<std::string>& rest) {
     const std::string path = dir_.Write("mechj.rxn", Lines(rest));
     const std::string error = testing_support::ErrorOf(
-        [&] { LayOutFile(ctx_, path, OutUnit::kJoule); });
+        [&] {
+          std::shared_ptr<LayoutMemo> memo;
+          LayOutFile(path, OutUnit::kJoule, rec_.style, memo,
+                     rec_.WorkPath(kTempo3));
+        });
     return error == "(no error)" ? dir_.Read("mechj.rxn") : error;
   }
 };

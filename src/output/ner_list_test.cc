@@ -15,13 +15,15 @@ class NerListTest : public testing_support::ScratchRunTest {
   // The line column of the reaction rows, after TakeOutNonElementary.
   std::vector<std::string> TakeOut(const std::vector<std::string>& rows) {
     run_.SetReactionSection(rows);
-    TakeOutNonElementary(ctx_);
+    count_ = TakeOutNonElementary(run_.table, rec_.vars.index, rec_.style,
+                                  rec_.input, rec_.vars.inputdir);
     std::vector<std::string> cells;
-    for (int r = 2; r < ctx_.vars.index.reacend; ++r) {
+    for (int r = 2; r < rec_.vars.index.reacend; ++r) {
       cells.push_back(run_.Cell(r, 1));
     }
     return cells;
   }
+  int count_ = 0;
 };
 
 TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
@@ -37,8 +39,8 @@ TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
             }),
             (std::vector<std::string>{"", "", "", "", "F+G<=>H 1.0 0 0",
                                       "#DATAUX#DUP", "", ""}));
-  EXPECT_EQ(ctx_.nercount, 3);
-  EXPECT_EQ(run_.Cell(ctx_.vars.index.reacend, 1), "END");
+  EXPECT_EQ(count_, 3);
+  EXPECT_EQ(run_.Cell(rec_.vars.index.reacend, 1), "END");
   // The joule and kelvin lists are checked by the golden runs.
   EXPECT_EQ(dir_.Read(kTempo5),
             "A+B+C+D=>E 2.000E+12 1.5000 1000.0\r\nTROE /0.5,100,1000/\r\n"
@@ -47,7 +49,7 @@ TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
 }
 
 TEST_F(NerListTest, OverflowNamesTheInputLine) {
-  ctx_.unit = EaUnit::kKj;
+  rec_.style.unit = EaUnit::kKj;
   EXPECT_EQ(testing_support::ErrorOf([&] {
               TakeOut({"A+B<=>C 1 0 0", "#NER#A+B+C+D<=>E 1 0 1E306"});
             }),

@@ -17,9 +17,11 @@ class NormaliseInputTest : public testing_support::ScratchRunTest {
   // Normalises `input` and returns "tempo.int".
   std::string Normalise(const std::string& input) {
     dir_.Write("mech.inp", input);
-    NormaliseInput(ctx_);
+    endcount_ = NormaliseInput(dir_ / "mech.inp", dir_ / "tempo.int",
+                               rec_.input);
     return dir_.Read("tempo.int");
   }
+  int endcount_ = 0;
 };
 
 TEST(LoadedLabelTest, PathsOfFiftyCharactersOrMoreAreShortened) {
@@ -67,10 +69,8 @@ TEST_F(NormaliseInputTest, LinesAndTheElementsKeyword) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Normalise(c.input), c.want) << testing::PrintToString(c.input);
-    EXPECT_EQ(ctx_.origin, c.origin) << testing::PrintToString(c.input);
+    EXPECT_EQ(rec_.input.origin, c.origin) << testing::PrintToString(c.input);
   }
-  EXPECT_EQ(ctx_.vars.inputdir, dir_.path() + "/");
-  EXPECT_EQ(ctx_.vars.slashpos, static_cast<int>(dir_.path().size()) + 1);
 }
 
 TEST_F(NormaliseInputTest, CountsOnlyLinesThatReadExactlyEnd) {
@@ -85,7 +85,7 @@ TEST_F(NormaliseInputTest, CountsOnlyLinesThatReadExactlyEnd) {
   };
   for (const Case& c : cases) {
     Normalise(c.input);
-    EXPECT_EQ(ctx_.vars.endcount, c.want) << testing::PrintToString(c.input);
+    EXPECT_EQ(endcount_, c.want) << testing::PrintToString(c.input);
   }
 }
 
@@ -93,13 +93,13 @@ TEST_F(NormaliseInputTest, CountsAndPathsStopAtTheSixteenBitLimit) {
   std::string input;
   for (int i = 0; i < 32767; ++i) input += "END\n";
   Normalise(input);
-  EXPECT_EQ(ctx_.vars.endcount, 32767);
+  EXPECT_EQ(endcount_, 32767);
   EXPECT_EQ(ErrorOf([&] { Normalise(input + "x\nEND\n"); }),
             "mech.inp:32769: more than 32,767 lines read END");
 
-  ctx_.vars.inputpath = "/" + std::string(32767, 'a');
+  EXPECT_EQ(SlashPosition("/d/" + std::string(32764, 'a'), "a"), 3);
   EXPECT_EQ(
-      ErrorOf([&] { NormaliseInput(ctx_); }),
+      ErrorOf([&] { SlashPosition("/" + std::string(32767, 'a'), "mech.inp"); }),
       "mech.inp: the path of the input file is longer than 32,767 characters");
 }
 

@@ -67,26 +67,38 @@ TEST_F(RunDriverTest, AFailureEndsTheRunWithTheReason) {
   EXPECT_FALSE(ui_.progress_visible);
 }
 
-TEST_F(RunDriverTest, CheckOnlySetsTheUnitFlagAndLeavesNothingBehind) {
-  ui_.chosen_file = dir_.Write(
-      "m.inp",
-      "ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH H2\r\nEND\r\nTHERMO\r\n"
-      "   300.0 1000.0 5000.0\r\nEND\r\nREACTIONS\r\nH+H=H2 1.0E13 0 0\r\n"
-      "END\r\n");
-  const std::pair<EaUnit, int16_t RunVariables::*> cases[] = {
-      {EaUnit::kKelvin, &RunVariables::unitk},
-      {EaUnit::kCal, &RunVariables::unitcal},
-      {EaUnit::kKj, &RunVariables::unitkj},
-      {EaUnit::kKcal, &RunVariables::unitkcal},
-      {EaUnit::kJ, &RunVariables::unitj}};
-  for (auto [unit, flag] : cases) {
-    ui_.settings.unit = unit;
-    RunOutcome outcome = Run({.check_only = true});
-    ASSERT_EQ(outcome.kind, Kind::kSuccess);
-    const RunVariables& v = outcome.vars;
-    EXPECT_EQ(v.unitkj + v.unitkcal + v.unitj + v.unitcal + v.unitk, -1);
-    EXPECT_EQ(v.*flag, -1);
+constexpr const char* kSmallMechanism =
+    "ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH H2\r\nEND\r\nTHERMO\r\n"
+    "   300.0 1000.0 5000.0\r\nEND\r\nREACTIONS\r\nH+H=H2 1.0E13 0 0\r\n"
+    "END\r\n";
+
+TEST_F(RunDriverTest, ARunShowsItsStatusAndMilestonesInOrder) {
+  ui_.chosen_file = dir_.Write("m.inp", kSmallMechanism);
+  ui_.answers = {"th", "m"};
+  ASSERT_EQ(Run().kind, Kind::kSuccess);
+  std::vector<std::string> shown;
+  for (const std::string& entry : ui_.log) {
+    if (entry.rfind("status ", 0) == 0 || entry.rfind("progress ", 0) == 0) {
+      shown.push_back(entry);
+    }
   }
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "status In progress...", "progress 10", "status ",
+                       "status In Progress...", "progress 20",
+                       "status Thermo Section...", "progress 30",
+                       "status In progress...", "progress 30", "progress 40",
+                       "progress 50", "progress 60", "progress 70",
+                       "progress 80", "status Creating Files...",
+                       "progress 90", "status Successful...", "progress 100",
+                       "status Information...", "status ", "progress 0"}));
+  EXPECT_EQ(dir_.Files(),
+            (std::vector<std::string>{"m.inp", "mcal.rxn", "mj.rxn",
+                                      "mkelvin.rxn", "th.dat"}));
+}
+
+TEST_F(RunDriverTest, CheckOnlyAsksNothingAndLeavesNothingBehind) {
+  ui_.chosen_file = dir_.Write("m.inp", kSmallMechanism);
+  ASSERT_EQ(Run({.check_only = true}).kind, Kind::kSuccess);
   EXPECT_TRUE(ui_.prompts.empty());
   EXPECT_EQ(dir_.Files(), std::vector<std::string>{"m.inp"});
 }

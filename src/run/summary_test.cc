@@ -13,23 +13,22 @@ namespace {
 class SummaryTest : public testing::Test {
  protected:
   SummaryTest() {
-    ctx_.vars.nothermo = 1;
-    ctx_.vars.outpathj = "/d/mj.rxn";
-    ctx_.vars.outpathcal = "/d/mcal.rxn";
-    ctx_.vars.outpathk = "/d/mkelvin.rxn";
-    ctx_.cleanname = "m";
-    ctx_.outext = "rxn";
-    ctx_.thermoname = "th";
-    ctx_.thermoext = "dat";
+    run_.run.vars.has_thermo = false;
+    run_.run.vars.outpathj = "/d/mj.rxn";
+    run_.run.vars.outpathcal = "/d/mcal.rxn";
+    run_.run.vars.outpathk = "/d/mkelvin.rxn";
+    run_.run.cleanname = "m";
+    run_.run.outext = "rxn";
+    run_.run.thermoname = "th";
+    run_.run.thermoext = "dat";
     run_.ui.current_directory = "/home/user";
   }
   void WithThermo(const std::string& path) {
-    ctx_.vars.nothermo = 0;
-    ctx_.vars.thermopath = path;
+    run_.run.vars.has_thermo = true;
+    run_.run.vars.thermopath = path;
   }
   testing_support::TestRun run_;
-  RunContext& ctx_ = run_.ctx;
-};
+  };
 
 TEST_F(SummaryTest, ThreeOrFourFilesTheThermodynamicFileFirst) {
   const std::string cleaned =
@@ -38,7 +37,7 @@ TEST_F(SummaryTest, ThreeOrFourFilesTheThermodynamicFileFirst) {
   const std::string labels =
       "Output file: /d/mj.rxn\r\nOutput file: /d/mcal.rxn\r\n"
       "Output file: /d/mkelvin.rxn";
-  ShowSummary(ctx_);
+  ShowSummary(run_.ui, run_.run);
   EXPECT_EQ(run_.ui.log,
             (std::vector<std::string>{
                 "status Information...",
@@ -47,7 +46,7 @@ TEST_F(SummaryTest, ThreeOrFourFilesTheThermodynamicFileFirst) {
                     cleaned + "|information"}));
 
   WithThermo("/d/th.dat");
-  ShowSummary(ctx_);
+  ShowSummary(run_.ui, run_.run);
   EXPECT_EQ(run_.ui.messages.at(1),
             "4 Ouput Files have been created:\r\n/d/th.dat (Thermo Data)\r\n" +
                 cleaned);
@@ -60,17 +59,17 @@ TEST_F(SummaryTest, LongPathsAreShortenedFromFiftyCharacters) {
     return "/d/" + std::string(length - 3 - tail.size(), 'p') + tail;
   };
   WithThermo(path(50, "th.dat"));
-  ctx_.vars.outpathk = path(49, "mkelvin.rxn");
-  EXPECT_EQ(OutputFileLines(ctx_, "/home/user"),
+  run_.run.vars.outpathk = path(49, "mkelvin.rxn");
+  EXPECT_EQ(OutputFileLines(run_.run, "/home/user"),
             "Output file: /[...]/th.dat\r\nOutput file: /d/mj.rxn\r\n"
             "Output file: /d/mcal.rxn\r\nOutput file: " +
-                ctx_.vars.outpathk);
+                run_.run.vars.outpathk);
   // The kelvin file's length decides for all three cleaned files, even for
   // the short joule and calorie paths.
   WithThermo(path(49, "th.dat"));
-  ctx_.vars.outpathk = path(50, "mkelvin.rxn");
-  EXPECT_EQ(OutputFileLines(ctx_, "/home/user"),
-            "Output file: " + ctx_.vars.thermopath +
+  run_.run.vars.outpathk = path(50, "mkelvin.rxn");
+  EXPECT_EQ(OutputFileLines(run_.run, "/home/user"),
+            "Output file: " + run_.run.vars.thermopath +
                 "\r\nOutput file: /[...]/mj.rxn\r\nOutput file: "
                 "/[...]/mcal.rxn\r\nOutput file: /[...]/mkelvin.rxn");
 }
@@ -80,16 +79,16 @@ TEST_F(SummaryTest, NonElementaryMessageIsSingularOrPlural) {
       " been flagged and placed at the end of each output file.\r\n\r\n"
       "Some non-elementary reactions may have slipped through the net, for "
       "example:\r\nA+B+C=>2D+F+2D cannot be detected.|information";
-  ShowSummary(ctx_);
+  ShowSummary(run_.ui, run_.run);
   EXPECT_EQ(run_.ui.log.size(), 2u);  // none found: no message
-  ctx_.nercount = 1;
-  ShowSummary(ctx_);
+  run_.run.nercount = 1;
+  ShowSummary(run_.ui, run_.run);
   EXPECT_EQ(run_.ui.log.back(),
             "message Information|Kestrelon has detected \r\n 1 "
             "non-elementary reaction in your mechanism.\r\nIt has" +
                 tail);
-  ctx_.nercount = 2;
-  ShowSummary(ctx_);
+  run_.run.nercount = 2;
+  ShowSummary(run_.ui, run_.run);
   EXPECT_EQ(run_.ui.log.back(),
             "message Information|Kestrelon has detected at least\r\n 2 "
             "non-elementary reactions in your mechanism.\r\nThey have" +

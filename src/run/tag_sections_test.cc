@@ -17,15 +17,17 @@ class TagSectionsTest : public testing_support::ScratchRunTest {
   // 12, ...) and returns "tempo2.int".
   std::string Tag(const std::vector<std::string>& tempo) {
     LineBuffer text;
-    ctx_.origin.clear();
+    rec_.input.origin.clear();
     for (const std::string& line : tempo) {
       text.Add(line);
-      ctx_.origin.push_back(11 + static_cast<int>(ctx_.origin.size()));
+      rec_.input.origin.push_back(11 +
+                                  static_cast<int>(rec_.input.origin.size()));
     }
-    ctx_.vars.tempopath = dir_.Write("tempo.int", text.text());
-    TagSections(ctx_);
+    has_thermo_ = TagSections(dir_.Write("tempo.int", text.text()),
+                              dir_ / "tempo2.int", rec_.input);
     return dir_.Read("tempo2.int");
   }
+  bool has_thermo_ = false;
 };
 
 TEST_F(TagSectionsTest, MakesKeywordLinesCanonical) {
@@ -33,13 +35,13 @@ TEST_F(TagSectionsTest, MakesKeywordLinesCanonical) {
     std::vector<std::string> tempo;
     const char* want;
     std::vector<int> origin;
-    int nothermo = 1;
+    bool has_thermo = false;
   } cases[] = {
       {{"REAC   ! units from the window"}, "REACTIONS\r\n", {11}},
       {{"THERM ALL", "   300.000  1000.000"},
        "THERMO\r\n   300.000  1000.000\r\n",
        {11, 12},
-       0},
+       true},
       {{"SPEC"}, "SPECIES\r\n", {11}},
       {{"SPECIES!X"}, "SPECIES\r\n", {11}},
       // Names on the keyword line go on a line of their own.
@@ -52,10 +54,9 @@ TEST_F(TagSectionsTest, MakesKeywordLinesCanonical) {
       {{"! THERMO data elsewhere"}, "\r\n", {11}},
   };
   for (const Case& c : cases) {
-    ctx_.vars.nothermo = 7;
     EXPECT_EQ(Tag(c.tempo), c.want) << c.tempo[0];
-    EXPECT_EQ(ctx_.origin, c.origin) << c.tempo[0];
-    EXPECT_EQ(ctx_.vars.nothermo, c.nothermo) << c.tempo[0];
+    EXPECT_EQ(rec_.input.origin, c.origin) << c.tempo[0];
+    EXPECT_EQ(has_thermo_, c.has_thermo) << c.tempo[0];
   }
 }
 

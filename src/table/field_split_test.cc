@@ -28,7 +28,8 @@ TEST(SplitFieldsTest, SplitsReactionRowsAtTheirFirstThreeBlanks) {
   std::vector<std::string> lines;
   for (const Case& c : cases) lines.push_back(c.line);
   run.SetReactionSection(lines);
-  SplitFields(run.ctx, ReactionRows(run.ctx.vars.index));
+  SplitFields(run.table, run.Reactions(), run.run.style.patterns,
+              run.run.input);
   int row = 2;
   for (const Case& c : cases) {
     EXPECT_EQ(run.Cell(row, 1), c.line);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
 #include "tests/support/run_test_support.h"
 
 namespace kestrelon {
@@ -32,12 +33,11 @@ TEST(ReadTableItemTest, OneLineGivesOneItem) {
 
 class LoadTableTest : public testing_support::ScratchRunTest {
  protected:
-  // Loads `tempo3` as the input stage leaves it, beside its two elders.
+  // Loads `tempo3` as the input stage leaves it.
   void Load(const std::string& tempo3) {
-    dir_.Write(kTempo, "tempo\r\n");
-    dir_.Write(kTempo2, "tempo2\r\n");
-    dir_.Write(kTempo3, tempo3);
-    LoadTable(run_.ctx);
+    const std::vector<std::string_view> lines = LinesOf(tempo3);
+    FillTable(run_.table, lines, rec_.input);
+    rec_.vars.index = LocateSections(lines, rec_.input);
   }
 };
 
@@ -51,18 +51,17 @@ TEST_F(LoadTableTest, FillsColumnOneAndFindsTheSections) {
             "ELEMENTS|H   O|END|SPECIES|END|H2 O2|END|REACTIONS|"
             "H+O2=OH+O 1 2 3|DUP|END|AFTER|");
   // The trimmed " END " on row 5 is no END for the search.
-  const SectionIndex& index = run_.ctx.vars.index;
+  const SectionIndex& index = rec_.vars.index;
   EXPECT_EQ((std::vector<int>{index.elemrow, index.elemend, index.specrow,
                               index.specend, index.reacrow, index.reacend}),
             (std::vector<int>{1, 3, 4, 7, 8, 11}));
-  EXPECT_EQ(dir_.Files(), std::vector<std::string>{});
 }
 
 TEST_F(LoadTableTest, HoldsAtMost25999Lines) {
   std::string text = "ELEMENTS\r\nEND\r\nSPECIES\r\nEND\r\nREACTIONS\r\n";
   for (int i = 5; i < 25998; ++i) text += "A+B=C+D 1.0E13 0 1000\r\n";
   Load(text + "END\r\n");
-  EXPECT_EQ(run_.ctx.vars.index.reacend, 25999);
+  EXPECT_EQ(rec_.vars.index.reacend, 25999);
   // Row 26,000 came from input line 52,001.
   EXPECT_EQ(ErrorOf([&] { Load(text + "A+B=C+D 1 0 0\r\nEND\r\n"); }),
             "mech.inp:52001: more than 25999 lines: the working table is "
@@ -91,7 +90,7 @@ TEST(LocateSectionsTest, MissingSectionsNameTheInputLine) {
   };
   for (const Case& c : cases) {
     TestRun run;
-    EXPECT_EQ(ErrorOf([&] { LocateSections(run.ctx, SplitLines(c.text)); }),
+    EXPECT_EQ(ErrorOf([&] { LocateSections(LinesOf(c.text), run.run.input); }),
               c.want);
   }
 }

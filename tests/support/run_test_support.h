@@ -25,34 +25,38 @@ inline WorkingTable& SharedTable() {
   return *table;
 }
 
-// A run context whose table is emptied, with the input file "mech.inp" in
+// A run record and an emptied table, with the input file "mech.inp" in
 // `inputdir` (with its trailing "/"). Row r came from input line 2r + 1, so
 // that a test sees whether a message names the row or the line.
 struct TestRun {
   ScriptedUi ui;
-  RunContext ctx{ui, SharedTable()};
+  WorkingTable& table = SharedTable();
+  RunRecord run;
 
   explicit TestRun(const std::string& inputdir = "/nonexistent/") {
-    ctx.table.Clear();
-    ctx.vars.inputdir = inputdir;
-    ctx.vars.inputpath = inputdir + "mech.inp";
-    ctx.input_name = "mech.inp";
-    for (int r = 1; r <= WorkingTable::kRows; ++r)
-      ctx.origin.push_back(2 * r + 1);
+    table.Clear();
+    run.vars.inputdir = inputdir;
+    run.vars.inputpath = inputdir + "mech.inp";
+    run.input.file = "mech.inp";
+    for (int r = 1; r <= WorkingTable::kRows; ++r) {
+      run.input.origin.push_back(2 * r + 1);
+    }
   }
 
   // Rows 1.. of column 1: "REACTIONS", `lines`, "END", with the index set.
   void SetReactionSection(const std::vector<std::string>& lines) {
     int row = 1;
-    ctx.table.Set(row, 1, "REACTIONS");
-    ctx.vars.index.reacrow = static_cast<int16_t>(row);
-    for (const std::string& line : lines) ctx.table.Set(++row, 1, line);
-    ctx.table.Set(++row, 1, "END");
-    ctx.vars.index.reacend = static_cast<int16_t>(row);
+    table.Set(row, 1, "REACTIONS");
+    run.vars.index.reacrow = static_cast<int16_t>(row);
+    for (const std::string& line : lines) table.Set(++row, 1, line);
+    table.Set(++row, 1, "END");
+    run.vars.index.reacend = static_cast<int16_t>(row);
   }
 
+  RowRange Reactions() const { return ReactionRows(run.vars.index); }
+
   std::string Cell(int row, int column) const {
-    return ctx.table.Get(row, column);
+    return table.Get(row, column);
   }
 };
 
@@ -61,16 +65,19 @@ class ScratchRunTest : public ::testing::Test {
  protected:
   ScratchDir dir_;
   TestRun run_{dir_.path() + "/"};
-  RunContext& ctx_ = run_.ctx;
+  RunRecord& rec_ = run_.run;
 };
 
-// "FILE:LINE: reason" of the RunError `work` throws, or "(no error)".
+// "FILE:LINE: reason" of the RunError (or FileError) `work` throws, or
+// "(no error)".
 template <typename Work>
 std::string ErrorOf(Work&& work) {
   try {
     work();
   } catch (const RunError& e) {
     return e.Describe();
+  } catch (const FileError& e) {
+    return RunError(e).Describe();
   }
   return "(no error)";
 }
