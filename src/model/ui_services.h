@@ -23,11 +23,13 @@ namespace kestrelon {
 class RenameSession;
 
 
-enum class MechExtChoice { kRxn, kMech, kCustom };   // OptOB5, OptOB6, OptOB7
-enum class ThermoExtChoice { kDat, kThe, kCustom };  // OptOB8, OptOB9, OptOB10
+// The extension choices of the cleaned files and of the thermodynamic file:
+// a fixed one, or the text typed in the "Customize:" box.
+enum class MechExtChoice { kRxn, kMech, kCustom };
+enum class ThermoExtChoice { kDat, kThe, kCustom };
 
 // What the main window shows when a run reads it. The pattern texts are the
-// selected items of List1, List2 and List3.
+// items selected in the A, n and Ea pattern lists.
 struct WindowSettings {
   EaUnit unit = EaUnit::kCal;
   MechExtChoice mech_ext = MechExtChoice::kRxn;
@@ -75,8 +77,9 @@ class UiServices {
   // Shows the current status, progress and labels at once.
   virtual void Repaint() = 0;
 
-  virtual void SetLoadedLabel(const std::string& text) = 0;  // namefilelbl1
-  virtual void SetOutputLabel(const std::string& text) = 0;  // namefilelbl2
+  // The "Loaded: " line and the "Output file: " lines of the window.
+  virtual void SetLoadedLabel(const std::string& text) = 0;
+  virtual void SetOutputLabel(const std::string& text) = 0;
 
   // The working table was changed in a way the user may look at.
   virtual void TableChanged() {}

@@ -15,7 +15,7 @@
 #include "shell/error_dialog.h"
 #include "shell/main_window.h"
 #include "shell/table_model.h"
-#include "shell/test_hooks.h"
+#include "tests/support/window_test_hooks.h"
 
 namespace kestrelon {
 namespace {

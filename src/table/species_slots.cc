@@ -142,14 +142,6 @@ bool ExpandCoefficientViews(SlotViews& slots) {
   return true;
 }
 
-Slots ToSlots(const SlotViews& views) {
-  Slots slots;
-  for (int i = 0; i < 6; ++i) slots[i].assign(views[i]);
-  return slots;
-}
-
-}  // namespace
-
 void FillToTwoPerSide(std::string& equation) {
   const size_t e = Position(equation, '=');
   const size_t p = Position(equation, '+');
@@ -180,28 +172,10 @@ void FillToThreePerSide(std::string& equation) {
   }
 }
 
-Slots SplitSlots(const std::string& equation, bool& irreversible) {
-  return ToSlots(SplitSlotViews(equation, irreversible));
-}
-
-void ExpandCoefficients(Slots& slots) {
-  SlotViews views;
-  for (int i = 0; i < 6; ++i) views[i] = slots[i];
-  if (ExpandCoefficientViews(views)) slots = ToSlots(views);
-}
-
-std::string RebuildEquation(const Slots& slots, bool irreversible) {
-  std::string equation;
-  AppendEquation(equation, slots, irreversible);
-  return equation;
-}
-
 void RemoveEmptySlots(std::string& equation) {
   EraseInPlace(equation, "///+");
   EraseInPlace(equation, "+///");
 }
-
-namespace {
 
 // What a skipped row's six markers make, joined like an equation.
 constexpr std::string_view kSkippedEquation = "####+####+####<=>####+####+####";

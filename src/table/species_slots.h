@@ -30,18 +30,6 @@
 
 namespace kestrelon {
 
-// R1, R2, R3, P1, P2, P3.
-using Slots = std::array<std::string, 6>;
-
-// The passes over one equation, in their order.
-void FillToTwoPerSide(std::string& equation);
-void FillToThreePerSide(std::string& equation);
-// Throws RunError without a file when the equation does not split.
-Slots SplitSlots(const std::string& equation, bool& irreversible);
-void ExpandCoefficients(Slots& slots);
-std::string RebuildEquation(const Slots& slots, bool irreversible);
-void RemoveEmptySlots(std::string& equation);
-
 // The six passes over `rows`.
 void BuildSpeciesSlots(WorkingTable& table, RowRange rows,
                        const InputLines& input);

@@ -3,21 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {
 
-TEST(SpeciesSlotsTest, OneEquationThroughEveryPass) {
+TEST(SpeciesSlotsTest, EquationsSpreadOverTheSixSlots) {
   struct Case {
     const char* equation;  // as the field split leaves it
-    const char* slots;     // R1|R2|R3|P1|P2|P3 after the expansion
+    const char* slots;     // R1|R2|R3|P1|P2|P3
     const char* rebuilt;
   } cases[] = {
-      // Rule 1 and rule 4.
+      // A coefficient of 2 fills the side's free slot.
       {"2OH<=>H2O2", "///|OH|OH|H2O2|///|///", "OH+OH<=>H2O2"},
       {"H2O2<=>2OH", "///|///|H2O2|OH|OH|///", "H2O2<=>OH+OH"},
-      // Rule 2: the name fills the empty first slot; rules 3 and 6; rule 5:
-      // the name fills the empty last slot.
       {"2A+B<=>C+2D", "A|A|B|C|D|D", "A+A+B<=>C+D+D"},
       {"C<=>2D+E", "///|///|C|D|E|D", "C<=>D+E+D"},
       {"2A|=>B", "///|A|A|B|///|///", "A+A=>B"},
@@ -32,19 +33,22 @@ TEST(SpeciesSlotsTest, OneEquationThroughEveryPass) {
       {"C<=>2D+2E", "///|///|C|D|2E|D", "C<=>D+2E+D"},
       {"H+O2+M<=>HO2+M", "H|O2|M|HO2|M|///", "H+O2+M<=>HO2+M"},
   };
+  testing_support::TestRun run;
+  std::vector<std::string> lines;
+  for (const Case& c : cases) lines.push_back(c.equation);
+  run.SetReactionSection(lines);
+  for (int row = 2; row < 2 + static_cast<int>(lines.size()); ++row) {
+    run.table.Set(row, kEquationColumn, run.Cell(row, kLineColumn));
+  }
+  BuildSpeciesSlots(run.table, run.Reactions(), run.run.input);
+  int row = 2;
   for (const Case& c : cases) {
-    std::string equation = c.equation;
-    FillToTwoPerSide(equation);
-    FillToThreePerSide(equation);
-    bool irreversible = false;
-    Slots slots = SplitSlots(equation, irreversible);
-    ExpandCoefficients(slots);
-    std::string joined = slots[0];
-    for (int i = 1; i < 6; ++i) joined += "|" + slots[i];
+    std::string joined = run.Cell(row, kFirstSlotColumn);
+    for (int i = 1; i < 6; ++i) {
+      joined += "|" + run.Cell(row, kFirstSlotColumn + i);
+    }
     EXPECT_EQ(joined, c.slots) << c.equation;
-    std::string rebuilt = RebuildEquation(slots, irreversible);
-    RemoveEmptySlots(rebuilt);
-    EXPECT_EQ(rebuilt, c.rebuilt) << c.equation;
+    EXPECT_EQ(run.Cell(row++, kEquationColumn), c.rebuilt) << c.equation;
   }
 }
 

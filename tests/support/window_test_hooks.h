@@ -3,8 +3,8 @@
 // the chooser takes `file` (none: Cancel), each name prompt the next of
 // `texts` (none or empty: Cancel), message boxes are confirmed, and the
 // rename dialog renames each of `renames` before "No, Thanks >>>".
-#ifndef KESTRELON_SHELL_TEST_HOOKS_H_
-#define KESTRELON_SHELL_TEST_HOOKS_H_
+#ifndef KESTRELON_TESTS_SUPPORT_WINDOW_TEST_HOOKS_H_
+#define KESTRELON_TESTS_SUPPORT_WINDOW_TEST_HOOKS_H_
 
 #include <QFileDialog>
 #include <QInputDialog>
@@ -82,4 +82,4 @@ class TestHooks : public DesktopHooks {
 
 }  // namespace kestrelon
 
-#endif  // KESTRELON_SHELL_TEST_HOOKS_H_
+#endif  // KESTRELON_TESTS_SUPPORT_WINDOW_TEST_HOOKS_H_
