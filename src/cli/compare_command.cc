@@ -1,6 +1,6 @@
 #include "cli/compare_command.h"
 
-#include "compare/cleaned_file.h"
+#include "compare/keyed_mechanism.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
 #include "platform/run_error.h"
