@@ -6,7 +6,7 @@
 
 #include "cli/check_report.h"
 #include "cli/end_diagnostics.h"
-#include "cli/reactions_unit.h"
+#include "run/reactions_unit.h"
 #include "platform/run_error.h"
 #include "platform/text_file.h"
 #include "run/name_prompt.h"

@@ -25,8 +25,8 @@
 // DecideUnit settles the unit a run cleans with: the declared one under
 // --unit auto (cal/mol when none is declared), the one given otherwise, with
 // warnings where the file says something else. Nothing here throws.
-#ifndef KESTRELON_CLI_REACTIONS_UNIT_H_
-#define KESTRELON_CLI_REACTIONS_UNIT_H_
+#ifndef KESTRELON_RUN_REACTIONS_UNIT_H_
+#define KESTRELON_RUN_REACTIONS_UNIT_H_
 
 #include <optional>
 #include <string>
@@ -86,4 +86,4 @@ UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
 
 }  // namespace kestrelon
 
-#endif  // KESTRELON_CLI_REACTIONS_UNIT_H_
+#endif  // KESTRELON_RUN_REACTIONS_UNIT_H_
