@@ -42,7 +42,7 @@ testing_support::ProcessResult Clean(const std::string& name,
                 fs::copy_options::overwrite_existing);
   std::vector<std::string> args = {"clean", scratch / "input.inp"};
   const std::string lines = ReadFile(kGolden / name / "args");
-  for (std::string_view line : SplitLines(lines)) {
+  for (std::string_view line : LinesOf(lines)) {
     if (!line.empty()) args.emplace_back(line);
   }
   return RunKestrelon(args);

@@ -1,6 +1,6 @@
 #include "cli/check_report.h"
 
-#include "platform/text_ops.h"
+#include "model/reaction_markers.h"
 
 namespace kestrelon {
 namespace {
@@ -31,9 +31,9 @@ MechanismCounts CountMechanism(const WorkingTable& table,
   }
   for (int row = index.reacrow + 1; row < index.reacend; ++row) {
     const std::string& line = table.Get(row, 1);
-    if (line.empty() || StartsWith(line, "#DATAUX#")) continue;
+    if (line.empty() || IsAuxiliaryLine(line)) continue;
     ++counts.reactions;
-    if (StartsWith(line, "#NER#")) ++counts.non_elementary;
+    if (IsNonElementaryLine(line)) ++counts.non_elementary;
   }
   return counts;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
@@ -13,7 +14,7 @@ TEST(CheckReportTest, CountsAndWording) {
   WorkingTable table;
   int row = 0;
   for (std::string_view line :
-       SplitLines("SPECIES\nH   O   OH\nO2\nEND\nREACTIONS\nH+O2<=>OH+O 1 0 0\n"
+       LinesOf("SPECIES\nH   O   OH\nO2\nEND\nREACTIONS\nH+O2<=>OH+O 1 0 0\n"
                   "#DATAUX#LOW/ 1 2 3/\n#NER#A+B+C+D<=>E 1 0 0\n#DATAUX#X/1/\n"
                   "OH+OH<=>O2+H+H 1 0 0\nEND")) {
     table.Set(++row, 1, std::string(line));

@@ -6,9 +6,11 @@
 
 #include "cli/check_report.h"
 #include "cli/end_diagnostics.h"
-#include "cli/reactions_unit.h"
+#include "run/reactions_unit.h"
 #include "model/run_error.h"
+#include "platform/paths.h"
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
 #include "run/name_prompt.h"
 #include "run/name_rules.h"
 #include "run/run_driver.h"
@@ -17,25 +19,12 @@
 namespace kestrelon {
 namespace {
 
-constexpr const char* kAPatterns[] = {"0.000E+00", "0.00E+00", "0.0E+00"};
-constexpr const char* kNPatterns[] = {"0.0000", "0.000", "0.00"};
-constexpr const char* kEaPatterns[] = {"0.00", "0.0", "0"};
 constexpr const char* kValueOptions[] = {
     "--name",     "--thermo-name", "--unit",      "--ext",   "--thermo-ext",
     "--a-format", "--n-format",    "--ea-format", "--rename"};
 
-std::string BaseNameOf(const std::string& path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string DirectoryOf(const std::string& path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 std::string StemOf(const std::string& path) {
-  std::string name = BaseNameOf(path);
+  std::string name = BaseName(path);
   size_t dot = name.rfind('.');
   if (dot != std::string::npos && dot > 0) name.resize(dot);
   return name;
@@ -62,12 +51,6 @@ bool ParseUnit(const std::string& text, CleanOptions* o) {
     }
   }
   return false;
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa, sb;
-  if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
-  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 // The files a run with these options may write next to the input, named as
@@ -98,7 +81,7 @@ std::vector<PlannedFile> PlannedFiles(const CleanOptions& o) {
 std::optional<std::string> CheckPlannedNames(const CleanOptions& o,
                                              const std::string& input_path) {
   const std::string dir = DirectoryOf(input_path);
-  const std::string input_name = BaseNameOf(input_path);
+  const std::string input_name = BaseName(input_path);
   std::vector<PlannedFile> files = PlannedFiles(o);
   for (const PlannedFile& f : files) {
     if (f.name == input_name || SameFile(dir + f.name, input_path)) {
@@ -224,14 +207,15 @@ std::optional<CleanOptions> ParseCleanOptions(
                                            : ThermoExtChoice::kCustom;
       o.settings.thermo_ext_text = v;
     } else if (a == "--a-format" || a == "--n-format" || a == "--ea-format") {
-      const char* const* allowed = a == "--a-format"   ? kAPatterns
-                                   : a == "--n-format" ? kNPatterns
-                                                       : kEaPatterns;
+      const std::string_view* allowed = a == "--a-format" ? kAPatternItems
+                                        : a == "--n-format" ? kNPatternItems
+                                                            : kEaPatternItems;
       bool ok = false;
       for (int k = 0; k < 3; ++k) ok = ok || v == allowed[k];
       if (!ok) {
         return fail("unknown pattern \"" + v + "\" for " + a + "; use " +
-                    allowed[0] + ", " + allowed[1] + " or " + allowed[2]);
+                    std::string(allowed[0]) + ", " + std::string(allowed[1]) +
+                    " or " + std::string(allowed[2]));
       }
       std::string& slot = a == "--a-format"   ? o.settings.a_pattern
                           : a == "--n-format" ? o.settings.n_pattern
@@ -303,7 +287,7 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   switch (outcome.kind) {
     case RunOutcome::Kind::kSuccess:
       if (options->check && !options->quiet) {
-        const int lines = text ? static_cast<int>(SplitLines(*text).size()) : 0;
+        const int lines = text ? static_cast<int>(LinesOf(*text).size()) : 0;
         out << CheckReport(given,
                            CountMechanism(table, outcome.vars.index, lines),
                            warnings)
@@ -321,7 +305,7 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   }
   const RunError& e = *outcome.error;
   // The run names the input by its bare name; the user named it as given.
-  if (e.file() == BaseNameOf(input_path) || e.file() == input_path) {
+  if (e.file() == BaseName(input_path) || e.file() == input_path) {
     err << "kestrelon: " << RunError(e.reason(), given, e.line()).Describe()
         << "\n";
   } else {

@@ -161,7 +161,7 @@ TEST(CleanCommandTest, Runs) {
     }
     const size_t colon = c.result.find(": ");
     const std::string text = dir.Read(c.result.substr(0, colon));
-    EXPECT_EQ(std::string(SplitLines(text).at(7)), c.result.substr(colon + 2));
+    EXPECT_EQ(std::string(LinesOf(text).at(7)), c.result.substr(colon + 2));
   }
 }
 

@@ -6,10 +6,10 @@
 
 #include "model/error_layout.h"
 #include "model/run_error.h"
-#include "platform/text_file.h"
 #include "rename/rename_session.h"
-#include "run/run_driver.h"
+#include "rename/species_guard.h"
 #include "run/name_rules.h"
+#include "run/run_driver.h"
 
 namespace kestrelon {
 
@@ -69,32 +69,6 @@ void CliServices::ShowErrorDialog() {
        << ForTerminal(kErrorExampleLayout) << "\n";
 }
 
-namespace {
-
-// The names of the SPECIES section of a cleaned file.
-std::vector<std::string> SpeciesOfCleanedFile(const std::string& path) {
-  std::vector<std::string> names;
-  const std::string text = ReadFile(path);
-  bool inside = false;
-  for (std::string_view line : SplitLines(text)) {
-    if (!inside) {
-      inside = line == "SPECIES";
-      continue;
-    }
-    if (line == "END") break;
-    size_t i = 0;
-    while (i < line.size()) {
-      while (i < line.size() && line[i] == ' ') ++i;
-      size_t start = i;
-      while (i < line.size() && line[i] != ' ') ++i;
-      if (i > start) names.emplace_back(line.substr(start, i - start));
-    }
-  }
-  return names;
-}
-
-}  // namespace
-
 void CliServices::RunRenameDialog(RenameSession& session) {
   for (const auto& [former, renamed] : options_.renames) {
     const std::string pair = "--rename " + former + "=" + renamed;
@@ -105,23 +79,17 @@ void CliServices::RunRenameDialog(RenameSession& session) {
     // The window lets the user see the lists; a batch run checks them, so a
     // mistyped name is not passed over unnoticed and two species never
     // become one.
-    const std::vector<std::string> species =
-        SpeciesOfCleanedFile(session.targets().outpathj);
-    auto known = [&species](const std::string& name) {
-      for (const std::string& s : species) {
-        if (s == name) return true;
-      }
-      return false;
-    };
-    if (!known(old_name)) {
-      err_ << "kestrelon: warning: " << pair
-           << ": the mechanism has no species " << old_name
-           << "; nothing renamed\n";
-      continue;
-    }
-    if (old_name != new_name && known(new_name)) {
-      throw RunError(pair + ": the mechanism already has a species " +
-                     new_name);
+    switch (JudgeRename(session.targets().outpathj, old_name, new_name)) {
+      case RenameVerdict::kNoSuchSpecies:
+        err_ << "kestrelon: warning: " << pair
+             << ": the mechanism has no species " << old_name
+             << "; nothing renamed\n";
+        continue;
+      case RenameVerdict::kNameTaken:
+        throw RunError(pair + ": the mechanism already has a species " +
+                       new_name);
+      case RenameVerdict::kGoAhead:
+        break;
     }
     RenameResult result = session.Rename(former, renamed);
     if (result.status != RenameResult::Status::kRenamed) {

@@ -5,10 +5,9 @@
 // rename dialog applies the --rename pairs in order, and the settings come
 // from --unit, --ext, --thermo-ext and the format options.
 //
-// Before each rename the species list of the joule file is read: a former
-// name that is not in it is passed over with a warning on stderr, and a new
-// name that already is ends the run (RunError), since two species would
-// become one.
+// Each rename is first judged by JudgeRename (rename/species_guard.h): a
+// former name that is not a species is passed over with a warning on
+// stderr, and a new name that already is one ends the run (RunError).
 //
 // Information messages go to stdout (unless quiet); the unreadable-file
 // message and the error dialog's text go to stderr. Status, progress and

@@ -1,6 +1,6 @@
 #include "cli/compare_command.h"
 
-#include "compare/cleaned_file.h"
+#include "compare/keyed_mechanism.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
 #include "model/run_error.h"
@@ -102,12 +102,12 @@ std::optional<CompareOptions> ParseCompareOptions(
   o.settings.file_a = files[0];
   o.settings.file_b = files[1];
 
-  std::optional<FileEaUnit> ua = EaUnitFromName(files[0]);
-  std::optional<FileEaUnit> ub = EaUnitFromName(files[1]);
+  std::optional<OutUnit> ua = EaUnitFromName(files[0]);
+  std::optional<OutUnit> ub = EaUnitFromName(files[1]);
   if (ua && ub && *ua != *ub) {
     return fail("the file names say different Ea units: " + files[0] +
-                " is in " + EaUnitName(*ua) + ", " + files[1] + " in " +
-                EaUnitName(*ub) + "; compare files of the same unit");
+                " is in " + UnitName(*ua) + ", " + files[1] + " in " +
+                UnitName(*ub) + "; compare files of the same unit");
   }
   o.settings.unit_from_names = ua.has_value() || ub.has_value();
   if (o.settings.unit_from_names) o.settings.unit = ua ? *ua : *ub;

@@ -3,16 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "compare/test_json_reader.h"
 #include "platform/text_ops.h"
 #include "tests/support/process_support.h"
 
 namespace kestrelon {
 namespace {
 
-using test_support::JsonReader;
+using nlohmann::json;
 using testing_support::RunKestrelon;
 using testing_support::Words;
 
@@ -183,26 +183,30 @@ TEST_F(CompareCommandTest, JsonReportReadsBack) {
   Write("aj.rxn");
   Write("bj.rxn", Edit(RenamedCo2(), {{"H+OH 5.080E+04", "H+OH 6.000E+04"}}));
   EXPECT_EQ(Run("--json @aj.rxn @bj.rxn"), 1);
-  // 6.000 / 5.080 is printed with six significant digits.
-  const test_support::JsonPaths want = {
-      {"file_a", At("@aj.rxn")},
-      {"same", "false"},
-      {"ea_unit", "J/mol"},
-      {"tolerance.kind", "printed_digits"},
-      {"species.only_in_b[0]", "CO2X"},
-      {"reactions.matched", "8"},
-      {"reactions.only_in_a[0].line", "23"},
-      {"reactions.only_in_b[0].text",
+  // 6.000 / 5.080 is given to six significant digits.
+  const struct {
+    const char* pointer;
+    json value;
+  } want[] = {
+      {"/file_a", At("@aj.rxn")},
+      {"/same", false},
+      {"/ea_unit", "J/mol"},
+      {"/tolerance/kind", "printed_digits"},
+      {"/species/only_in_b/0", "CO2X"},
+      {"/reactions/matched", 8},
+      {"/reactions/only_in_a/0/line", 23},
+      {"/reactions/only_in_b/0/text",
        "CO+O2<=>CO2X+O 1.120E+12 0.0000 199576.8"},
-      {"reactions.rate_differences[0].fields[0].b", "6.000E+04"},
-      {"reactions.rate_differences[0].k_ratio_2000", "1.1811"},
-      {"reactions.auxiliary_differences[0].items[1].kind", "efficiency"},
-      {"reactions.auxiliary_differences[0].items[1].name", "CO2X"},
-      {"reactions.auxiliary_differences[0].items[1].a", "null"},
+      {"/reactions/rate_differences/0/fields/0/b", "6.000E+04"},
+      {"/reactions/rate_differences/0/k_ratio_2000", 1.1811},
+      {"/reactions/auxiliary_differences/0/items/1/kind", "efficiency"},
+      {"/reactions/auxiliary_differences/0/items/1/name", "CO2X"},
+      {"/reactions/auxiliary_differences/0/items/1/a", nullptr},
   };
-  const test_support::JsonPaths got = JsonReader::Read(out_);
-  for (const auto& [path, value] : want) {
-    EXPECT_EQ(got.count(path) ? got.at(path) : "<none>", value) << path;
+  const json got = json::parse(out_);
+  for (const auto& [pointer, value] : want) {
+    EXPECT_EQ(got.value(json::json_pointer(pointer), json("<none>")), value)
+        << pointer;
   }
 }
 
@@ -268,7 +272,7 @@ TEST_F(CompareCommandTest, UsageErrorsUnreadableFilesAndExitStatus) {
   testing_support::ProcessResult r =
       RunKestrelon(Words(At("compare --json @aj.rxn @bj.rxn")));
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(JsonReader::Read(r.out).at("same"), "false");
+  EXPECT_EQ(json::parse(r.out).at("same"), false);
 }
 
 }  // namespace

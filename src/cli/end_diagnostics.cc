@@ -1,6 +1,7 @@
 #include "cli/end_diagnostics.h"
 
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
@@ -37,7 +38,7 @@ std::string Quoted(std::string_view line) {
 
 std::vector<NearEnd> FindNearEnds(std::string_view text) {
   std::vector<NearEnd> found;
-  std::vector<std::string_view> lines = SplitLines(text);
+  std::vector<std::string_view> lines = LinesOf(text);
   for (size_t n = 0; n < lines.size(); ++n) {
     std::string_view line = lines[n];
     // The count upper-cases the line, so "end" alone does close a section.

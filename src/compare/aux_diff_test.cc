@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
@@ -42,7 +43,7 @@ TEST(AuxDiffTest, ComparesKeywordsByOccurrenceAndEfficienciesAsASet) {
   for (const Case& c : cases) {
     std::vector<AuxItem> items[2];
     for (int side = 0; side < 2; ++side) {
-      for (std::string_view line : SplitLines(side == 0 ? c.a : c.b)) {
+      for (std::string_view line : LinesOf(side == 0 ? c.a : c.b)) {
         ParseAuxLine(line, &items[side]);
       }
     }

@@ -71,7 +71,7 @@ struct NameListReport {
 struct CompareReport {
   std::string file_a;
   std::string file_b;
-  FileEaUnit unit = FileEaUnit::kCalorie;
+  OutUnit unit = OutUnit::kCalorie;
   bool unit_from_names = false;  // false: assumed, the names do not tell
   Tolerance tolerance;
   NameListReport elements;

@@ -1,4 +1,4 @@
-// Compares two cleaned mechanisms (see cleaned_file.h) and reports every
+// Compares two cleaned mechanisms (see keyed_mechanism.h) and reports every
 // difference: element and species names only in one file, reactions only
 // in one file, matched reactions whose A, n or Ea differ beyond the
 // tolerance (with the ratio of their rate constants), matched reactions
@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "compare/cleaned_file.h"
+#include "compare/keyed_mechanism.h"
 #include "compare/compare_report.h"
 
 namespace kestrelon {
@@ -19,7 +19,7 @@ namespace kestrelon {
 struct CompareSettings {
   std::string file_a;  // names, for the report
   std::string file_b;
-  FileEaUnit unit = FileEaUnit::kCalorie;
+  OutUnit unit = OutUnit::kCalorie;
   bool unit_from_names = false;
   Tolerance tolerance;
 };

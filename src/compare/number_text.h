@@ -1,6 +1,6 @@
 // Numbers as a cleaned mechanism file prints them, and when two of them count
 // as the same. Reads texts such as "3.547E+15", "-0.4060", "1600.0", ".5",
-// "1.0D+13"; writes nothing; never throws.
+// "1.0D+13" (read by ParseNumberText); writes nothing; never throws.
 //
 // Under the default tolerance two numbers are the same when one value could
 // have been printed as both texts: each text stands for the values that
@@ -14,8 +14,9 @@
 #ifndef KESTRELON_COMPARE_NUMBER_TEXT_H_
 #define KESTRELON_COMPARE_NUMBER_TEXT_H_
 
-#include <optional>
 #include <string_view>
+
+#include "model/cleaned_file.h"  // ParseNumberText
 
 namespace kestrelon {
 
@@ -23,11 +24,6 @@ struct Tolerance {
   bool relative = false;  // false: one unit of the last printed digit
   double rel = 0.0;       // used when `relative`
 };
-
-// The value of `text` when the whole text is one finite number: an optional
-// sign, digits with at most one ".", at least one digit, an optional
-// exponent (E or D, either case, optional sign, digits).
-std::optional<double> ParseNumberText(std::string_view text);
 
 // One unit of the last decimal place of a number text: 1E-3 for "0.001"
 // and "1.234", 1E+12 for "3.547E+15", 1 for "7". Assumes ParseNumberText

@@ -5,9 +5,6 @@
 namespace kestrelon {
 namespace {
 
-constexpr double kRJoule = 8.3144;
-constexpr double kRCalorie = 1.9872;
-
 bool EndsWithNoCase(std::string_view text, std::string_view end) {
   if (text.size() < end.size()) return false;
   text = text.substr(text.size() - end.size());
@@ -21,39 +18,29 @@ bool EndsWithNoCase(std::string_view text, std::string_view end) {
 
 }  // namespace
 
-std::optional<FileEaUnit> EaUnitFromName(std::string_view path) {
+std::optional<OutUnit> EaUnitFromName(std::string_view path) {
   size_t slash = path.rfind('/');
   std::string_view name =
       slash == std::string_view::npos ? path : path.substr(slash + 1);
   size_t dot = name.rfind('.');
   if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
-  if (EndsWithNoCase(name, "kelvin")) return FileEaUnit::kKelvin;
-  if (EndsWithNoCase(name, "cal")) return FileEaUnit::kCalorie;
-  if (EndsWithNoCase(name, "j")) return FileEaUnit::kJoule;
+  // "kelvin" first: it ends like no other word, while "j" is short.
+  for (OutUnit unit :
+       {OutUnit::kKelvin, OutUnit::kCalorie, OutUnit::kJoule}) {
+    if (EndsWithNoCase(name, FileWord(unit))) return unit;
+  }
   return std::nullopt;
 }
 
-const char* EaUnitName(FileEaUnit unit) {
-  switch (unit) {
-    case FileEaUnit::kJoule:
-      return "J/mol";
-    case FileEaUnit::kCalorie:
-      return "cal/mol";
-    case FileEaUnit::kKelvin:
-      return "K";
-  }
-  return "";
-}
-
 std::optional<double> RateRatio(const Arrhenius& first, const Arrhenius& second,
-                                FileEaUnit unit, double temperature) {
+                                OutUnit unit, double temperature) {
   // Through logarithms, so that A of 1E+30 and more does not overflow a
   // ratio that is itself moderate.
   if (first.a == 0 || second.a == 0 || (first.a < 0) != (second.a < 0)) {
     return std::nullopt;
   }
-  double r = unit == FileEaUnit::kJoule     ? kRJoule
-             : unit == FileEaUnit::kCalorie ? kRCalorie
+  double r = unit == OutUnit::kJoule     ? kGasConstantJoule
+             : unit == OutUnit::kCalorie ? kGasConstantCalorie
                                             : 1.0;
   double log_ratio = std::log(std::fabs(second.a)) -
                      std::log(std::fabs(first.a)) +

@@ -13,15 +13,12 @@
 #include <string>
 #include <string_view>
 
+#include "model/energy_unit.h"
+
 namespace kestrelon {
 
-enum class FileEaUnit { kJoule, kCalorie, kKelvin };
-
 // The unit named by the end of the file name of `path`, or nothing.
-std::optional<FileEaUnit> EaUnitFromName(std::string_view path);
-
-// "J/mol", "cal/mol", "K".
-const char* EaUnitName(FileEaUnit unit);
+std::optional<OutUnit> EaUnitFromName(std::string_view path);
 
 struct Arrhenius {
   double a = 0;
@@ -32,7 +29,7 @@ struct Arrhenius {
 // k(second) / k(first) at `temperature` (K), or nothing when it is not a
 // finite number (a rate constant of zero, A of opposite signs, overflow).
 std::optional<double> RateRatio(const Arrhenius& first, const Arrhenius& second,
-                                FileEaUnit unit, double temperature);
+                                OutUnit unit, double temperature);
 
 }  // namespace kestrelon
 

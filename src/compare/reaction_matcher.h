@@ -12,7 +12,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "compare/cleaned_file.h"
+#include "compare/keyed_mechanism.h"
 
 namespace kestrelon {
 

@@ -113,7 +113,7 @@ std::string RenderReportText(const CompareReport& r) {
   std::string out;
   out += "A: " + r.file_a + "\n";
   out += "B: " + r.file_b + "\n";
-  out += std::string("Ea in ") + EaUnitName(r.unit) +
+  out += std::string("Ea in ") + UnitName(r.unit) +
          (r.unit_from_names ? " (from the file names)"
                             : " (assumed: the file names do not tell)") +
          "; tolerance: " + ToleranceText(r.tolerance) + "\n";

@@ -19,6 +19,17 @@ const char* UnitName(OutUnit unit) {
   return "";
 }
 
+const char* UnitName(EaUnit unit) {
+  switch (unit) {
+    case EaUnit::kCal: return "cal/mol";
+    case EaUnit::kKcal: return "kcal/mol";
+    case EaUnit::kJ: return "J/mol";
+    case EaUnit::kKj: return "kJ/mol";
+    case EaUnit::kKelvin: return "K";
+  }
+  return "cal/mol";
+}
+
 double ConvertEa(EaUnit from, OutUnit to, double x) {
   // Every expression is written in the order of its operations; the compiler
   // may not regroup them (no fast-math), so the digits are reproducible.

@@ -39,6 +39,9 @@ const char* FileWord(OutUnit unit);
 // "J/mol", "cal/mol", "K".
 const char* UnitName(OutUnit unit);
 
+// "cal/mol", "kcal/mol", "J/mol", "kJ/mol" or "K".
+const char* UnitName(EaUnit unit);
+
 
 // Never throws; an overflow gives an infinity, which FormatNumber refuses.
 double ConvertEa(EaUnit from, OutUnit to, double x);

@@ -80,22 +80,6 @@ void WriteWithFlags(const std::string& path, std::string_view content,
 
 }  // namespace
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  lines.reserve(text.size() / 32 + 1);
-  size_t start = 0;
-  const size_t n = text.size();
-  for (size_t i = 0; i < n; ++i) {
-    char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.emplace_back(text.data() + start, i - start);
-    if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < n) lines.emplace_back(text.data() + start, n - start);
-  return lines;
-}
-
 std::string ReadFile(const std::string& path) {
   // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the
   // regular-file check then refuses it.

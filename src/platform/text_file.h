@@ -19,9 +19,6 @@
 
 namespace kestrelon {
 
-// Lines of `text`, as views into it.
-std::vector<std::string_view> SplitLines(std::string_view text);
-
 // Files above this size are refused: the largest published mechanisms are a
 // few megabytes, and a run holds several copies of a file and an index of
 // its lines in memory, so a file of gigabytes would exhaust the machine

@@ -4,7 +4,7 @@
 // a pass that talks about 1-based positions converts at its edge.
 //
 // Also the one-line-at-a-time reader of a file's text that the passes use,
-// with the line ends of SplitLines (platform/text_file.h), and the writer
+// (a line ends at CR LF, at CR or at LF), and the writer
 // that copies unchanged lines of such a text in runs.
 //
 // Nothing here throws but std::bad_alloc.
@@ -118,8 +118,7 @@ class LineCopier {
   const char* run_end_ = nullptr;
 };
 
-// Every line of `text` as LineReader reads them: the lines SplitLines
-// (platform/text_file.h) gives, found faster.
+// Every line of `text` as LineReader reads them.
 std::vector<std::string_view> LinesOf(std::string_view text);
 
 }  // namespace kestrelon

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
@@ -45,7 +46,7 @@ SavedExtensions LoadSettingsFile(const std::string& path) noexcept {
   if (path.empty()) return saved;
   try {
     const std::string text = ReadFile(path);
-    const std::vector<std::string_view> lines = SplitLines(text);
+    const std::vector<std::string_view> lines = LinesOf(text);
     if (lines.size() >= 2 && lines[1] != kNoCustomExtension) {
       saved.mech = std::string(lines[1]);
     }

@@ -1,4 +1,4 @@
-#include "cli/reactions_unit.h"
+#include "run/reactions_unit.h"
 
 #include <gtest/gtest.h>
 

@@ -25,15 +25,15 @@
 // DecideUnit settles the unit a run cleans with: the declared one under
 // --unit auto (cal/mol when none is declared), the one given otherwise, with
 // warnings where the file says something else. Nothing here throws.
-#ifndef KESTRELON_CLI_REACTIONS_UNIT_H_
-#define KESTRELON_CLI_REACTIONS_UNIT_H_
+#ifndef KESTRELON_RUN_REACTIONS_UNIT_H_
+#define KESTRELON_RUN_REACTIONS_UNIT_H_
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "model/ui_services.h"
+#include "model/energy_unit.h"
 
 namespace kestrelon {
 
@@ -68,9 +68,6 @@ ReactionsLine ReadReactionsLine(std::string_view text);
 // The unit the tool converts from, or nothing for electron volts.
 std::optional<EaUnit> ConvertibleUnit(EnergyUnit unit);
 
-// "cal/mol", "kcal/mol", "J/mol", "kJ/mol" or "K".
-const char* UnitName(EaUnit unit);
-
 struct UnitDecision {
   EaUnit unit = EaUnit::kCal;
   // Whole lines, "kestrelon: warning: FILE: line N: ...".
@@ -86,4 +83,4 @@ UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
 
 }  // namespace kestrelon
 
-#endif  // KESTRELON_CLI_REACTIONS_UNIT_H_
+#endif  // KESTRELON_RUN_REACTIONS_UNIT_H_

@@ -1,10 +1,9 @@
-#include "compare/cleaned_file.h"
+#include "compare/keyed_mechanism.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "model/run_error.h"
 #include "platform/text_ops.h"
 
 namespace kestrelon {
@@ -28,7 +27,7 @@ std::string Describe(const std::vector<CleanedReaction>& reactions) {
 // Every line end ends a line. The reverse-rate line made from REV belongs to
 // its reaction, and the DUP after it too; but only the exact reverse right
 // after its reaction is such a line.
-TEST(CleanedFileTest, ReadsAllPartsWhateverTheLineEnds) {
+TEST(KeyedMechanismTest, ReadsAllPartsWhateverTheLineEnds) {
   const std::string text =
       "ELEMENTS\r\nH   O   D   /2.014/\r\nEND\r\nSPECIES\r\nH2   O2\r\n"
       "OH\r\nEND\r\nREACTIONS\r\nH+O2(+M)<=>HO2(+M) 4.650E+12 -0.4400 0.0\r\n"
@@ -56,30 +55,6 @@ TEST(CleanedFileTest, ReadsAllPartsWhateverTheLineEnds) {
     EXPECT_EQ(Describe(m.non_elementary),
               "21: H+H+H+H=>H2+H2 1.000E+10|0.0000|0.0 (1e+10 0 0) => "
               "[H2/2.0/]\n");
-  }
-}
-
-TEST(CleanedFileTest, RefusesWhatIsNotACleanedFile) {
-  struct Case {
-    const char* text;
-    const char* message;
-  } cases[] = {
-      {"ELEMENTS\nH\nEND\n", "m.rxn: no REACTIONS line"},
-      {"REACTIONS\nA<=>B 1.0 0.0 0.0\n",
-       "m.rxn:1: this list has no closing END"},
-      {"REACTIONS\nA<=>B 1.0 0.0 0.0 5.0\nEND\n",
-       "m.rxn:2: a reaction line needs its equation and three numbers (A, n, "
-       "Ea)"},
-      {"REACTIONS\n\nDUP\nEND\n",
-       "m.rxn:3: auxiliary line before the first reaction"},
-  };
-  for (const Case& c : cases) {
-    try {
-      ParseCleanedFile(c.text, "m.rxn");
-      ADD_FAILURE() << "no error for " << c.text;
-    } catch (const RunError& e) {
-      EXPECT_EQ(e.Describe(), c.message);
-    }
   }
 }
 

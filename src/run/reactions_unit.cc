@@ -1,7 +1,4 @@
-#include "cli/reactions_unit.h"
-
-#include <array>
-#include <cstdint>
+#include "run/reactions_unit.h"
 
 #include "platform/text_ops.h"
 #include "run/name_rules.h"
@@ -99,44 +96,6 @@ std::string_view UnitsLine(std::string_view line) {
   return line;
 }
 
-// The first "UNITS", in any case, at or after `from`: a Horspool search,
-// which looks at about one byte in five.
-size_t FindUnits(std::string_view text, size_t from) {
-  static constexpr std::string_view kWord = "UNITS";
-  static const auto kSkip = [] {
-    std::array<uint8_t, 256> skip;
-    skip.fill(kWord.size());
-    for (size_t i = 0; i + 1 < kWord.size(); ++i) {
-      const auto c = static_cast<uint8_t>(kWord[i]);
-      skip[c] = skip[c | 0x20] = static_cast<uint8_t>(kWord.size() - 1 - i);
-    }
-    return skip;
-  }();
-  for (size_t i = from + kWord.size() - 1; i < text.size();
-       i += kSkip[static_cast<uint8_t>(text[i])]) {
-    size_t k = 0;
-    while (k < kWord.size() &&
-           (text[i - k] & ~0x20) == kWord[kWord.size() - 1 - k]) {
-      ++k;
-    }
-    if (k == kWord.size()) return i + 1 - kWord.size();
-  }
-  return std::string_view::npos;
-}
-
-// CR LF, CR and LF each end one line.
-int CountLineEnds(std::string_view text) {
-  int ends = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n') {
-      ++ends;
-    } else if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) {
-      ++ends;
-    }
-  }
-  return ends;
-}
-
 }  // namespace
 
 ReactionsLine ReadReactionsLine(std::string_view text) {
@@ -163,28 +122,11 @@ ReactionsLine ReadReactionsLine(std::string_view text) {
     }
     break;
   }
-  // The rest of the file is searched for the word UNITS in any case, and
-  // its line is looked at only where it is found; lines are counted only
-  // up to each find.
-  const std::string_view rest(reader.rest());
-  size_t counted = 0;  // where line `n` begins
-  ++n;
-  for (size_t from = 0;;) {
-    const size_t pos = FindUnits(rest, from);
-    if (pos == std::string_view::npos) break;
-    size_t begin = pos;
-    while (begin > 0 && rest[begin - 1] != '\n' && rest[begin - 1] != '\r') {
-      --begin;
-    }
-    size_t end = pos;
-    while (end < rest.size() && rest[end] != '\n' && rest[end] != '\r') ++end;
-    std::string_view units = UnitsLine(rest.substr(begin, end - begin));
-    if (!units.empty() && units.data() == rest.data() + pos) {
-      n += CountLineEnds(rest.substr(counted, begin - counted));
-      counted = begin;
-      found.units_lines.push_back({n, std::string(units)});
-    }
-    from = end;
+  // Only the lines after the REACTIONS line may give a reaction units of
+  // its own.
+  for (++n; reader.Next(line); ++n) {
+    std::string_view units = UnitsLine(line);
+    if (!units.empty()) found.units_lines.push_back({n, std::string(units)});
   }
   return found;
 }
@@ -205,22 +147,6 @@ std::optional<EaUnit> ConvertibleUnit(EnergyUnit unit) {
       break;
   }
   return std::nullopt;
-}
-
-const char* UnitName(EaUnit unit) {
-  switch (unit) {
-    case EaUnit::kCal:
-      return "cal/mol";
-    case EaUnit::kKcal:
-      return "kcal/mol";
-    case EaUnit::kJ:
-      return "J/mol";
-    case EaUnit::kKj:
-      return "kJ/mol";
-    case EaUnit::kKelvin:
-      return "K";
-  }
-  return "cal/mol";
 }
 
 UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,

@@ -1,0 +1,76 @@
+// A cleaned mechanism file read back, as the writer lays it out: the element
+// and species names, the reaction lines with their auxiliary lines, and the
+// list of non-elementary reactions that may follow the reaction section.
+// Compare, the rename checks and whatever else reads a cleaned file read it
+// here; what a reader makes of the lines (reaction keys, auxiliary items)
+// is its own business.
+//
+// The layout: "ELEMENTS" and "SPECIES" lists closed by "END" (names
+// separated by blanks; a word that begins with "/", such as the atomic
+// weight in "D /2.014/", stays with the name before it), any other lines up
+// to "REACTIONS", one reaction per line ("EQUATION A n Ea") each followed by
+// its auxiliary lines, "END", then optionally the list heading with
+// reactions and auxiliary lines in the same form. A line holding "=" is a
+// reaction line. A reversible reaction line ("<=>") that directly follows a
+// reversible reaction line and reads as its exact reverse is that
+// reaction's reverse-rate line, made from "REV": it is kept as the
+// reaction's `reverse_rate`, not as a reaction of its own.
+//
+// Lines end at CR LF, CR or LF; blanks and TABs at either end of a line are
+// ignored. The file keeps its text; the lines hold views into it, valid as
+// long as the CleanedFile lives.
+//
+// ReadCleanedFile throws RunError(reason, file, line) for a file that does
+// not have this layout: no "REACTIONS" line, a list not closed by "END", a
+// reaction line without exactly three numbers after its equation, an
+// auxiliary line before the first reaction of a list. The first fault in
+// the order of the file is the one reported. CleanedSpecies never throws.
+#ifndef KESTRELON_MODEL_CLEANED_FILE_H_
+#define KESTRELON_MODEL_CLEANED_FILE_H_
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/reaction_markers.h"
+
+namespace kestrelon {
+
+struct CleanedReactionLine {
+  int line = 0;           // 1-based
+  std::string_view text;  // the reaction line, blank-trimmed
+  std::string_view equation;
+  std::string_view a, n, ea;  // the coefficient texts
+  double a_value = 0, n_value = 0, ea_value = 0;
+  // "A n Ea" of the reverse-rate line after it; empty when there is none.
+  std::string_view reverse_rate;
+  std::vector<std::string_view> aux_lines;  // blank-trimmed, in file order
+};
+
+struct CleanedFile {
+  std::unique_ptr<const std::string> source;  // the file's text
+  std::vector<std::string> elements;
+  std::vector<std::string> species;
+  std::vector<CleanedReactionLine> reactions;       // the reaction section
+  std::vector<CleanedReactionLine> non_elementary;  // the list after it
+};
+
+// `file` names the file in error messages.
+CleanedFile ReadCleanedFile(std::string text, const std::string& file);
+
+// The SPECIES list of a cleaned file's text, read as ReadCleanedFile reads
+// it; the rest of the file is not looked at, so a file that is not quite
+// in the layout still gives its names.
+std::vector<std::string> CleanedSpecies(std::string_view text);
+
+// The value of `text` when the whole text is one finite number as a cleaned
+// file prints it: an optional sign, digits with at most one ".", at least
+// one digit, an optional exponent (E or D, either case, optional sign,
+// digits). A value too small for a double reads as 0.
+std::optional<double> ParseNumberText(std::string_view text);
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_MODEL_CLEANED_FILE_H_
