@@ -9,8 +9,13 @@
 # needs no edit here. Exit status 0 all agree, 1 otherwise (each mismatch
 # on stdout).
 set -uo pipefail
-kestrelon=$1 version=$2 manpage=$3 completion=$4
+kestrelon=$(realpath "$1") version=$2 manpage=$(realpath "$3")
+completion=$(realpath "$4")
 failures=0
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+empty=$scratch/empty
+mkdir "$empty"
 
 fail() {
   echo "FAIL: $*"
@@ -90,10 +95,11 @@ man_options() {
 # --- the completion ------------------------------------------------------
 # What the completion offers on the command line "kestrelon $@", the last
 # word being the one completed.
+# Run in an empty directory, it offers no file names.
 complete_words() {
-  bash -c 'source "$1"; shift
+  (cd "$empty" && bash -c 'source "$1"; shift
            COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kestrelon
-           printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" kestrelon "$@"
+           printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" kestrelon "$@")
 }
 
 # --- the checks ----------------------------------------------------------
@@ -115,8 +121,7 @@ not_global() { grep -vxF -f <(set_of <<<"$global_man") || true; }
 
 all_help=$("$kestrelon" --help | help_options "")
 for c in $commands; do
-  help_c=$( { "$kestrelon" --help | help_options "$c"
-              "$kestrelon" "$c" --help | help_options "$c"; } | set_of)
+  help_c=$("$kestrelon" "$c" --help | help_options "$c" | set_of)
   man_c=$(man_options "$c")
   same "the manual page" "$man_c" "the completion" \
     "$(complete_words "$c" -)" "options of $c"
@@ -133,8 +138,6 @@ same "--help" "$all_help" "the manual page" "$all_man" "all options"
 # Every value the completion offers is one the program takes: no usage
 # error (64) when run on files that do not exist, as many as the usage line
 # of the command names (the upper-case words: MECHANISM, FILE_A FILE_B).
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 for c in $commands; do
   files=()
   for word in $("$kestrelon" --help |
