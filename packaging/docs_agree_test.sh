@@ -25,7 +25,8 @@ fail() {
 # Prints its words one a line, sorted, once each.
 set_of() { tr ' ' '\n' | sed '/^$/d' | sort -u; }
 
-# Compares two word lists named $1 and $3.
+# same NAME_A WORDS_A NAME_B WORDS_B WHAT: fails unless the two lists hold
+# the same words.
 same() {
   local a b
   a=$(set_of <<<"$2") b=$(set_of <<<"$4")
@@ -94,8 +95,8 @@ man_options() {
 
 # --- the completion ------------------------------------------------------
 # What the completion offers on the command line "kestrelon $@", the last
-# word being the one completed.
-# Run in an empty directory, it offers no file names.
+# word being the one completed. Run in an empty directory, so that it
+# offers no file names.
 complete_words() {
   (cd "$empty" && bash -c 'source "$1"; shift
            COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kestrelon
