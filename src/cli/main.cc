@@ -11,18 +11,22 @@
 
 namespace {
 
-// With no arguments the window program beside this one takes over, so the
-// batch commands never load the window's libraries.
+// With no arguments the window program takes over, so the batch commands
+// never load the window's libraries. The one beside this program comes
+// first: a build tree or a copied pair of programs runs its own window.
 int OpenWindow(char** argv) {
+  std::vector<std::string> candidates;
   char self[PATH_MAX];
   ssize_t n = ::readlink("/proc/self/exe", self, sizeof(self) - 1);
   if (n > 0) {
     self[n] = '\0';
-    std::string gui(self);
-    gui = gui.substr(0, gui.rfind('/') + 1) + "kestrelon-gui";
-    if (::access(gui.c_str(), X_OK) == 0) {
-      ::execv(gui.c_str(), argv);
-    }
+    std::string beside(self);
+    candidates.push_back(beside.substr(0, beside.rfind('/') + 1) +
+                         "kestrelon-gui");
+  }
+  candidates.push_back(KESTRELON_INSTALLED_GUI);
+  for (const std::string& gui : candidates) {
+    if (::access(gui.c_str(), X_OK) == 0) ::execv(gui.c_str(), argv);
   }
   std::cerr << "kestrelon: the window is not available here\n";
   kestrelon::PrintUsage(std::cerr);
@@ -41,7 +45,7 @@ int main(int argc, char** argv) {
     return kestrelon::kExitOk;
   }
   if (command == "--version") {
-    std::cout << "kestrelon 2.20\n";
+    std::cout << "kestrelon " KESTRELON_VERSION "\n";
     return kestrelon::kExitOk;
   }
   if (command == "clean") {
