@@ -1,0 +1,127 @@
+#include "compare/difference_rows.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace kestrelon {
+namespace {
+
+// The reactions of one mechanism by line; the report names them by line.
+class ByLine {
+ public:
+  explicit ByLine(const CleanedMechanism& m) {
+    for (const auto* list : {&m.reactions, &m.non_elementary}) {
+      for (const CleanedReaction& r : *list) reactions_[r.line] = &r;
+    }
+  }
+  std::optional<RowSide> Side(const ReactionRef& ref) const {
+    auto it = reactions_.find(ref.line);
+    if (it == reactions_.end()) return std::nullopt;
+    const CleanedReaction& r = *it->second;
+    return RowSide{r.line, std::string(r.a), std::string(r.n),
+                   std::string(r.ea),
+                   Arrhenius{r.a_value, r.n_value, r.ea_value}};
+  }
+
+ private:
+  std::unordered_map<int, const CleanedReaction*> reactions_;
+};
+
+class RowBuilder {
+ public:
+  RowBuilder(const ByLine& a, const ByLine& b, FileEaUnit unit,
+             std::vector<DifferenceRow>* rows)
+      : a_(a), b_(b), unit_(unit), rows_(rows) {}
+
+  void Add(const ReactionListReport& list, bool non_elementary) {
+    for (const ReactionRef& r : list.only_in_a) {
+      Push(DifferenceKind::kOnlyInA, non_elementary, r.equation, a_.Side(r),
+           std::nullopt);
+    }
+    for (const ReactionRef& r : list.only_in_b) {
+      Push(DifferenceKind::kOnlyInB, non_elementary, r.equation, std::nullopt,
+           b_.Side(r));
+    }
+    for (const RateDifference& d : list.rate_differences) {
+      Push(DifferenceKind::kRateParameters, non_elementary, d.a.equation,
+           a_.Side(d.a), b_.Side(d.b));
+    }
+    for (const AuxDifferences& d : list.aux_differences) {
+      Push(DifferenceKind::kAuxLines, non_elementary, d.a.equation,
+           a_.Side(d.a), b_.Side(d.b));
+    }
+  }
+
+ private:
+  void Push(DifferenceKind kind, bool non_elementary, std::string equation,
+            std::optional<RowSide> a, std::optional<RowSide> b) {
+    DifferenceRow row{kind,         non_elementary, std::move(equation),
+                      std::move(a), std::move(b),   std::nullopt};
+    if (row.a && row.b) {
+      row.ratio_1000 =
+          RateRatio(row.a->rate, row.b->rate, unit_, kRatioTemperatures[0]);
+    }
+    rows_->push_back(std::move(row));
+  }
+
+  const ByLine& a_;
+  const ByLine& b_;
+  FileEaUnit unit_;
+  std::vector<DifferenceRow>* rows_;
+};
+
+}  // namespace
+
+const char* DifferenceKindName(DifferenceKind kind) {
+  switch (kind) {
+    case DifferenceKind::kOnlyInA:
+      return "only in A";
+    case DifferenceKind::kOnlyInB:
+      return "only in B";
+    case DifferenceKind::kRateParameters:
+      return "rate parameters";
+    case DifferenceKind::kAuxLines:
+      return "auxiliary lines";
+  }
+  return "";
+}
+
+std::vector<DifferenceRow> DifferenceRows(const CompareReport& report,
+                                          const CleanedMechanism& a,
+                                          const CleanedMechanism& b) {
+  std::vector<DifferenceRow> rows;
+  const ByLine in_a(a);
+  const ByLine in_b(b);
+  RowBuilder builder(in_a, in_b, report.unit, &rows);
+  builder.Add(report.reactions, false);
+  builder.Add(report.non_elementary, true);
+  return rows;
+}
+
+std::vector<size_t> LargestSpread(const std::vector<DifferenceRow>& rows,
+                                  const std::vector<size_t>& candidates,
+                                  FileEaUnit unit,
+                                  const TemperatureRange& range) {
+  const std::vector<double> grid = TemperatureGrid(range, kCurvePoints);
+  std::vector<std::pair<double, size_t>> spread;
+  for (size_t i : candidates) {
+    const DifferenceRow& row = rows[i];
+    if (row.kind != DifferenceKind::kRateParameters || !row.a || !row.b) {
+      continue;
+    }
+    Series ratios = RatioSeries(row.a->rate, row.b->rate, unit, grid);
+    if (!ratios.empty()) spread.push_back({Spread(ratios), i});
+  }
+  const size_t keep = std::min(spread.size(), kMaxRatioCurves);
+  // Larger spread first; on a tie the candidate that came first.
+  std::partial_sort(spread.begin(), spread.begin() + keep, spread.end(),
+                    [](const auto& x, const auto& y) {
+                      return x.first != y.first ? x.first > y.first
+                                                : x.second < y.second;
+                    });
+  std::vector<size_t> chosen;
+  for (size_t k = 0; k < keep; ++k) chosen.push_back(spread[k].second);
+  return chosen;
+}
+
+}  // namespace kestrelon
