@@ -44,19 +44,25 @@ class RowBuilder {
     }
     for (const RateDifference& d : list.rate_differences) {
       Push(DifferenceKind::kRateParameters, non_elementary, d.a.equation,
-           a_.Side(d.a), b_.Side(d.b));
+           a_.Side(d.a), b_.Side(d.b), d.other_way_round);
     }
     for (const AuxDifferences& d : list.aux_differences) {
       Push(DifferenceKind::kAuxLines, non_elementary, d.a.equation,
-           a_.Side(d.a), b_.Side(d.b));
+           a_.Side(d.a), b_.Side(d.b), d.other_way_round);
     }
   }
 
  private:
   void Push(DifferenceKind kind, bool non_elementary, std::string equation,
-            std::optional<RowSide> a, std::optional<RowSide> b) {
-    DifferenceRow row{kind,         non_elementary, std::move(equation),
-                      std::move(a), std::move(b),   std::nullopt};
+            std::optional<RowSide> a, std::optional<RowSide> b,
+            bool other_way_round = false) {
+    DifferenceRow row;
+    row.kind = kind;
+    row.non_elementary = non_elementary;
+    row.equation = std::move(equation);
+    row.other_way_round = other_way_round;
+    row.a = std::move(a);
+    row.b = std::move(b);
     if (row.a && row.b) {
       row.ratio_1000 =
           RateRatio(row.a->rate, row.b->rate, unit_, kRatioTemperatures[0]);
@@ -106,7 +112,8 @@ std::vector<size_t> LargestSpread(const std::vector<DifferenceRow>& rows,
   std::vector<std::pair<double, size_t>> spread;
   for (size_t i : candidates) {
     const DifferenceRow& row = rows[i];
-    if (row.kind != DifferenceKind::kRateParameters || !row.a || !row.b) {
+    if (row.kind != DifferenceKind::kRateParameters || row.other_way_round ||
+        !row.a || !row.b) {
       continue;
     }
     Series ratios = RatioSeries(row.a->rate, row.b->rate, unit, grid);

@@ -36,7 +36,10 @@ struct DifferenceRow {
   DifferenceKind kind = DifferenceKind::kOnlyInA;
   bool non_elementary = false;  // from the list after the reactions
   std::string equation;         // as A writes it (B when only in B)
-  std::optional<RowSide> a;     // nothing: not in that file
+  // B writes the sides the other way round; each side's coefficients are
+  // as written, for opposite directions.
+  bool other_way_round = false;
+  std::optional<RowSide> a;  // nothing: not in that file
   std::optional<RowSide> b;
   std::optional<double> ratio_1000;  // k(B)/k(A) at 1000 K
 };
@@ -54,7 +57,10 @@ inline constexpr size_t kMaxRatioCurves = 20;
 // Of `candidates` (indices into `rows`), the rate-parameter rows whose two
 // rate constants get furthest apart over `range` (largest Spread first, the
 // earlier row first on a tie), at most kMaxRatioCurves of them. Rows whose
-// ratio is defined nowhere in the range are left out.
+// ratio is defined nowhere in the range are left out, and so are rows
+// written the other way round in B: their ratio sets the rate constant of
+// one direction against that of the other, which tells nothing of how the
+// mechanisms differ.
 std::vector<size_t> LargestSpread(const std::vector<DifferenceRow>& rows,
                                   const std::vector<size_t>& candidates,
                                   FileEaUnit unit,

@@ -25,12 +25,13 @@ const char* const kA =
     "H+H+H+H=>H2+H2 1.000E+10 0.0000 0.0\n";  // 15
 
 // The same reactions with one only in each file, A of O+H2 and of the
-// non-elementary reaction changed, LOW changed, and sides swapped.
+// non-elementary reaction changed, LOW changed (of a reaction whose sides
+// are swapped), and sides swapped.
 const char* const kB =
     "ELEMENTS\nH O\nEND\nSPECIES\nH H2 O O2 OH H2O HO2\nEND\nREACTIONS\n"
     "OH+O<=>H+O2 3.547E+15 -0.4060 69450.2\n"
     "O+H2<=>H+OH 6.000E+04 2.6700 26317.4\n"
-    "H+O2(+M)<=>HO2(+M) 4.650E+12 0.4400 0.0\n"
+    "HO2(+M)<=>H+O2(+M) 4.650E+12 0.4400 0.0\n"
     "LOW /6.000E+20 -1.7200 2195.8/\n"
     "H2+O2<=>OH+OH 1.700E+13 0.0000 199911.5\n"
     "END\n****List of non-elementary reactions****\n"
@@ -43,7 +44,8 @@ std::string SideText(const std::optional<RowSide>& s) {
 
 std::string RowText(const DifferenceRow& r) {
   return std::string(DifferenceKindName(r.kind)) +
-         (r.non_elementary ? " (non-elementary)" : "") + " | " + r.equation +
+         (r.non_elementary ? " (non-elementary)" : "") +
+         (r.other_way_round ? " (other way round)" : "") + " | " + r.equation +
          " | " + SideText(r.a) + " | " + SideText(r.b) + " | " +
          (r.ratio_1000 ? FormatRatio(r.ratio_1000) : "-");
 }
@@ -54,18 +56,20 @@ TEST(DifferenceRowsTest, OneRowPerDifferenceWithBothSides) {
       CompareFiles(dir.Write("oldj.rxn", kA), dir.Write("newj.rxn", kB));
   std::vector<std::string> rows;
   for (const DifferenceRow& r : c.rows) rows.push_back(RowText(r));
-  EXPECT_EQ(rows, (std::vector<std::string>{
-                      "only in A | OH+OH<=>O+H2O | 12 3.570E+04 2.4000 "
-                      "-8828.2 | - | -",
-                      "only in B | H2+O2<=>OH+OH | - | 12 1.700E+13 0.0000 "
-                      "199911.5 | -",
-                      "rate parameters | O+H2<=>H+OH | 9 5.080E+04 2.6700 "
-                      "26317.4 | 9 6.000E+04 2.6700 26317.4 | 1.181",
-                      "auxiliary lines | H+O2(+M)<=>HO2(+M) | 10 4.650E+12 "
-                      "0.4400 0.0 | 10 4.650E+12 0.4400 0.0 | 1",
-                      "rate parameters (non-elementary) | H+H+H+H=>H2+H2 | "
-                      "15 1.000E+10 0.0000 0.0 | 15 2.000E+10 0.0000 0.0 | 2",
-                  }));
+  EXPECT_EQ(rows,
+            (std::vector<std::string>{
+                "only in A | OH+OH<=>O+H2O | 12 3.570E+04 2.4000 "
+                "-8828.2 | - | -",
+                "only in B | H2+O2<=>OH+OH | - | 12 1.700E+13 0.0000 "
+                "199911.5 | -",
+                "rate parameters | O+H2<=>H+OH | 9 5.080E+04 2.6700 "
+                "26317.4 | 9 6.000E+04 2.6700 26317.4 | 1.181",
+                "auxiliary lines (other way round) | H+O2(+M)<=>HO2(+M) | 10 "
+                "4.650E+12 "
+                "0.4400 0.0 | 10 4.650E+12 0.4400 0.0 | 1",
+                "rate parameters (non-elementary) | H+H+H+H=>H2+H2 | "
+                "15 1.000E+10 0.0000 0.0 | 15 2.000E+10 0.0000 0.0 | 2",
+            }));
   EXPECT_EQ(c.rows[2].b->rate.a, 6.0e4);
   EXPECT_EQ(c.rows[2].b->rate.n, 2.67);
   EXPECT_EQ(c.rows[2].b->rate.ea, 26317.4);
@@ -106,8 +110,8 @@ TEST(DifferenceRowsTest, FilesThatCannotBeCompared) {
 }
 
 // 25 changed reactions, A of B 10^(i/4) times A of A: reaction i spreads
-// i/4 decades. Rows of other kinds and rows whose ratio is nowhere
-// defined never make the choice.
+// i/4 decades. Rows of other kinds, rows whose ratio is nowhere defined
+// and rows written the other way round never make the choice.
 TEST(DifferenceRowsTest, LargestSpreadTakesTheTwentyFurthestApart) {
   std::vector<DifferenceRow> rows;
   for (int i = 0; i < 25; ++i) {
@@ -124,15 +128,18 @@ TEST(DifferenceRowsTest, LargestSpreadTakesTheTwentyFurthestApart) {
   DifferenceRow only = rows[24];
   only.kind = DifferenceKind::kOnlyInA;
   only.b.reset();
+  DifferenceRow reversed = rows[24];
+  reversed.other_way_round = true;
   rows.insert(rows.begin(), {huge_aux, undefined, only});
-  // A tie: the same spread as the row after it (i = 23), one row earlier.
+  rows.push_back(reversed);
+  // A tie: the same spread as i = 23, a row later.
   rows.push_back(rows[3 + 23]);
 
   std::vector<size_t> all;
   for (size_t i = 0; i < rows.size(); ++i) all.push_back(i);
   std::vector<size_t> chosen =
       LargestSpread(rows, all, FileEaUnit::kKelvin, {});
-  std::vector<size_t> want = {27, 26, 28};
+  std::vector<size_t> want = {27, 26, 29};
   for (size_t i = 22; i >= 6; --i) want.push_back(i + 3);
   EXPECT_EQ(chosen, want);
 

@@ -81,7 +81,9 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("text");
     const char* rows[][2] = {
         {"cleanfrm", "Kestrelon -- Version 2.20 -- September 2004"},
-        {"SSTab1", "(x) General Settings|Start Kestrelon|About Kestrelon"},
+        {"SSTab1",
+         "(x) General Settings|Start Kestrelon|Compare Mechanisms|About "
+         "Kestrelon"},
         {"QuitCmd", "&Quit"},
         {"Label3", "Please, check these settings before starting Kestrelon..."},
         {"FRM1", "Units of activation energy in input file"},
@@ -240,7 +242,7 @@ class WindowTest : public QObject {
     MainWindow window(hooks, "");
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.tabs()->setCurrentIndex(2);
+    window.tabs()->setCurrentIndex(3);
     QTest::mouseClick(window.parts().aboutxt3, Qt::LeftButton);
     QTest::mouseClick(window.parts().aboutxt4, Qt::LeftButton);
     // A right-click is not a click on the link.
