@@ -1,6 +1,7 @@
 #include "compare/difference_rows.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 namespace kestrelon {
@@ -76,6 +77,41 @@ class RowBuilder {
   std::vector<DifferenceRow>* rows_;
 };
 
+// How far apart k(a) and k(b) get over `range`, in decades, without
+// drawing the curve: ln(k(b)/k(a)) = c + dn ln T - K/T is largest in size
+// at an end of the range or where its slope dn/T + K/T^2 is zero, at
+// T = -K/dn. K comes from the two ends. Nothing when the ratio is not
+// defined at the ends; where it is not defined at some temperatures only
+// (an overflow), the curve's points are searched instead.
+std::optional<double> SpreadOver(const Arrhenius& a, const Arrhenius& b,
+                                 FileEaUnit unit,
+                                 const TemperatureRange& range) {
+  const std::optional<double> low = RateRatio(a, b, unit, range.low);
+  const std::optional<double> high = RateRatio(a, b, unit, range.high);
+  if (a.a <= 0) return std::nullopt;
+  if (!low || !high || *low <= 0 || *high <= 0) {
+    Series ratios =
+        RatioSeries(a, b, unit, TemperatureGrid(range, kCurvePoints));
+    if (ratios.empty()) return std::nullopt;
+    return Spread(ratios);
+  }
+  const double ln_low = std::log(*low);
+  const double ln_high = std::log(*high);
+  double spread = std::max(std::fabs(ln_low), std::fabs(ln_high));
+  const double dn = b.n - a.n;
+  if (dn != 0) {
+    const double k = (dn * (std::log(range.low) - std::log(range.high)) -
+                      (ln_low - ln_high)) /
+                     (1.0 / range.low - 1.0 / range.high);
+    const double t = -k / dn;
+    if (t > range.low && t < range.high) {
+      std::optional<double> r = RateRatio(a, b, unit, t);
+      if (r && *r > 0) spread = std::max(spread, std::fabs(std::log(*r)));
+    }
+  }
+  return spread / std::log(10.0);
+}
+
 }  // namespace
 
 const char* DifferenceKindName(DifferenceKind kind) {
@@ -108,7 +144,6 @@ std::vector<size_t> LargestSpread(const std::vector<DifferenceRow>& rows,
                                   const std::vector<size_t>& candidates,
                                   FileEaUnit unit,
                                   const TemperatureRange& range) {
-  const std::vector<double> grid = TemperatureGrid(range, kCurvePoints);
   std::vector<std::pair<double, size_t>> spread;
   for (size_t i : candidates) {
     const DifferenceRow& row = rows[i];
@@ -116,8 +151,8 @@ std::vector<size_t> LargestSpread(const std::vector<DifferenceRow>& rows,
         !row.a || !row.b) {
       continue;
     }
-    Series ratios = RatioSeries(row.a->rate, row.b->rate, unit, grid);
-    if (!ratios.empty()) spread.push_back({Spread(ratios), i});
+    std::optional<double> s = SpreadOver(row.a->rate, row.b->rate, unit, range);
+    if (s) spread.push_back({*s, i});
   }
   const size_t keep = std::min(spread.size(), kMaxRatioCurves);
   // Larger spread first; on a tie the candidate that came first.

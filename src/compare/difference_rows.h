@@ -55,8 +55,9 @@ std::vector<DifferenceRow> DifferenceRows(const CompareReport& report,
 inline constexpr size_t kMaxRatioCurves = 20;
 
 // Of `candidates` (indices into `rows`), the rate-parameter rows whose two
-// rate constants get furthest apart over `range` (largest Spread first, the
-// earlier row first on a tie), at most kMaxRatioCurves of them. Rows whose
+// rate constants get furthest apart over `range` (the largest |log10
+// k(B)/k(A)| anywhere in the range first, the earlier row first on a
+// tie), at most kMaxRatioCurves of them. Rows whose
 // ratio is defined nowhere in the range are left out, and so are rows
 // written the other way round in B: their ratio sets the rate constant of
 // one direction against that of the other, which tells nothing of how the

@@ -148,5 +148,22 @@ TEST(DifferenceRowsTest, LargestSpreadTakesTheTwentyFurthestApart) {
             (std::vector<size_t>{5, 4, 3}));
 }
 
+// The spread is the furthest the curves get anywhere in the range, also
+// where the ratio turns: in K, ln(k(B)/k(A)) = -ln 1000 - 2 + ln T + 1000/T
+// is 0.13 at 300 K, -0.57 at 3000 K and -1 at its turn, 1000 K; it beats
+// a constant ratio of 0.3 decades (0.69 in ln), which its ends alone would
+// not.
+TEST(DifferenceRowsTest, SpreadAnywhereInTheRange) {
+  std::vector<DifferenceRow> rows(2);
+  for (DifferenceRow& r : rows) {
+    r.kind = DifferenceKind::kRateParameters;
+    r.a = RowSide{1, "", "", "", {1.0, 0, 0}};
+  }
+  rows[0].b = RowSide{1, "", "", "", {std::exp(-2.0) / 1000.0, 1.0, -1000.0}};
+  rows[1].b = RowSide{2, "", "", "", {std::pow(10.0, 0.3), 0, 0}};
+  EXPECT_EQ(LargestSpread(rows, {1, 0}, FileEaUnit::kKelvin, {300.0, 3000.0}),
+            (std::vector<size_t>{0, 1}));
+}
+
 }  // namespace
 }  // namespace kestrelon

@@ -256,7 +256,11 @@ void CompareTab::Compare() {
     summary_->setText(ToDisplay(ShortSummary(comparison_->report)));
     model_->Reset(&comparison_->rows);
     table_->resizeColumnToContents(1);
-    if (filter_->rowCount() > 0) table_->selectRow(0);
+    if (filter_->rowCount() > 0) {
+      // Selecting draws both plots.
+      table_->selectRow(0);
+      return;
+    }
   }
   Redraw();
 }

@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -309,6 +310,25 @@ class CompareTabTest : public QObject {
     Find<QPushButton>("SaveReportCmd")->click();
     QCOMPARE(Message(), dir_.filePath("no/report.txt") +
                             ": cannot create: No such file or directory");
+  }
+
+  // Given two large cleaned files in KESTRELON_COMPARE_A and _B (see
+  // bench/README.md): the time from "&Compare" to the window and both plots
+  // painted. Skipped without them.
+  void TimeOfLargeFiles() {
+    const QString a = qEnvironmentVariable("KESTRELON_COMPARE_A");
+    const QString b = qEnvironmentVariable("KESTRELON_COMPARE_B");
+    if (a.isEmpty() || b.isEmpty()) QSKIP("KESTRELON_COMPARE_A/_B not set");
+    QElapsedTimer timer;
+    timer.start();
+    Compare(a, b);
+    QVERIFY(tab_->comparison() != nullptr);
+    window_->grab();
+    tab_->ratio_view()->grab();
+    const qint64 ms = timer.elapsed();
+    qInfo("compared %d differences and drew both plots in %lld ms",
+          tab_->table()->model()->rowCount(), ms);
+    QVERIFY(ms < 500);
   }
 };
 
