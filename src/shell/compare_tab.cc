@@ -143,6 +143,11 @@ CompareTab::CompareTab(DesktopHooks& hooks, QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->setDefaultSectionSize(
       table_->fontMetrics().height() + 6);
+  // The line numbers need little room.
+  for (int column : {2, 3}) {
+    table_->horizontalHeader()->resizeSection(
+        column, table_->fontMetrics().horizontalAdvance("Line in A") + 12);
+  }
 
   plots_ = new QTabWidget(this);
   plots_->setObjectName("PlotViews");
@@ -155,6 +160,7 @@ CompareTab::CompareTab(DesktopHooks& hooks, QWidget* parent)
   split->addWidget(plots_);
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 1);
+  split->setSizes({640, 560});
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(files);
@@ -255,6 +261,7 @@ void CompareTab::Compare() {
   if (comparison_) {
     summary_->setText(ToDisplay(ShortSummary(comparison_->report)));
     model_->Reset(&comparison_->rows);
+    table_->resizeColumnToContents(0);
     table_->resizeColumnToContents(1);
     if (filter_->rowCount() > 0) {
       // Selecting draws both plots.
