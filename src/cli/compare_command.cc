@@ -1,5 +1,6 @@
 #include "cli/compare_command.h"
 
+#include "cli/plot_option.h"
 #include "compare/keyed_mechanism.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
@@ -27,7 +28,8 @@ void PrintCompareHelp(std::ostream& out) {
          "                    than REL times the larger one (default: when\n"
          "                    no one value could be printed as both texts)\n"
          "  --json            write the report as JSON\n"
-         "\n"
+      << kPlotHelp
+      << "\n"
          "exit status: 0 same, 1 different, 2 unreadable file, 64 usage "
          "error\n";
 }
@@ -123,7 +125,10 @@ int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out,
       return kSame;
     }
   }
-  std::optional<CompareOptions> options = ParseCompareOptions(args, err);
+  std::vector<std::string> rest = args;
+  std::optional<PlotRequest> plot;
+  if (!TakePlotOptions(&rest, &plot, err)) return kBadUsage;
+  std::optional<CompareOptions> options = ParseCompareOptions(rest, err);
   if (!options) return kBadUsage;
   std::optional<CleanedMechanism> a = Load(options->settings.file_a, err);
   if (!a) return kCannotRead;
@@ -131,6 +136,8 @@ int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out,
   if (!b) return kCannotRead;
   CompareReport report = CompareMechanisms(*a, *b, options->settings);
   out << (options->json ? RenderReportJson(report) : RenderReportText(report));
+  out.flush();
+  if (plot && WritePlot(*plot, options->settings, err) != 0) return kCannotRead;
   return report.Same() ? kSame : kDiffer;
 }
 

@@ -1,6 +1,8 @@
 // `kestrelon compare FILE_A FILE_B [--tolerance REL] [--json]`: compares two
 // cleaned mechanism files reaction by reaction, whatever their order, and
-// prints the report (text, or JSON with --json) on `out`.
+// prints the report (text, or JSON with --json) on `out`; with --plot it
+// also writes a plot of the rate constants (see plot_option.h), and a plot
+// that cannot be written makes the exit status 2.
 //
 // The Ea unit comes from the file names (NAMEj, NAMEcal, NAMEkelvin before
 // the extension); names that say two different units are a usage error.

@@ -17,6 +17,7 @@
 #include "run/run_driver.h"
 #include "shell/about_texts.h"
 #include "shell/clickable_label.h"
+#include "shell/compare_tab.h"
 #include "shell/desktop_hooks.h"
 #include "shell/error_dialog.h"
 #include "shell/qt_text.h"
@@ -70,6 +71,8 @@ MainWindow::MainWindow(DesktopHooks& hooks, std::string settings_path,
   // panel its texts; the settings file is read last.
   tabs_->addTab(BuildSettingsTab(parts_), QStringLiteral("General Settings"));
   tabs_->addTab(BuildStartTab(parts_), QStringLiteral("Start Kestrelon"));
+  compare_tab_ = new CompareTab(hooks_, tabs_);
+  tabs_->addTab(compare_tab_, QStringLiteral("Compare Mechanisms"));
   tabs_->addTab(BuildAboutTab(parts_), QStringLiteral("About Kestrelon"));
   tabs_->setCurrentIndex(0);
   layout->addWidget(tabs_, 1);

@@ -1,7 +1,9 @@
 // MainWindow is `cleanfrm`, the program's one window: the settings of a
 // cleaning run on the first tab, the run button with the status text,
 // progress bar, file labels and the grid of the working table on the
-// second, the about panel on the third, and "&Quit" below the tabs.
+// second, the comparison of two cleaned mechanisms on the third (see
+// compare_tab.h), the about panel on the fourth, and "&Quit" below the
+// tabs.
 //
 // It owns the working table that runs fill and the grid shows, the
 // UiServices a run talks to, and the two dialogs (the modeless error dialog,
@@ -28,6 +30,7 @@ class QTabWidget;
 
 namespace kestrelon {
 
+class CompareTab;
 class DesktopHooks;
 class ErrorDialog;
 class RenameDialog;
@@ -58,6 +61,7 @@ class MainWindow : public QMainWindow {
 
   const WindowParts& parts() const { return parts_; }
   QTabWidget* tabs() const { return tabs_; }
+  CompareTab* compare_tab() const { return compare_tab_; }
   WorkingTable& table() { return table_; }
   WorkingTableModel& model() { return *model_; }
   DesktopHooks& hooks() { return hooks_; }
@@ -76,6 +80,7 @@ class MainWindow : public QMainWindow {
   WorkingTableModel* model_ = nullptr;
   WindowParts parts_;
   QTabWidget* tabs_ = nullptr;
+  CompareTab* compare_tab_ = nullptr;
   QPointer<ErrorDialog> error_dialog_;
   RenameDialog* rename_dialog_ = nullptr;
   std::unique_ptr<WindowServices> services_;

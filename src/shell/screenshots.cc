@@ -1,14 +1,20 @@
-// kestrelon_screenshots DIR: draws the window's three tabs and its two
+// kestrelon_screenshots DIR [A B]: draws the window's tabs and its two
 // dialogs into DIR/window-settings.png, window-start.png, window-about.png,
 // error-dialog.png and rename-dialog.png, for the documentation. The start
-// tab shows the labels as a finished run leaves them.
+// tab shows the labels as a finished run leaves them. Given two cleaned
+// files A and B, also the compare tab with them compared and the first
+// changed reaction selected, as window-compare.png.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <iostream>
 
+#include "shell/compare_tab.h"
 #include "shell/desktop_hooks.h"
 #include "shell/error_dialog.h"
 #include "shell/main_window.h"
@@ -29,8 +35,8 @@ bool Save(QWidget& widget, const QString& path) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::cerr << "usage: kestrelon_screenshots DIR\n";
+  if (argc != 2 && argc != 4) {
+    std::cerr << "usage: kestrelon_screenshots DIR [A B]\n";
     return 2;
   }
   const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -46,12 +52,33 @@ int main(int argc, char** argv) {
       "h2j.rxn\nOutput file: " + runs + "h2cal.rxn\nOutput file: " + runs +
       "h2kelvin.rxn");
 
-  const char* names[] = {"window-settings.png", "window-start.png",
-                         "window-about.png"};
+  // The about tab is the last, after the compare tab.
+  QWidget* about = window.tabs()->widget(window.tabs()->count() - 1);
+  const std::pair<QWidget*, const char*> tabs[] = {
+      {window.tabs()->widget(0), "window-settings.png"},
+      {window.tabs()->widget(1), "window-start.png"},
+      {about, "window-about.png"}};
   bool ok = true;
-  for (int tab = 0; tab < 3; ++tab) {
-    window.tabs()->setCurrentIndex(tab);
-    ok = Save(window, dir.filePath(names[tab])) && ok;
+  for (const auto& [tab, name] : tabs) {
+    window.tabs()->setCurrentWidget(tab);
+    ok = Save(window, dir.filePath(name)) && ok;
+  }
+  if (argc == 4) {
+    kestrelon::CompareTab& compare = *window.compare_tab();
+    window.tabs()->setCurrentWidget(&compare);
+    window.resize(1280, 860);
+    compare.findChild<QLineEdit*>("CompareFileA")->setText(argv[2]);
+    compare.findChild<QLineEdit*>("CompareFileB")->setText(argv[3]);
+    compare.findChild<QPushButton*>("CompareCmd")->click();
+    QTableView* table = compare.table();
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+      if (table->model()->index(row, 0).data().toString() ==
+          "rate parameters") {
+        table->selectRow(row);
+        break;
+      }
+    }
+    ok = Save(window, dir.filePath("window-compare.png")) && ok;
   }
 
   kestrelon::ErrorDialog error;

@@ -82,7 +82,9 @@ class WindowTest : public QObject {
     TestHooks hooks;
     MainWindow window(hooks, settings_.toStdString());
     const char* rows[][2] = {
-        {"SSTab1", "(x) General Settings|Start Kestrelon|About Kestrelon"},
+        {"SSTab1",
+         "(x) General Settings|Start Kestrelon|Compare Mechanisms|About "
+         "Kestrelon"},
         {"optOB4", "(x) cal/mol"},
         {"OptOB5", "(x) *.rxn"},
         {"OptOB8", "(x) *.dat"},
@@ -207,7 +209,7 @@ class WindowTest : public QObject {
     MainWindow window(hooks, "");
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.tabs()->setCurrentIndex(2);
+    window.tabs()->setCurrentIndex(3);
     QTest::mouseClick(window.parts().aboutxt3, Qt::LeftButton);
     QTest::mouseClick(window.parts().aboutxt4, Qt::LeftButton);
     // A right-click is not a click on the link.
