@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "output/reaction_units.h"
 #include "platform/text_ops.h"
 #include "run/name_rules.h"
 
@@ -99,6 +100,16 @@ std::string_view UnitsLine(std::string_view line) {
   return line;
 }
 
+// Whether the run converts the reaction's Ea from the energy unit the UNITS
+// line names and drops the line, so that there is nothing to report.
+bool ConvertedAway(std::string_view units) {
+  std::string line(units);
+  UpperCaseAscii(line);
+  for (char& c : line) c = c == '\t' ? ' ' : c;
+  const std::optional<UnitsLineReading> reading = ReadUnitsLine(line);
+  return reading && reading->energy && reading->rest.empty();
+}
+
 // The first "UNITS", in any case, at or after `from`: a Horspool search,
 // which looks at about one byte in five.
 size_t FindUnits(std::string_view text, size_t from) {
@@ -179,7 +190,8 @@ ReactionsLine ReadReactionsLine(std::string_view text) {
     size_t end = pos;
     while (end < rest.size() && rest[end] != '\n' && rest[end] != '\r') ++end;
     std::string_view units = UnitsLine(rest.substr(begin, end - begin));
-    if (!units.empty() && units.data() == rest.data() + pos) {
+    if (!units.empty() && units.data() == rest.data() + pos &&
+        !ConvertedAway(units)) {
       n += CountLineEnds(rest.substr(counted, begin - counted));
       counted = begin;
       found.units_lines.push_back({n, std::string(units)});
@@ -270,8 +282,8 @@ UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
                                 "converts only Ea)");
     break;
   }
-  // A reaction with units of its own is rare, but its Ea comes out wrong in
-  // every file; the first few are named, the rest counted.
+  // A UNITS line the run keeps names a unit the files do not convert to;
+  // the first few are named, the rest counted.
   constexpr size_t kNamedUnitsLines = 3;
   const size_t units_lines = declared.units_lines.size();
   for (size_t i = 0; i < units_lines && i < kNamedUnitsLines; ++i) {

@@ -95,6 +95,7 @@ class Reader {
         case Section::kReactions:
         case Section::kList:
           if (line == "END") {
+            SettleReverse();
             section = Section::kNone;
           } else {
             ReactionSectionLine(line, number);
@@ -107,6 +108,7 @@ class Reader {
       throw RunError("this list has no closing END", file_, open_line);
     }
     if (!saw_reactions) throw RunError("no REACTIONS line", file_);
+    SettleReverse();
     return std::move(mech_);
   }
 
@@ -122,6 +124,7 @@ class Reader {
       return;
     }
     CleanedReaction r = ParseReaction(line, number);
+    SettleReverse();
     if (last_was_reaction_ && IsReverseOf(r, list_->back())) {
       AuxItem rev;
       rev.name = "REV";
@@ -132,8 +135,49 @@ class Reader {
       last_was_reaction_ = false;
       return;
     }
+    // After auxiliary lines of its reaction, the reverse line is followed
+    // by copies of some of them; whether it is one is settled at its end.
+    reverse_candidate_ = !last_was_reaction_ && !list_->empty() &&
+                         IsReverseOf(r, list_->back()) &&
+                         !HasRev(list_->back());
     list_->push_back(std::move(r));
     last_was_reaction_ = true;
+  }
+
+  static bool HasRev(const CleanedReaction& r) {
+    for (const AuxItem& item : r.aux) {
+      if (item.name == "REV") return true;
+    }
+    return false;
+  }
+
+  static bool SameItem(const AuxItem& a, const AuxItem& b) {
+    return a.name == b.name && a.efficiency == b.efficiency &&
+           a.ValuesText() == b.ValuesText();
+  }
+
+  // A reverse line written after the auxiliary lines of its reaction is
+  // followed by copies of the reaction's efficiencies and DUP, and by
+  // nothing else: then it is the reaction's reverse rate, and the copies
+  // say nothing new. Otherwise it is a reaction of its own.
+  void SettleReverse() {
+    if (!reverse_candidate_) return;
+    reverse_candidate_ = false;
+    CleanedReaction& reverse = list_->back();
+    CleanedReaction& forward = (*list_)[list_->size() - 2];
+    size_t k = 0;
+    for (const AuxItem& item : forward.aux) {
+      if (!item.efficiency && item.name != "DUP") continue;
+      if (k == reverse.aux.size() || !SameItem(item, reverse.aux[k])) return;
+      ++k;
+    }
+    if (k != reverse.aux.size()) return;
+    AuxItem rev;
+    rev.name = "REV";
+    rev.has_values = true;
+    rev.values = reverse.text.substr(reverse.a.data() - reverse.text.data());
+    forward.aux.push_back(rev);
+    list_->pop_back();
   }
 
   // The reverse-rate line is written from its reaction's text, so the
@@ -193,6 +237,8 @@ class Reader {
   CleanedMechanism mech_;
   std::vector<CleanedReaction>* list_ = nullptr;
   bool last_was_reaction_ = false;
+  // The last reaction may be the reverse line of the one before it.
+  bool reverse_candidate_ = false;
 };
 
 }  // namespace

@@ -8,10 +8,13 @@
 // ("EQUATION A n Ea") each followed by its auxiliary lines, "END", then
 // optionally "****List of non-elementary reactions****" with reactions and
 // auxiliary lines in the same form. A line holding "=" is a reaction line.
-// A reversible reaction line that directly follows a reversible reaction
-// line and reads as its exact reverse (products "<=>" reactants) is that
-// reaction's reverse-rate line, made from "REV": it becomes a "REV" item of
-// the reaction before it, not a reaction of its own.
+// A reversible reaction line that reads as the exact reverse (products
+// "<=>" reactants) of the reversible reaction above it is that reaction's
+// reverse-rate line, made from "REV", and becomes a "REV" item of it, not a
+// reaction of its own, when it directly follows the reaction line, or when
+// it follows the reaction's auxiliary lines and is followed by copies of
+// the reaction's efficiencies and DUP and nothing else (the layout of
+// output/reverse_block.h); the copies are then not read again.
 //
 // Lines end at CR LF, CR or LF; blanks at either end of a line are ignored.
 // The mechanism keeps the file's text; the reactions and their items hold

@@ -1,12 +1,15 @@
 #include "output/layout_pass.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "output/number_format.h"
+#include "output/reaction_units.h"
+#include "output/reverse_block.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 
@@ -146,13 +149,13 @@ struct Parameters {
   std::string ea;
 };
 
-// A keyword line's values, Ea converted into `unit` and printed; throws
-// when a number is out of range, A and n before Ea.
+// A keyword line's values, Ea converted from `from` into `unit` and
+// printed; throws when a number is out of range, A and n before Ea.
 Parameters ReadParameters(const RunContext& ctx, KeywordReader& reader,
-                          std::string_view line, OutUnit unit) {
+                          std::string_view line, EaUnit from, OutUnit unit) {
   const KeywordValues& v = reader.Read(line);
   return {v.keyword_text, v.pressure, v.a, v.n,
-          FormatNumber(ConvertEa(ctx.unit, unit, v.ea), ctx.patterns.ea)};
+          FormatNumber(ConvertEa(from, unit, v.ea), ctx.patterns.ea)};
 }
 
 void AppendValues(std::string& out, const Parameters& p) {
@@ -166,8 +169,9 @@ void AppendValues(std::string& out, const Parameters& p) {
 // keyword " /" A " " n " " Ea "/" into `out`; a PLOG line has its pressure
 // and a blank before A.
 void LayOutKeywordLine(const RunContext& ctx, KeywordReader& reader,
-                       std::string_view line, OutUnit unit, std::string& out) {
-  const Parameters p = ReadParameters(ctx, reader, line, unit);
+                       std::string_view line, EaUnit from, OutUnit unit,
+                       std::string& out) {
+  const Parameters p = ReadParameters(ctx, reader, line, from, unit);
   out.assign(p.keyword_text);
   out.append(" /");
   if (!p.pressure.empty()) {
@@ -178,17 +182,18 @@ void LayOutKeywordLine(const RunContext& ctx, KeywordReader& reader,
   out.push_back('/');
 }
 
-// The reverse reaction of `previous`, which must be a reversible reaction
-// line "REACTANTS<=>PRODUCTS A n Ea", into `out`.
+// The reverse reaction of `previous`, the reaction line above the REV line,
+// which must be a reversible reaction line "REACTANTS<=>PRODUCTS A n Ea",
+// into `out`.
 void ReverseLine(const RunContext& ctx, KeywordReader& reader,
-                 std::string_view line, std::string_view previous, OutUnit unit,
-                 std::string& out) {
-  const Parameters p = ReadParameters(ctx, reader, line, unit);
+                 std::string_view line, std::string_view previous, EaUnit from,
+                 OutUnit unit, std::string& out) {
+  const Parameters p = ReadParameters(ctx, reader, line, from, unit);
   const size_t e = previous.find('=');
   const size_t s = previous.find(' ');
   if (e == std::string_view::npos || e == 0 || e + 1 >= previous.size() ||
       previous[e + 1] != '>' || s == std::string_view::npos || s < e + 2) {
-    throw RunError("REV line does not follow its reaction line");
+    throw RunError("REV line without a reaction line above it");
   }
   if (previous[e - 1] != '<') {
     throw RunError(
@@ -205,15 +210,21 @@ void ReverseLine(const RunContext& ctx, KeywordReader& reader,
 }  // namespace
 
 void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
-  const std::string content = ReadFile(path);
+  const std::string read = ReadFile(path);
+  // A REV line goes after every other line of its reaction (its reverse
+  // reaction line would take the lines after it away from the reaction).
+  std::string reordered;
+  const std::string_view content = MoveReverseLinesLast(read, reordered)
+                                       ? std::string_view(reordered)
+                                       : std::string_view(read);
   LineBuffer out;
   out.Reserve(content.size() + content.size() / 4);
   LineCopier copier(content, out.mutable_text());
-  // The line written just before: a view into the file's text, or into
-  // `laid_previous` when that line was laid out.
-  std::string_view previous;
+  // The reaction line the auxiliary lines read belong to, a view into the
+  // file's text, and the unit its Ea and theirs are written in.
+  std::string_view reaction;
+  EaUnit from = ctx.unit;
   std::string laid;
-  std::string laid_previous;
   KeywordReader reader(ctx);
   int number = 0;
   // Element and species lines are never keyword lines, whatever their
@@ -226,23 +237,32 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
     if (!in_reactions && line == "REACTIONS") in_reactions = true;
     const Keyword keyword = in_reactions ? KeywordOf(line) : Keyword::kNone;
     if (keyword == Keyword::kNone) {
+      if (in_reactions && Contains(line, "=")) {
+        reaction = line;
+        from = ReactionUnitOfLines(lines.rest(), ctx.unit);
+      } else if (in_reactions && !line.empty() && line[0] == 'U') {
+        // Every Ea of the file is in the file's unit now: the energy word
+        // of a UNITS line would name a unit no number is in.
+        const std::optional<UnitsLineReading> units = ReadUnitsLine(line);
+        if (units && units->energy) {
+          if (!units->rest.empty()) copier.Add(units->rest);
+          continue;
+        }
+      }
       copier.AddFromText(line);
-      previous = line;
       continue;
     }
     try {
       if (keyword == Keyword::kRev) {
-        ReverseLine(ctx, reader, line, previous, unit, laid);
+        ReverseLine(ctx, reader, line, reaction, from, unit, laid);
       } else {
-        LayOutKeywordLine(ctx, reader, line, unit, laid);
+        LayOutKeywordLine(ctx, reader, line, from, unit, laid);
       }
     } catch (const RunError& e) {
       if (!e.file().empty()) throw;
       throw RunError(e.reason(), path, number);
     }
     copier.Add(laid);
-    laid_previous.swap(laid);
-    previous = laid_previous;
   }
   copier.Finish();
   ReplaceThroughWorkingFile(path, ctx.WorkPath(kTempo3), out.text());

@@ -4,6 +4,7 @@
 
 #include "output/ea_convert.h"
 #include "output/number_format.h"
+#include "output/reaction_units.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 
@@ -42,9 +43,11 @@ void ListReaction(const RunContext& ctx, int row, LineBuffer (&lists)[3]) {
                    ctx.patterns.n) +
       " ";
   const double ea = LeadingNumber(line.substr(p3 + 1));
+  const EaUnit from =
+      ReactionUnitOfRow(ctx.table, row, ctx.vars.index.reacend, ctx.unit);
   for (int u = 0; u < 3; ++u) {
-    std::string out = head + FormatNumber(ConvertEa(ctx.unit, kUnits[u], ea),
-                                          ctx.patterns.ea);
+    std::string out =
+        head + FormatNumber(ConvertEa(from, kUnits[u], ea), ctx.patterns.ea);
     ReplaceAll(out, "|=>", "=>");
     lists[u].Add(out);
   }

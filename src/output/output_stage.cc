@@ -8,6 +8,7 @@
 #include "output/ea_convert.h"
 #include "output/ner_list.h"
 #include "output/number_format.h"
+#include "output/reaction_units.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "run/name_prompt.h"
@@ -224,12 +225,16 @@ void ConvertActivationEnergies(RunContext& ctx) {
   for (int r = ctx.vars.index.reacrow + 1; r < ctx.vars.index.reacend; ++r) {
     AtRow(ctx, r, [&] {
       const double x = LeadingNumber(table.Get(r, 11));
+      // A reaction with a UNITS line of its own gives Ea in that unit.
+      const EaUnit from =
+          x == 0 ? ctx.unit
+                 : ReactionUnitOfRow(table, r, ctx.vars.index.reacend, ctx.unit);
       for (const OutputFile& f : kOutputFiles) {
         std::string& cell = table.At(r, f.ea_column);
         if (x == 0) {
           cell = zero;
         } else {
-          cell = FormatNumber(ConvertEa(ctx.unit, f.unit, x), ctx.patterns.ea);
+          cell = FormatNumber(ConvertEa(from, f.unit, x), ctx.patterns.ea);
         }
       }
     });

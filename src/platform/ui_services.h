@@ -37,6 +37,9 @@ struct WindowSettings {
   std::string a_pattern = "0.000E+00";
   std::string n_pattern = "0.0000";
   std::string ea_pattern = "0.0";
+  // A thermodynamic database in a file of its own, cleaned into the run's
+  // thermodynamic file; empty for none. Only the command line gives one.
+  std::string thermo_file;
 };
 
 enum class MessageIcon { kNone, kInformation, kCritical };

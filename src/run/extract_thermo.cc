@@ -94,6 +94,18 @@ std::string ThermoPath(const RunContext& ctx, const std::string& name) {
 
 }  // namespace
 
+void WriteThermoDatabase(RunContext& ctx, std::string_view lines) {
+  ctx.thermoname =
+      AskFileName(ctx, NamePrompt::kThermoName, kThermoPrompt, kNoName,
+                  [&ctx](const std::string& name) {
+                    return std::vector<std::string>{ThermoPath(ctx, name)};
+                  });
+  ctx.vars.thermopath = ThermoPath(ctx, ctx.thermoname);
+  ctx.ui.Repaint();
+  WriteFile(ctx.vars.thermopath, lines);
+  ctx.ui.Repaint();
+}
+
 void ExtractThermo(RunContext& ctx) {
   UiServices& ui = ctx.ui;
   ui.SetStatus("Thermo Section...");
@@ -111,17 +123,9 @@ void ExtractThermo(RunContext& ctx) {
   }
 
   if (!ctx.check_only) {
-    ctx.thermoname =
-        AskFileName(ctx, NamePrompt::kThermoName, kThermoPrompt, kNoName,
-                    [&ctx](const std::string& name) {
-                      return std::vector<std::string>{ThermoPath(ctx, name)};
-                    });
-    ctx.vars.thermopath = ThermoPath(ctx, ctx.thermoname);
-    ui.Repaint();
     LineBuffer thermo;
     for (size_t i = first; i <= last; ++i) thermo.Add(tagged.line(i));
-    WriteFile(ctx.vars.thermopath, thermo.text());
-    ui.Repaint();
+    WriteThermoDatabase(ctx, thermo.text());
   }
 
   MechanismCopy copy(tagged);

@@ -16,11 +16,17 @@
 //
 // CopyWithoutThermo is called otherwise; it only writes "tempo3.int".
 //
+// WriteThermoDatabase is the naming and writing step of ExtractThermo on
+// its own: it asks for the name, sets ctx.thermoname and vars.thermopath and
+// writes `lines` (each closed by CR LF) there.
+//
 // Both throw RunError when a file cannot be read or written; ExtractThermo
 // also when the THERMO section has no END line, naming the input line of
 // "THERMO", before anything is asked or written.
 #ifndef KESTRELON_RUN_EXTRACT_THERMO_H_
 #define KESTRELON_RUN_EXTRACT_THERMO_H_
+
+#include <string_view>
 
 #include "run/run_context.h"
 
@@ -28,6 +34,7 @@ namespace kestrelon {
 
 void ExtractThermo(RunContext& ctx);
 void CopyWithoutThermo(RunContext& ctx);
+void WriteThermoDatabase(RunContext& ctx, std::string_view lines);
 
 }  // namespace kestrelon
 

@@ -82,6 +82,9 @@ struct RunContext {
   std::string thermoext;
   std::string thermoname;
   std::string cleanname;
+  // The separate thermodynamic database of the run, if any
+  // (WindowSettings::thermo_file).
+  std::string thermo_file;
   int nercount = 0;
   Patterns patterns;
   // Stop after the analysis; the thermodynamic section is then neither

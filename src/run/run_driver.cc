@@ -15,6 +15,7 @@
 #include "run/normalise_input.h"
 #include "run/summary.h"
 #include "run/tag_sections.h"
+#include "run/thermo_file.h"
 #include "table/element_species.h"
 #include "table/load_table.h"
 #include "table/reaction_passes.h"
@@ -65,6 +66,7 @@ void ReadWindowSettings(RunContext& ctx) {
   ctx.patterns.a = PatternOrThrow(s.a_pattern, "A");
   ctx.patterns.n = PatternOrThrow(s.n_pattern, "n");
   ctx.patterns.ea = PatternOrThrow(s.ea_pattern, "Ea");
+  ctx.thermo_file = s.thermo_file;
 }
 
 bool IsWorkingFileName(const std::string& name) {
@@ -129,9 +131,17 @@ bool RunPhases(RunContext& ctx, const RunOptions& options) {
   TagSections(ctx);
   ui.Repaint();
   ui.SetProgress(20);
+  // Two databases would give two files of one name, or one species twice.
+  if (ctx.vars.nothermo == 0 && !ctx.thermo_file.empty()) {
+    throw RunError(
+        "the mechanism has a THERMO section of its own; a separate "
+        "thermodynamic file cannot be added",
+        ctx.input_name);
+  }
   if (ctx.vars.nothermo == 0) ExtractThermo(ctx);
   ui.Repaint();
   if (ctx.vars.nothermo == 1) CopyWithoutThermo(ctx);
+  if (!ctx.thermo_file.empty()) CopyThermoFile(ctx, ctx.thermo_file);
   ui.SetProgress(30);
   ui.Repaint();
 

@@ -5,6 +5,7 @@
 
 #include "platform/run_error.h"
 #include "platform/text_ops.h"
+#include "table/coefficient_rule.h"
 
 namespace kestrelon {
 namespace {
@@ -25,10 +26,6 @@ size_t Position(std::string_view text, char c, size_t after = 0) {
 }
 
 bool IsSkipped(std::string_view cell) { return StartsWith(cell, kSkipMark); }
-
-bool HasCoefficientTwo(std::string_view slot) {
-  return StartsWith(slot, "2") && !StartsWith(slot, "2;");
-}
 
 bool IsEmptySlot(std::string_view slot) { return slot == kEmptySlot; }
 
@@ -103,7 +100,11 @@ SlotViews SplitSlotViews(std::string_view t, bool& irreversible) {
 
 // Spells coefficients of 2 out; the slots stay views into the same text.
 // Returns false when no slot has a coefficient of 2 (nothing changes).
-bool ExpandCoefficientViews(SlotViews& slots) {
+bool ExpandCoefficientViews(SlotViews& slots,
+                            const DeclaredSpecies& declared) {
+  auto HasCoefficientTwo = [&declared](std::string_view slot) {
+    return IsCoefficientTwo(slot, declared);
+  };
   if (std::none_of(slots.begin(), slots.end(), HasCoefficientTwo)) {
     return false;
   }
@@ -185,9 +186,13 @@ Slots SplitSlots(const std::string& equation, bool& irreversible) {
 }
 
 void ExpandCoefficients(Slots& slots) {
+  ExpandCoefficients(slots, DeclaredSpecies());
+}
+
+void ExpandCoefficients(Slots& slots, const DeclaredSpecies& declared) {
   SlotViews views;
   for (int i = 0; i < 6; ++i) views[i] = slots[i];
-  if (ExpandCoefficientViews(views)) slots = ToSlots(views);
+  if (ExpandCoefficientViews(views, declared)) slots = ToSlots(views);
 }
 
 std::string RebuildEquation(const Slots& slots, bool irreversible) {
@@ -211,7 +216,8 @@ constexpr std::string_view kSkippedEquation = "####+####+####<=>####+####+####";
 // the rows fails on the same row as six passes would. The equation is
 // filled in `filled` and rebuilt in `rebuilt` (both reused from row to
 // row); the slots are views into `filled` until they are written.
-void BuildRowSlots(WorkingTable& table, int row, std::string& filled,
+void BuildRowSlots(WorkingTable& table, int row,
+                   const DeclaredSpecies& declared, std::string& filled,
                    std::string& rebuilt) {
   std::string& equation = table.At(row, kEquationColumn);
   if (IsSkipped(equation)) {
@@ -232,7 +238,7 @@ void BuildRowSlots(WorkingTable& table, int row, std::string& filled,
     equation = filled;
     throw;
   }
-  ExpandCoefficientViews(slots);
+  ExpandCoefficientViews(slots, declared);
   // Built aside: with its empty slots the equation is longer than the
   // cell's buffer, without them it fits again.
   rebuilt.clear();
@@ -248,8 +254,11 @@ void BuildRowSlots(WorkingTable& table, int row, std::string& filled,
 void BuildSpeciesSlots(RunContext& ctx, RowRange rows) {
   std::string filled;
   std::string rebuilt;
+  const DeclaredSpecies declared =
+      ReadDeclaredSpecies(ctx.table, ctx.vars.index);
   for (int row = rows.first; row <= rows.last; ++row) {
-    AtRow(ctx, row, [&] { BuildRowSlots(ctx.table, row, filled, rebuilt); });
+    AtRow(ctx, row,
+          [&] { BuildRowSlots(ctx.table, row, declared, filled, rebuilt); });
   }
 }
 

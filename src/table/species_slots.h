@@ -7,8 +7,8 @@
 // irreversible reaction. Empty reactant slots come first (R3 never empty),
 // empty product slots last (P1 never empty).
 //
-// A coefficient of 2 is a slot that begins with "2" but not with "2;" (a
-// held comma: the name "2,..." is a name). Where a side has room for only
+// A coefficient of 2 is a slot as table/coefficient_rule.h says: "2OH",
+// but not "2.5H2", "2;A" (a held comma) or a declared species. Where a side has room for only
 // one of two coefficients (2A+2B=C), the first rule that applies spells its
 // species out and the other coefficient stays as written (B+2A+B<=>C). Rows
 // skipped as reactions
@@ -25,6 +25,7 @@
 #include <string>
 
 #include "run/run_context.h"
+#include "table/coefficient_rule.h"
 #include "table/reaction_markers.h"
 
 namespace kestrelon {
@@ -37,7 +38,9 @@ void FillToTwoPerSide(std::string& equation);
 void FillToThreePerSide(std::string& equation);
 // Throws RunError without a file when the equation does not split.
 Slots SplitSlots(const std::string& equation, bool& irreversible);
+// Without `declared`, no species is declared.
 void ExpandCoefficients(Slots& slots);
+void ExpandCoefficients(Slots& slots, const DeclaredSpecies& declared);
 std::string RebuildEquation(const Slots& slots, bool irreversible);
 void RemoveEmptySlots(std::string& equation);
 
