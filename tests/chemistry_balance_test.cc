@@ -96,12 +96,9 @@ TEST(ChemistryBalanceTest, TheCounterSeesWhatTheOldSplitDid) {
     const char* equation;
     bool balanced;
   } cases[] = {
-      {"C2H6=>C2H2+2.00000H2", true},
-      {"C2H6=>C2H2+.00000H2+.00000H2", false},
-      {"C2H6=>C2H2+2H2", true},
-      {"CH3+CH3(+M)<=>C2H6(+M)", true},
-      {"2CH3+M<=>C2H6+M", true},
-      {"2-C4H8+H<=>C4H9", true},
+      {"C2H6=>C2H2+2.00000H2", true}, {"C2H6=>C2H2+.00000H2+.00000H2", false},
+      {"C2H6=>C2H2+2H2", true},       {"CH3+CH3(+M)<=>C2H6(+M)", true},
+      {"2CH3+M<=>C2H6+M", true},      {"2-C4H8+H<=>C4H9", true},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Balanced(c.equation, species), c.balanced) << c.equation;

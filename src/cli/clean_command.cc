@@ -22,9 +22,8 @@ constexpr const char* kAPatterns[] = {"0.000E+00", "0.00E+00", "0.0E+00"};
 constexpr const char* kNPatterns[] = {"0.0000", "0.000", "0.00"};
 constexpr const char* kEaPatterns[] = {"0.00", "0.0", "0"};
 constexpr const char* kValueOptions[] = {
-    "--name",     "--thermo-name", "--unit",      "--ext",   "--thermo-ext",
-    "--a-format", "--n-format",    "--ea-format", "--rename",
-    "--thermo"};
+    "--name",     "--thermo-name", "--unit",      "--ext",    "--thermo-ext",
+    "--a-format", "--n-format",    "--ea-format", "--rename", "--thermo"};
 
 std::string BaseNameOf(const std::string& path) {
   size_t slash = path.rfind('/');

@@ -227,8 +227,9 @@ void ConvertActivationEnergies(RunContext& ctx) {
       const double x = LeadingNumber(table.Get(r, 11));
       // A reaction with a UNITS line of its own gives Ea in that unit.
       const EaUnit from =
-          x == 0 ? ctx.unit
-                 : ReactionUnitOfRow(table, r, ctx.vars.index.reacend, ctx.unit);
+          x == 0
+              ? ctx.unit
+              : ReactionUnitOfRow(table, r, ctx.vars.index.reacend, ctx.unit);
       for (const OutputFile& f : kOutputFiles) {
         std::string& cell = table.At(r, f.ea_column);
         if (x == 0) {

@@ -10,11 +10,16 @@ namespace {
 const char* Name(std::optional<EaUnit> unit) {
   if (!unit) return "none";
   switch (*unit) {
-    case EaUnit::kKj: return "kJ";
-    case EaUnit::kKcal: return "kcal";
-    case EaUnit::kJ: return "J";
-    case EaUnit::kCal: return "cal";
-    case EaUnit::kKelvin: return "K";
+    case EaUnit::kKj:
+      return "kJ";
+    case EaUnit::kKcal:
+      return "kcal";
+    case EaUnit::kJ:
+      return "J";
+    case EaUnit::kCal:
+      return "cal";
+    case EaUnit::kKelvin:
+      return "K";
   }
   return "?";
 }
@@ -65,16 +70,16 @@ TEST(ReactionUnitsTest, AReactionTakesTheUnitOfItsOwnUnitsLine) {
   EXPECT_STREQ(Name(ReactionUnitOfRow(table, 7, end, EaUnit::kJ)), "J");
 
   // In a cleaned file the block ends at the next reaction line or END.
-  EXPECT_STREQ(Name(ReactionUnitOfLines(
-                   "LOW /1 0 3/\r\nUNITS / KJ /\r\nC<=>D 1 0 0\r\n",
-                   EaUnit::kCal)),
-               "kJ");
-  EXPECT_STREQ(Name(ReactionUnitOfLines(
-                   "C<=>D 1 0 0\r\nUNITS / KJ /\r\n", EaUnit::kCal)),
-               "cal");
-  EXPECT_STREQ(Name(ReactionUnitOfLines("END\r\nUNITS / KJ /\r\n",
+  EXPECT_STREQ(
+      Name(ReactionUnitOfLines("LOW /1 0 3/\r\nUNITS / KJ /\r\nC<=>D 1 0 0\r\n",
+                               EaUnit::kCal)),
+      "kJ");
+  EXPECT_STREQ(Name(ReactionUnitOfLines("C<=>D 1 0 0\r\nUNITS / KJ /\r\n",
                                         EaUnit::kCal)),
                "cal");
+  EXPECT_STREQ(
+      Name(ReactionUnitOfLines("END\r\nUNITS / KJ /\r\n", EaUnit::kCal)),
+      "cal");
 }
 
 }  // namespace

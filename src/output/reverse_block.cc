@@ -11,10 +11,11 @@ namespace {
 // Words that open an auxiliary line of reaction data rather than a list of
 // third-body species.
 constexpr std::string_view kKeywords[] = {
-    "LOW",   "HIGH",  "TROE", "SRI",  "REV",  "LT",  "RLT",  "PLOG",
-    "CHEB",  "TCHEB", "PCHEB", "FORD", "RORD", "UNITS", "TDEP", "EXCI",
-    "JAN",   "FIT1",  "HV",   "MOME", "XSMI", "DUP", "DUPLICATE",
-    "USRPROG", "COLLEFF", "EFFS", "STICK", "MWON", "MWOFF"};
+    "LOW",     "HIGH",  "TROE",  "SRI",   "REV",       "LT",
+    "RLT",     "PLOG",  "CHEB",  "TCHEB", "PCHEB",     "FORD",
+    "RORD",    "UNITS", "TDEP",  "EXCI",  "JAN",       "FIT1",
+    "HV",      "MOME",  "XSMI",  "DUP",   "DUPLICATE", "USRPROG",
+    "COLLEFF", "EFFS",  "STICK", "MWON",  "MWOFF"};
 
 // The first word of an auxiliary line: up to a blank or a "/".
 std::string_view FirstWord(std::string_view line) {
@@ -85,8 +86,8 @@ bool MoveReverseLinesLast(std::string_view text, std::string& out) {
       continue;
     }
     Block block{line, {}};
-    for (++i; i < lines.size() && lines[i] != "END" &&
-              !IsReactionLine(lines[i]);
+    for (++i;
+         i < lines.size() && lines[i] != "END" && !IsReactionLine(lines[i]);
          ++i) {
       block.aux.push_back(lines[i]);
     }

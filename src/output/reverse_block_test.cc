@@ -33,8 +33,8 @@ TEST(ReverseBlockTest, RevGoesLastWithCopiesOfEfficienciesAndDup) {
        {kThird, "H2/2.5/", "DUPLICATE", "REV/ 1.0 0.0 0.0 /", "H2/2.5/",
         "DUPLICATE"}},
       // Keyword lines stay with the forward reaction only.
-      {{kFall, "REV/ 1.0 0.0 0.0 /", "LOW /1.0 0.0 0.0/",
-        "TROE /0.5 1.0 1.0/", "H2O/10.0/"},
+      {{kFall, "REV/ 1.0 0.0 0.0 /", "LOW /1.0 0.0 0.0/", "TROE /0.5 1.0 1.0/",
+        "H2O/10.0/"},
        {kFall, "LOW /1.0 0.0 0.0/", "TROE /0.5 1.0 1.0/", "H2O/10.0/",
         "REV/ 1.0 0.0 0.0 /", "H2O/10.0/"}},
   };
@@ -63,10 +63,16 @@ TEST(ReverseBlockTest, WhatIsCopiedToTheReverse) {
     const char* line;
     bool copied;
   } cases[] = {
-      {"H2/2.5/ H2O/12/", true}, {"AR /0.7/", true},   {"DUP", true},
-      {"DUPLICATE", true},       {"LOW /1 2 3/", false}, {"TROE/1 2 3/", false},
-      {"SRI /1 2 3/", false},    {"PLOG /1 2 3 4/", false},
-      {"FORD /H2 1.0/", false},  {"UNITS /MOLEC/", false},
+      {"H2/2.5/ H2O/12/", true},
+      {"AR /0.7/", true},
+      {"DUP", true},
+      {"DUPLICATE", true},
+      {"LOW /1 2 3/", false},
+      {"TROE/1 2 3/", false},
+      {"SRI /1 2 3/", false},
+      {"PLOG /1 2 3 4/", false},
+      {"FORD /H2 1.0/", false},
+      {"UNITS /MOLEC/", false},
       {"REV /1 2 3/", false},
   };
   for (const Case& c : cases) {

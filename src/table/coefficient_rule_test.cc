@@ -15,12 +15,21 @@ TEST(CoefficientRuleTest, OnlyATwoBeforeANameIsTheCoefficient) {
     const char* slot;
     bool coefficient;
   } cases[] = {
-      {"2OH", true},    {"2CH3", true},    {"2-C3H7", true},
-      {"2.5H2", false}, {"2.00000H2", false}, {"2.H", false},
-      {"20CH2", false}, {"25H2", false},   {"2;5-X", false},
-      {"2", false},     {"H2", false},     {"///", false},
+      {"2OH", true},
+      {"2CH3", true},
+      {"2-C3H7", true},
+      {"2.5H2", false},
+      {"2.00000H2", false},
+      {"2.H", false},
+      {"20CH2", false},
+      {"25H2", false},
+      {"2;5-X", false},
+      {"2", false},
+      {"H2", false},
+      {"///", false},
       // Declared names are names, whatever follows the 2.
-      {"2-C4H8", false}, {"2C3H5", false},
+      {"2-C4H8", false},
+      {"2C3H5", false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(IsCoefficientTwo(c.slot, declared), c.coefficient) << c.slot;

@@ -100,8 +100,7 @@ SlotViews SplitSlotViews(std::string_view t, bool& irreversible) {
 
 // Spells coefficients of 2 out; the slots stay views into the same text.
 // Returns false when no slot has a coefficient of 2 (nothing changes).
-bool ExpandCoefficientViews(SlotViews& slots,
-                            const DeclaredSpecies& declared) {
+bool ExpandCoefficientViews(SlotViews& slots, const DeclaredSpecies& declared) {
   auto HasCoefficientTwo = [&declared](std::string_view slot) {
     return IsCoefficientTwo(slot, declared);
   };

@@ -44,7 +44,8 @@ void ExpandCoefficients(Slots& slots, const DeclaredSpecies& declared);
 std::string RebuildEquation(const Slots& slots, bool irreversible);
 void RemoveEmptySlots(std::string& equation);
 
-// The six passes over `rows`.
+// The six passes over `rows`; the names of the SPECIES rows of ctx's
+// section index are the declared species.
 void BuildSpeciesSlots(RunContext& ctx, RowRange rows);
 
 }  // namespace kestrelon
