@@ -14,14 +14,15 @@
 #include "run/name_prompt.h"
 #include "run/name_rules.h"
 #include "run/run_driver.h"
+#include "run/thermo_file.h"
 #include "model/working_table.h"
 
 namespace kestrelon {
 namespace {
 
 constexpr const char* kValueOptions[] = {
-    "--name",     "--thermo-name", "--unit",      "--ext",   "--thermo-ext",
-    "--a-format", "--n-format",    "--ea-format", "--rename"};
+    "--name",     "--thermo-name", "--unit",      "--ext",    "--thermo-ext",
+    "--a-format", "--n-format",    "--ea-format", "--rename", "--thermo"};
 
 std::string StemOf(const std::string& path) {
   std::string name = BaseName(path);
@@ -96,6 +97,10 @@ std::optional<std::string> CheckPlannedNames(const CleanOptions& o,
     }
   }
   const PlannedFile& thermo = files.back();
+  if (!o.settings.thermo_file.empty() &&
+      SameFile(dir + thermo.name, o.settings.thermo_file)) {
+    return thermo.made_by + ": This name would overwrite the file of --thermo.";
+  }
   for (size_t i = 0; i + 1 < files.size(); ++i) {
     if (files[i].name == thermo.name) {
       return files[i].made_by + " and " + thermo.made_by + " both name " +
@@ -120,7 +125,8 @@ void PrintUsage(std::ostream& out) {
          "\n"
          "Cleans a CHEMKIN mechanism: writes NAMEj.EXT, NAMEcal.EXT and\n"
          "NAMEkelvin.EXT (Ea in J/mol, cal/mol and K) and, when the input\n"
-         "holds a THERMO section, THERMONAME.THERMOEXT, next to the input.\n"
+         "holds a THERMO section or --thermo is given, THERMONAME.THERMOEXT,\n"
+         "next to the input.\n"
          "\n"
          "options (--opt VALUE or --opt=VALUE):\n"
          "  --name NAME          base name of the cleaned files\n"
@@ -134,6 +140,8 @@ void PrintUsage(std::ostream& out) {
          "  --ext E              rxn, mech or a custom extension (default "
          "rxn)\n"
          "  --thermo-ext E       dat, the or a custom extension (default dat)\n"
+         "  --thermo FILE        the thermo data of a mechanism without a\n"
+         "                       THERMO section, cleaned into the thermo file\n"
          "  --a-format P         0.000E+00 (default), 0.00E+00, 0.0E+00\n"
          "  --n-format P         0.0000 (default), 0.000, 0.00\n"
          "  --ea-format P        0.00, 0.0 (default), 0\n"
@@ -189,6 +197,9 @@ std::optional<CleanOptions> ParseCleanOptions(
       if (v.empty()) return fail(a + " must not be empty");
       (a == "--name" ? o.name : o.thermo_name) = v;
       have_thermo_name = have_thermo_name || a == "--thermo-name";
+    } else if (a == "--thermo") {
+      if (v.empty()) return fail("--thermo must not be empty");
+      o.settings.thermo_file = v;
     } else if (a == "--unit") {
       if (!ParseUnit(v, &o)) {
         return fail("unknown unit \"" + v +
@@ -265,6 +276,12 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   try {
     text = ReadFile(input_path);
   } catch (const FileError&) {
+  }
+  if (text && !options->settings.thermo_file.empty() &&
+      HasThermoSection(*text)) {
+    err << "kestrelon: --thermo " << options->settings.thermo_file << ": "
+        << given << " has a THERMO section of its own\n";
+    return usage_error();
   }
   if (text) {
     UnitDecision decision =

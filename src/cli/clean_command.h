@@ -7,7 +7,8 @@
 // reads the unit the input's REACTIONS line declares: under --unit auto the
 // run cleans with it (a unit it cannot convert is a usage error), otherwise
 // a declared unit other than the one in force is warned about on stderr, as
-// is a pre-exponential factor given per molecule.
+// is a pre-exponential factor given per molecule. --thermo FILE with an
+// input that has a THERMO section of its own is a usage error too.
 //
 // Exit status: 0 success (with --check, a line of counts on stdout); 1 the
 // run failed, "kestrelon: FILE:LINE: reason" on stderr, the input named as

@@ -138,6 +138,12 @@ TEST(CleanCommandTest, Runs) {
        "kestrelon: --name a and --thermo-name acal both name acal.rxn\n" +
            std::string(kUsageHint),
        ""},
+      // Two thermodynamic databases: refused before anything is written.
+      {"m.inp", M("REACTIONS", "thermo all\r\nH DATA\r\nEND\r\n"),
+       "--thermo t.dat", kExitUsage, "",
+       "kestrelon: --thermo t.dat: m.inp has a THERMO section of its own\n" +
+           std::string(kUsageHint),
+       ""},
       {"tempo.int", M("REACTIONS"), "", kExitFailed, "",
        "kestrelon: tempo.int: the input file has the name of a working file "
        "of the run; rename or move it first\n",
@@ -163,6 +169,26 @@ TEST(CleanCommandTest, Runs) {
     const std::string text = dir.Read(c.result.substr(0, colon));
     EXPECT_EQ(std::string(LinesOf(text).at(7)), c.result.substr(colon + 2));
   }
+}
+
+// The separate database of --thermo is cleaned into the run's thermo file,
+// and its names follow the renames.
+TEST(CleanCommandTest, ThermoFromAFileOfItsOwn) {
+  ScratchDir dir;
+  dir.Write("m.inp", M("REACTIONS"));
+  dir.Write("t.dat", "! GRI\nthermo\no2  data\noh  data\nend\n");
+  ProcessResult r = RunKestrelon(
+      Words("clean m.inp --thermo t.dat --rename O2=OX --quiet"), dir.path());
+  EXPECT_EQ(r.status, kExitOk) << r.err;
+  EXPECT_EQ(dir.Read("mthermo.dat"),
+            "THERMO\r\nOX  DATA\r\nOH  DATA\r\nEND\r\n");
+  EXPECT_EQ(dir.Files(), (Names{"m.inp", "mcal.rxn", "mj.rxn", "mkelvin.rxn",
+                                "mthermo.dat", "t.dat"}));
+
+  ProcessResult missing =
+      RunKestrelon(Words("clean m.inp --thermo none.dat"), dir.path());
+  EXPECT_EQ(missing.status, kExitFailed);
+  EXPECT_EQ(missing.err.rfind("kestrelon: none.dat: ", 0), 0u) << missing.err;
 }
 
 TEST(CleanCommandTest, UnreadableFileExits2AndNamesTheNearEnds) {

@@ -58,5 +58,27 @@ TEST(KeyedMechanismTest, ReadsAllPartsWhateverTheLineEnds) {
   }
 }
 
+// The reverse line after the reaction's auxiliary lines, followed by copies
+// of its efficiencies and DUP, is the reaction's REV; with anything else
+// after it, or after a reaction that has its REV, it is a reaction.
+TEST(KeyedMechanismTest, ReadsTheReverseLineAfterTheAuxiliaryLines) {
+  const std::string text =
+      "REACTIONS\n"
+      "H2+M<=>H+H+M 4.577E+19 -1.4000 104400.0\nH2/2.5/ H2O/12/\n"
+      "H+H+M<=>H2+M 1.145E+20 -1.6760 820.0\nH2/2.5/ H2O/12/\n"
+      "A+B<=>C 1 0 0\nLOW /2 0 0/\nDUP\nC<=>A+B 3 0 0\nDUP\n"
+      "D<=>E 1 0 0\nDUP\nE<=>D 2 0 0\nDUP\nH2/2.0/\n"
+      "F<=>G 1 0 0\nG<=>F 2 0 0\nDUP\nF<=>G 3 0 0\nEND\n";
+  CleanedMechanism m = ParseCleanedFile(text, "m");
+  EXPECT_EQ(Describe(m.reactions),
+            "2: H2+M<=>H+H+M 4.577E+19|-1.4000|104400.0 (4.577e+19 -1.4 "
+            "104400) <=> [REV/1.145E+20 -1.6760 820.0/] [H2/2.5/] [H2O/12/]\n"
+            "6: A+B<=>C 1|0|0 (1 0 0) <=> [REV/3 0 0/] [LOW/2 0 0/] [DUP]\n"
+            "11: D<=>E 1|0|0 (1 0 0) <=> [DUP]\n"
+            "13: E<=>D 2|0|0 (2 0 0) <=> [DUP] [H2/2.0/]\n"
+            "16: F<=>G 1|0|0 (1 0 0) <=> [REV/2 0 0/] [DUP]\n"
+            "19: F<=>G 3|0|0 (3 0 0) <=>\n");
+}
+
 }  // namespace
 }  // namespace kestrelon

@@ -83,5 +83,24 @@ TEST(MechanismCompareLargeTest, LargeFilesCompareInLinearTime) {
   EXPECT_LT(took.count(), 10.0);
 }
 
+// Two files cleaned alike hold the reverse line of a REV after its
+// reaction's auxiliary lines, with copies of the efficiencies and DUP; in
+// any order of the reactions they are the same mechanism.
+TEST(ReactionMatcherTest, ReverseLinesAfterAuxiliaryLinesMatch) {
+  const std::string third =
+      "H2+M<=>H+H+M 4.577E+19 -1.4000 104400.0\r\nH2/2.5/ H2O/12/\r\n"
+      "H+H+M<=>H2+M 1.145E+20 -1.6760 820.0\r\nH2/2.5/ H2O/12/\r\n";
+  const std::string dup =
+      "H2O2+O2<=>HO2+HO2 1.136E+16 -0.3470 49730.0\r\nDUP\r\n"
+      "HO2+HO2<=>H2O2+O2 1.030E+14 0.0000 11040.0\r\nDUP\r\n"
+      "H2O2+O2<=>HO2+HO2 2.141E+13 -0.3470 37280.0\r\nDUP\r\n"
+      "HO2+HO2<=>H2O2+O2 1.940E+11 0.0000 -1409.0\r\nDUP\r\n";
+  CompareReport r = CompareMechanisms(
+      ParseCleanedFile("REACTIONS\r\n" + third + dup + "END\r\n", "a"),
+      ParseCleanedFile("REACTIONS\r\n" + dup + third + "END\r\n", "b"), {});
+  EXPECT_TRUE(r.Same());
+  EXPECT_EQ(r.reactions.matched, size_t{3});
+}
+
 }  // namespace
 }  // namespace kestrelon

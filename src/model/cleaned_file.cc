@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/auxiliary_words.h"
 #include "model/run_error.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
@@ -88,6 +89,7 @@ class Reader {
           last_was_reaction_ = false;
         }
       } else if (line == "END") {
+        SettleReverse();
         section = Section::kNone;
       } else if (section == Section::kElements) {
         AddNames(line, &file_text_.elements);
@@ -102,6 +104,7 @@ class Reader {
       throw RunError("this list has no closing END", file_, open_line);
     }
     if (!saw_reactions) throw RunError("no REACTIONS line", file_);
+    SettleReverse();
     return std::move(file_text_);
   }
 
@@ -117,14 +120,44 @@ class Reader {
       return;
     }
     CleanedReactionLine r = ReactionLine(line, number);
+    SettleReverse();
     if (last_was_reaction_ && IsReverseOf(r.equation, list_->back().equation)) {
-      // The three numbers stand together at the end of the line.
-      list_->back().reverse_rate = r.text.substr(r.a.data() - r.text.data());
+      list_->back().reverse_rate = RateOf(r);
       last_was_reaction_ = false;
       return;
     }
+    // After auxiliary lines of its reaction, the reverse line is followed
+    // by copies of some of them; whether it is one is settled at its end.
+    reverse_candidate_ = !last_was_reaction_ && !list_->empty() &&
+                         list_->back().reverse_rate.empty() &&
+                         IsReverseOf(r.equation, list_->back().equation);
     list_->push_back(std::move(r));
     last_was_reaction_ = true;
+  }
+
+  // The three numbers stand together at the end of the line.
+  static std::string_view RateOf(const CleanedReactionLine& r) {
+    return r.text.substr(r.a.data() - r.text.data());
+  }
+
+  // A reverse line written after the auxiliary lines of its reaction is
+  // followed by copies of the reaction's efficiencies and DUP, and by
+  // nothing else: then it is the reaction's reverse rate, and the copies
+  // say nothing new. Otherwise it is a reaction of its own.
+  void SettleReverse() {
+    if (!reverse_candidate_) return;
+    reverse_candidate_ = false;
+    CleanedReactionLine& reverse = list_->back();
+    CleanedReactionLine& forward = (*list_)[list_->size() - 2];
+    size_t k = 0;
+    for (std::string_view aux : forward.aux_lines) {
+      if (!CopiedToReverse(aux)) continue;
+      if (k == reverse.aux_lines.size() || reverse.aux_lines[k] != aux) return;
+      ++k;
+    }
+    if (k != reverse.aux_lines.size()) return;
+    forward.reverse_rate = RateOf(reverse);
+    list_->pop_back();
   }
 
   CleanedReactionLine ReactionLine(std::string_view line, int number) {
@@ -166,6 +199,8 @@ class Reader {
   CleanedFile file_text_;
   std::vector<CleanedReactionLine>* list_ = nullptr;
   bool last_was_reaction_ = false;
+  // The last reaction may be the reverse line of the one before it.
+  bool reverse_candidate_ = false;
 };
 
 // Whether the whole text has the form of a number (see ParseNumberText),

@@ -11,10 +11,14 @@
 // to "REACTIONS", one reaction per line ("EQUATION A n Ea") each followed by
 // its auxiliary lines, "END", then optionally the list heading with
 // reactions and auxiliary lines in the same form. A line holding "=" is a
-// reaction line. A reversible reaction line ("<=>") that directly follows a
-// reversible reaction line and reads as its exact reverse is that
-// reaction's reverse-rate line, made from "REV": it is kept as the
-// reaction's `reverse_rate`, not as a reaction of its own.
+// reaction line. A reversible reaction line ("<=>") that reads as the exact
+// reverse of the reversible reaction above it is that reaction's
+// reverse-rate line, made from "REV", and is kept as the reaction's
+// `reverse_rate`, not as a reaction of its own, when it directly follows
+// the reaction line, or when it follows the reaction's auxiliary lines and
+// is followed by copies of the reaction's efficiencies and DUP and nothing
+// else (how the layout of REV lines writes it); the copies are then not
+// read again.
 //
 // Lines end at CR LF, CR or LF; blanks and TABs at either end of a line are
 // ignored. The file keeps its text; the lines hold views into it, valid as

@@ -129,6 +129,9 @@ struct RunRecord {
   std::string thermoext;
   std::string thermoname;
   std::string cleanname;
+  // The separate thermodynamic database of the run, if any
+  // (WindowSettings::thermo_file).
+  std::string thermo_file;
   int nercount = 0;
   // Stop after the analysis; the thermodynamic section is then neither
   // asked for nor written (the command line's --check).

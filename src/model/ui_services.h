@@ -39,6 +39,9 @@ struct WindowSettings {
   std::string a_pattern{kDefaultAPattern};
   std::string n_pattern{kDefaultNPattern};
   std::string ea_pattern{kDefaultEaPattern};
+  // A thermodynamic database in a file of its own, cleaned into the run's
+  // thermodynamic file; empty for none. Only the command line gives one.
+  std::string thermo_file;
 };
 
 enum class MessageIcon { kNone, kInformation, kCritical };

@@ -1,12 +1,15 @@
 #include "output/layout_pass.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "model/number_format.h"
+#include "output/reaction_units.h"
+#include "output/reverse_block.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 
@@ -151,13 +154,13 @@ struct Parameters {
   std::string ea;
 };
 
-// A keyword line's values, Ea converted into `unit` and printed; throws
-// when a number is out of range, A and n before Ea.
+// A keyword line's values, Ea converted from `from` into `unit` and
+// printed; throws when a number is out of range, A and n before Ea.
 Parameters ReadParameters(const CoefficientStyle& style, KeywordReader& reader,
-                          std::string_view line, OutUnit unit) {
+                          std::string_view line, EaUnit from, OutUnit unit) {
   const KeywordValues& v = reader.Read(line);
   return {v.keyword_text, v.pressure, v.a, v.n,
-          FormatNumber(ConvertEa(style.unit, unit, v.ea), style.patterns.ea)};
+          FormatNumber(ConvertEa(from, unit, v.ea), style.patterns.ea)};
 }
 
 void AppendValues(std::string& out, const Parameters& p) {
@@ -171,8 +174,9 @@ void AppendValues(std::string& out, const Parameters& p) {
 // keyword " /" A " " n " " Ea "/" into `out`; a PLOG line has its pressure
 // and a blank before A.
 void LayOutKeywordLine(const CoefficientStyle& style, KeywordReader& reader,
-                       std::string_view line, OutUnit unit, std::string& out) {
-  const Parameters p = ReadParameters(style, reader, line, unit);
+                       std::string_view line, EaUnit from, OutUnit unit,
+                       std::string& out) {
+  const Parameters p = ReadParameters(style, reader, line, from, unit);
   out.assign(p.keyword_text);
   out.append(" /");
   if (!p.pressure.empty()) {
@@ -183,17 +187,18 @@ void LayOutKeywordLine(const CoefficientStyle& style, KeywordReader& reader,
   out.push_back('/');
 }
 
-// The reverse reaction of `previous`, which must be a reversible reaction
-// line "REACTANTS<=>PRODUCTS A n Ea", into `out`.
+// The reverse reaction of `previous`, the reaction line above the REV line,
+// which must be a reversible reaction line "REACTANTS<=>PRODUCTS A n Ea",
+// into `out`.
 void ReverseLine(const CoefficientStyle& style, KeywordReader& reader,
-                 std::string_view line, std::string_view previous, OutUnit unit,
-                 std::string& out) {
-  const Parameters p = ReadParameters(style, reader, line, unit);
+                 std::string_view line, std::string_view previous, EaUnit from,
+                 OutUnit unit, std::string& out) {
+  const Parameters p = ReadParameters(style, reader, line, from, unit);
   const size_t e = previous.find('=');
   const size_t s = previous.find(' ');
   if (e == std::string_view::npos || e == 0 || e + 1 >= previous.size() ||
       previous[e + 1] != '>' || s == std::string_view::npos || s < e + 2) {
-    throw RunError("REV line does not follow its reaction line");
+    throw RunError("REV line without a reaction line above it");
   }
   if (previous[e - 1] != '<') {
     throw RunError(
@@ -212,15 +217,21 @@ void ReverseLine(const CoefficientStyle& style, KeywordReader& reader,
 void LayOutFile(const std::string& path, OutUnit unit,
                 const CoefficientStyle& style, std::shared_ptr<LayoutMemo>& memo,
                 const std::string& work_path) {
-  const std::string content = ReadFile(path);
+  const std::string read = ReadFile(path);
+  // A REV line goes after every other line of its reaction (its reverse
+  // reaction line would take the lines after it away from the reaction).
+  std::string reordered;
+  const std::string_view content = MoveReverseLinesLast(read, reordered)
+                                       ? std::string_view(reordered)
+                                       : std::string_view(read);
   LineBuffer out;
   out.Reserve(content.size() + content.size() / 4);
   LineCopier copier(content, out.mutable_text());
-  // The line written just before: a view into the file's text, or into
-  // `laid_previous` when that line was laid out.
-  std::string_view previous;
+  // The reaction line the auxiliary lines read belong to, a view into the
+  // file's text, and the unit its Ea and theirs are written in.
+  std::string_view reaction;
+  EaUnit from = style.unit;
   std::string laid;
-  std::string laid_previous;
   KeywordReader reader(style, memo);
   int number = 0;
   // Element and species lines are never keyword lines, whatever their
@@ -233,23 +244,32 @@ void LayOutFile(const std::string& path, OutUnit unit,
     if (!in_reactions && line == "REACTIONS") in_reactions = true;
     const Keyword keyword = in_reactions ? KeywordOf(line) : Keyword::kNone;
     if (keyword == Keyword::kNone) {
+      if (in_reactions && Contains(line, "=")) {
+        reaction = line;
+        from = ReactionUnitOfLines(lines.rest(), style.unit);
+      } else if (in_reactions && !line.empty() && line[0] == 'U') {
+        // Every Ea of the file is in the file's unit now: the energy word
+        // of a UNITS line would name a unit no number is in.
+        const std::optional<UnitsLineReading> units = ReadUnitsLine(line);
+        if (units && units->energy) {
+          if (!units->rest.empty()) copier.Add(units->rest);
+          continue;
+        }
+      }
       copier.AddFromText(line);
-      previous = line;
       continue;
     }
     try {
       if (keyword == Keyword::kRev) {
-        ReverseLine(style, reader, line, previous, unit, laid);
+        ReverseLine(style, reader, line, reaction, from, unit, laid);
       } else {
-        LayOutKeywordLine(style, reader, line, unit, laid);
+        LayOutKeywordLine(style, reader, line, from, unit, laid);
       }
     } catch (const RunError& e) {
       if (!e.file().empty()) throw;
       throw RunError(e.reason(), path, number);
     }
     copier.Add(laid);
-    laid_previous.swap(laid);
-    previous = laid_previous;
   }
   copier.Finish();
   ReplaceThroughWorkingFile(path, work_path, out.text());

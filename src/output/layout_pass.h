@@ -1,7 +1,11 @@
 // The layout pass over one cleaned file: re-prints the auxiliary keyword
 // lines "LOW", "HIGH", "PLOG" and "REV" with the run's number patterns and with their
-// activation energy converted from the input unit (style.unit) into `unit`,
-// the unit of the file. Every other line is copied unchanged.
+// activation energy converted from the input unit (style.unit), or from the
+// energy unit of the reaction's own UNITS line (output/reaction_units.h),
+// into `unit`, the unit of the file. The energy word leaves a UNITS line,
+// and a UNITS line left empty leaves the file. Every other line is copied
+// unchanged, in the order output/reverse_block.h gives the lines of a
+// reaction with a REV line.
 //
 // A keyword line is a line from "REACTIONS" on whose first word is the
 // keyword: it begins with "LOW", "HIGH", "PLOG" or "REV" followed by a blank, a "/"
@@ -18,8 +22,8 @@
 // A "PLOG" line keeps its pressure as written: keyword " /" P " " A ...
 // so that every line of a pressure-dependent rate is in the file's unit.
 // A "REV" line becomes the reversible reaction line of the reverse
-// direction, built from the line written just before it, which must be its
-// reversible reaction line.
+// direction, built from the reaction line above it, which must be
+// reversible.
 //
 // The new text is complete in the working file `work_path` before it
 // replaces the file (ReplaceThroughWorkingFile); every line ends with CR LF.
@@ -27,9 +31,9 @@
 // file of the run, which holds the same lines, needs only its Ea printed.
 //
 // Throws RunError naming `path` and the line when a keyword line holds no
-// "/.../" block of three values (four for "PLOG"), when a "REV" line does not follow a
-// reversible reaction line (after an irreversible "=>" reaction it is
-// invalid input), or when a number is out of range; the file then keeps its
+// "/.../" block of three values (four for "PLOG"), when a "REV" line has no
+// reversible reaction line above it (after an irreversible "=>" reaction it
+// is invalid input), or when a number is out of range; the file then keeps its
 // old content. Throws RunError naming the file when it cannot be read or
 // replaced.
 #ifndef KESTRELON_OUTPUT_LAYOUT_PASS_H_

@@ -79,10 +79,8 @@ TEST_F(LayoutPassTest, FailuresNameTheFileAndLineAndKeepTheFile) {
        ":9: PLOG line needs four values P, A, n and Ea between its slashes"},
       {{kReaction, "PLOG /10.0/", "END"},
        ":9: PLOG line needs four values P, A, n and Ea between its slashes"},
-      {{kReaction, "DUP", "REV / 1.0 0.0 0.0 /", "END"},
-       ":10: REV line does not follow its reaction line"},
       {{"REV / 1.0 0.0 0.0 /", "END"},
-       ":8: REV line does not follow its reaction line"},
+       ":8: REV line without a reaction line above it"},
       {{kReaction, "LOW / 1.0 0.0 1E308 /", "END"}, ":9: number out of range"},
   };
   for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 
 #include "model/energy_unit.h"
 #include "model/number_format.h"
+#include "output/reaction_units.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 
@@ -19,7 +20,7 @@ void RestoreWorkingForms(std::string& line) {
 }
 
 // Prints the reaction line of row `row` once per output unit into `lists`.
-void ListReaction(const WorkingTable& table, int row,
+void ListReaction(const WorkingTable& table, int row, int reacend,
                   const CoefficientStyle& style, const InputLines& input,
                   LineBuffer (&lists)[3]) {
   std::string line = table.Get(row, kLineColumn);
@@ -42,9 +43,11 @@ void ListReaction(const WorkingTable& table, int row,
                    style.patterns.n) +
       " ";
   const double ea = LeadingNumber(line.substr(p3 + 1));
+  const EaUnit from =
+      ReactionUnitOfRow(table, row, reacend, style.unit);
   for (int u = 0; u < 3; ++u) {
     std::string out =
-        head + FormatNumber(ConvertEa(style.unit, kOutUnits[u], ea),
+        head + FormatNumber(ConvertEa(from, kOutUnits[u], ea),
                             style.patterns.ea);
     ReplaceAll(out, "|=>", "=>");
     lists[u].Add(out);
@@ -63,7 +66,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
   for (int r = first; r < end; ++r) {
     if (!IsNonElementaryLine(table.Get(r, kLineColumn))) continue;
     ++count;
-    input.AtRow(r, [&] { ListReaction(table, r, style, input, lists); });
+    input.AtRow(r, [&] { ListReaction(table, r, end, style, input, lists); });
     table.At(r, 1).clear();
     // The block ends at the next reaction line: within the section only
     // reaction lines hold "=>" (in "<=>", "|=>" or "=>").

@@ -8,6 +8,7 @@
 #include "model/energy_unit.h"
 #include "output/ner_list.h"
 #include "model/number_format.h"
+#include "output/reaction_units.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 
@@ -189,13 +190,16 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
   for (int r = index.reacrow + 1; r < index.reacend; ++r) {
     input.AtRow(r, [&] {
       const double x = LeadingNumber(table.Get(r, 11));
+      // A reaction with a UNITS line of its own gives Ea in that unit.
+      const EaUnit from =
+          x == 0 ? style.unit
+                 : ReactionUnitOfRow(table, r, index.reacend, style.unit);
       for (const OutputFile& f : kOutputFiles) {
         std::string& cell = table.At(r, f.ea_column);
         if (x == 0) {
           cell = zero;
         } else {
-          cell = FormatNumber(ConvertEa(style.unit, f.unit, x),
-                              style.patterns.ea);
+          cell = FormatNumber(ConvertEa(from, f.unit, x), style.patterns.ea);
         }
       }
     });

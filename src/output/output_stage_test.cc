@@ -29,7 +29,8 @@ class OutputStageTest : public testing_support::ScratchRunTest {
     rec_.vars.index = {2, 4, 5, 7, 8, 14};
     const RowRange reactions = ReactionRows(rec_.vars.index);
     NormaliseAndFlag(run_.table, reactions, rec_.input);
-    SplitAndFillSlots(run_.table, reactions, rec_.style.patterns, rec_.input);
+    SplitAndFillSlots(run_.table, reactions, rec_.style.patterns,
+                      DeclaredSpecies(), rec_.input);
     dir_.Write("mech.inp", "the input\r\n");
   }
 

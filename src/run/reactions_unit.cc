@@ -1,5 +1,6 @@
 #include "run/reactions_unit.h"
 
+#include "output/reaction_units.h"
 #include "platform/text_ops.h"
 #include "run/name_rules.h"
 
@@ -96,6 +97,16 @@ std::string_view UnitsLine(std::string_view line) {
   return line;
 }
 
+// Whether the run converts the reaction's Ea from the energy unit the UNITS
+// line names and drops the line, so that there is nothing to report.
+bool ConvertedAway(std::string_view units) {
+  std::string line(units);
+  UpperCaseAscii(line);
+  for (char& c : line) c = c == '\t' ? ' ' : c;
+  const std::optional<UnitsLineReading> reading = ReadUnitsLine(line);
+  return reading && reading->energy && reading->rest.empty();
+}
+
 }  // namespace
 
 ReactionsLine ReadReactionsLine(std::string_view text) {
@@ -126,7 +137,9 @@ ReactionsLine ReadReactionsLine(std::string_view text) {
   // its own.
   for (++n; reader.Next(line); ++n) {
     std::string_view units = UnitsLine(line);
-    if (!units.empty()) found.units_lines.push_back({n, std::string(units)});
+    if (!units.empty() && !ConvertedAway(units)) {
+      found.units_lines.push_back({n, std::string(units)});
+    }
   }
   return found;
 }
@@ -196,8 +209,8 @@ UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
                                 "converts only Ea)");
     break;
   }
-  // A reaction with units of its own is rare, but its Ea comes out wrong in
-  // every file; the first few are named, the rest counted.
+  // A UNITS line the run keeps names a unit the files do not convert to;
+  // the first few are named, the rest counted.
   constexpr size_t kNamedUnitsLines = 3;
   const size_t units_lines = declared.units_lines.size();
   for (size_t i = 0; i < units_lines && i < kNamedUnitsLines; ++i) {

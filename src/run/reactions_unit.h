@@ -19,8 +19,10 @@
 // one of these whole.
 //
 // After the REACTIONS line, a line whose first word is UNITS (any case,
-// followed by a blank, "/" or its end) gives one reaction units of its own;
-// the run does not read it, so each is reported.
+// followed by a blank, "/" or its end) gives one reaction units of its own.
+// The run converts Ea from the energy unit it names and drops that word
+// (output/reaction_units.h); a line that names anything else (MOLECULES,
+// EVOLTS) is kept as it stands, so each such line is reported.
 //
 // DecideUnit settles the unit a run cleans with: the declared one under
 // --unit auto (cal/mol when none is declared), the one given otherwise, with
@@ -56,7 +58,7 @@ struct ReactionsLine {
   int line = 0;  // 1-based line of the input; 0 when there is none
   std::vector<DeclaredWord<EnergyUnit>> energies;  // in the order written
   std::vector<DeclaredWord<AmountUnit>> amounts;
-  std::vector<UnitsLineSeen> units_lines;
+  std::vector<UnitsLineSeen> units_lines;  // those the run keeps
 };
 
 // `word` upper-cased.

@@ -96,13 +96,15 @@ TEST(DecideUnitTest, UnitWarningsAndErrors) {
       // The same unit, or none, gives no warning.
       {"REACTIONS KJOULES/MOLE MOLES", false, EaUnit::kKj, "kJ/mol"},
       {"REACTIONS BASE M=N2 ! KCAL/MOLE", false, EaUnit::kKj, "kJ/mol"},
-      // A reaction's own UNITS line is named, in the unit the run uses;
+      // A reaction's own UNITS line is named, in the unit the run uses,
+      // unless the run converts from the energy unit that is all it names;
       // UNITS before REACTIONS, inside a name or a comment is no such line.
       {"UNITS /KCAL/\nREACTIONS KELVINS\nA=B 1 0 0\n  units/ CAL/MOL / ! x\n"
-       "UNITSX/1/\nA+UNITS=B 1 0 0\n! UNITS /KJOU/\nUNITS",
+       "UNITSX/1/\nA+UNITS=B 1 0 0\n! UNITS /KJOU/\nUNITS\n"
+       "UNITS /KCAL\tMOLEC/\nUnits / kjoules/mole /",
        true, EaUnit::kCal,
-       "K; line 4: \"units/ CAL/MOL /\" is not read: the reaction's numbers "
-       "are cleaned as the others are, Ea as K; line 8: \"UNITS\" is not "
+       "K; line 8: \"UNITS\" is not read: the reaction's numbers are cleaned "
+       "as the others are, Ea as K; line 9: \"UNITS /KCAL\tMOLEC/\" is not "
        "read: the reaction's numbers are cleaned as the others are, Ea as K"},
       // Lines are counted across every kind of line end.
       {"REACTIONS\r\nA=B 1 0 0\rUNITS /X/\r\n\r\nUNITS/Y/", false, EaUnit::kCal,

@@ -19,6 +19,8 @@
 #include "run/normalise_input.h"
 #include "run/summary.h"
 #include "run/tag_sections.h"
+#include "run/thermo_file.h"
+#include "run/thermo_file.h"
 #include "table/element_species.h"
 #include "table/load_table.h"
 #include "table/reaction_passes.h"
@@ -50,6 +52,7 @@ void ReadWindowSettings(UiServices& ui, RunRecord& run) {
   run.style.patterns.a = PatternOrThrow(s.a_pattern, "A");
   run.style.patterns.n = PatternOrThrow(s.n_pattern, "n");
   run.style.patterns.ea = PatternOrThrow(s.ea_pattern, "Ea");
+  run.thermo_file = s.thermo_file;
 }
 
 void RemoveWorkingFiles(const RunRecord& run) {
@@ -70,6 +73,13 @@ void RunInputStage(UiServices& ui, RunRecord& run) {
       TagSections(run.vars.tempopath, run.WorkPath(kTempo2), run.input);
   ui.Repaint();
   ui.SetProgress(20);
+  // Two databases would give two files of one name, or one species twice.
+  if (run.vars.has_thermo && !run.thermo_file.empty()) {
+    throw RunError(
+        "the mechanism has a THERMO section of its own; a separate "
+        "thermodynamic file cannot be added",
+        run.input.file);
+  }
   const TaggedCopy tagged(run.WorkPath(kTempo2), run.input);
   std::optional<ThermoRange> thermo;
   if (run.vars.has_thermo) {
@@ -84,6 +94,17 @@ void RunInputStage(UiServices& ui, RunRecord& run) {
     }
   }
   WriteMechanismCopy(tagged, thermo, run.WorkPath(kTempo3), run.input);
+  if (!run.thermo_file.empty()) {
+    const std::string text = CleanThermoText(ReadFile(run.thermo_file));
+    if (!run.check_only) {
+      run.thermoname = AskThermoName(ui, run);
+      run.vars.thermopath = ThermoFilePath(run, run.thermoname);
+      ui.Repaint();
+      WriteFile(run.vars.thermopath, text);
+      ui.Repaint();
+      run.vars.has_thermo = true;
+    }
+  }
   if (run.vars.has_thermo) {
     ui.SetProgress(30);
     ui.SetStatus("In progress...");
@@ -117,7 +138,8 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run) {
   const RowRange reactions = ReactionRows(index);
   NormaliseAndFlag(table, reactions, run.input);
   ui.SetProgress(80);
-  SplitAndFillSlots(table, reactions, run.style.patterns, run.input);
+  SplitAndFillSlots(table, reactions, run.style.patterns,
+                    ReadDeclaredSpecies(table, index), run.input);
   ui.TableChanged();
 }
 

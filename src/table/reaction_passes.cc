@@ -27,9 +27,11 @@ void NormaliseAndFlag(WorkingTable& table, RowRange rows,
 }
 
 void SplitAndFillSlots(WorkingTable& table, RowRange rows,
-                       const Patterns& patterns, const InputLines& input) {
+                       const Patterns& patterns,
+                       const DeclaredSpecies& declared,
+                       const InputLines& input) {
   SplitFields(table, rows, patterns, input);
-  BuildSpeciesSlots(table, rows, input);
+  BuildSpeciesSlots(table, rows, declared, input);
 }
 
 }  // namespace kestrelon

@@ -9,7 +9,8 @@
 //     the equation into column 2, A and n printed with the A and n patterns
 //     into columns 9 and 10, Ea as written into column 11
 //     (table/field_split.h); then the species slots in columns 3 to 8,
-//     "Irr" in column 12 and the rebuilt equation in column 2
+//     "Irr" in column 12 and the rebuilt equation in column 2, the
+//     coefficients of 2 judged against the `declared` species
 //     (table/species_slots.h).
 // Rows outside `rows` are untouched.
 //
@@ -22,13 +23,16 @@
 
 #include "model/run_record.h"
 #include "model/working_table.h"
+#include "table/coefficient_rule.h"
 
 namespace kestrelon {
 
 void NormaliseAndFlag(WorkingTable& table, RowRange rows,
                       const InputLines& input);
 void SplitAndFillSlots(WorkingTable& table, RowRange rows,
-                       const Patterns& patterns, const InputLines& input);
+                       const Patterns& patterns,
+                       const DeclaredSpecies& declared,
+                       const InputLines& input);
 
 }  // namespace kestrelon
 

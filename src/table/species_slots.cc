@@ -5,6 +5,7 @@
 
 #include "model/run_error.h"
 #include "platform/text_ops.h"
+#include "table/coefficient_rule.h"
 
 namespace kestrelon {
 namespace {
@@ -25,10 +26,6 @@ size_t Position(std::string_view text, char c, size_t after = 0) {
 }
 
 bool IsSkipped(std::string_view cell) { return StartsWith(cell, kSkipMark); }
-
-bool HasCoefficientTwo(std::string_view slot) {
-  return StartsWith(slot, "2") && !StartsWith(slot, "2;");
-}
 
 bool IsEmptySlot(std::string_view slot) { return slot == kEmptySlot; }
 
@@ -103,7 +100,10 @@ SlotViews SplitSlotViews(std::string_view t, bool& irreversible) {
 
 // Spells coefficients of 2 out; the slots stay views into the same text.
 // Returns false when no slot has a coefficient of 2 (nothing changes).
-bool ExpandCoefficientViews(SlotViews& slots) {
+bool ExpandCoefficientViews(SlotViews& slots, const DeclaredSpecies& declared) {
+  auto HasCoefficientTwo = [&declared](std::string_view slot) {
+    return IsCoefficientTwo(slot, declared);
+  };
   if (std::none_of(slots.begin(), slots.end(), HasCoefficientTwo)) {
     return false;
   }
@@ -185,7 +185,8 @@ constexpr std::string_view kSkippedEquation = "####+####+####<=>####+####+####";
 // the rows fails on the same row as six passes would. The equation is
 // filled in `filled` and rebuilt in `rebuilt` (both reused from row to
 // row); the slots are views into `filled` until they are written.
-void BuildRowSlots(WorkingTable& table, int row, std::string& filled,
+void BuildRowSlots(WorkingTable& table, int row,
+                   const DeclaredSpecies& declared, std::string& filled,
                    std::string& rebuilt) {
   std::string& equation = table.At(row, kEquationColumn);
   if (IsSkipped(equation)) {
@@ -206,7 +207,7 @@ void BuildRowSlots(WorkingTable& table, int row, std::string& filled,
     equation = filled;
     throw;
   }
-  ExpandCoefficientViews(slots);
+  ExpandCoefficientViews(slots, declared);
   // Built aside: with its empty slots the equation is longer than the
   // cell's buffer, without them it fits again.
   rebuilt.clear();
@@ -220,11 +221,14 @@ void BuildRowSlots(WorkingTable& table, int row, std::string& filled,
 }  // namespace
 
 void BuildSpeciesSlots(WorkingTable& table, RowRange rows,
+                       const DeclaredSpecies& declared,
                        const InputLines& input) {
   std::string filled;
   std::string rebuilt;
   for (int row = rows.first; row <= rows.last; ++row) {
-    input.AtRow(row, [&] { BuildRowSlots(table, row, filled, rebuilt); });
+    input.AtRow(row, [&] {
+      BuildRowSlots(table, row, declared, filled, rebuilt);
+    });
   }
 }
 

@@ -7,8 +7,8 @@
 // irreversible reaction. Empty reactant slots come first (R3 never empty),
 // empty product slots last (P1 never empty).
 //
-// A coefficient of 2 is a slot that begins with "2" but not with "2;" (a
-// held comma: the name "2,..." is a name). Where a side has room for only
+// A coefficient of 2 is a slot as table/coefficient_rule.h says: "2OH",
+// but not "2.5H2", "2;A" (a held comma) or a declared species. Where a side has room for only
 // one of two coefficients (2A+2B=C), the first rule that applies spells its
 // species out and the other coefficient stays as written (B+2A+B<=>C). Rows
 // skipped as reactions
@@ -27,11 +27,14 @@
 #include "model/run_record.h"
 #include "model/reaction_markers.h"
 #include "model/working_table.h"
+#include "table/coefficient_rule.h"
 
 namespace kestrelon {
 
-// The six passes over `rows`.
+// The six passes over `rows`; `declared` holds the species of the SPECIES
+// section.
 void BuildSpeciesSlots(WorkingTable& table, RowRange rows,
+                       const DeclaredSpecies& declared,
                        const InputLines& input);
 
 }  // namespace kestrelon

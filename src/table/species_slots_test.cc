@@ -40,7 +40,8 @@ TEST(SpeciesSlotsTest, EquationsSpreadOverTheSixSlots) {
   for (int row = 2; row < 2 + static_cast<int>(lines.size()); ++row) {
     run.table.Set(row, kEquationColumn, run.Cell(row, kLineColumn));
   }
-  BuildSpeciesSlots(run.table, run.Reactions(), run.run.input);
+  BuildSpeciesSlots(run.table, run.Reactions(), DeclaredSpecies(),
+                    run.run.input);
   int row = 2;
   for (const Case& c : cases) {
     std::string joined = run.Cell(row, kFirstSlotColumn);
