@@ -79,7 +79,7 @@ TEST_P(GoldenTest, OutputFilesMatchByteForByte) {
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, testing::ValuesIn(CaseNames()),
                          [](const auto& info) { return info.param; });
 
-TEST(GoldenTest, AllCasesArePresent) { EXPECT_EQ(CaseNames().size(), 11u); }
+TEST(GoldenTest, AllCasesArePresent) { EXPECT_EQ(CaseNames().size(), 13u); }
 
 TEST(GoldenTest, CleaningTwiceGivesTheSameFiles) {
   ScratchDir scratch;
