@@ -8,6 +8,7 @@
 #include "cli/end_diagnostics.h"
 #include "cli/reactions_unit.h"
 #include "platform/run_error.h"
+#include "platform/run_warning.h"
 #include "platform/text_file.h"
 #include "run/name_prompt.h"
 #include "run/name_rules.h"
@@ -300,6 +301,14 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   RunOptions run_options;
   run_options.check_only = options->check;
   RunOutcome outcome = RunCleaning(services, table, run_options);
+  // The run names the input by its bare name; the user named it as given.
+  auto as_given = [&](const std::string& file) {
+    return file == BaseNameOf(input_path) || file == input_path ? given : file;
+  };
+  for (const RunWarning& w : outcome.warnings) {
+    err << FormatWarning(as_given(w.file), w.line, w.text) << "\n";
+  }
+  warnings += static_cast<int>(outcome.warnings.size());
   switch (outcome.kind) {
     case RunOutcome::Kind::kSuccess:
       if (options->check && !options->quiet) {
@@ -320,13 +329,8 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
       break;
   }
   const RunError& e = *outcome.error;
-  // The run names the input by its bare name; the user named it as given.
-  if (e.file() == BaseNameOf(input_path) || e.file() == input_path) {
-    err << "kestrelon: " << RunError(e.reason(), given, e.line()).Describe()
-        << "\n";
-  } else {
-    err << "kestrelon: " << e.Describe() << "\n";
-  }
+  err << "kestrelon: "
+      << RunError(e.reason(), as_given(e.file()), e.line()).Describe() << "\n";
   return kExitFailed;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/error_layout.h"
 #include "platform/run_error.h"
+#include "platform/run_warning.h"
 #include "platform/text_file.h"
 #include "rename/rename_session.h"
 #include "run/run_driver.h"
@@ -114,9 +115,10 @@ void CliServices::RunRenameDialog(RenameSession& session) {
       return false;
     };
     if (!known(old_name)) {
-      err_ << "kestrelon: warning: " << pair
-           << ": the mechanism has no species " << old_name
-           << "; nothing renamed\n";
+      err_ << FormatWarning(options_.mechanism, 0,
+                            pair + ": the mechanism has no species " +
+                                old_name + "; nothing renamed")
+           << "\n";
       continue;
     }
     if (old_name != new_name && known(new_name)) {

@@ -16,6 +16,7 @@
 
 #include "output/number_format.h"
 #include "platform/run_error.h"
+#include "platform/run_warning.h"
 #include "platform/ui_services.h"
 #include "table/working_table.h"
 
@@ -99,6 +100,9 @@ struct RunContext {
   // The keyword lines the layout pass read in the first file it laid out,
   // for the files after it, which hold the same lines.
   std::shared_ptr<LayoutMemo> layout_memo;
+
+  // What the run found worth saying without stopping, in the order found.
+  std::vector<RunWarning> warnings;
 
   std::string WorkPath(const char* name) const { return vars.inputdir + name; }
 

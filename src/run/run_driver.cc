@@ -15,6 +15,7 @@
 #include "run/normalise_input.h"
 #include "run/summary.h"
 #include "run/tag_sections.h"
+#include "table/auxiliary_lines.h"
 #include "table/element_species.h"
 #include "table/load_table.h"
 #include "table/reaction_passes.h"
@@ -139,6 +140,11 @@ bool RunPhases(RunContext& ctx, const RunOptions& options) {
   ui.TableChanged();
   NormaliseElementsAndSpecies(ctx);
   NormaliseReactions(ctx);
+  for (RunWarning& w :
+       UnknownAuxiliaryLines(ctx.table, ReactionRows(ctx.vars.index),
+                             ctx.origin, ctx.input_name)) {
+    ctx.warnings.push_back(std::move(w));
+  }
   ui.TableChanged();
   if (options.check_only) {
     RemoveWorkingFiles(ctx);
@@ -195,6 +201,7 @@ RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
   if (outcome.kind == RunOutcome::Kind::kFailed) ui.TableChanged();
   outcome.vars = ctx.vars;
   outcome.nercount = ctx.nercount;
+  outcome.warnings = std::move(ctx.warnings);
   return outcome;
 }
 
