@@ -58,10 +58,12 @@ void TakeOutNonElementary(RunContext& ctx) {
   const int first = ctx.vars.index.reacrow + 1;
   const int end = ctx.vars.index.reacend;
   LineBuffer lists[3];
+  ctx.listed_origin.clear();
   for (int r = first; r < end; ++r) {
     if (!StartsWith(table.Get(r, 1), "#NER#")) continue;
     ++ctx.nercount;
     AtRow(ctx, r, [&] { ListReaction(ctx, r, lists); });
+    ctx.listed_origin.push_back(ctx.InputLineOfRow(r));
     table.At(r, 1).clear();
     // The block ends at the next reaction line: within the section only
     // reaction lines hold "=>" (in "<=>", "|=>" or "=>").
@@ -74,6 +76,7 @@ void TakeOutNonElementary(RunContext& ctx) {
       // of the files skips such rows, and so does the list.
       if (!line.empty()) {
         for (LineBuffer& list : lists) list.Add(line);
+        ctx.listed_origin.push_back(ctx.InputLineOfRow(next));
       }
       table.At(next, 1).clear();
     }
@@ -94,6 +97,10 @@ void AppendNonElementaryList(RunContext& ctx) {
       AppendFile(*outputs[u],
                  heading.text() + ReadFile(ctx.WorkPath(kWorkFiles[u])));
     }
+    ctx.output_origin.push_back(0);  // the heading
+    ctx.output_origin.insert(ctx.output_origin.end(),
+                             ctx.listed_origin.begin(),
+                             ctx.listed_origin.end());
   }
   for (const char* work : kWorkFiles) RemoveFile(ctx.WorkPath(work));
 }

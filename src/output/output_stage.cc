@@ -138,6 +138,7 @@ class SharedLines {
     text_.reserve(rows * 64);
     eas_.reserve(rows * 24);
     holes_.reserve(rows);
+    ctx.output_origin.clear();
     for (int r = index.elemrow; r <= index.reacend; ++r) {
       const bool in_reactions = r > index.reacrow && r < index.reacend;
       if (in_reactions) {
@@ -168,6 +169,7 @@ class SharedLines {
         RestoreWorkingForms(text_.data() + at, text_.size() - at);
       }
       text_.append(kCrLf, 2);
+      ctx.output_origin.push_back(ctx.InputLineOfRow(r));
     }
   }
 

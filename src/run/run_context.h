@@ -96,6 +96,12 @@ struct RunContext {
   // failure in a later phase can name the input line. After the table is
   // loaded, entry r-1 belongs to table row r.
   std::vector<int> origin;
+  // For each line of the cleaned files (they have the same lines), the input
+  // line it came from, 0 when none did; kept by the output stage so that the
+  // layout of the written files names input lines. The lines of the list of
+  // non-elementary reactions are kept apart until the list is appended.
+  std::vector<int> output_origin;
+  std::vector<int> listed_origin;
 
   // The keyword lines the layout pass read in the first file it laid out,
   // for the files after it, which hold the same lines.
@@ -105,6 +111,14 @@ struct RunContext {
   std::vector<RunWarning> warnings;
 
   std::string WorkPath(const char* name) const { return vars.inputdir + name; }
+
+  // The input line that line `line` of a cleaned file came from, 0 when
+  // unknown.
+  int InputLineOfOutputLine(int line) const {
+    return line >= 1 && static_cast<size_t>(line) <= output_origin.size()
+               ? output_origin[line - 1]
+               : 0;
+  }
 
   // The input line that row `row` of the table came from, 0 when unknown.
   int InputLineOfRow(int row) const {

@@ -81,6 +81,31 @@ void RemoveWorkingFiles(const RunContext& ctx) {
   }
 }
 
+// A check writes nothing, also when it fails part way: whatever working
+// file the run made is removed when the check leaves the locked directory,
+// before another run may take the lock and make its own.
+class CheckLeavesNothing {
+ public:
+  CheckLeavesNothing(const RunContext& ctx, bool check_only)
+      : ctx_(ctx), check_only_(check_only) {}
+  ~CheckLeavesNothing() {
+    // Before the input pass has named the directory there is nothing to
+    // remove, and no directory to remove it from.
+    if (!check_only_ || ctx_.vars.tempopath.empty()) return;
+    try {
+      RemoveWorkingFiles(ctx_);
+    } catch (const RunError&) {
+      // The run's own outcome is what the user needs to see.
+    }
+  }
+  CheckLeavesNothing(const CheckLeavesNothing&) = delete;
+  CheckLeavesNothing& operator=(const CheckLeavesNothing&) = delete;
+
+ private:
+  const RunContext& ctx_;
+  bool check_only_;
+};
+
 void FinalReset(UiServices& ui) {
   ui.SetStatus("");
   ui.SetProgress(0);
@@ -108,6 +133,7 @@ bool RunPhases(RunContext& ctx, const RunOptions& options) {
     ui.SetStatus(kWaitingForLock);
     ui.Repaint();
   });
+  const CheckLeavesNothing check_cleanup(ctx, options.check_only);
   NormaliseInput(ctx);
   if (ctx.vars.endcount < 3) {
     ui.SetStatus("Error");
