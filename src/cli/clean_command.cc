@@ -6,6 +6,7 @@
 
 #include "cli/check_report.h"
 #include "cli/end_diagnostics.h"
+#include "cli/section_hints.h"
 #include "cli/reactions_unit.h"
 #include "platform/run_error.h"
 #include "platform/run_warning.h"
@@ -324,6 +325,11 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
                given, outcome.vars.endcount, text ? *text : std::string())) {
         err << line << "\n";
       }
+      if (text) {
+        for (const std::string& line : SectionHints(given, *text)) {
+          err << line << "\n";
+        }
+      }
       return kExitUnreadable;
     case RunOutcome::Kind::kFailed:
       break;
@@ -331,6 +337,16 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   const RunError& e = *outcome.error;
   err << "kestrelon: "
       << RunError(e.reason(), as_given(e.file()), e.line()).Describe() << "\n";
+  // The sections were not all found: say which lines look like what the
+  // search missed.
+  if (text && outcome.vars.index.reacend == 0) {
+    for (const NearEnd& near : FindNearEnds(*text)) {
+      err << DescribeNearEnd(given, near) << "\n";
+    }
+    for (const std::string& line : SectionHints(given, *text)) {
+      err << line << "\n";
+    }
+  }
   return kExitFailed;
 }
 

@@ -188,9 +188,9 @@ TEST(CleanCommandTest, UnreadableFileExits2AndNamesTheNearEnds) {
       "REACTIONS !3 lines minimum\n...\n...\nEND\n"
       "kestrelon: m.inp: END closes 1 section; ELEMENTS, SPECIES and "
       "REACTIONS each need one\n"
-      "kestrelon: m.inp: line 3: \"END \" is not counted: only a line reading "
+      "kestrelon: m.inp:3: \"END \" is not counted: only a line reading "
       "exactly END closes a section\n"
-      "kestrelon: m.inp: line 6: \" END\" is not counted: only a line reading "
+      "kestrelon: m.inp:6: \" END\" is not counted: only a line reading "
       "exactly END closes a section\n");
   EXPECT_EQ(dir.Files(), (Names{"m.inp", "tempo.int"}));
 }
