@@ -11,6 +11,7 @@
 //     exactly END before the next keyword or the end of the file, with a
 //     word on END standing on the keyword line ("SPECIES H O END"), which
 //     closes nothing.
+// A section with a line near END ("END  ") is not named: that line is.
 // Lines near END ("END  ") are named by end_diagnostics.h.
 #ifndef KESTRELON_CLI_SECTION_HINTS_H_
 #define KESTRELON_CLI_SECTION_HINTS_H_
