@@ -6,8 +6,8 @@
 
 #include "cli/check_report.h"
 #include "cli/end_diagnostics.h"
-#include "cli/section_hints.h"
 #include "cli/reactions_unit.h"
+#include "cli/section_hints.h"
 #include "platform/run_error.h"
 #include "platform/run_warning.h"
 #include "platform/text_file.h"

@@ -64,8 +64,7 @@ TEST(CleanCommandTest, EachKindOfUsageErrorExits64) {
 // calorie file, or nothing written at all.
 TEST(CleanCommandTest, Runs) {
   const std::string thermo = "THERMO\r\nH DATA\r\nEND\r\n";
-  const std::string w =
-      "kestrelon: m.inp:7: warning: REACTIONS declares ";
+  const std::string w = "kestrelon: m.inp:7: warning: REACTIONS declares ";
   const std::string overwrite = ": This name would overwrite the input file.\n";
   const std::string ok = "mcal.rxn: H+O2<=>OH+O 3.547E+15 -0.4060 ";
   struct Case {

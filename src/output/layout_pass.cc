@@ -240,7 +240,9 @@ void LayOutFile(RunContext& ctx, const std::string& path, OutUnit unit) {
       if (!e.file().empty()) throw;
       // The user knows the input, not the file written from it.
       const int input_line = ctx.InputLineOfOutputLine(number);
-      if (input_line > 0) throw RunError(e.reason(), ctx.input_name, input_line);
+      if (input_line > 0) {
+        throw RunError(e.reason(), ctx.input_name, input_line);
+      }
       throw RunError(e.reason(), path, number);
     }
     copier.Add(laid);

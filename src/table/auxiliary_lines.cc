@@ -10,10 +10,10 @@ namespace kestrelon {
 namespace {
 
 constexpr std::array<std::string_view, 25> kKeywords = {
-    "LOW",   "HIGH", "TROE", "SRI",  "REV",     "PLOG", "CHEB",
-    "TCHEB", "PCHEB", "DUP", "DUPLICATE", "FORD", "RORD", "UNITS",
-    "HV",    "LT",   "RLT",  "TDEP", "EXCI",    "JAN",  "FIT1",
-    "MOME",  "XSMI", "COLLEFF", "USRPROG"};
+    "LOW",   "HIGH",  "TROE",    "SRI",       "REV",  "PLOG", "CHEB",
+    "TCHEB", "PCHEB", "DUP",     "DUPLICATE", "FORD", "RORD", "UNITS",
+    "HV",    "LT",    "RLT",     "TDEP",      "EXCI", "JAN",  "FIT1",
+    "MOME",  "XSMI",  "COLLEFF", "USRPROG"};
 
 std::string_view FirstWord(std::string_view text) {
   return text.substr(0, text.find_first_of(" /"));
@@ -34,9 +34,9 @@ bool IsEfficiencyLine(std::string_view text) {
   for (std::string_view rest = text; !TrimBlanks(rest).empty(); ++pairs) {
     std::string_view name;
     std::string_view value;
-    if (!TakeUpToSlash(rest, name) || name.empty() ||
-        Contains(name, " ") || !TakeUpToSlash(rest, value) ||
-        Contains(value, " ") || !StartsWithNumberWord(value)) {
+    if (!TakeUpToSlash(rest, name) || name.empty() || Contains(name, " ") ||
+        !TakeUpToSlash(rest, value) || Contains(value, " ") ||
+        !StartsWithNumberWord(value)) {
       return false;
     }
   }
@@ -44,9 +44,8 @@ bool IsEfficiencyLine(std::string_view text) {
 }
 
 int InputLine(const std::vector<int>& origin, int row) {
-  return row >= 1 && static_cast<size_t>(row) <= origin.size()
-             ? origin[row - 1]
-             : 0;
+  return row >= 1 && static_cast<size_t>(row) <= origin.size() ? origin[row - 1]
+                                                               : 0;
 }
 
 }  // namespace

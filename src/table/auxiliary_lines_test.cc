@@ -37,10 +37,10 @@ TEST(AuxiliaryLinesTest, KnownLines) {
 
 TEST(AuxiliaryLinesTest, WarningsNameTheLineAndItsReaction) {
   WorkingTable table;
-  const char* lines[] = {"#DATAUX#JUNK", "H+O2<=>OH+O 1 0 0", "#DATAUX#DUP",
-                         "#DATAUX#",     "#DATAUX#A<->B 1 2 3",
-                         "#NER#A+B+C+D<=>E 1 0 0", "#DATAUX#X Y",
-                         "|=>OH 1 0 0"};
+  const char* lines[] = {"#DATAUX#JUNK",        "H+O2<=>OH+O 1 0 0",
+                         "#DATAUX#DUP",         "#DATAUX#",
+                         "#DATAUX#A<->B 1 2 3", "#NER#A+B+C+D<=>E 1 0 0",
+                         "#DATAUX#X Y",         "|=>OH 1 0 0"};
   for (int r = 0; r < 8; ++r) table.At(r + 1, kLineColumn) = lines[r];
   const std::vector<int> origin = {10, 12, 13, 14, 15, 17, 18, 20};
   std::vector<std::string> got;
@@ -51,15 +51,14 @@ TEST(AuxiliaryLinesTest, WarningsNameTheLineAndItsReaction) {
   const std::string unknown =
       "warning: neither a reaction nor a known auxiliary line: kept as "
       "auxiliary data";
-  EXPECT_EQ(got, (std::vector<std::string>{
-                     "kestrelon: m.inp:10: " + unknown +
-                         ", with no reaction above it",
-                     "kestrelon: m.inp:15: " + unknown +
-                         " of the reaction on line 12",
-                     "kestrelon: m.inp:18: " + unknown +
-                         " of the reaction on line 17",
-                     "kestrelon: m.inp:20: warning: equation without "
-                     "reactants: cleaned as written"}));
+  EXPECT_EQ(
+      got,
+      (std::vector<std::string>{
+          "kestrelon: m.inp:10: " + unknown + ", with no reaction above it",
+          "kestrelon: m.inp:15: " + unknown + " of the reaction on line 12",
+          "kestrelon: m.inp:18: " + unknown + " of the reaction on line 17",
+          "kestrelon: m.inp:20: warning: equation without "
+          "reactants: cleaned as written"}));
 }
 
 TEST(RunWarningTest, Forms) {

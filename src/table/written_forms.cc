@@ -48,8 +48,15 @@ size_t NumberLength(std::string_view text) {
 bool CanBeginSpecies(char c) {
   if (IsDigit(c)) return false;
   switch (c) {
-    case ' ': case '.': case '+': case '-': case '=': case '<': case '>':
-    case '/': case '!':
+    case ' ':
+    case '.':
+    case '+':
+    case '-':
+    case '=':
+    case '<':
+    case '>':
+    case '/':
+    case '!':
       return false;
     default:
       return true;
@@ -62,7 +69,8 @@ bool IsSeparatorPlus(std::string_view line, size_t at) {
   if (at < 2) return true;
   const char letter = line[at - 1];
   const char before = line[at - 2];
-  return !((letter == 'E' || letter == 'D') && (IsDigit(before) || before == '.'));
+  return !((letter == 'E' || letter == 'D') &&
+           (IsDigit(before) || before == '.'));
 }
 
 // Whether a coefficient may start at `at`: nothing but blanks stands between

@@ -14,13 +14,11 @@ TEST(WrittenFormsTest, NumberWords) {
     const char* text;
     bool number;
   } cases[] = {
-      {"+5.08E+004", true},      {"+2.67 +6292", true},
-      {"-1.4", true},            {"+3.322E+03/", true},
-      {".5", true},              {"+1.0D-3", true},
-      {"+", false},              {"+.", false},
-      {"+OH", false},            {"+2OH", false},
-      {"+2.0E", false},          {"+1.2.3", false},
-      {"+1E+", false},           {"+(M)<=>C", false},
+      {"+5.08E+004", true},  {"+2.67 +6292", true}, {"-1.4", true},
+      {"+3.322E+03/", true}, {".5", true},          {"+1.0D-3", true},
+      {"+", false},          {"+.", false},         {"+OH", false},
+      {"+2OH", false},       {"+2.0E", false},      {"+1.2.3", false},
+      {"+1E+", false},       {"+(M)<=>C", false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(StartsWithNumberWord(c.text), c.number) << c.text;
