@@ -87,7 +87,7 @@ TEST_P(GoldenTest, OutputFilesMatchByteForByte) {
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, testing::ValuesIn(CaseNames()),
                          [](const auto& info) { return info.param; });
 
-TEST(GoldenTest, AllCasesArePresent) { EXPECT_EQ(CaseNames().size(), 15u); }
+TEST(GoldenTest, AllCasesArePresent) { EXPECT_EQ(CaseNames().size(), 17u); }
 
 TEST(GoldenTest, CleaningTwiceGivesTheSameFiles) {
   ScratchDir scratch;

@@ -6,9 +6,11 @@
 
 #include "cli/check_report.h"
 #include "cli/end_diagnostics.h"
-#include "run/reactions_unit.h"
+#include "cli/section_hints.h"
 #include "model/run_error.h"
+#include "model/run_warning.h"
 #include "platform/paths.h"
+#include "run/reactions_unit.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "run/name_prompt.h"
@@ -301,6 +303,14 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   RunOptions run_options;
   run_options.check_only = options->check;
   RunOutcome outcome = RunCleaning(services, table, run_options);
+  // The run names the input by its bare name; the user named it as given.
+  auto as_given = [&](const std::string& file) {
+    return file == BaseName(input_path) || file == input_path ? given : file;
+  };
+  for (const RunWarning& w : outcome.warnings) {
+    err << FormatWarning(as_given(w.file), w.line, w.text) << "\n";
+  }
+  warnings += static_cast<int>(outcome.warnings.size());
   switch (outcome.kind) {
     case RunOutcome::Kind::kSuccess:
       if (options->check && !options->quiet) {
@@ -316,17 +326,27 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
                given, outcome.vars.endcount, text ? *text : std::string())) {
         err << line << "\n";
       }
+      if (text) {
+        for (const std::string& line : SectionHints(given, *text)) {
+          err << line << "\n";
+        }
+      }
       return kExitUnreadable;
     case RunOutcome::Kind::kFailed:
       break;
   }
   const RunError& e = *outcome.error;
-  // The run names the input by its bare name; the user named it as given.
-  if (e.file() == BaseName(input_path) || e.file() == input_path) {
-    err << "kestrelon: " << RunError(e.reason(), given, e.line()).Describe()
-        << "\n";
-  } else {
-    err << "kestrelon: " << e.Describe() << "\n";
+  err << "kestrelon: "
+      << RunError(e.reason(), as_given(e.file()), e.line()).Describe() << "\n";
+  // The sections were not all found: say which lines look like what the
+  // search missed.
+  if (text && outcome.vars.index.reacend == 0) {
+    for (const NearEnd& near : FindNearEnds(*text)) {
+      err << DescribeNearEnd(given, near) << "\n";
+    }
+    for (const std::string& line : SectionHints(given, *text)) {
+      err << line << "\n";
+    }
   }
   return kExitFailed;
 }

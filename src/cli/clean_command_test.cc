@@ -64,8 +64,7 @@ TEST(CleanCommandTest, EachKindOfUsageErrorExits64) {
 // calorie file, or nothing written at all.
 TEST(CleanCommandTest, Runs) {
   const std::string thermo = "THERMO\r\nH DATA\r\nEND\r\n";
-  const std::string w =
-      "kestrelon: warning: m.inp: line 7: REACTIONS declares ";
+  const std::string w = "kestrelon: m.inp:7: warning: REACTIONS declares ";
   const std::string overwrite = ": This name would overwrite the input file.\n";
   const std::string ok = "mcal.rxn: H+O2<=>OH+O 3.547E+15 -0.4060 ";
   struct Case {
@@ -87,7 +86,7 @@ TEST(CleanCommandTest, Runs) {
       {"m.inp", M("REACTIONS BASE M=N2"), "--unit kj --unit=auto --quiet", 0,
        "", "", ok + "100.0"},
       {"m.inp", M("REACTIONS EVOLTS"), "--unit=auto", kExitUsage, "",
-       "kestrelon: m.inp: line 7: REACTIONS declares EVOLTS, which kestrelon "
+       "kestrelon: m.inp:7: REACTIONS declares EVOLTS, which kestrelon "
        "cannot convert: Ea can only be given in kJ/mol, kcal/mol, J/mol, "
        "cal/mol or K\n" +
            std::string(kUsageHint),
@@ -102,7 +101,9 @@ TEST(CleanCommandTest, Runs) {
        "m.inp: 9 lines, 4 species, 1 reaction: no problem found\n", "", ""},
       {"m.inp", M("REACTIONS KCAL/MOLE"), "--check", 0,
        "m.inp: 9 lines, 4 species, 1 reaction: 1 warning\n",
-       w + "KCAL/MOLE, cleaning as cal/mol\n", ""},
+       w + "KCAL/MOLE, cleaning as cal/mol; --unit auto takes the declared "
+           "unit\n",
+       ""},
       {"m.inp", M("REACTIONS", thermo),
        "--name out --thermo-name th --ext mech --thermo-ext=*.tdb --a-format "
        "0.0E+00 --n-format 0.00 --ea-format 0 --quiet",
@@ -110,8 +111,8 @@ TEST(CleanCommandTest, Runs) {
       {"m.inp", M("REACTIONS"), "--rename O2=OX --rename=oh=HY --quiet", 0, "",
        "", "mcal.rxn: H+OX<=>HY+O 3.547E+15 -0.4060 100.0"},
       {"m.inp", M("REACTIONS"), "--rename xo2=Q --rename O2=OX --quiet", 0, "",
-       "kestrelon: warning: --rename xo2=Q: the mechanism has no species XO2; "
-       "nothing renamed\n",
+       "kestrelon: m.inp: warning: --rename xo2=Q: the mechanism has no "
+       "species XO2; nothing renamed\n",
        "mcal.rxn: H+OX<=>OH+O 3.547E+15 -0.4060 100.0"},
       // The second pair would make O2 and OH one species; the first is done.
       {"m.inp", M("REACTIONS"), "--rename H=HX --rename O2=oh", kExitFailed, "",
@@ -212,9 +213,9 @@ TEST(CleanCommandTest, UnreadableFileExits2AndNamesTheNearEnds) {
       "REACTIONS !3 lines minimum\n...\n...\nEND\n"
       "kestrelon: m.inp: END closes 1 section; ELEMENTS, SPECIES and "
       "REACTIONS each need one\n"
-      "kestrelon: m.inp: line 3: \"END \" is not counted: only a line reading "
+      "kestrelon: m.inp:3: \"END \" is not counted: only a line reading "
       "exactly END closes a section\n"
-      "kestrelon: m.inp: line 6: \" END\" is not counted: only a line reading "
+      "kestrelon: m.inp:6: \" END\" is not counted: only a line reading "
       "exactly END closes a section\n");
   EXPECT_EQ(dir.Files(), (Names{"m.inp", "tempo.int"}));
 }

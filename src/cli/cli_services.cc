@@ -6,6 +6,7 @@
 
 #include "model/error_layout.h"
 #include "model/run_error.h"
+#include "model/run_warning.h"
 #include "rename/rename_session.h"
 #include "rename/species_guard.h"
 #include "run/name_rules.h"
@@ -81,9 +82,10 @@ void CliServices::RunRenameDialog(RenameSession& session) {
     // become one.
     switch (JudgeRename(session.targets().outpathj, old_name, new_name)) {
       case RenameVerdict::kNoSuchSpecies:
-        err_ << "kestrelon: warning: " << pair
-             << ": the mechanism has no species " << old_name
-             << "; nothing renamed\n";
+        err_ << FormatWarning(options_.mechanism, 0,
+                              pair + ": the mechanism has no species " +
+                                  old_name + "; nothing renamed")
+             << "\n";
         continue;
       case RenameVerdict::kNameTaken:
         throw RunError(pair + ": the mechanism already has a species " +

@@ -51,7 +51,7 @@ std::vector<NearEnd> FindNearEnds(std::string_view text) {
 }
 
 std::string DescribeNearEnd(const std::string& file, const NearEnd& near) {
-  return "kestrelon: " + file + ": line " + std::to_string(near.line) + ": " +
+  return "kestrelon: " + file + ":" + std::to_string(near.line) + ": " +
          Quoted(near.text) +
          " is not counted: only a line reading exactly END closes a section";
 }

@@ -21,7 +21,7 @@ struct NearEnd {
 
 std::vector<NearEnd> FindNearEnds(std::string_view text);
 
-// `kestrelon: FILE: line N: "END  " is not counted: only a line reading
+// `kestrelon: FILE:N: "END  " is not counted: only a line reading
 // exactly END closes a section`, the line quoted as written, a TAB shown as
 // \t. `file` is the input as named on the command line.
 std::string DescribeNearEnd(const std::string& file, const NearEnd& near);

@@ -29,8 +29,8 @@ TEST(EndDiagnosticsTest, ListsTheEndLinesThatAreNotCounted) {
       (std::vector<std::string>{
           "kestrelon: f: END closes no section; ELEMENTS, SPECIES and "
           "REACTIONS each need one",
-          "kestrelon: f: line 2: \"END " + not_counted,
-          "kestrelon: f: line 5: \"\\tend ! x" + not_counted,
+          "kestrelon: f:2: \"END " + not_counted,
+          "kestrelon: f:5: \"\\tend ! x" + not_counted,
           "kestrelon: f: 2 more such lines are not listed"}));
 }
 

@@ -18,6 +18,7 @@
 #include "model/energy_unit.h"
 #include "model/number_format.h"
 #include "model/run_error.h"
+#include "model/run_warning.h"
 
 namespace kestrelon {
 
@@ -137,6 +138,8 @@ struct RunRecord {
   // asked for nor written (the command line's --check).
   bool check_only = false;
   InputLines input;
+  // What the run found worth saying without stopping, in the order found.
+  std::vector<RunWarning> warnings;
 
   std::string WorkPath(const char* name) const { return vars.inputdir + name; }
 };

@@ -216,7 +216,7 @@ void ReverseLine(const CoefficientStyle& style, KeywordReader& reader,
 
 void LayOutFile(const std::string& path, OutUnit unit,
                 const CoefficientStyle& style, std::shared_ptr<LayoutMemo>& memo,
-                const std::string& work_path) {
+                const std::string& work_path, const InputLines& origin) {
   const std::string read = ReadFile(path);
   // A REV line goes after every other line of its reaction (its reverse
   // reaction line would take the lines after it away from the reaction).
@@ -267,6 +267,8 @@ void LayOutFile(const std::string& path, OutUnit unit,
       }
     } catch (const RunError& e) {
       if (!e.file().empty()) throw;
+      // The user knows the input, not the file written from it.
+      if (origin.LineOfRow(number) > 0) origin.FailAtRow(number, e.reason());
       throw RunError(e.reason(), path, number);
     }
     copier.Add(laid);

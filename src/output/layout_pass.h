@@ -30,11 +30,12 @@
 // What the keyword lines hold is kept in `memo`, so that the next
 // file of the run, which holds the same lines, needs only its Ea printed.
 //
-// Throws RunError naming `path` and the line when a keyword line holds no
-// "/.../" block of three values (four for "PLOG"), when a "REV" line has no
-// reversible reaction line above it (after an irreversible "=>" reaction it
-// is invalid input), or when a number is out of range; the file then keeps its
-// old content. Throws RunError naming the file when it cannot be read or
+// Throws RunError naming the input line that the failing line came from
+// (`origin`, line by line of the file), or else `path` and the line, when a
+// keyword line holds no "/.../" block of three values (four for "PLOG"),
+// when a "REV" line has no reversible reaction line above it (after an
+// irreversible "=>" reaction it is invalid input), or when a number is out
+// of range; the file then keeps its old content. Throws RunError naming the file when it cannot be read or
 // replaced.
 #ifndef KESTRELON_OUTPUT_LAYOUT_PASS_H_
 #define KESTRELON_OUTPUT_LAYOUT_PASS_H_
@@ -53,7 +54,7 @@ struct LayoutMemo;
 
 void LayOutFile(const std::string& path, OutUnit unit,
                 const CoefficientStyle& style, std::shared_ptr<LayoutMemo>& memo,
-                const std::string& work_path);
+                const std::string& work_path, const InputLines& origin);
 
 }  // namespace kestrelon
 

@@ -29,7 +29,7 @@ class LayoutPassTest : public testing_support::ScratchRunTest {
         [&] {
           std::shared_ptr<LayoutMemo> memo;
           LayOutFile(path, OutUnit::kJoule, rec_.style, memo,
-                     rec_.WorkPath(kTempo3));
+                     rec_.WorkPath(kTempo3), InputLines());
         });
     return error == "(no error)" ? dir_.Read("mechj.rxn") : error;
   }

@@ -58,7 +58,8 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
 
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          const CoefficientStyle& style,
-                         const InputLines& input, const std::string& work_dir) {
+                         const InputLines& input, const std::string& work_dir,
+                         std::vector<int>& listed_origin) {
   int count = 0;
   const int first = index.reacrow + 1;
   const int end = index.reacend;
@@ -67,6 +68,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
     if (!IsNonElementaryLine(table.Get(r, kLineColumn))) continue;
     ++count;
     input.AtRow(r, [&] { ListReaction(table, r, end, style, input, lists); });
+    listed_origin.push_back(input.LineOfRow(r));
     table.At(r, 1).clear();
     // The block ends at the next reaction line: within the section only
     // reaction lines hold "=>" (in "<=>", "|=>" or "=>").
@@ -79,6 +81,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
       // of the files skips such rows, and so does the list.
       if (!line.empty()) {
         for (LineBuffer& list : lists) list.Add(line);
+        listed_origin.push_back(input.LineOfRow(next));
       }
       table.At(next, 1).clear();
     }

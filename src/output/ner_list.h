@@ -10,7 +10,8 @@
 // again with the run's patterns and the converted Ea ("|=>" written "=>");
 // auxiliary lines keep their text without the tag (empty ones are left
 // out, as in the main part of the files). Both get "(+" and "," back.
-// Returns the number of such reactions.
+// Returns the number of such reactions; `listed_origin` gets the input line
+// of each listed line.
 //
 // AppendNonElementaryList appends, when `count` > 0, the heading
 // "****List of non-elementary reactions****" and the matching list to the
@@ -26,6 +27,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/reaction_markers.h"
 #include "model/run_record.h"
@@ -36,7 +38,8 @@ namespace kestrelon {
 
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          const CoefficientStyle& style,
-                         const InputLines& input, const std::string& work_dir);
+                         const InputLines& input, const std::string& work_dir,
+                         std::vector<int>& listed_origin);
 
 void AppendNonElementaryList(int count,
                              const std::array<std::string, 3>& outputs,

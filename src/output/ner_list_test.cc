@@ -15,8 +15,9 @@ class NerListTest : public testing_support::ScratchRunTest {
   // The line column of the reaction rows, after TakeOutNonElementary.
   std::vector<std::string> TakeOut(const std::vector<std::string>& rows) {
     run_.SetReactionSection(rows);
+    std::vector<int> listed;
     count_ = TakeOutNonElementary(run_.table, rec_.vars.index, rec_.style,
-                                  rec_.input, rec_.vars.inputdir);
+                                  rec_.input, rec_.vars.inputdir, listed);
     std::vector<std::string> cells;
     for (int r = 2; r < rec_.vars.index.reacend; ++r) {
       cells.push_back(run_.Cell(r, 1));

@@ -98,7 +98,9 @@ void RestoreWorkingForms(char* p, size_t n) {
 // table shows after the run.
 class SharedLines {
  public:
-  SharedLines(WorkingTable& table, const SectionIndex& index) {
+  // `origin` gets the input line of each line of the files.
+  SharedLines(WorkingTable& table, const SectionIndex& index,
+              const InputLines& input, std::vector<int>& origin) {
     const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
     text_.reserve(rows * 64);
     eas_.reserve(rows * 24);
@@ -133,6 +135,7 @@ class SharedLines {
         RestoreWorkingForms(text_.data() + at, text_.size() - at);
       }
       text_.append(kCrLf, 2);
+      origin.push_back(input.LineOfRow(r));
     }
   }
 
@@ -206,18 +209,27 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
   }
 }
 
-int RunOutputStage(WorkingTable& table, const SectionIndex& index,
-                   const CoefficientStyle& style, const InputLines& input,
-                   const OutputPaths& paths) {
+OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
+                            const CoefficientStyle& style,
+                            const InputLines& input,
+                            const OutputPaths& paths) {
   ConvertActivationEnergies(table, index, style, input);
-  const int nercount =
-      TakeOutNonElementary(table, index, style, input, paths.work_dir);
-  const SharedLines lines(table, index);
+  OutputResult result;
+  result.lines.file = input.file;
+  std::vector<int> listed;
+  result.nercount = TakeOutNonElementary(table, index, style, input,
+                                         paths.work_dir, listed);
+  const SharedLines lines(table, index, input, result.lines.origin);
   for (int f = 0; f < 3; ++f) {
     WriteOutputFile(table, index, lines, f, paths.files[f]);
   }
-  AppendNonElementaryList(nercount, paths.files, paths.work_dir);
-  return nercount;
+  AppendNonElementaryList(result.nercount, paths.files, paths.work_dir);
+  if (result.nercount > 0) {
+    result.lines.origin.push_back(0);  // the list's heading
+    result.lines.origin.insert(result.lines.origin.end(), listed.begin(),
+                               listed.end());
+  }
+  return result;
 }
 
 }  // namespace kestrelon

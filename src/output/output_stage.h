@@ -6,7 +6,7 @@
 // reactions out of the table, removes the auxiliary tags, and writes the
 // joule, calorie and kelvin files (paths.files, in that order), then
 // appends the non-elementary list to them. Returns the number of
-// non-elementary reactions.
+// non-elementary reactions and the input line of each line written.
 //
 // Each file holds the non-empty rows from "ELEMENTS" to the END of the
 // reaction section, reaction lines rebuilt as equation, A, n and the file's
@@ -32,9 +32,16 @@ struct OutputPaths {
   std::string work_dir;              // for the working files; ends with "/"
 };
 
-int RunOutputStage(WorkingTable& table, const SectionIndex& index,
-                   const CoefficientStyle& style, const InputLines& input,
-                   const OutputPaths& paths);
+struct OutputResult {
+  int nercount = 0;  // non-elementary reactions
+  // The input line of each line of the files (they have the same lines).
+  InputLines lines;
+};
+
+OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
+                            const CoefficientStyle& style,
+                            const InputLines& input,
+                            const OutputPaths& paths);
 
 // The first step of the stage on its own: the Ea column (11) of every row
 // of the reaction section, converted from style.unit and printed with the

@@ -39,7 +39,8 @@ class OutputStageTest : public testing_support::ScratchRunTest {
                        dir_ / name + "kelvin.rxn"},
                       rec_.vars.inputdir};
     return RunOutputStage(run_.table, rec_.vars.index, rec_.style, rec_.input,
-                          paths);
+                          paths)
+        .nercount;
   }
 };
 

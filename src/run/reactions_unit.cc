@@ -1,5 +1,6 @@
 #include "run/reactions_unit.h"
 
+#include "model/run_warning.h"
 #include "output/reaction_units.h"
 #include "platform/text_ops.h"
 #include "run/name_rules.h"
@@ -166,9 +167,10 @@ UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
                         EaUnit given, const std::string& file) {
   UnitDecision decision;
   decision.unit = automatic ? EaUnit::kCal : given;
-  const std::string where =
-      file + ": line " + std::to_string(declared.line) + ": ";
-  const std::string warning = "kestrelon: warning: " + where;
+  const std::string where = file + ":" + std::to_string(declared.line) + ": ";
+  auto warn = [&](const std::string& text) {
+    decision.warnings.push_back(FormatWarning(file, declared.line, text));
+  };
 
   if (!declared.energies.empty()) {
     const DeclaredWord<EnergyUnit>& first = declared.energies.front();
@@ -196,17 +198,18 @@ UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
       }
       decision.unit = *unit;
     } else if (!all_given) {
-      decision.warnings.push_back(warning + "REACTIONS declares " +
-                                  Joined(declared.energies) + ", cleaning as " +
-                                  UnitName(given));
+      // Only a single convertible unit is what --unit auto would take.
+      const bool auto_helps = agree && ConvertibleUnit(first.unit).has_value();
+      warn("REACTIONS declares " + Joined(declared.energies) +
+           ", cleaning as " + UnitName(given) +
+           (auto_helps ? "; --unit auto takes the declared unit" : ""));
     }
   }
 
   for (const auto& a : declared.amounts) {
     if (a.unit != AmountUnit::kMolecules) continue;
-    decision.warnings.push_back(warning + "REACTIONS declares " + a.word +
-                                ": A is copied as it stands (kestrelon "
-                                "converts only Ea)");
+    warn("REACTIONS declares " + a.word +
+         ": A is copied as it stands (kestrelon converts only Ea)");
     break;
   }
   // A UNITS line the run keeps names a unit the files do not convert to;
@@ -215,8 +218,7 @@ UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
   const size_t units_lines = declared.units_lines.size();
   for (size_t i = 0; i < units_lines && i < kNamedUnitsLines; ++i) {
     const UnitsLineSeen& u = declared.units_lines[i];
-    std::string text = "kestrelon: warning: " + file + ": line " +
-                       std::to_string(u.line) + ": \"" + u.text +
+    std::string text = "\"" + u.text +
                        "\" is not read: the reaction's numbers are cleaned "
                        "as the others are, Ea as " +
                        UnitName(decision.unit);
@@ -224,7 +226,7 @@ UnitDecision DecideUnit(const ReactionsLine& declared, bool automatic,
       text += " (and " + std::to_string(units_lines - kNamedUnitsLines) +
               " more UNITS lines)";
     }
-    decision.warnings.push_back(std::move(text));
+    decision.warnings.push_back(FormatWarning(file, u.line, text));
   }
 
   return decision;

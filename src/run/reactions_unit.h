@@ -72,7 +72,7 @@ std::optional<EaUnit> ConvertibleUnit(EnergyUnit unit);
 
 struct UnitDecision {
   EaUnit unit = EaUnit::kCal;
-  // Whole lines, "kestrelon: warning: FILE: line N: ...".
+  // Whole lines, "kestrelon: FILE:N: warning: ...".
   std::vector<std::string> warnings;
   // Set when the run must not start (a usage error): "kestrelon: ...".
   std::optional<std::string> error;

@@ -45,14 +45,19 @@ TEST(ReactionsUnitTest, EveryAcceptedSpellingAndNothingElse) {
   }
 }
 
-// The unit, then each warning without its "kestrelon: warning: FILE: "; or
-// the error.
+// The unit, then each warning "kestrelon: ../m.inp:N: warning: TEXT" as
+// "line N: TEXT" (any other form whole); or the error.
 std::string Describe(const UnitDecision& got) {
   if (got.error) return *got.error;
-  const std::string prefix = "kestrelon: warning: ../m.inp: ";
+  const std::string prefix = "kestrelon: ../m.inp:";
+  const std::string warning = ": warning: ";
   std::string out = UnitName(got.unit);
   for (const std::string& w : got.warnings) {
-    out += "; " + (w.rfind(prefix, 0) == 0 ? w.substr(prefix.size()) : w);
+    const size_t at = w.find(warning);
+    out += "; " + (w.rfind(prefix, 0) == 0 && at != std::string::npos
+                       ? "line " + w.substr(prefix.size(), at - prefix.size()) +
+                             ": " + w.substr(at + warning.size())
+                       : w);
   }
   return out;
 }
@@ -75,23 +80,24 @@ TEST(DecideUnitTest, UnitWarningsAndErrors) {
       {"REACTIONS KELVIN MOLECULES", true, EaUnit::kCal,
        "K; line 1: " + molecules},
       {"A\nREACTIONS KCAL/MOLE KELVINS", true, EaUnit::kCal,
-       "kestrelon: ../m.inp: line 2: REACTIONS declares KCAL/MOLE and "
+       "kestrelon: ../m.inp:2: REACTIONS declares KCAL/MOLE and "
        "KELVINS; give the unit of Ea with --unit (kj, kcal, j, cal or "
        "kelvin)"},
       // Without auto the given unit stands, with a warning when the file
       // declares another. Every line end ends a line.
       {"A\rB\nC\r\n  \treactions\tkelvins  moles BASE", false, EaUnit::kKcal,
        "kcal/mol; line 4: REACTIONS declares KELVINS, cleaning "
-       "as kcal/mol"},
+       "as kcal/mol; --unit auto takes the declared unit"},
       {"! REACTIONS K\r\nXREACTIONS K\nREA K\nReac Kcal/Mole!KJOULES/MOLE",
        false, EaUnit::kKj,
-       "kJ/mol; line 4: REACTIONS declares KCAL/MOLE, cleaning as kJ/mol"},
+       "kJ/mol; line 4: REACTIONS declares KCAL/MOLE, cleaning as kJ/mol; "
+       "--unit auto takes the declared unit"},
       {"REACTIONS KCAL/MOLE KJOULES/MOLE\nREACTIONS K", false, EaUnit::kKcal,
        "kcal/mol; line 1: REACTIONS declares KCAL/MOLE and KJOULES/MOLE, "
        "cleaning as kcal/mol"},
       {"REACTIONS KJOULES/MOLE MOLECULES", false, EaUnit::kCal,
        "cal/mol; line 1: REACTIONS declares KJOULES/MOLE, cleaning as "
-       "cal/mol; line 1: " +
+       "cal/mol; --unit auto takes the declared unit; line 1: " +
            molecules},
       // The same unit, or none, gives no warning.
       {"REACTIONS KJOULES/MOLE MOLES", false, EaUnit::kKj, "kJ/mol"},

@@ -21,6 +21,7 @@
 #include "run/tag_sections.h"
 #include "run/thermo_file.h"
 #include "run/thermo_file.h"
+#include "table/auxiliary_lines.h"
 #include "table/element_species.h"
 #include "table/load_table.h"
 #include "table/reaction_passes.h"
@@ -58,6 +59,31 @@ void ReadWindowSettings(UiServices& ui, RunRecord& run) {
 void RemoveWorkingFiles(const RunRecord& run) {
   for (const char* w : kWorkingFiles) RemoveFile(run.WorkPath(w));
 }
+
+// A check writes nothing, also when it fails part way: whatever working
+// file the run made is removed when the check leaves the locked directory,
+// before another run may take the lock and make its own.
+class CheckLeavesNothing {
+ public:
+  CheckLeavesNothing(const RunRecord& run, bool check_only)
+      : run_(run), check_only_(check_only) {}
+  ~CheckLeavesNothing() {
+    // Before the input pass has named the directory there is nothing to
+    // remove, and no directory to remove it from.
+    if (!check_only_ || run_.vars.tempopath.empty()) return;
+    try {
+      RemoveWorkingFiles(run_);
+    } catch (const FileError&) {
+      // The run's own outcome is what the user needs to see.
+    }
+  }
+  CheckLeavesNothing(const CheckLeavesNothing&) = delete;
+  CheckLeavesNothing& operator=(const CheckLeavesNothing&) = delete;
+
+ private:
+  const RunRecord& run_;
+  bool check_only_;
+};
 
 void FinalReset(UiServices& ui) {
   ui.SetStatus("");
@@ -140,6 +166,9 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run) {
   ui.SetProgress(80);
   SplitAndFillSlots(table, reactions, run.style.patterns,
                     ReadDeclaredSpecies(table, index), run.input);
+  for (RunWarning& w : UnknownAuxiliaryLines(table, reactions, run.input)) {
+    run.warnings.push_back(std::move(w));
+  }
   ui.TableChanged();
 }
 
@@ -153,11 +182,13 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run) {
   run.vars.outpathk = paths[2];
   ui.SetProgress(90);
   ui.Repaint();
-  run.nercount = RunOutputStage(table, run.vars.index, run.style, run.input,
-                                {paths, run.vars.inputdir});
+  const OutputResult written = RunOutputStage(
+      table, run.vars.index, run.style, run.input, {paths, run.vars.inputdir});
+  run.nercount = written.nercount;
   std::shared_ptr<LayoutMemo> memo;
   for (int f = 0; f < 3; ++f) {
-    LayOutFile(paths[f], kOutUnits[f], run.style, memo, run.WorkPath(kTempo3));
+    LayOutFile(paths[f], kOutUnits[f], run.style, memo, run.WorkPath(kTempo3),
+               written.lines);
   }
 }
 
@@ -183,6 +214,7 @@ bool RunPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
     ui.SetStatus(kWaitingForLock);
     ui.Repaint();
   });
+  const CheckLeavesNothing check_cleanup(run, options.check_only);
   v.slashpos = static_cast<int16_t>(SlashPosition(v.inputpath, run.input.file));
   v.inputdir = v.inputpath.substr(0, static_cast<size_t>(v.slashpos));
   ui.SetLoadedLabel(LoadedLabel(v.inputpath, v.slashpos));
@@ -262,6 +294,7 @@ RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
   if (outcome.kind == RunOutcome::Kind::kFailed) ui.TableChanged();
   outcome.vars = run.vars;
   outcome.nercount = run.nercount;
+  outcome.warnings = std::move(run.warnings);
   return outcome;
 }
 

@@ -38,6 +38,8 @@ struct RunOutcome {
   std::optional<RunError> error;  // set when kind is kFailed
   RunVariables vars;              // the run variables as the run left them
   int nercount = 0;
+  // What the run reported without stopping, also when it failed later.
+  std::vector<RunWarning> warnings;
 };
 
 RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "platform/text_ops.h"
+#include "table/written_forms.h"
 
 namespace kestrelon {
 namespace {
@@ -63,7 +64,11 @@ void NormaliseSpacing(std::string& line) {
     while (end < n && data[end] == ' ') ++end;
     const char previous = out > 0 ? data[out - 1] : '\0';  // last kept
     const char next = end < n ? data[end] : '\0';
-    if (previous != '>' && previous != '+' && next != '<' && next != '+') {
+    // The "+" of a signed number keeps the blank before it.
+    const bool separator_next =
+        next == '+' &&
+        !StartsWithNumberWord(std::string_view(data + end, n - end));
+    if (previous != '>' && previous != '+' && next != '<' && !separator_next) {
       data[out++] = ' ';
     }
     i = end;
@@ -72,12 +77,13 @@ void NormaliseSpacing(std::string& line) {
   const std::string_view spaced = line;
   if (Contains(spaced, ">>")) ReplaceAll(line, "<=>>", "|=>");
   if (Contains(line, "(+") && ReplaceAll(line, "(+", "+(") > 0 &&
-      ReplaceAll(line, " +", "+") > 0) {
+      RemoveBlankBeforeSeparators(line) > 0) {
     ReplaceAll(line, "+ ", "+");
   }
 }
 
 void NormaliseReactionLine(std::string& line) {
+  JoinCoefficients(line);
   SpaceArrow(line);
   FormArrow(line);
   TagAuxiliary(line);

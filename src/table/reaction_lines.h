@@ -8,6 +8,9 @@
 //   4. spacing: every run of blanks becomes one blank; then, in this order,
 //      " <" -> "<", "> " -> ">", "<=>>" -> "|=>", " +" -> "+", "+ " -> "+",
 //      "(+" -> "+(", " +" -> "+", "+ " -> "+". Tagged rows too.
+// Before step 1 a coefficient written apart from its species ("2 OH") is
+// joined to it, and in step 4 a "+" that signs a number ("+5.08E+04") keeps
+// the blank before it (table/written_forms.h).
 // A reaction line then reads: equation without blanks (arrow "<=>" or, for
 // an irreversible reaction, "|=>"; a pressure-dependent "(+M)" held as
 // "+(M)"), then its fields separated by single blanks.
