@@ -1,5 +1,6 @@
 #include "check/balance_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -11,19 +12,24 @@ namespace {
 
 // Sums per element, in the order the elements first appear; a reaction
 // names a handful of elements, so a short list beats a hash map.
-struct ElementSums {
-  std::vector<std::pair<std::string, double>> left_right[2];
+struct ElementSum {
+  std::string element;
+  double side[2] = {0, 0};
+  // How far the sums may be apart because coefficients are written
+  // rounded ("0.3333" for a third).
+  double slack = 0;
+};
 
-  void Add(int side, const std::string& element, double count) {
-    for (int s = 0; s < 2; ++s) {
-      bool found = false;
-      for (auto& [name, sum] : left_right[s]) {
-        if (name != element) continue;
-        found = true;
-        if (s == side) sum += count;
-      }
-      if (!found) left_right[s].emplace_back(element, s == side ? count : 0);
-    }
+struct ElementSums {
+  std::vector<ElementSum> sums;
+
+  void Add(int side, const std::string& element, double count, double slack) {
+    auto it = std::find_if(sums.begin(), sums.end(), [&](const ElementSum& s) {
+      return s.element == element;
+    });
+    if (it == sums.end()) it = sums.insert(sums.end(), {element});
+    it->side[side] += count;
+    it->slack += slack;
   }
 };
 
@@ -33,7 +39,8 @@ bool AddSide(const std::vector<NamedSpecies>& terms, int side,
     const ThermoEntry* entry = thermo.Find(t.key);
     if (entry == nullptr) return false;
     for (const auto& [element, count] : entry->elements) {
-      sums.Add(side, element, t.coefficient * count);
+      sums.Add(side, element, t.coefficient * count,
+               t.coefficient_slack * std::fabs(count));
     }
   }
   return true;
@@ -52,15 +59,14 @@ int CheckBalance(const std::vector<Reaction>& reactions,
       continue;
     }
     std::string text;
-    for (size_t k = 0; k < sums.left_right[0].size(); ++k) {
-      const auto& [element, left] = sums.left_right[0][k];
-      const double right = sums.left_right[1][k].second;
-      // Coefficients such as 0.5 are exact in binary; the slack only
-      // absorbs sums of decimal fractions.
-      if (std::fabs(left - right) <= 1e-6 * std::max(1.0, std::fabs(left))) {
-        continue;
-      }
-      text += (text.empty() ? " in " : "; in ") + element + ": " +
+    for (const ElementSum& e : sums.sums) {
+      const double left = e.side[0], right = e.side[1];
+      // Beyond the written rounding, the slack only absorbs sums of
+      // decimal fractions in binary.
+      const double allowed =
+          e.slack + 1e-9 * std::max(1.0, std::fabs(left));
+      if (std::fabs(left - right) <= allowed) continue;
+      text += (text.empty() ? " in " : "; in ") + e.element + ": " +
               ShortNumber(left) + " on the left, " + ShortNumber(right) +
               " on the right";
     }

@@ -1,5 +1,6 @@
 #include "check/equation_terms.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -39,7 +40,12 @@ NamedSpecies Term(std::string_view text, const DeclaredKeys& declared) {
   if (declared.count(term.key) > 0) return term;
   size_t n = CoefficientLength(text);
   if (n == 0) return term;
-  term.coefficient = std::strtod(std::string(text.substr(0, n)).c_str(), nullptr);
+  const std::string number(text.substr(0, n));
+  term.coefficient = std::strtod(number.c_str(), nullptr);
+  const size_t point = number.find('.');
+  if (point != std::string::npos) {
+    term.coefficient_slack = 0.5 * std::pow(10.0, -double(n - point - 1));
+  }
   term.name = std::string(text.substr(n));
   term.key = Upper(term.name);
   return term;

@@ -56,7 +56,10 @@ std::vector<AuxItem> AuxItems(std::string_view line) {
 }
 
 void ReadAuxLine(std::string_view line, int line_number, Reaction& reaction) {
-  for (const AuxItem& item : AuxItems(line)) {
+  std::vector<AuxItem> items = AuxItems(line);
+  // The units of a UNITS line hold slashes of their own ("CAL/MOL").
+  if (!items.empty() && Upper(items.front().word) == "UNITS") return;
+  for (const AuxItem& item : items) {
     std::string word = Upper(item.word);
     if (word == "DUP" || word == "DUPLICATE") {
       reaction.duplicate = true;

@@ -17,6 +17,9 @@ struct NamedSpecies {
   std::string key;   // upper-cased
   int line = 0;
   double coefficient = 1;  // of a term
+  // Half a unit of the last decimal the coefficient is written with ("0.33"
+  // gives 0.005): how far the written value may be from the one meant.
+  double coefficient_slack = 0;
 };
 
 // None; "+M"; "(+M)"; "(+X)" for one species X.

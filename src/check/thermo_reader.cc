@@ -1,6 +1,8 @@
 #include "check/thermo_reader.h"
 
+#include <cctype>
 #include <optional>
+#include <utility>
 
 #include "check/words.h"
 #include "platform/text_ops.h"
@@ -54,6 +56,49 @@ void AddElement(std::string_view field, ThermoEntry& entry) {
   entry.elements.emplace_back(symbol, *count);
 }
 
+// Free-format element pairs, "C 160.00 H 115.00" or "C      193H       84":
+// letters, then a count. Nothing when the text is anything else.
+std::optional<std::vector<std::pair<std::string, double>>> ElementPairs(
+    std::string_view text) {
+  std::vector<std::pair<std::string, double>> pairs;
+  size_t i = 0;
+  auto skip = [&] {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  };
+  for (skip(); i < text.size(); skip()) {
+    size_t b = i;
+    while (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i]))) {
+      ++i;
+    }
+    std::string symbol = Upper(text.substr(b, i - b));
+    skip();
+    b = i;
+    while (i < text.size() &&
+           (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.' ||
+            text[i] == '-')) {
+      ++i;
+    }
+    std::optional<double> count = NumberOfWord(text.substr(b, i - b));
+    if (symbol.empty() || !count) return std::nullopt;
+    if (*count != 0) pairs.emplace_back(symbol, *count);
+  }
+  return pairs;
+}
+
+// Where the element counts do not fit their fields, some files give them
+// after column 80 ("1C      193H       84"), others on a line of their own
+// after a "&" there.
+bool ContinuesWithElements(std::string_view line) {
+  std::string_view tail = TrimBlanksAndTabs(Columns(line, 80, line.size()));
+  return Mark(line) == '&' || (!tail.empty() && tail[0] == '&');
+}
+
+void AddExtraElements(std::string_view text, ThermoEntry& entry) {
+  if (auto pairs = ElementPairs(text)) {
+    entry.elements.insert(entry.elements.end(), pairs->begin(), pairs->end());
+  }
+}
+
 // Line 1 of an entry; false when its temperatures cannot be read.
 bool ReadFirstLine(std::string_view line, double default_mid,
                    ThermoEntry& entry) {
@@ -105,14 +150,15 @@ ThermoData ReadThermoLines(const std::vector<std::string_view>& lines,
     if (!IsContent(lines[i])) continue;
     if (IsEndLine(lines[i])) break;
     const std::string line1 = ExpandTabs(lines[i]);
-    // The three content lines after this one, as far as there are any.
-    size_t next[3];
+    // The content lines after this one, as far as there are any: three, or
+    // four when the first holds elements.
+    size_t next[4];
     int found = 0;
-    for (size_t j = i + 1; j < end && found < 3; ++j) {
+    for (size_t j = i + 1; j < end && found < 4; ++j) {
       if (IsContent(lines[j])) next[found++] = j;
     }
     const bool entry_start =
-        Mark(line1) == '1' ||
+        Mark(line1) == '1' || Mark(line1) == '&' ||
         (Mark(line1) == ' ' && line1.size() >= 45 && found > 0 &&
          Mark(ExpandTabs(lines[next[0]])) == '2');
     if (first_content && !entry_start) {
@@ -125,15 +171,26 @@ ThermoData ReadThermoLines(const std::vector<std::string_view>& lines,
     ThermoEntry entry;
     entry.line = static_cast<int>(i + 1);
     const bool temperatures = ReadFirstLine(line1, data.default_mid, entry);
+    const size_t* data_lines = next;
+    if (ContinuesWithElements(line1)) {
+      if (found > 0) AddExtraElements(lines[next[0]], entry);
+      ++data_lines;
+      --found;
+    } else {
+      std::string_view tail = Columns(line1, 80, line1.size());
+      if (!tail.empty() && TrimBlanksAndTabs(tail)[0] != '!') {
+        AddExtraElements(tail, entry);
+      }
+    }
     if (found < 3) {
       data.problems.push_back(
           {entry.line, "thermo entry of " + entry.name + " is cut short"});
       break;
     }
     double a[14];
-    bool numbers = ReadNumbers(ExpandTabs(lines[next[0]]), 5, a) &&
-                   ReadNumbers(ExpandTabs(lines[next[1]]), 5, a + 5) &&
-                   ReadNumbers(ExpandTabs(lines[next[2]]), 4, a + 10);
+    bool numbers = ReadNumbers(ExpandTabs(lines[data_lines[0]]), 5, a) &&
+                   ReadNumbers(ExpandTabs(lines[data_lines[1]]), 5, a + 5) &&
+                   ReadNumbers(ExpandTabs(lines[data_lines[2]]), 4, a + 10);
     if (!temperatures || !numbers) {
       data.problems.push_back(
           {entry.line, "thermo entry of " + entry.name + ": " +
@@ -146,7 +203,7 @@ ThermoData ReadThermoLines(const std::vector<std::string_view>& lines,
       }
       data.entries.push_back(std::move(entry));
     }
-    i = next[2];
+    i = data_lines[2];
   }
   return data;
 }

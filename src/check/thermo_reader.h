@@ -10,7 +10,10 @@
 // fields of columns 25-44 (symbol of two columns, count of three) and a
 // fifth in columns 74-78, T low (46-55), T high (56-65), T middle (66-73;
 // blank means the section's default). Lines 2-4: 15-column numbers, high
-// range a1..a7 then low range a1..a7. A TAB moves to the next multiple of 8
+// range a1..a7 then low range a1..a7. Element counts that do not fit their
+// fields may follow column 80 of line 1 ("1C      193H       84") or, after
+// a "&" in column 80 or 81, stand on a line of their own before line 2
+// ("C 160.00 H 115.00"). A TAB moves to the next multiple of 8
 // columns; blanks inside a number are dropped (Fortran's "1.5E 01") and "D"
 // exponents read as "E". Text after column 80 is never read.
 //
