@@ -59,9 +59,13 @@ void CheckDeclarations(const MechanismReading& m,
                      ", a species the SPECIES section does not declare");
     } else if (!fresh) {
       const ThermoEntry& first = *it->second;
+      const bool same = first.low == e.low && first.high == e.high &&
+                        first.t_low == e.t_low && first.t_mid == e.t_mid &&
+                        first.t_high == e.t_high;
       AddWarning(findings, e.file, e.line,
-                 "second thermo entry of " + e.name + "; a run uses the "
-                 "first, at " + files[first.file] + ":" +
+                 "second thermo entry of " + e.name +
+                     (same ? " (the same data)" : " (other data)") +
+                     "; a run uses the first, at " + files[first.file] + ":" +
                      std::to_string(first.line));
     }
   }
