@@ -63,8 +63,7 @@ int CheckBalance(const std::vector<Reaction>& reactions,
       const double left = e.side[0], right = e.side[1];
       // Beyond the written rounding, the slack only absorbs sums of
       // decimal fractions in binary.
-      const double allowed =
-          e.slack + 1e-9 * std::max(1.0, std::fabs(left));
+      const double allowed = e.slack + 1e-9 * std::max(1.0, std::fabs(left));
       if (std::fabs(left - right) <= allowed) continue;
       text += (text.empty() ? " in " : "; in ") + e.element + ": " +
               ShortNumber(left) + " on the left, " + ShortNumber(right) +

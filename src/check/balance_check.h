@@ -8,7 +8,8 @@
 // one error at its line, naming every element that differs with both sums:
 //   reaction H+O2<=>OH is not balanced in O: 2 on the left, 1 on the right
 // Sums closer than the rounding of written coefficients allows
-// ("1.3077H2" for 17/13) are equal. Linear in the number of terms; nothing here throws but std::bad_alloc.
+// ("1.3077H2" for 17/13) are equal. Linear in the number of terms; nothing here
+// throws but std::bad_alloc.
 #ifndef KESTRELON_CHECK_BALANCE_CHECK_H_
 #define KESTRELON_CHECK_BALANCE_CHECK_H_
 

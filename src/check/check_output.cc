@@ -31,9 +31,8 @@ std::string RenderCheckText(const CheckResult& result,
   for (const Finding& f : result.findings) text += FindingLine(f, files) + "\n";
   const int errors = CountErrors(result.findings);
   const int warnings = static_cast<int>(result.findings.size()) - errors;
-  text += files[0] + ": " +
-          Counted(result.reactions, "reaction", "reactions") + ", " +
-          Counted(result.species, "species", "species") + ": " +
+  text += files[0] + ": " + Counted(result.reactions, "reaction", "reactions") +
+          ", " + Counted(result.species, "species", "species") + ": " +
           Counted(errors, "error", "errors") + ", " +
           Counted(warnings, "warning", "warnings");
   if (!result.with_thermo) {

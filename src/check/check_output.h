@@ -24,7 +24,8 @@
 namespace kestrelon {
 
 // `files[f.file]` names the file of a finding; files[0] is the mechanism.
-std::string FindingLine(const Finding& f, const std::vector<std::string>& files);
+std::string FindingLine(const Finding& f,
+                        const std::vector<std::string>& files);
 
 std::string RenderCheckText(const CheckResult& result,
                             const std::vector<std::string>& files);

@@ -75,24 +75,24 @@ inline const char* const kSpecies = "H O OH H2 O2 H2O HO2 N2 H3O+ E";
 
 // Lines 8 to 20 of the mechanism: near-misses of every finding.
 inline const char* const kCleanReactions =
-    "H+O2<=>O+OH           3.5E15 -0.41 16600\n"    // 8
-    "O+H2<=>H+OH           5.1E04  2.67  6290\n"    // 9
-    "2OH<=>O+H2O           3.6E04  2.40 -2110\n"    // 10 a coefficient 2X
-    "H2+M<=>H+H+M          4.6E19 -1.40 104400\n"   // 11 a third body
-    "H2O/12/ N2/1.0/\n"                             // 12
-    "H+O2(+M)<=>HO2(+M)    4.7E12  0.44  0\n"       // 13 (+M)
-    "LOW/6.4E20 -1.72 525/\n"                       // 14
-    "H2O/14/\n"                                     // 15
-    "HO2+OH<=>H2O+O2       1.9E20 -2.49  575\n"     // 16 a DUP pair
-    "DUP\n"                                         // 17
-    "HO2+OH<=>H2O+O2      -1.2E09  1.24 -2420\n"    // 18 negative A, DUP
-    "DUPLICATE\n"                                   // 19
-    "H3O++E<=>H2O+H        1.0E13  0.00  0\n";      // 20 an ion and E
+    "H+O2<=>O+OH           3.5E15 -0.41 16600\n"   // 8
+    "O+H2<=>H+OH           5.1E04  2.67  6290\n"   // 9
+    "2OH<=>O+H2O           3.6E04  2.40 -2110\n"   // 10 a coefficient 2X
+    "H2+M<=>H+H+M          4.6E19 -1.40 104400\n"  // 11 a third body
+    "H2O/12/ N2/1.0/\n"                            // 12
+    "H+O2(+M)<=>HO2(+M)    4.7E12  0.44  0\n"      // 13 (+M)
+    "LOW/6.4E20 -1.72 525/\n"                      // 14
+    "H2O/14/\n"                                    // 15
+    "HO2+OH<=>H2O+O2       1.9E20 -2.49  575\n"    // 16 a DUP pair
+    "DUP\n"                                        // 17
+    "HO2+OH<=>H2O+O2      -1.2E09  1.24 -2420\n"   // 18 negative A, DUP
+    "DUPLICATE\n"                                  // 19
+    "H3O++E<=>H2O+H        1.0E13  0.00  0\n";     // 20 an ion and E
 
 inline std::string Mechanism(const std::string& species,
                              const std::string& reactions) {
-  return "ELEMENTS\nH O N E\nEND\nSPECIES\n" + species +
-         "\nEND\nREACTIONS\n" + reactions + "END\n";
+  return "ELEMENTS\nH O N E\nEND\nSPECIES\n" + species + "\nEND\nREACTIONS\n" +
+         reactions + "END\n";
 }
 
 }  // namespace kestrelon::check_test

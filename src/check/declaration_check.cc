@@ -32,8 +32,7 @@ void CheckUses(const MechanismReading& m,
 }  // namespace
 
 void CheckDeclarations(const MechanismReading& m,
-                       const std::vector<ThermoEntry>& thermo,
-                       bool with_thermo,
+                       const std::vector<ThermoEntry>& thermo, bool with_thermo,
                        const std::vector<std::string>& files,
                        Findings& findings) {
   std::unordered_map<std::string, int> declared;  // key -> first line
@@ -74,7 +73,8 @@ void CheckDeclarations(const MechanismReading& m,
   for (const NamedSpecies& s : m.species) {
     if (!seen.insert(s.key).second) continue;
     if (with_thermo && first_entry.count(s.key) == 0) {
-      AddError(findings, 0, s.line, "species " + s.name + " has no thermo data");
+      AddError(findings, 0, s.line,
+               "species " + s.name + " has no thermo data");
     }
     if (used.count(s.key) == 0) {
       AddWarning(findings, 0, s.line,

@@ -8,8 +8,8 @@
 // (at the repeat); a declared species no reaction uses, as a term, a third
 // body "(+X)" or an efficiency; with thermo data, an entry of a species not
 // declared, and a second entry of a declared species (the first read is the
-// one a run uses; the warning says whether the two hold the same data). Hash lookups only; nothing here throws but
-// std::bad_alloc.
+// one a run uses; the warning says whether the two hold the same data). Hash
+// lookups only; nothing here throws but std::bad_alloc.
 #ifndef KESTRELON_CHECK_DECLARATION_CHECK_H_
 #define KESTRELON_CHECK_DECLARATION_CHECK_H_
 
@@ -26,8 +26,7 @@ namespace kestrelon {
 // of the check by their index (for the place of a first entry).
 // `with_thermo` tells whether thermo data was available at all.
 void CheckDeclarations(const MechanismReading& mechanism,
-                       const std::vector<ThermoEntry>& thermo,
-                       bool with_thermo,
+                       const std::vector<ThermoEntry>& thermo, bool with_thermo,
                        const std::vector<std::string>& files,
                        Findings& findings);
 

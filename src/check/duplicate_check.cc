@@ -84,12 +84,12 @@ void MarkPartners(const std::vector<Reaction>& reactions,
   for (size_t i = 0; i < reactions.size(); ++i) {
     if (HasM(reactions[i])) continue;
     for (const auto& [collider, count] : left[i]) {
-      const bool both_sides = std::any_of(
-          right[i].begin(), right[i].end(),
-          [&](const auto& c) { return c.first == collider; });
+      const bool both_sides =
+          std::any_of(right[i].begin(), right[i].end(),
+                      [&](const auto& c) { return c.first == collider; });
       if (!both_sides) continue;
-      auto it = with_m.find(PairKey(SideKey(left[i], collider),
-                                    SideKey(right[i], collider)));
+      auto it = with_m.find(
+          PairKey(SideKey(left[i], collider), SideKey(right[i], collider)));
       if (it == with_m.end()) continue;
       partnered[i] = true;
       for (size_t j : it->second) partnered[j] = true;

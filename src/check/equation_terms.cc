@@ -76,8 +76,8 @@ void ReadSide(std::string_view side, const DeclaredKeys& declared,
   size_t i = 0;
   while (i < pieces.size()) {
     size_t take = 1;
-    for (size_t span = std::min(kMaxPiecesPerName, pieces.size() - i);
-         span > 1; --span) {
+    for (size_t span = std::min(kMaxPiecesPerName, pieces.size() - i); span > 1;
+         --span) {
       const char* b = pieces[i].data();
       const char* e = pieces[i + span - 1].data() + pieces[i + span - 1].size();
       if (IsDeclaredTerm(std::string_view(b, e - b), declared)) {

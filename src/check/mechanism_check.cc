@@ -27,11 +27,10 @@ void TakeEntries(ThermoData data, int file, std::vector<ThermoEntry>& all,
 }  // namespace
 
 void SortFindings(Findings& findings) {
-  std::stable_sort(findings.begin(), findings.end(),
-                   [](const Finding& a, const Finding& b) {
-                     return a.file != b.file ? a.file < b.file
-                                             : a.line < b.line;
-                   });
+  std::stable_sort(
+      findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
+        return a.file != b.file ? a.file < b.file : a.line < b.line;
+      });
 }
 
 CheckResult CheckMechanism(const CheckInput& input) {

@@ -206,10 +206,9 @@ TEST(MechanismCheck, WrittenRoundingOfCoefficientsIsBalanced) {
   // 1/3 written with four decimals is within its rounding, with two not.
   const std::string reactions =
       "H2O2<=>.3333H6O6 1E13 0 0\nH2O2<=>.33H6O6 1E13 0 0\nDUP\n";
-  CheckResult result =
-      Check(Mechanism("H2O2 H6O6", reactions),
-            ThermoFile(Entry("H2O2", {{"H", 2}, {"O", 2}}) +
-                       Entry("H6O6", {{"H", 6}, {"O", 6}})));
+  CheckResult result = Check(Mechanism("H2O2 H6O6", reactions),
+                             ThermoFile(Entry("H2O2", {{"H", 2}, {"O", 2}}) +
+                                        Entry("H6O6", {{"H", 6}, {"O", 6}})));
   ASSERT_EQ(result.findings.size(), 1u);
   EXPECT_EQ(result.findings[0].line, 9);
 }

@@ -16,10 +16,11 @@ enum class Section { kNone, kElements, kSpecies, kThermo, kReactions };
 // Auxiliary keywords that are not species names; a name with a value that
 // is none of these is an efficiency.
 constexpr std::string_view kKeywords[] = {
-    "LOW",  "HIGH", "TROE", "SRI",   "REV",   "DUP",   "DUPLICATE", "PLOG",
-    "CHEB", "TCHEB", "PCHEB", "FORD", "RORD", "UNITS", "LT",        "RLT",
-    "JAN",  "FIT1", "HV",   "TDEP",  "EXCI",  "MOME",  "XSMI",      "USRPROG",
-    "COLLEFF", "NONCON", "MWON", "MWOFF", "STICK", "COV"};
+    "LOW",       "HIGH",   "TROE", "SRI",   "REV",   "DUP",
+    "DUPLICATE", "PLOG",   "CHEB", "TCHEB", "PCHEB", "FORD",
+    "RORD",      "UNITS",  "LT",   "RLT",   "JAN",   "FIT1",
+    "HV",        "TDEP",   "EXCI", "MOME",  "XSMI",  "USRPROG",
+    "COLLEFF",   "NONCON", "MWON", "MWOFF", "STICK", "COV"};
 
 bool IsKeyword(std::string_view word) {
   for (std::string_view k : kKeywords) {

@@ -46,7 +46,8 @@ ThermoCompareReport CompareThermo(const ThermoData& a, const ThermoData& b,
       continue;
     }
     ++report.matched;
-    SpeciesDifference d{{e.name, e.line}, {it->second->name, it->second->line}, {}};
+    SpeciesDifference d{
+        {e.name, e.line}, {it->second->name, it->second->line}, {}};
     CompareValues(e, *it->second, settings, d.values);
     if (!d.values.empty()) report.differences.push_back(std::move(d));
   }

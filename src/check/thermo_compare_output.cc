@@ -9,8 +9,8 @@ namespace {
 void ListRefs(const char* title, const std::vector<SpeciesRef>& refs,
               std::string& text) {
   if (refs.empty()) return;
-  text += std::string("\n") + title + " (" + std::to_string(refs.size()) +
-          "):\n";
+  text +=
+      std::string("\n") + title + " (" + std::to_string(refs.size()) + "):\n";
   for (const SpeciesRef& r : refs) {
     text += "  line " + std::to_string(r.line) + ": " + r.name + "\n";
   }
@@ -45,8 +45,9 @@ std::string RenderThermoCompareText(const ThermoCompareReport& r) {
   text += "Species matched: " + std::to_string(r.matched) + "\n";
   text += "Species only in A: " + std::to_string(r.only_in_a.size()) +
           ", only in B: " + std::to_string(r.only_in_b.size()) + "\n";
-  text += "Species with different values: " +
-          std::to_string(r.differences.size()) + "\n";
+  text +=
+      "Species with different values: " + std::to_string(r.differences.size()) +
+      "\n";
   text += r.Same() ? "The files are the same.\n" : "The files differ.\n";
   ListRefs("Species only in A", r.only_in_a, text);
   ListRefs("Species only in B", r.only_in_b, text);
@@ -59,8 +60,8 @@ std::string RenderThermoCompareText(const ThermoCompareReport& r) {
             ", B line " + std::to_string(d.b.line) + ")\n";
     for (const ValueDifference& v : d.values) {
       text += std::string("    ") + v.quantity + " at " +
-              ShortNumber(v.temperature) + " K: " + ShortNumber(v.a) +
-              " -> " + ShortNumber(v.b) + "\n";
+              ShortNumber(v.temperature) + " K: " + ShortNumber(v.a) + " -> " +
+              ShortNumber(v.b) + "\n";
     }
   }
   return text;

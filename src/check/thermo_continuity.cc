@@ -22,13 +22,12 @@ void CheckJump(const ThermoEntry& e, double tolerance, Findings& findings) {
   for (const auto& q : quantities) {
     if (!DiffersBeyond(q.below, q.above, tolerance)) continue;
     text += std::string(text.empty() ? ": " : "; ") + q.name + " " +
-            ShortNumber(q.below) + " below, " + ShortNumber(q.above) +
-            " above";
+            ShortNumber(q.below) + " below, " + ShortNumber(q.above) + " above";
   }
   if (!text.empty()) {
     AddWarning(findings, e.file, e.line,
-               "thermo data of " + e.name + " jump at " +
-                   ShortNumber(e.t_mid) + " K" + text);
+               "thermo data of " + e.name + " jump at " + ShortNumber(e.t_mid) +
+                   " K" + text);
   }
 }
 
@@ -61,8 +60,8 @@ void CheckThermoEntries(const std::vector<ThermoEntry>& entries,
     if (!(e.t_low < e.t_mid && e.t_mid < e.t_high)) {
       AddWarning(findings, e.file, e.line,
                  "temperatures of " + e.name + " out of order: low " +
-                     ShortNumber(e.t_low) + ", middle " +
-                     ShortNumber(e.t_mid) + ", high " + ShortNumber(e.t_high));
+                     ShortNumber(e.t_low) + ", middle " + ShortNumber(e.t_mid) +
+                     ", high " + ShortNumber(e.t_high));
       continue;
     }
     CheckJump(e, tolerance, findings);

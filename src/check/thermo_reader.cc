@@ -67,15 +67,16 @@ std::optional<std::vector<std::pair<std::string, double>>> ElementPairs(
   };
   for (skip(); i < text.size(); skip()) {
     size_t b = i;
-    while (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i]))) {
+    while (i < text.size() &&
+           std::isalpha(static_cast<unsigned char>(text[i]))) {
       ++i;
     }
     std::string symbol = Upper(text.substr(b, i - b));
     skip();
     b = i;
     while (i < text.size() &&
-           (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.' ||
-            text[i] == '-')) {
+           (std::isdigit(static_cast<unsigned char>(text[i])) ||
+            text[i] == '.' || text[i] == '-')) {
       ++i;
     }
     std::optional<double> count = NumberOfWord(text.substr(b, i - b));

@@ -11,9 +11,8 @@ using check_test::Entry;
 
 TEST(ThermoReader, ReadsTheFixedColumns) {
   ThermoData data = ReadThermoFile(check_test::ThermoFile(
-      Entry("CH3O2", {{"C", 1}, {"H", 3}, {"O", 2}},
-            {1, 2, 3, 4, 5, 6, 7}, {8, 9, 10, 11, 12, 13, 14}, 250, 1400,
-            4000)));
+      Entry("CH3O2", {{"C", 1}, {"H", 3}, {"O", 2}}, {1, 2, 3, 4, 5, 6, 7},
+            {8, 9, 10, 11, 12, 13, 14}, 250, 1400, 4000)));
   ASSERT_EQ(data.entries.size(), 1u);
   const ThermoEntry& e = data.entries[0];
   EXPECT_EQ(e.name, "CH3O2");

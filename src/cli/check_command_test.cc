@@ -34,7 +34,8 @@ TEST(CheckCommand, ReportsTheRunsWarningsAndTheFindingsInInputOrder) {
             "kestrelon: " + m +
                 ":7: warning: REACTIONS declares KJOULES/MOLE, cleaning as "
                 "cal/mol\n"
-                "kestrelon: " + m +
+                "kestrelon: " +
+                m +
                 ":21: error: reaction H+O2<=>OH is not balanced in O: 2 on "
                 "the left, 1 on the right\n" +
                 m + ": 9 reactions, 10 species: 1 error, 1 warning\n");

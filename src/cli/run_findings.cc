@@ -72,8 +72,8 @@ RunFindings CleanCheckFindings(const std::string& given,
     result.unreadable = true;
     const int ends = outcome.vars.endcount;
     AddError(result.findings, 0, 0,
-             "the file can not be treated: END closes " +
-                 std::to_string(ends) + (ends == 1 ? " section" : " sections") +
+             "the file can not be treated: END closes " + std::to_string(ends) +
+                 (ends == 1 ? " section" : " sections") +
                  "; ELEMENTS, SPECIES and REACTIONS each need one");
     for (const NearEnd& near : FindNearEnds(text)) {
       AddLineWarning("kestrelon: " + given, DescribeNearEnd(given, near),
