@@ -62,7 +62,7 @@ void CheckDeclarations(const MechanismReading& m,
                         first.t_low == e.t_low && first.t_mid == e.t_mid &&
                         first.t_high == e.t_high;
       AddWarning(findings, e.file, e.line,
-                 "second thermo entry of " + e.name +
+                 "another thermo entry of " + e.name +
                      (same ? " (the same data)" : " (other data)") +
                      "; a run uses the first, at " + files[first.file] + ":" +
                      std::to_string(first.line));

@@ -7,7 +7,7 @@
 // without an entry (at its declaration). Warnings: a species declared again
 // (at the repeat); a declared species no reaction uses, as a term, a third
 // body "(+X)" or an efficiency; with thermo data, an entry of a species not
-// declared, and a second entry of a declared species (the first read is the
+// declared, and a further entry of a declared species (the first read is the
 // one a run uses; the warning says whether the two hold the same data). Hash
 // lookups only; nothing here throws but std::bad_alloc.
 #ifndef KESTRELON_CHECK_DECLARATION_CHECK_H_

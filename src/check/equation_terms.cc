@@ -33,11 +33,14 @@ size_t CoefficientLength(std::string_view word) {
 }
 
 // `text` as a term: its coefficient split off unless the whole is declared.
-NamedSpecies Term(std::string_view text, const DeclaredKeys& declared) {
+// `known` tells whether the name is declared.
+NamedSpecies Term(std::string_view text, const DeclaredKeys& declared,
+                  bool& known) {
   NamedSpecies term;
   term.name = std::string(text);
   term.key = Upper(text);
-  if (declared.count(term.key) > 0) return term;
+  known = declared.Has(term.key);
+  if (known) return term;
   size_t n = CoefficientLength(text);
   if (n == 0) return term;
   const std::string number(text.substr(0, n));
@@ -48,14 +51,15 @@ NamedSpecies Term(std::string_view text, const DeclaredKeys& declared) {
   }
   term.name = std::string(text.substr(n));
   term.key = Upper(term.name);
+  known = declared.Has(term.key);
   return term;
 }
 
 bool IsDeclaredTerm(std::string_view text, const DeclaredKeys& declared) {
   std::string key = Upper(text);
-  if (declared.count(key) > 0) return true;
+  if (declared.Has(key)) return true;
   size_t n = CoefficientLength(text);
-  return n > 0 && declared.count(key.substr(n)) > 0;
+  return n > 0 && declared.Has(key.substr(n));
 }
 
 void ReadSide(std::string_view side, const DeclaredKeys& declared,
@@ -64,7 +68,7 @@ void ReadSide(std::string_view side, const DeclaredKeys& declared,
     size_t open = side.rfind("+(");
     if (open != std::string_view::npos) {
       std::string inner = Upper(side.substr(open + 2, side.size() - open - 3));
-      if (inner == "M" || declared.count(inner) > 0) {
+      if (inner == "M" || declared.Has(inner)) {
         reaction.third_body =
             inner == "M" ? ThirdBody::kFalloffM : ThirdBody::kFalloffSpecies;
         if (inner != "M") reaction.third_body_key = inner;
@@ -73,11 +77,14 @@ void ReadSide(std::string_view side, const DeclaredKeys& declared,
     }
   }
   std::vector<std::string_view> pieces = Pieces(side);
+  terms.reserve(pieces.size());
   size_t i = 0;
   while (i < pieces.size()) {
     size_t take = 1;
-    for (size_t span = std::min(kMaxPiecesPerName, pieces.size() - i); span > 1;
-         --span) {
+    const size_t longest = declared.names_with_plus
+                               ? std::min(kMaxPiecesPerName, pieces.size() - i)
+                               : 1;
+    for (size_t span = longest; span > 1; --span) {
       const char* b = pieces[i].data();
       const char* e = pieces[i + span - 1].data() + pieces[i + span - 1].size();
       if (IsDeclaredTerm(std::string_view(b, e - b), declared)) {
@@ -90,14 +97,15 @@ void ReadSide(std::string_view side, const DeclaredKeys& declared,
     std::string_view text(b, e - b);
     i += take;
     if (text.empty()) continue;
-    NamedSpecies term = Term(text, declared);
-    if (declared.count(term.key) == 0 && term.key == "M") {
+    bool known = false;
+    NamedSpecies term = Term(text, declared, known);
+    if (!known && term.key == "M") {
       if (reaction.third_body == ThirdBody::kNone) {
         reaction.third_body = ThirdBody::kM;
       }
       continue;
     }
-    if (declared.count(term.key) == 0 && term.key == "HV") continue;
+    if (!known && term.key == "HV") continue;
     term.line = reaction.line;
     terms.push_back(std::move(term));
   }

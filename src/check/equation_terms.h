@@ -22,7 +22,18 @@
 
 namespace kestrelon {
 
-using DeclaredKeys = std::unordered_set<std::string>;
+// The declared species by upper-cased name.
+struct DeclaredKeys {
+  std::unordered_set<std::string> keys;
+  // Whether any name holds a "+": only then can pieces join into a name.
+  bool names_with_plus = false;
+
+  void Insert(const std::string& key) {
+    keys.insert(key);
+    names_with_plus = names_with_plus || key.find('+') != std::string::npos;
+  }
+  bool Has(const std::string& key) const { return keys.count(key) > 0; }
+};
 
 // Reads `equation` into `reaction` (sides, arrow, third body); false when
 // it holds no arrow.

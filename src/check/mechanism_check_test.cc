@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
              "",
              "",
              Entry("H2", {{"H", 2}}, kHigher, kHigher),
-             {"kestrelon: t.dat:43: warning: second thermo entry of H2 (other "
+             {"kestrelon: t.dat:43: warning: another thermo entry of H2 (other "
               "data); a run uses the first, at t.dat:15"}},
         Case{"jump at the middle temperature",
              " AR",

@@ -4,7 +4,6 @@
 
 #include "check/equation_terms.h"
 #include "check/words.h"
-#include "run/tag_sections.h"
 #include "table/reaction_lines.h"
 #include "table/reaction_markers.h"
 
@@ -29,6 +28,8 @@ bool IsKeyword(std::string_view word) {
   return false;
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 struct AuxItem {
   std::string_view word;
   bool has_values = false;
@@ -39,12 +40,12 @@ std::vector<AuxItem> AuxItems(std::string_view line) {
   std::vector<AuxItem> items;
   size_t i = 0;
   while (i < line.size()) {
-    while (i < line.size() && line[i] == ' ') ++i;
+    while (i < line.size() && IsBlank(line[i])) ++i;
     size_t b = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '/') ++i;
+    while (i < line.size() && !IsBlank(line[i]) && line[i] != '/') ++i;
     AuxItem item{line.substr(b, i - b)};
     size_t j = i;
-    while (j < line.size() && line[j] == ' ') ++j;
+    while (j < line.size() && IsBlank(line[j])) ++j;
     if (j < line.size() && line[j] == '/') {
       size_t close = line.find('/', j + 1);
       item.has_values = true;
@@ -82,9 +83,17 @@ void ReadAuxLine(std::string_view line, int line_number, Reaction& reaction) {
 void ReadReactionLine(std::string_view text, int line_number,
                       const DeclaredKeys& declared,
                       std::vector<Reaction>& reactions) {
-  std::string canonical(text);
-  NormaliseReactionLine(canonical);
-  if (IsAuxiliaryLine(canonical)) {
+  // The canonical form tags every line without "=" as auxiliary; such
+  // lines (LOW, PLOG, efficiencies: most of a large file) skip the work.
+  std::string canonical;
+  if (text.find('=') != std::string_view::npos) {
+    canonical.assign(text);
+    for (char& c : canonical) {
+      if (c == '\t') c = ' ';
+    }
+    NormaliseReactionLine(canonical);
+  }
+  if (canonical.empty() || IsAuxiliaryLine(canonical)) {
     if (!reactions.empty()) ReadAuxLine(text, line_number, reactions.back());
     return;
   }
@@ -96,15 +105,9 @@ void ReadReactionLine(std::string_view text, int line_number,
   if (!ReadEquation(words[0], declared, reaction)) return;
   // The equation as written, for messages: the words before A, n and Ea.
   std::vector<std::string_view> written = Words(text);
-  size_t numbers = 0;
-  while (numbers < 3 && written.size() > numbers + 1 &&
-         NumberOfWord(written[written.size() - 1 - numbers])) {
-    ++numbers;
-  }
+  const size_t kept = written.size() > 3 ? written.size() - 3 : 1;
   reaction.equation.clear();
-  for (size_t k = 0; k + numbers < written.size(); ++k) {
-    reaction.equation += written[k];
-  }
+  for (size_t k = 0; k < kept; ++k) reaction.equation += written[k];
   reactions.push_back(std::move(reaction));
 }
 
@@ -114,7 +117,6 @@ MechanismReading ReadMechanism(const std::vector<std::string_view>& lines) {
   MechanismReading m;
   DeclaredKeys declared;
   Section section = Section::kNone;
-  std::string text;
   for (size_t i = 0; i < lines.size(); ++i) {
     const int line_number = static_cast<int>(i + 1);
     if (section == Section::kThermo) {
@@ -124,11 +126,11 @@ MechanismReading ReadMechanism(const std::vector<std::string_view>& lines) {
       }
       continue;
     }
-    text.assign(lines[i]);
-    CutComment(text);
-    for (char& c : text) {
-      if (c == '\t') c = ' ';
-    }
+    // Comments are cut as the run cuts them; the blanks it also takes from
+    // before the "!" are blanks here anyway, and TABs count as blanks.
+    std::string_view text = lines[i];
+    const size_t bang = text.find('!');
+    if (bang != std::string_view::npos) text = text.substr(0, bang);
     if (section == Section::kReactions) {
       std::string_view trimmed = TrimBlanksAndTabs(text);
       if (trimmed.empty()) continue;
@@ -161,7 +163,7 @@ MechanismReading ReadMechanism(const std::vector<std::string_view>& lines) {
       } else if (up == "END") {
         section = Section::kNone;
       } else if (section == Section::kSpecies) {
-        declared.insert(up);
+        declared.Insert(up);
         m.species.push_back({std::string(word), up, line_number, 1});
       }
     }

@@ -3,7 +3,7 @@
 // auxiliary lines.
 //
 // `lines` are the lines of the input (index 0 is line 1). Comments ("!" to
-// the end of a line) and TABs are taken out as the run takes them out.
+// the end of a line) are cut off as the run cuts them, and TABs are blanks.
 // Sections open with a word beginning ELEM, SPEC, THER or REAC (any case)
 // and close with END; names may stand on the keyword line and END on the
 // last names line. In the reaction section, a line is put into the

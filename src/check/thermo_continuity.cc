@@ -36,7 +36,7 @@ void CheckCp(const ThermoEntry& e, Findings& findings) {
   auto sample = [&](const Nasa7Coefficients& a, double from, double to) {
     for (int k = 0; k <= kSteps; ++k) {
       const double t = from + (to - from) * k / kSteps;
-      const double cp = EvaluatePolynomial(a, t).cp;
+      const double cp = a[0] + t * (a[1] + t * (a[2] + t * (a[3] + t * a[4])));
       if (cp < lowest) {
         lowest = cp;
         at = t;

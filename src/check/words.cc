@@ -46,14 +46,17 @@ std::string Upper(std::string_view text) {
 }
 
 std::optional<double> NumberOfWord(std::string_view word) {
-  if (word.empty()) return std::nullopt;
-  std::string text(word);
-  for (char& c : text) {
-    if (c == 'D' || c == 'd') c = 'E';
+  // strtod needs a terminated copy; numbers are short, so it lives on the
+  // stack.
+  char text[64];
+  if (word.empty() || word.size() >= sizeof text) return std::nullopt;
+  for (size_t k = 0; k < word.size(); ++k) {
+    text[k] = (word[k] == 'D' || word[k] == 'd') ? 'E' : word[k];
   }
+  text[word.size()] = '\0';
   char* stop = nullptr;
-  double v = std::strtod(text.c_str(), &stop);
-  if (stop != text.c_str() + text.size()) return std::nullopt;
+  double v = std::strtod(text, &stop);
+  if (stop != text + word.size()) return std::nullopt;
   return v;
 }
 
