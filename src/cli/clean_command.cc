@@ -122,6 +122,7 @@ std::string AbsolutePath(const std::string& path) {
 
 void PrintUsage(std::ostream& out) {
   out << "usage: kestrelon clean MECHANISM [options]\n"
+         "       kestrelon check MECHANISM [--thermo FILE] [--json] ...\n"
          "       kestrelon compare FILE_A FILE_B [--tolerance REL] [--json]\n"
          "       kestrelon            (opens the window)\n"
          "\n"

@@ -1,6 +1,7 @@
 #include "cli/compare_command.h"
 
 #include "cli/plot_option.h"
+#include "cli/thermo_compare_command.h"
 #include "compare/keyed_mechanism.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
@@ -22,7 +23,10 @@ void PrintCompareHelp(std::ostream& out) {
   out << kUsage
       << "\n"
          "Compares two cleaned mechanism files reaction by reaction, whatever\n"
-         "the order of the reactions or of the species in them.\n"
+         "the order of the reactions or of the species in them. Two thermo\n"
+         "files are compared species by species (Cp/R, H/RT and S/R; also\n"
+         "--temperatures T1,T2,..., default 300,1000,2000, and a tolerance\n"
+         "of 0.001 by default).\n"
          "\n"
          "  --tolerance REL   numbers differ when they are further apart\n"
          "                    than REL times the larger one (default: when\n"
@@ -124,6 +128,9 @@ int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out,
       PrintCompareHelp(out);
       return kSame;
     }
+  }
+  if (std::optional<int> status = CompareIfThermoFiles(args, out, err)) {
+    return *status;
   }
   std::vector<std::string> rest = args;
   std::optional<PlotRequest> plot;

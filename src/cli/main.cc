@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/check_command.h"
 #include "cli/clean_command.h"
 #include "cli/compare_command.h"
 
@@ -56,6 +57,9 @@ int main(int argc, char** argv) {
       }
     }
     return kestrelon::RunCleanCommand(args, std::cout, std::cerr);
+  }
+  if (command == "check") {
+    return kestrelon::RunCheckCommand(args, std::cout, std::cerr);
   }
   if (command == "compare") {
     return kestrelon::RunCompareCommand(args, std::cout, std::cerr);

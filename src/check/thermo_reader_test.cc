@@ -1,0 +1,88 @@
+#include "check/thermo_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/check_test_support.h"
+
+namespace kestrelon {
+namespace {
+
+using check_test::Entry;
+
+TEST(ThermoReader, ReadsTheFixedColumns) {
+  ThermoData data = ReadThermoFile(check_test::ThermoFile(
+      Entry("CH3O2", {{"C", 1}, {"H", 3}, {"O", 2}}, {1, 2, 3, 4, 5, 6, 7},
+            {8, 9, 10, 11, 12, 13, 14}, 250, 1400, 4000)));
+  ASSERT_EQ(data.entries.size(), 1u);
+  const ThermoEntry& e = data.entries[0];
+  EXPECT_EQ(e.name, "CH3O2");
+  EXPECT_EQ(e.line, 3);
+  EXPECT_EQ(e.elements, (std::vector<std::pair<std::string, double>>{
+                            {"C", 1}, {"H", 3}, {"O", 2}}));
+  EXPECT_EQ(e.t_low, 250);
+  EXPECT_EQ(e.t_mid, 1400);
+  EXPECT_EQ(e.t_high, 4000);
+  EXPECT_EQ(e.low, (Nasa7Coefficients{1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(e.high, (Nasa7Coefficients{8, 9, 10, 11, 12, 13, 14}));
+}
+
+// Real files: Fortran blank exponents, TABs inside the columns, a blank
+// middle temperature, counts after column 80 or on a "&" line, a missing
+// column-80 mark, a comment after column 80.
+TEST(ThermoReader, ReadsTheVariantsOfRealFiles) {
+  const std::string numbers =
+      " 2.50000000E+00 0.00000000E+00 0.00000000E+00 0.00000000E+00 "
+      "0.00000000E+00    2\n"
+      " 0.00000000E+00 0.00000000E+00 0.25000000e 01 0.00000000E+00 "
+      "0.00000000E+00    3\n"
+      " 0.00000000E+00 0.00000000E+00 0.00000000E+00 0.00000000E+00      "
+      "              4\n";
+  const std::string text =
+      "THERMO ALL\n   300.000  1200.000  5000.000\n"
+      "TC4H7             A 8/83C   4H\t 7    0    0G   300.     3000.\t  "
+      "1500.        1! tabs\n" +
+      numbers +
+      "BIN4       PYRENE       C   0H   0    0    0G   300.000  5000.000 "
+      "1401.000    01C      193H       84\n" +
+      numbers +
+      "BIN4AJ                                      G    300.00   3500.00 "
+      "1330.00      1&\nC 160.00 H 115.00\n" +
+      numbers +
+      "NOMARK            L 1/90N   1              G   300.000  5000.000 "
+      "             \n" +
+      numbers + "END\n";
+  ThermoData data = ReadThermoFile(text);
+  ASSERT_EQ(data.entries.size(), 4u)
+      << (data.problems.empty() ? "" : data.problems[0].text);
+  using Elements = std::vector<std::pair<std::string, double>>;
+  EXPECT_EQ(data.entries[0].elements, (Elements{{"C", 4}, {"H", 7}}));
+  EXPECT_EQ(data.entries[0].t_mid, 1500);
+  EXPECT_EQ(data.entries[0].high[0], 2.5);
+  EXPECT_EQ(data.entries[0].low[0], 2.5);
+  EXPECT_EQ(data.entries[1].elements, (Elements{{"C", 193}, {"H", 84}}));
+  EXPECT_EQ(data.entries[2].elements, (Elements{{"C", 160}, {"H", 115}}));
+  EXPECT_EQ(data.entries[2].line, 11);
+  EXPECT_EQ(data.entries[3].name, "NOMARK");
+  EXPECT_EQ(data.entries[3].t_mid, 1200);
+}
+
+TEST(ThermoReader, ReportsAnEntryItCannotRead) {
+  std::string entry = Entry("H2", {{"H", 2}});
+  entry.replace(entry.find('\n') + 1, 15, "    not a num  ");
+  ThermoData data = ReadThermoFile(check_test::ThermoFile(entry));
+  EXPECT_TRUE(data.entries.empty());
+  ASSERT_EQ(data.problems.size(), 1u);
+  EXPECT_EQ(data.problems[0].line, 3);
+  EXPECT_EQ(data.problems[0].text,
+            "thermo entry of H2: a coefficient cannot be read as a number");
+}
+
+TEST(ThermoReader, TellsThermoFilesFromMechanisms) {
+  EXPECT_TRUE(LooksLikeThermoFile("! data\n\nthermo\n"));
+  EXPECT_TRUE(LooksLikeThermoFile(Entry("H2", {{"H", 2}})));
+  EXPECT_FALSE(LooksLikeThermoFile("ELEMENTS\nH\nEND\n"));
+  EXPECT_FALSE(LooksLikeThermoFile(""));
+}
+
+}  // namespace
+}  // namespace kestrelon
