@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrelon"));
-    QApplication::setApplicationVersion(QStringLiteral("2.20"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTRELON_VERSION));
     kestrelon::DesktopHooks hooks;
     kestrelon::MainWindow window(hooks, kestrelon::SettingsFilePath());
     window.show();
