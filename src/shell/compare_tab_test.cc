@@ -18,7 +18,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QValueAxis>
-#include <QXmlStreamReader>
 #include <QtTest>
 #include <cmath>
 
@@ -144,25 +143,15 @@ class CompareTabTest : public QObject {
   void SummaryTableAndPlotsOfTheSelectedReaction() {
     Compare(Write("oldj.rxn", kA), Write("newj.rxn", kB));
     QCOMPARE(Message(), QString());
+    // The summary's wording is checked word for word by the difference
+    // rows test (it runs without the window); here, that the tab shows it.
     QCOMPARE(Find<QLabel>("CompareSummary")->text(),
-             QString("Ea in J/mol (from the file names)\n"
-                     "Elements only in A: 0, only in B: 0; species only in A: "
-                     "0, only in B: 0\n"
-                     "Reactions: 3 matched, 1 only in A, 1 only in B, 1 with "
-                     "different rate parameters, 1 with different auxiliary "
-                     "lines\n"
-                     "Non-elementary reactions: 1 matched, 0 only in A, 0 only "
-                     "in B, 1 with different rate parameters, 0 with "
-                     "different auxiliary lines\n"
-                     "The files differ."));
+             QString::fromStdString(ShortSummary(tab_->comparison()->report)));
     QTableView* table = tab_->table();
     QCOMPARE(table->model()->rowCount(), 5);
     QCOMPARE(
         RowText(table, 0),
         QString("only in A|OH+OH<=>O+H2O|12||3.570E+04|2.4000|-8828.2||||"));
-    QCOMPARE(RowText(table, 2),
-             QString("rate parameters|O+H2<=>H+OH|9|9|5.080E+04|2.6700|26317.4|"
-                     "6.000E+04|2.6700|26317.4|1.181"));
     QCOMPARE(RowText(table, 4),
              QString("rate parameters, non-elementary list|H+H+H+H=>H2+H2|15|"
                      "15|1.000E+10|0.0000|0.0|2.000E+10|0.0000|0.0|2"));
@@ -235,15 +224,12 @@ class CompareTabTest : public QObject {
   void ErrorsShowInTheTab_data() {
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("message");
-    QTest::newRow("different units")
-        << "newcal.rxn"
-        << "the file names say different Ea units: A (oldj.rxn) is in J/mol, "
-           "B (newcal.rxn) in cal/mol; compare files of the same unit";
+    // The texts of the other failures of CompareFiles (Ea units of the
+    // names, a file that is not a cleaned one) are checked by the difference
+    // rows test; one failure of the comparison and the tab's own suffice.
     QTest::newRow("missing") << "missingj.rxn"
                              << "@missingj.rxn: cannot open: No such file or "
                                 "directory";
-    QTest::newRow("not cleaned") << "badj.rxn"
-                                 << "@badj.rxn: no REACTIONS line";
     QTest::newRow("empty box") << ""
                                << "Choose the two files to compare.";
   }
@@ -251,8 +237,6 @@ class CompareTabTest : public QObject {
     QFETCH(QString, b);
     QFETCH(QString, message);
     // A good comparison first: an error takes its rows and plots away.
-    Write("newcal.rxn", kB);
-    Write("badj.rxn", "ELEMENTS\nH\nEND\n");
     Compare(Write("oldj.rxn", kA), Write("newj.rxn", kB));
     QCOMPARE(tab_->table()->model()->rowCount(), 5);
     Compare(dir_.filePath("oldj.rxn"), b.isEmpty() ? b : dir_.filePath(b));
@@ -276,19 +260,12 @@ class CompareTabTest : public QObject {
     Find<QTabWidget>("PlotViews")->setCurrentIndex(1);
     hooks_.file = dir_.filePath("ratio.svg");
     Find<QPushButton>("SavePlotCmd")->click();
+    // The plot of the tab shown (both have two curves here: its title tells
+    // them apart). The SVG itself, valid XML with one wide stroke per curve,
+    // is checked by plot_option_test through the same SaveChartImage.
     QFile svg(dir_.filePath("ratio.svg"));
     QVERIFY(svg.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&svg);
-    int wide = 0;
-    while (!xml.atEnd()) {
-      xml.readNext();
-      if (xml.isStartElement() &&
-          xml.attributes().value("stroke-width") == QLatin1String("2.5")) {
-        ++wide;
-      }
-    }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QCOMPARE(wide, 2);
+    QVERIFY(svg.readAll().contains("<title>k(B)/k(A): the 2 reactions"));
 
     hooks_.file = dir_.filePath("report.json");
     Find<QPushButton>("SaveReportCmd")->click();
