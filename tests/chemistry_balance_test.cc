@@ -1,52 +1,35 @@
 // The cleaned reactions of the golden cases about coefficients, REV lines,
-// UNITS lines and separate thermodynamic files, read back: each reaction
-// whose input was balanced must still be balanced after cleaning.
-#include <gtest/gtest-spi.h>
+// UNITS lines and separate thermodynamic files, read back by `kestrelon
+// check` with the thermodynamic file the same run wrote: where the input's
+// reactions are balanced in their elements, the cleaned ones must be too.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "compare/keyed_mechanism.h"
 #include "platform/text_file.h"
-#include "platform/text_ops.h"
-#include "run/name_rules.h"
-#include "tests/support/element_balance.h"
+#include "tests/support/process_support.h"
 
 namespace kestrelon {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::Balanced;
-using testing_support::Compositions;
-using testing_support::ReadCompositions;
+using testing_support::RunKestrelon;
 
 const fs::path kGolden = fs::path(KESTRELON_SOURCE_DIR) / "tests/golden";
 
-// The equations of the input's REACTIONS section, in order, without blanks.
-std::vector<std::string> InputEquations(const std::string& text) {
-  std::vector<std::string> equations;
-  bool inside = false;
-  for (std::string_view view : LinesOf(text)) {
-    std::string line(view.substr(0, view.find('!')));
-    UpperCaseAscii(line);
-    if (StartsWith(TrimBlanks(line), "REAC")) {
-      inside = true;
-    } else if (inside && StartsWith(TrimBlanks(line), "END")) {
-      inside = false;
-    } else if (inside && Contains(line, "=")) {
-      // The equation is what stands before the last three fields.
-      std::string_view rest = TrimBlanks(line);
-      for (int field = 0; field < 3; ++field) {
-        rest = TrimBlanks(rest.substr(0, rest.rfind(' ')));
-      }
-      std::string equation(rest);
-      EraseAll(equation, " ");
-      equations.push_back(equation);
-    }
+// The lines of `check`'s report that say a reaction is not balanced.
+std::string Imbalances(const std::vector<std::string>& args) {
+  std::string found;
+  const std::string out = RunKestrelon(args).out;
+  size_t start = 0;
+  for (size_t end; (end = out.find('\n', start)) != std::string::npos;
+       start = end + 1) {
+    const std::string line = out.substr(start, end - start);
+    if (line.find("is not balanced") != std::string::npos) found += line + "\n";
   }
-  return equations;
+  return found;
 }
 
 TEST(ChemistryBalanceTest, CleanedReactionsKeepTheirBalance) {
@@ -61,51 +44,33 @@ TEST(ChemistryBalanceTest, CleanedReactionsKeepTheirBalance) {
       {"thermo_file_rename", "tthermo.dat", "tcal.rxn"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
     const fs::path dir = kGolden / c.name;
-    const Compositions species =
-        ReadCompositions(ReadFile(dir / "expected" / c.thermo));
-    const std::vector<std::string> input =
-        InputEquations(ReadFile(dir / "input.inp"));
-    const CleanedMechanism cleaned =
-        ParseCleanedFile(ReadFile(dir / "expected" / c.cleaned), c.cleaned);
-    ASSERT_EQ(cleaned.reactions.size(), input.size());
-    for (size_t i = 0; i < input.size(); ++i) {
-      // The renamed species of one case is looked up by its new name.
-      std::string equation = input[i];
-      if (std::string(c.name) == "thermo_file_rename") {
-        ReplaceAll(equation, "CH3+", "CH3X+");
-        ReplaceAll(equation, "+CH3", "+CH3X");
-      }
-      if (!Balanced(equation, species)) continue;
-      EXPECT_TRUE(Balanced(cleaned.reactions[i].equation, species))
-          << input[i] << " -> " << cleaned.reactions[i].equation;
+    std::vector<std::string> input = {"check", dir / "input.inp"};
+    if (fs::exists(dir / "input.therm")) {
+      input.insert(input.end(), {"--thermo", dir / "input.therm"});
     }
+    ASSERT_EQ(Imbalances(input), "") << c.name << ": the input must balance";
+    EXPECT_EQ(Imbalances({"check", dir / "expected" / c.cleaned, "--thermo",
+                          dir / "expected" / c.thermo}),
+              "")
+        << c.name;
   }
 }
 
-TEST(ChemistryBalanceTest, TheCounterSeesWhatTheOldSplitDid) {
-  const Compositions species = {{"H2", {{"H", 2}}},
-                                {"C2H2", {{"C", 2}, {"H", 2}}},
-                                {"C2H6", {{"C", 2}, {"H", 6}}},
-                                {"CH3", {{"C", 1}, {"H", 3}}},
-                                {"2-C4H8", {{"C", 4}, {"H", 8}}},
-                                {"C4H9", {{"C", 4}, {"H", 9}}},
-                                {"H", {{"H", 1}}}};
-  struct Case {
-    const char* equation;
-    bool balanced;
-  } cases[] = {
-      {"C2H6=>C2H2+2.00000H2", true}, {"C2H6=>C2H2+.00000H2+.00000H2", false},
-      {"C2H6=>C2H2+2H2", true},       {"CH3+CH3(+M)<=>C2H6(+M)", true},
-      {"2CH3+M<=>C2H6+M", true},      {"2-C4H8+H<=>C4H9", true},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Balanced(c.equation, species), c.balanced) << c.equation;
-  }
-  // A name the old split made up is no species at all.
-  EXPECT_NONFATAL_FAILURE(Balanced("-C4H8+-C4H8+H<=>C4H9", species),
-                          "unknown species in -C4H8+-C4H8+H<=>C4H9");
+TEST(ChemistryBalanceTest, TheCheckSeesWhatTheOldSplitOfTwoDid) {
+  // "2.00000H2" taken for the coefficient 2 left ".00000H2+.00000H2": the
+  // H2 was gone, and the balance must say so.
+  testing_support::ScratchDir dir;
+  const fs::path golden = kGolden / "coefficient_decimal" / "expected";
+  std::string text = ReadFile(golden / "c2j.rxn");
+  const std::string good = "C2H6=>C2H2+2.00000H2 ";
+  text.replace(text.find(good), good.size(),
+               "C2H6=>C2H2+.00000H2+.00000H2 ");
+  EXPECT_EQ(Imbalances({"check", dir.Write("c2j.rxn", text), "--thermo",
+                        golden / "c2thermo.dat"}),
+            "kestrelon: " + dir / "c2j.rxn" +
+                ":10: error: reaction C2H6=>C2H2+.00000H2+.00000H2 is not "
+                "balanced in H: 6 on the left, 2 on the right\n");
 }
 
 }  // namespace
