@@ -15,11 +15,14 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "check/thermo_compare_output.h"
+#include "check/thermo_file_comparison.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
 #include "model/run_error.h"
@@ -28,6 +31,7 @@
 #include "shell/desktop_hooks.h"
 #include "shell/difference_model.h"
 #include "shell/qt_text.h"
+#include "shell/thermo_pane.h"
 
 namespace kestrelon {
 namespace {
@@ -121,6 +125,9 @@ CompareTab::CompareTab(DesktopHooks& hooks, QWidget* parent)
   auto* controls = new QHBoxLayout;
   controls->addWidget(new QLabel(QStringLiteral("Show:"), this));
   controls->addWidget(kind_);
+  thermo_ = new ThermoPane(this);
+  controls->addWidget(thermo_->kind_filter());
+  thermo_->kind_filter()->hide();
   controls->addSpacing(12);
   controls->addWidget(new QLabel(QStringLiteral("Temperatures:"), this));
   controls->addWidget(t_low_);
@@ -167,7 +174,10 @@ CompareTab::CompareTab(DesktopHooks& hooks, QWidget* parent)
   layout->addWidget(summary_);
   layout->addWidget(message_);
   layout->addLayout(controls);
-  layout->addWidget(split, 1);
+  body_ = new QStackedWidget(this);
+  body_->addWidget(split);
+  body_->addWidget(thermo_);
+  layout->addWidget(body_, 1);
   message_->hide();
   ClearChart(*rate_view_->chart(), kNoReaction);
   ClearChart(*ratio_view_->chart(), QString());
@@ -212,9 +222,9 @@ ChartContext CompareTab::Context() const {
   if (comparison_) {
     c.unit = comparison_->report.unit;
     c.unit_from_names = comparison_->report.unit_from_names;
-    c.name_a = QFileInfo(file_a_->text()).fileName();
-    c.name_b = QFileInfo(file_b_->text()).fileName();
   }
+  c.name_a = QFileInfo(file_a_->text()).fileName();
+  c.name_b = QFileInfo(file_b_->text()).fileName();
   c.range = {double(t_low_->value()), double(t_high_->value())};
   return c;
 }
@@ -245,6 +255,7 @@ void CompareTab::Compare() {
   // The table shows rows of the comparison it replaces.
   model_->Reset(nullptr);
   comparison_.reset();
+  thermo_->Show(nullptr, Context());
   summary_->clear();
   const QString a = file_a_->text().trimmed();
   const QString b = file_b_->text().trimmed();
@@ -252,6 +263,12 @@ void CompareTab::Compare() {
     Say(QStringLiteral("Choose the two files to compare."));
   } else {
     try {
+      std::optional<ThermoFileComparison> thermo =
+          CompareThermoFiles(FileName(a), FileName(b));
+      if (thermo) {
+        ShowThermo(std::make_unique<ThermoFileComparison>(std::move(*thermo)));
+        return;
+      }
       comparison_ = std::make_unique<FileComparison>(
           CompareFiles(FileName(a), FileName(b)));
     } catch (const RunError& e) {
@@ -261,6 +278,7 @@ void CompareTab::Compare() {
     }
   }
   if (comparison_) {
+    ShowPage(false);
     summary_->setText(ToDisplay(ShortSummary(comparison_->report)));
     model_->Reset(&comparison_->rows);
     table_->resizeColumnToContents(0);
@@ -274,6 +292,18 @@ void CompareTab::Compare() {
   Redraw();
 }
 
+void CompareTab::ShowPage(bool thermo) {
+  body_->setCurrentIndex(thermo ? 1 : 0);
+  kind_->setVisible(!thermo);
+  thermo_->kind_filter()->setVisible(thermo);
+}
+
+void CompareTab::ShowThermo(std::unique_ptr<ThermoFileComparison> thermo) {
+  ShowPage(true);
+  summary_->setText(ToDisplay(ThermoShortSummary(thermo->report)));
+  thermo_->Show(std::move(thermo), Context());
+}
+
 void CompareTab::Redraw() {
   if (t_low_->value() >= t_high_->value()) {
     Say(QStringLiteral("The first temperature must be below the second."));
@@ -282,6 +312,7 @@ void CompareTab::Redraw() {
   if (message_->text().startsWith(QStringLiteral("The first temperature"))) {
     Say(QString());
   }
+  if (thermo_->comparison()) thermo_->Redraw(Context());
   DrawRate();
   DrawRatio();
 }
@@ -358,13 +389,16 @@ void CompareTab::SavePlot() {
                                    {QStringLiteral("PNG image (*.png)"),
                                     QStringLiteral("SVG image (*.svg)")});
   if (path.isEmpty()) return;
-  QChartView& view = plots_->currentIndex() == 0 ? *rate_view_ : *ratio_view_;
+  QChartView& view = thermo_->comparison()    ? *thermo_->chart_view()
+                     : plots_->currentIndex() == 0 ? *rate_view_
+                                                   : *ratio_view_;
   QString error;
   Say(SaveChartImage(view, path, &error) ? QString() : error);
 }
 
 void CompareTab::SaveReport() {
-  if (!comparison_) {
+  const ThermoFileComparison* thermo = thermo_->comparison();
+  if (!comparison_ && !thermo) {
     Say(QStringLiteral("Compare two files first."));
     return;
   }
@@ -374,8 +408,11 @@ void CompareTab::SaveReport() {
   if (path.isEmpty()) return;
   const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
   try {
-    WriteFile(FileName(path), json ? RenderReportJson(comparison_->report)
-                                   : RenderReportText(comparison_->report));
+    WriteFile(FileName(path),
+              thermo ? (json ? RenderThermoCompareJson(thermo->report)
+                             : RenderThermoCompareText(thermo->report))
+                     : (json ? RenderReportJson(comparison_->report)
+                             : RenderReportText(comparison_->report)));
     Say(QString());
   } catch (const RunError& e) {
     Say(ToDisplay(e.Describe()));
