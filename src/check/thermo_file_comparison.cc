@@ -26,9 +26,9 @@ std::optional<ThermoFileComparison> CompareThermoFiles(
   if (thermo_a != thermo_b) {
     const std::string& thermo = thermo_a ? path_a : path_b;
     const std::string& other = thermo_a ? path_b : path_a;
-    throw RunError(std::string(thermo_a ? "A" : "B") + " (" +
-                   BaseName(thermo) + ") holds thermo data, " +
-                   (thermo_a ? "B" : "A") + " (" + BaseName(other) +
+    throw RunError(std::string(thermo_a ? "A" : "B") + " (" + BaseName(thermo) +
+                   ") holds thermo data, " + (thermo_a ? "B" : "A") + " (" +
+                   BaseName(other) +
                    ") does not; compare two thermo files or two cleaned "
                    "mechanisms");
   }
@@ -45,12 +45,12 @@ std::optional<ThermoFileComparison> CompareThermoFiles(
 std::vector<ThermoRow> ThermoRows(const ThermoCompareReport& report) {
   std::vector<ThermoRow> rows;
   for (const SpeciesRef& s : report.only_in_a) {
-    rows.push_back(
-        {ThermoRowKind::kOnlyInA, s.name, Upper(s.name), s.line, 0, "", 0, 0, 0});
+    rows.push_back({ThermoRowKind::kOnlyInA, s.name, Upper(s.name), s.line, 0,
+                    "", 0, 0, 0});
   }
   for (const SpeciesRef& s : report.only_in_b) {
-    rows.push_back(
-        {ThermoRowKind::kOnlyInB, s.name, Upper(s.name), 0, s.line, "", 0, 0, 0});
+    rows.push_back({ThermoRowKind::kOnlyInB, s.name, Upper(s.name), 0, s.line,
+                    "", 0, 0, 0});
   }
   for (const SpeciesDifference& d : report.differences) {
     for (const ValueDifference& v : d.values) {
@@ -68,10 +68,10 @@ std::string ThermoShortSummary(const ThermoCompareReport& r) {
   }
   auto n = [](size_t count) { return std::to_string(count); };
   return "Cp/R, H/RT and S/R at " + temperatures + " K; tolerance " +
-         ShortNumber(r.settings.tolerance) +
-         "\nSpecies: " + n(r.matched) + " matched, " + n(r.only_in_a.size()) +
-         " only in A, " + n(r.only_in_b.size()) + " only in B, " +
-         n(r.differences.size()) + " with different values\n" +
+         ShortNumber(r.settings.tolerance) + "\nSpecies: " + n(r.matched) +
+         " matched, " + n(r.only_in_a.size()) + " only in A, " +
+         n(r.only_in_b.size()) + " only in B, " + n(r.differences.size()) +
+         " with different values\n" +
          (r.Same() ? "No differences." : "The files differ.");
 }
 

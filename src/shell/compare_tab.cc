@@ -21,7 +21,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "check/thermo_compare_output.h"
 #include "check/thermo_file_comparison.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
@@ -31,6 +30,7 @@
 #include "shell/desktop_hooks.h"
 #include "shell/difference_model.h"
 #include "shell/qt_text.h"
+#include "shell/save_chooser.h"
 #include "shell/thermo_pane.h"
 
 namespace kestrelon {
@@ -255,7 +255,7 @@ void CompareTab::Compare() {
   // The table shows rows of the comparison it replaces.
   model_->Reset(nullptr);
   comparison_.reset();
-  thermo_->Show(nullptr, Context());
+  thermo_->Show(std::nullopt, Context());
   summary_->clear();
   const QString a = file_a_->text().trimmed();
   const QString b = file_b_->text().trimmed();
@@ -266,7 +266,9 @@ void CompareTab::Compare() {
       std::optional<ThermoFileComparison> thermo =
           CompareThermoFiles(FileName(a), FileName(b));
       if (thermo) {
-        ShowThermo(std::make_unique<ThermoFileComparison>(std::move(*thermo)));
+        ShowPage(true);
+        summary_->setText(ToDisplay(ThermoShortSummary(thermo->report)));
+        thermo_->Show(std::move(thermo), Context());
         return;
       }
       comparison_ = std::make_unique<FileComparison>(
@@ -296,12 +298,6 @@ void CompareTab::ShowPage(bool thermo) {
   body_->setCurrentIndex(thermo ? 1 : 0);
   kind_->setVisible(!thermo);
   thermo_->kind_filter()->setVisible(thermo);
-}
-
-void CompareTab::ShowThermo(std::unique_ptr<ThermoFileComparison> thermo) {
-  ShowPage(true);
-  summary_->setText(ToDisplay(ThermoShortSummary(thermo->report)));
-  thermo_->Show(std::move(thermo), Context());
 }
 
 void CompareTab::Redraw() {
@@ -363,33 +359,13 @@ void CompareTab::DrawRatio() {
                  RatioTitle(chosen.size(), false, context), context);
 }
 
-QString CompareTab::AskSaveName(const QString& title,
-                                const QStringList& filters) {
-  QFileDialog dialog(this, title, last_dir_);
-  dialog.setObjectName("SaveChooser");
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters(filters);
-  if (hooks_.Exec(dialog) != QDialog::Accepted) return {};
-  const QStringList files = dialog.selectedFiles();
-  if (files.isEmpty() || files.front().isEmpty()) return {};
-  QString path = QDir::cleanPath(files.front());
-  // A name typed without a suffix takes the chosen filter's.
-  if (QFileInfo(path).suffix().isEmpty()) {
-    const QString filter = dialog.selectedNameFilter();
-    const qsizetype star = filter.indexOf(QStringLiteral("*."));
-    if (star >= 0) path += filter.mid(star + 1, filter.indexOf(')') - star - 1);
-  }
-  last_dir_ = QFileInfo(path).absolutePath();
-  return path;
-}
-
 void CompareTab::SavePlot() {
-  const QString path = AskSaveName(QStringLiteral("Save the plot"),
-                                   {QStringLiteral("PNG image (*.png)"),
-                                    QStringLiteral("SVG image (*.svg)")});
+  const QString path =
+      AskSaveName(hooks_, this, last_dir_, QStringLiteral("Save the plot"),
+                  {QStringLiteral("PNG image (*.png)"),
+                   QStringLiteral("SVG image (*.svg)")});
   if (path.isEmpty()) return;
-  QChartView& view = thermo_->comparison()    ? *thermo_->chart_view()
+  QChartView& view = thermo_->comparison()         ? *thermo_->chart_view()
                      : plots_->currentIndex() == 0 ? *rate_view_
                                                    : *ratio_view_;
   QString error;
@@ -397,20 +373,20 @@ void CompareTab::SavePlot() {
 }
 
 void CompareTab::SaveReport() {
-  const ThermoFileComparison* thermo = thermo_->comparison();
+  const bool thermo = thermo_->comparison() != nullptr;
   if (!comparison_ && !thermo) {
     Say(QStringLiteral("Compare two files first."));
     return;
   }
-  const QString path = AskSaveName(QStringLiteral("Save the report"),
-                                   {QStringLiteral("Text report (*.txt)"),
-                                    QStringLiteral("JSON report (*.json)")});
+  const QString path =
+      AskSaveName(hooks_, this, last_dir_, QStringLiteral("Save the report"),
+                  {QStringLiteral("Text report (*.txt)"),
+                   QStringLiteral("JSON report (*.json)")});
   if (path.isEmpty()) return;
   const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
   try {
     WriteFile(FileName(path),
-              thermo ? (json ? RenderThermoCompareJson(thermo->report)
-                             : RenderThermoCompareText(thermo->report))
+              thermo ? thermo_->Report(json)
                      : (json ? RenderReportJson(comparison_->report)
                              : RenderReportText(comparison_->report)));
     Say(QString());

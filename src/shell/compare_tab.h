@@ -14,7 +14,8 @@
 // Reads the two files on "&Compare" and writes only the files the user
 // saves. A file that cannot be read or compared, or a save that fails, is
 // said in the tab's message line (CompareMessage), as is a thermo file
-// given with a file that is not one; no exception leaves a handler. Dialogs run through DesktopHooks.
+// given with a file that is not one; no exception leaves a handler.
+// Dialogs run through DesktopHooks.
 #ifndef KESTRELON_SHELL_COMPARE_TAB_H_
 #define KESTRELON_SHELL_COMPARE_TAB_H_
 
@@ -42,7 +43,6 @@ class DesktopHooks;
 class DifferenceFilter;
 class DifferenceModel;
 class ThermoPane;
-struct ThermoFileComparison;
 
 class CompareTab : public QWidget {
  public:
@@ -65,15 +65,12 @@ class CompareTab : public QWidget {
   void Compare();
   // Shows the mechanisms' table and plots, or the thermo pane.
   void ShowPage(bool thermo);
-  void ShowThermo(std::unique_ptr<ThermoFileComparison> thermo);
   void Redraw();
   void DrawRate();
   void DrawRatio();
   void SavePlot();
   void SaveReport();
   void Say(const QString& message);
-  // The file to write, asked in a save chooser; empty when cancelled.
-  QString AskSaveName(const QString& title, const QStringList& filters);
 
   DesktopHooks& hooks_;
   QString last_dir_;

@@ -19,9 +19,9 @@ enum Column {
   kColumns
 };
 
-const char* const kHeaders[kColumns] = {
-    "Kind",     "Species", "Line in A", "Line in B",
-    "Quantity", "T (K)",   "In A",      "In B"};
+const char* const kHeaders[kColumns] = {"Kind",      "Species",  "Line in A",
+                                        "Line in B", "Quantity", "T (K)",
+                                        "In A",      "In B"};
 
 const char* KindText(ThermoRowKind kind) {
   switch (kind) {

@@ -9,6 +9,7 @@
 #include <QSplitter>
 #include <QTableView>
 
+#include "check/thermo_compare_output.h"
 #include "shell/thermo_chart.h"
 #include "shell/thermo_model.h"
 
@@ -62,9 +63,9 @@ ThermoPane::ThermoPane(QWidget* parent) : QWidget(parent) {
   // The handlers do nothing that throws but bad_alloc, which Qt's event
   // loop would not survive either way.
   connect(kind_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    filter_->SetKind(index == 0 ? std::nullopt
-                                : std::optional(
-                                      static_cast<ThermoRowKind>(index - 1)));
+    filter_->SetKind(
+        index == 0 ? std::nullopt
+                   : std::optional(static_cast<ThermoRowKind>(index - 1)));
     Draw();
   });
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged,
@@ -76,7 +77,7 @@ ThermoPane::~ThermoPane() {
   model_->Reset(nullptr);
 }
 
-void ThermoPane::Show(std::unique_ptr<ThermoFileComparison> comparison,
+void ThermoPane::Show(std::optional<ThermoFileComparison> comparison,
                       const ChartContext& context) {
   model_->Reset(nullptr);
   comparison_ = std::move(comparison);
@@ -98,6 +99,11 @@ void ThermoPane::Redraw(const ChartContext& context) {
   Draw();
 }
 
+std::string ThermoPane::Report(bool json) const {
+  return json ? RenderThermoCompareJson(comparison_->report)
+              : RenderThermoCompareText(comparison_->report);
+}
+
 void ThermoPane::Draw() {
   QChart& chart = *chart_view_->chart();
   const QModelIndex current = table_->selectionModel()->currentIndex();
@@ -105,8 +111,7 @@ void ThermoPane::Draw() {
     ClearChart(chart, comparison_ ? kNoSpecies : QString());
     return;
   }
-  const ThermoRow& row =
-      model_->row(filter_->mapToSource(current).row());
+  const ThermoRow& row = model_->row(filter_->mapToSource(current).row());
   DrawCpChart(chart, QString::fromStdString(row.species),
               FirstEntry(comparison_->a, row.key),
               FirstEntry(comparison_->b, row.key), context_);

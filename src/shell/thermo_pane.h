@@ -10,7 +10,7 @@
 #define KESTRELON_SHELL_THERMO_PANE_H_
 
 #include <QWidget>
-#include <memory>
+#include <optional>
 #include <string>
 
 #include "check/thermo_file_comparison.h"
@@ -30,14 +30,18 @@ class ThermoPane : public QWidget {
   explicit ThermoPane(QWidget* parent = nullptr);
   ~ThermoPane() override;
 
-  // Shows `comparison` (null: nothing), its curves named and drawn as
+  // Shows `comparison` (none: nothing), its curves named and drawn as
   // `context` says; the first row becomes current.
-  void Show(std::unique_ptr<ThermoFileComparison> comparison,
+  void Show(std::optional<ThermoFileComparison> comparison,
             const ChartContext& context);
   // Draws the current species again over `context`'s range.
   void Redraw(const ChartContext& context);
 
-  const ThermoFileComparison* comparison() const { return comparison_.get(); }
+  const ThermoFileComparison* comparison() const {
+    return comparison_ ? &*comparison_ : nullptr;
+  }
+  // The report of the comparison shown (not null) as text or JSON.
+  std::string Report(bool json) const;
   QTableView* table() const { return table_; }
   QChartView* chart_view() const { return chart_view_; }
   QComboBox* kind_filter() const { return kind_; }
@@ -45,7 +49,7 @@ class ThermoPane : public QWidget {
  private:
   void Draw();
 
-  std::unique_ptr<ThermoFileComparison> comparison_;
+  std::optional<ThermoFileComparison> comparison_;
   ChartContext context_;
   QComboBox* kind_ = nullptr;
   QTableView* table_ = nullptr;

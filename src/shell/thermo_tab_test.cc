@@ -139,11 +139,9 @@ class ThermoTabTest : public QObject {
       QVERIFY(std::fabs(curve->points().back().y() - at_3000[side]) < 1e-12);
     }
     Find<QSpinBox>("TLow")->setValue(500);
-    QCOMPARE(qobject_cast<QLineSeries*>(chart->series().at(0))
-                 ->points()
-                 .front()
-                 .x(),
-             500.0);
+    QCOMPARE(
+        qobject_cast<QLineSeries*>(chart->series().at(0))->points().front().x(),
+        500.0);
 
     Find<QComboBox>("ThermoKindFilter")->setCurrentIndex(3);
     QCOMPARE(table->model()->rowCount(), 6);
