@@ -15,11 +15,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "check/thermo_file_comparison.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
 #include "model/run_error.h"
@@ -28,6 +30,8 @@
 #include "shell/desktop_hooks.h"
 #include "shell/difference_model.h"
 #include "shell/qt_text.h"
+#include "shell/save_chooser.h"
+#include "shell/thermo_pane.h"
 
 namespace kestrelon {
 namespace {
@@ -121,6 +125,9 @@ CompareTab::CompareTab(DesktopHooks& hooks, QWidget* parent)
   auto* controls = new QHBoxLayout;
   controls->addWidget(new QLabel(QStringLiteral("Show:"), this));
   controls->addWidget(kind_);
+  thermo_ = new ThermoPane(this);
+  controls->addWidget(thermo_->kind_filter());
+  thermo_->kind_filter()->hide();
   controls->addSpacing(12);
   controls->addWidget(new QLabel(QStringLiteral("Temperatures:"), this));
   controls->addWidget(t_low_);
@@ -167,7 +174,10 @@ CompareTab::CompareTab(DesktopHooks& hooks, QWidget* parent)
   layout->addWidget(summary_);
   layout->addWidget(message_);
   layout->addLayout(controls);
-  layout->addWidget(split, 1);
+  body_ = new QStackedWidget(this);
+  body_->addWidget(split);
+  body_->addWidget(thermo_);
+  layout->addWidget(body_, 1);
   message_->hide();
   ClearChart(*rate_view_->chart(), kNoReaction);
   ClearChart(*ratio_view_->chart(), QString());
@@ -212,9 +222,9 @@ ChartContext CompareTab::Context() const {
   if (comparison_) {
     c.unit = comparison_->report.unit;
     c.unit_from_names = comparison_->report.unit_from_names;
-    c.name_a = QFileInfo(file_a_->text()).fileName();
-    c.name_b = QFileInfo(file_b_->text()).fileName();
   }
+  c.name_a = QFileInfo(file_a_->text()).fileName();
+  c.name_b = QFileInfo(file_b_->text()).fileName();
   c.range = {double(t_low_->value()), double(t_high_->value())};
   return c;
 }
@@ -245,6 +255,7 @@ void CompareTab::Compare() {
   // The table shows rows of the comparison it replaces.
   model_->Reset(nullptr);
   comparison_.reset();
+  thermo_->Show(std::nullopt, Context());
   summary_->clear();
   const QString a = file_a_->text().trimmed();
   const QString b = file_b_->text().trimmed();
@@ -252,6 +263,14 @@ void CompareTab::Compare() {
     Say(QStringLiteral("Choose the two files to compare."));
   } else {
     try {
+      std::optional<ThermoFileComparison> thermo =
+          CompareThermoFiles(FileName(a), FileName(b));
+      if (thermo) {
+        ShowPage(true);
+        summary_->setText(ToDisplay(ThermoShortSummary(thermo->report)));
+        thermo_->Show(std::move(thermo), Context());
+        return;
+      }
       comparison_ = std::make_unique<FileComparison>(
           CompareFiles(FileName(a), FileName(b)));
     } catch (const RunError& e) {
@@ -261,6 +280,7 @@ void CompareTab::Compare() {
     }
   }
   if (comparison_) {
+    ShowPage(false);
     summary_->setText(ToDisplay(ShortSummary(comparison_->report)));
     model_->Reset(&comparison_->rows);
     table_->resizeColumnToContents(0);
@@ -274,6 +294,12 @@ void CompareTab::Compare() {
   Redraw();
 }
 
+void CompareTab::ShowPage(bool thermo) {
+  body_->setCurrentIndex(thermo ? 1 : 0);
+  kind_->setVisible(!thermo);
+  thermo_->kind_filter()->setVisible(thermo);
+}
+
 void CompareTab::Redraw() {
   if (t_low_->value() >= t_high_->value()) {
     Say(QStringLiteral("The first temperature must be below the second."));
@@ -282,6 +308,7 @@ void CompareTab::Redraw() {
   if (message_->text().startsWith(QStringLiteral("The first temperature"))) {
     Say(QString());
   }
+  if (thermo_->comparison()) thermo_->Redraw(Context());
   DrawRate();
   DrawRatio();
 }
@@ -332,50 +359,36 @@ void CompareTab::DrawRatio() {
                  RatioTitle(chosen.size(), false, context), context);
 }
 
-QString CompareTab::AskSaveName(const QString& title,
-                                const QStringList& filters) {
-  QFileDialog dialog(this, title, last_dir_);
-  dialog.setObjectName("SaveChooser");
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters(filters);
-  if (hooks_.Exec(dialog) != QDialog::Accepted) return {};
-  const QStringList files = dialog.selectedFiles();
-  if (files.isEmpty() || files.front().isEmpty()) return {};
-  QString path = QDir::cleanPath(files.front());
-  // A name typed without a suffix takes the chosen filter's.
-  if (QFileInfo(path).suffix().isEmpty()) {
-    const QString filter = dialog.selectedNameFilter();
-    const qsizetype star = filter.indexOf(QStringLiteral("*."));
-    if (star >= 0) path += filter.mid(star + 1, filter.indexOf(')') - star - 1);
-  }
-  last_dir_ = QFileInfo(path).absolutePath();
-  return path;
-}
-
 void CompareTab::SavePlot() {
-  const QString path = AskSaveName(QStringLiteral("Save the plot"),
-                                   {QStringLiteral("PNG image (*.png)"),
-                                    QStringLiteral("SVG image (*.svg)")});
+  const QString path =
+      AskSaveName(hooks_, this, last_dir_, QStringLiteral("Save the plot"),
+                  {QStringLiteral("PNG image (*.png)"),
+                   QStringLiteral("SVG image (*.svg)")});
   if (path.isEmpty()) return;
-  QChartView& view = plots_->currentIndex() == 0 ? *rate_view_ : *ratio_view_;
+  QChartView& view = thermo_->comparison()         ? *thermo_->chart_view()
+                     : plots_->currentIndex() == 0 ? *rate_view_
+                                                   : *ratio_view_;
   QString error;
   Say(SaveChartImage(view, path, &error) ? QString() : error);
 }
 
 void CompareTab::SaveReport() {
-  if (!comparison_) {
+  const bool thermo = thermo_->comparison() != nullptr;
+  if (!comparison_ && !thermo) {
     Say(QStringLiteral("Compare two files first."));
     return;
   }
-  const QString path = AskSaveName(QStringLiteral("Save the report"),
-                                   {QStringLiteral("Text report (*.txt)"),
-                                    QStringLiteral("JSON report (*.json)")});
+  const QString path =
+      AskSaveName(hooks_, this, last_dir_, QStringLiteral("Save the report"),
+                  {QStringLiteral("Text report (*.txt)"),
+                   QStringLiteral("JSON report (*.json)")});
   if (path.isEmpty()) return;
   const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
   try {
-    WriteFile(FileName(path), json ? RenderReportJson(comparison_->report)
-                                   : RenderReportText(comparison_->report));
+    WriteFile(FileName(path),
+              thermo ? thermo_->Report(json)
+                     : (json ? RenderReportJson(comparison_->report)
+                             : RenderReportText(comparison_->report)));
     Say(QString());
   } catch (const RunError& e) {
     Say(ToDisplay(e.Describe()));

@@ -7,11 +7,15 @@
 // filter whose rate constants differ most. The temperature range of both
 // plots is settable. "Save &Plot..." writes the plot shown as PNG or SVG,
 // "Save &Report..." the report as text or JSON (by the name's suffix).
+// Two thermo files are compared as thermo data instead (ThermoPane): their
+// table of species and values, and Cp/R against T of the species current
+// in it; the report saved is then theirs.
 //
 // Reads the two files on "&Compare" and writes only the files the user
 // saves. A file that cannot be read or compared, or a save that fails, is
-// said in the tab's message line (CompareMessage); no exception leaves a
-// handler. Dialogs run through DesktopHooks.
+// said in the tab's message line (CompareMessage), as is a thermo file
+// given with a file that is not one; no exception leaves a handler.
+// Dialogs run through DesktopHooks.
 #ifndef KESTRELON_SHELL_COMPARE_TAB_H_
 #define KESTRELON_SHELL_COMPARE_TAB_H_
 
@@ -29,6 +33,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QStackedWidget;
 class QTabWidget;
 class QTableView;
 
@@ -37,6 +42,7 @@ namespace kestrelon {
 class DesktopHooks;
 class DifferenceFilter;
 class DifferenceModel;
+class ThermoPane;
 
 class CompareTab : public QWidget {
  public:
@@ -48,6 +54,8 @@ class CompareTab : public QWidget {
   QChartView* rate_view() const { return rate_view_; }
   QChartView* ratio_view() const { return ratio_view_; }
   QTableView* table() const { return table_; }
+  // What two thermo files show; its comparison is null otherwise.
+  ThermoPane* thermo_pane() const { return thermo_; }
 
   // What the plots are drawn with now.
   ChartContext Context() const;
@@ -55,14 +63,14 @@ class CompareTab : public QWidget {
  private:
   void Choose(QLineEdit* box, const QString& title);
   void Compare();
+  // Shows the mechanisms' table and plots, or the thermo pane.
+  void ShowPage(bool thermo);
   void Redraw();
   void DrawRate();
   void DrawRatio();
   void SavePlot();
   void SaveReport();
   void Say(const QString& message);
-  // The file to write, asked in a save chooser; empty when cancelled.
-  QString AskSaveName(const QString& title, const QStringList& filters);
 
   DesktopHooks& hooks_;
   QString last_dir_;
@@ -80,6 +88,8 @@ class CompareTab : public QWidget {
   QTabWidget* plots_ = nullptr;
   QChartView* rate_view_ = nullptr;
   QChartView* ratio_view_ = nullptr;
+  QStackedWidget* body_ = nullptr;  // the mechanisms' split, or thermo_
+  ThermoPane* thermo_ = nullptr;
 };
 
 }  // namespace kestrelon

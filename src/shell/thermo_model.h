@@ -1,0 +1,62 @@
+// ThermoModel shows the rows of a thermo comparison
+// (thermo_file_comparison.h) in a table view: kind ("only in A", "only in
+// B", "values"), species, line in each file, quantity, temperature and the
+// value in each file, numbers as the text report prints them. Cells a row
+// does not have are empty. The sort role (Qt::UserRole) gives numbers for
+// the number columns, empty cells first.
+//
+// ThermoFilter is its proxy: it sorts, and keeps the rows of one kind or of
+// every kind. Read-only; nothing here throws beyond std::bad_alloc.
+#ifndef KESTRELON_SHELL_THERMO_MODEL_H_
+#define KESTRELON_SHELL_THERMO_MODEL_H_
+
+#include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
+#include <optional>
+#include <vector>
+
+#include "check/thermo_file_comparison.h"
+
+namespace kestrelon {
+
+class ThermoModel : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  // Shows `rows` (which must outlive the model or the next Reset), or
+  // nothing.
+  void Reset(const std::vector<ThermoRow>* rows);
+
+  // The row behind model row `r`.
+  const ThermoRow& row(int r) const { return (*rows_)[r]; }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index,
+                int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+ private:
+  const std::vector<ThermoRow>* rows_ = nullptr;
+};
+
+class ThermoFilter : public QSortFilterProxyModel {
+ public:
+  explicit ThermoFilter(ThermoModel& source, QObject* parent = nullptr);
+
+  // Keeps the rows of `kind`; nothing: every row.
+  void SetKind(std::optional<ThermoRowKind> kind);
+
+ protected:
+  bool filterAcceptsRow(int source_row,
+                        const QModelIndex& source_parent) const override;
+
+ private:
+  ThermoModel& source_;
+  std::optional<ThermoRowKind> kind_;
+};
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_SHELL_THERMO_MODEL_H_
