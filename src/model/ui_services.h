@@ -50,6 +50,12 @@ enum class MessageIcon { kNone, kInformation, kCritical };
 // implementation can answer it without reading the prompt's text.
 enum class NamePrompt { kThermoName, kCleanName };
 
+// The filter of the choosers that pick a mechanism: cleaned files carry
+// the extensions offered for them.
+inline constexpr const char* kMechanismChooserFilter =
+    "*.RXN Files (*.rxn)|*.RXN|.MECH Files (*.mech)|*.mech|All Files "
+    "(*.*)|*.*|";
+
 struct FileChooserRequest {
   std::string title;
   // Pairs of description and pattern separated by "|", ending with "|".

@@ -30,9 +30,6 @@ namespace kestrelon {
 namespace {
 
 constexpr const char* kChooserTitle = "Select the File you have to Clean...";
-constexpr const char* kChooserFilter =
-    "*.RXN Files (*.rxn)|*.RXN|.MECH Files (*.mech)|*.mech|All Files "
-    "(*.*)|*.*|";
 
 NumberPattern PatternOrThrow(const std::string& text, const char* which) {
   std::optional<NumberPattern> pattern = ParsePattern(text);
@@ -198,7 +195,7 @@ bool RunPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
                const RunOptions& options) {
   ui.SetStatus("In progress...");
   std::optional<std::string> chosen =
-      ui.ChooseFile({kChooserTitle, kChooserFilter, "/"});
+      ui.ChooseFile({kChooserTitle, kMechanismChooserFilter, "/"});
   if (!chosen) throw RunError("no file chosen");
   RunVariables& v = run.vars;
   v.inputpath = *chosen;

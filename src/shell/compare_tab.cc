@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "check/thermo_file_comparison.h"
+#include "model/ui_services.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
 #include "model/run_error.h"
@@ -35,12 +36,6 @@
 
 namespace kestrelon {
 namespace {
-
-// The cleaning run's chooser filter: cleaned files carry the extensions
-// the run offers for its input.
-constexpr const char* kMechanismFilter =
-    "*.RXN Files (*.rxn)|*.RXN|.MECH Files (*.mech)|*.mech|All Files "
-    "(*.*)|*.*|";
 
 const QString kNoReaction =
     QStringLiteral("Select a reaction in the table to see its k(T).");
@@ -239,7 +234,7 @@ void CompareTab::Choose(QLineEdit* box, const QString& title) {
   dialog.setObjectName("CompareChooser");
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  const QStringList filters = ChooserFilters(kMechanismFilter);
+  const QStringList filters = ChooserFilters(kMechanismChooserFilter);
   dialog.setNameFilters(filters);
   dialog.selectNameFilter(filters.front());
   if (hooks_.Exec(dialog) != QDialog::Accepted) return;
