@@ -23,8 +23,8 @@
 #include <string>
 
 #include "model/ui_services.h"
-#include "shell/window_tabs.h"
 #include "model/working_table.h"
+#include "shell/window_tabs.h"
 
 class QTabWidget;
 
@@ -35,6 +35,7 @@ class DesktopHooks;
 class ErrorDialog;
 class RenameDialog;
 class RenameSession;
+class RunReportLabel;
 class WindowServices;
 class WorkingTableModel;
 
@@ -61,6 +62,7 @@ class MainWindow : public QMainWindow {
 
   const WindowParts& parts() const { return parts_; }
   QTabWidget* tabs() const { return tabs_; }
+  RunReportLabel* report_label() const { return report_; }
   CompareTab* compare_tab() const { return compare_tab_; }
   WorkingTable& table() { return table_; }
   WorkingTableModel& model() { return *model_; }
@@ -73,6 +75,7 @@ class MainWindow : public QMainWindow {
   void OnQuitCmd();
   void LoadSettings();
   void SaveSettings();
+  void FitToScreen();
 
   DesktopHooks& hooks_;
   const std::string settings_path_;
@@ -80,6 +83,7 @@ class MainWindow : public QMainWindow {
   WorkingTableModel* model_ = nullptr;
   WindowParts parts_;
   QTabWidget* tabs_ = nullptr;
+  RunReportLabel* report_ = nullptr;
   CompareTab* compare_tab_ = nullptr;
   QPointer<ErrorDialog> error_dialog_;
   RenameDialog* rename_dialog_ = nullptr;

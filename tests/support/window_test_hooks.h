@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 #include <QUrl>
 #include <deque>
 #include <functional>
@@ -58,7 +59,12 @@ class TestHooks : public DesktopHooks {
     }
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
       const char* icons[] = {"none", "information", "warning", "critical"};
-      log << "message " + box->windowTitle() + "|" + box->text() + "|" +
+      // The box shows its lines as rich text; the log keeps what it reads.
+      const QString text =
+          box->textFormat() == Qt::RichText
+              ? QTextDocumentFragment::fromHtml(box->text()).toPlainText()
+              : box->text();
+      log << "message " + box->windowTitle() + "|" + text + "|" +
                  icons[box->icon() % 4];
       return QDialog::Accepted;
     }
