@@ -45,6 +45,19 @@ void SizeGridColumns(QTableView* grid) {
   grid->horizontalHeader()->resizeSection(1, wide * 2 / 3);
 }
 
+// A tab that scrolls when the window is too small for it (a small screen,
+// large fonts) instead of squeezing its controls over one another.
+QScrollArea* Scrolled(QWidget* page) {
+  auto* area = new QScrollArea;
+  area->setObjectName("SettingsScroll");
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  page->setAutoFillBackground(false);
+  area->viewport()->setAutoFillBackground(false);
+  return area;
+}
+
 // Runs an event handler; an exception (only bad_alloc is possible here)
 // must not unwind through Qt's event loop.
 template <typename Handler>
@@ -72,7 +85,8 @@ MainWindow::MainWindow(DesktopHooks& hooks, std::string settings_path,
   tabs_->setObjectName("SSTab1");
   // The lists get their patterns and first selections here, the about
   // panel its texts; the settings file is read last.
-  tabs_->addTab(BuildSettingsTab(parts_), QStringLiteral("General Settings"));
+  tabs_->addTab(Scrolled(BuildSettingsTab(parts_)),
+                QStringLiteral("General Settings"));
   tabs_->addTab(BuildStartTab(parts_), QStringLiteral("Start Kestrelon"));
   compare_tab_ = new CompareTab(hooks_, tabs_);
   tabs_->addTab(compare_tab_, QStringLiteral("Compare Mechanisms"));
@@ -110,6 +124,8 @@ MainWindow::MainWindow(DesktopHooks& hooks, std::string settings_path,
   });
 
   LoadSettings();
+  // The settings tab scrolls; below this the other tabs would squeeze.
+  setMinimumSize(623, 468);
   FitToScreen();
 }
 

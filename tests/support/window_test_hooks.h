@@ -69,13 +69,13 @@ class TestHooks : public DesktopHooks {
       return QDialog::Accepted;
     }
     auto& rename = dynamic_cast<RenameDialog&>(dialog);
-    QStringList labels{rename.label()->text(), rename.former_box()->text(),
+    QStringList labels{rename.message(), rename.former_box()->text(),
                        rename.new_box()->text()};
     for (const auto& [former, renamed] : renames) {
       rename.former_box()->setText(former);
       rename.new_box()->setText(renamed);
       rename.rename_button()->click();
-      labels << rename.label()->text();
+      labels << rename.message();
     }
     log << "rename " + labels.join('|');
     rename.skip_button()->click();
