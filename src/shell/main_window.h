@@ -2,8 +2,10 @@
 // cleaning run on the first tab, the run button with the status text,
 // progress bar, file labels and the grid of the working table on the
 // second, the comparison of two cleaned mechanisms on the third (see
-// compare_tab.h), the about panel on the fourth, and "&Quit" below the
-// tabs.
+// compare_tab.h), the about panel on the fourth, and below the tabs the
+// line that says how the last run ended (see run_report_label.h) and
+// "&Quit". The settings tab scrolls when the window is too small for it;
+// the window opens no larger than the screen.
 //
 // It owns the working table that runs fill and the grid shows, the
 // UiServices a run talks to, and the two dialogs (the modeless error dialog,

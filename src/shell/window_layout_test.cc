@@ -8,11 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 #include "shell/main_window.h"
+#include "shell/text_fit.h"
 #include "tests/support/window_test_hooks.h"
 
 namespace kestrelon {
@@ -106,6 +109,63 @@ class WindowLayoutTest : public QObject {
     const QStringList faults = LayoutFaults(window.tabs()->currentWidget());
     QApplication::setFont(normal);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+  }
+
+  // A long message keeps each line on one line of the box: the path whole
+  // or elided in its middle, the sentence with its last word.
+  void MessageBoxKeepsLinesWhole_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("elided");
+    const QString dir = "/home/someone/mechanisms/2024/propane/";
+    QTest::newRow("fits") << dir + "propanekelvin.rxn" << false;
+    QTest::newRow("too wide") << dir.repeated(8) + "propanekelvin.rxn" << true;
+  }
+  void MessageBoxKeepsLinesWhole() {
+    QFETCH(QString, path);
+    QFETCH(bool, elided);
+    const QString text =
+        "3 Ouput Files have been created:\n" + path +
+        " (Ea/R in Kelvin)\nSome non-elementary reactions may have slipped "
+        "through the net, for example:\nA+B+C=>2D+F+2D cannot be detected.";
+    QMessageBox box(QMessageBox::Information, "Information", QString());
+    const int limit =
+        MessageTextLimit(box.screen()->availableGeometry().width());
+    box.setText(MessageBoxText(text, box.font(), limit));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    QVERIFY(label != nullptr);
+    const QStringList shown =
+        (Qt::mightBeRichText(label->text())
+             ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+             : label->text())
+            .split('\n');
+    QCOMPARE(shown.size(), 4);
+    QCOMPARE(shown[2], text.split('\n')[2]);
+    QCOMPARE(shown[1] == path + " (Ea/R in Kelvin)", !elided);
+    QCOMPARE(shown[1].contains(QChar(0x2026)), elided);
+    // Four lines tall: nothing wrapped.
+    const int line = label->fontMetrics().lineSpacing();
+    QVERIFY(label->height() < 5 * line);
+    QVERIFY(label->height() >= 4 * line);
+    box.close();
+  }
+
+  // A text too wide for the room breaks at blanks where it can, inside a
+  // path where it must, and gives the text back without its breaks.
+  void WrapKeepsEveryCharacter() {
+    const QFont font = QApplication::font();
+    const QString text =
+        "/home/someone/mechanisms/2024/propane/propanekelvin.rxn: cannot "
+        "open the file for writing";
+    const QString wrapped = WrapToWidth(text, font, 200);
+    QVERIFY(wrapped.count('\n') >= 2);
+    QCOMPARE(QString(wrapped).remove('\n'), text);
+    for (const QString& line : wrapped.split('\n')) {
+      QVERIFY2(QFontMetrics(font).horizontalAdvance(line.trimmed()) <= 200,
+               qPrintable(line));
+    }
+    QCOMPARE(WrapToWidth("Another one?", font, 200), "Another one?");
   }
 };
 
