@@ -1,10 +1,8 @@
-// Why a file was found unreadable: a section is closed only by a line that
-// reads exactly END (in any case), so an END with blanks or TABs around it or
-// a comment after it closes nothing. FindNearEnds reads the text of an input
-// file (lines end at CR LF, CR or LF) and lists those lines: their text with
-// the comment and the blanks and TABs around it taken away is END in any
-// case, while the line itself, upper-cased with its TABs as blanks, is not
-// exactly END. Nothing here throws.
+// The lines the command line prints about a file whose sections were not
+// all found, in its "kestrelon: FILE:LINE: ..." form; the causes themselves
+// are found by run/unreadable_causes.h, which the window reads too. `file`
+// is the input as named on the command line. Nothing here throws but
+// std::bad_alloc.
 #ifndef KESTRELON_CLI_END_DIAGNOSTICS_H_
 #define KESTRELON_CLI_END_DIAGNOSTICS_H_
 
@@ -12,18 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "run/unreadable_causes.h"
+
 namespace kestrelon {
 
-struct NearEnd {
-  int line = 0;      // 1-based
-  std::string text;  // the line as written
-};
-
-std::vector<NearEnd> FindNearEnds(std::string_view text);
-
 // `kestrelon: FILE:N: "END  " is not counted: only a line reading
-// exactly END closes a section`, the line quoted as written, a TAB shown as
-// \t. `file` is the input as named on the command line.
+// exactly END closes a section`.
 std::string DescribeNearEnd(const std::string& file, const NearEnd& near);
 
 // The lines the command line prints after the unreadable-file message:

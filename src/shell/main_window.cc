@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QUrl>
@@ -22,6 +24,7 @@
 #include "shell/error_dialog.h"
 #include "shell/qt_text.h"
 #include "shell/rename_dialog.h"
+#include "shell/run_report_label.h"
 #include "shell/settings_file.h"
 #include "shell/table_model.h"
 #include "shell/window_services.h"
@@ -40,6 +43,19 @@ void SizeGridColumns(QTableView* grid) {
   const int wide = grid->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 26;
   grid->horizontalHeader()->resizeSection(0, wide);
   grid->horizontalHeader()->resizeSection(1, wide * 2 / 3);
+}
+
+// A tab that scrolls when the window is too small for it (a small screen,
+// large fonts) instead of squeezing its controls over one another.
+QScrollArea* Scrolled(QWidget* page) {
+  auto* area = new QScrollArea;
+  area->setObjectName("SettingsScroll");
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  page->setAutoFillBackground(false);
+  area->viewport()->setAutoFillBackground(false);
+  return area;
 }
 
 // Runs an event handler; an exception (only bad_alloc is possible here)
@@ -69,7 +85,8 @@ MainWindow::MainWindow(DesktopHooks& hooks, std::string settings_path,
   tabs_->setObjectName("SSTab1");
   // The lists get their patterns and first selections here, the about
   // panel its texts; the settings file is read last.
-  tabs_->addTab(BuildSettingsTab(parts_), QStringLiteral("General Settings"));
+  tabs_->addTab(Scrolled(BuildSettingsTab(parts_)),
+                QStringLiteral("General Settings"));
   tabs_->addTab(BuildStartTab(parts_), QStringLiteral("Start Kestrelon"));
   compare_tab_ = new CompareTab(hooks_, tabs_);
   tabs_->addTab(compare_tab_, QStringLiteral("Compare Mechanisms"));
@@ -77,16 +94,12 @@ MainWindow::MainWindow(DesktopHooks& hooks, std::string settings_path,
   tabs_->setCurrentIndex(0);
   layout->addWidget(tabs_, 1);
 
-  auto* label4 = new QLabel(
-      QStringLiteral("Check the settings, then load a mechanism on the "
-                     "\"Start Kestrelon\" tab."),
-      central);
-  label4->setObjectName("Label4");
+  report_ = new RunReportLabel(central);
   auto* quit = new QPushButton(QStringLiteral("&Quit"), central);
   quit->setObjectName("QuitCmd");
   quit->setMinimumWidth(quit->sizeHint().width() + 24);
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(label4, 1);
+  bottom->addWidget(report_, 1);
   bottom->addWidget(quit);
   layout->addLayout(bottom);
   setCentralWidget(central);
@@ -111,7 +124,9 @@ MainWindow::MainWindow(DesktopHooks& hooks, std::string settings_path,
   });
 
   LoadSettings();
-  resize(800, 620);
+  // The settings tab scrolls; below this the other tabs would squeeze.
+  setMinimumSize(623, 468);
+  FitToScreen();
 }
 
 MainWindow::~MainWindow() {
@@ -153,6 +168,9 @@ void MainWindow::ShowErrorDialog() {
 
 void MainWindow::RunRenameDialog(RenameSession& session) {
   if (rename_dialog_ == nullptr) rename_dialog_ = new RenameDialog(this);
+  // The output stage changed the table after the analysis last said so;
+  // the grid behind the dialog shows it as the run left it.
+  model_->Reset();
   rename_dialog_->Start(session);
   hooks_.Exec(*rename_dialog_);
   rename_dialog_->Finish();
@@ -162,8 +180,9 @@ void MainWindow::OnOpenCmd() {
   if (running_) return;
   running_ = true;
   parts_.open_cmd->setEnabled(false);
+  report_->ShowFirstText();
   try {
-    RunCleaning(*services_, table_);
+    report_->ShowOutcome(RunCleaning(*services_, table_));
   } catch (...) {
     // RunCleaning lets nothing escape; this only keeps the promise that no
     // exception reaches the event loop.
@@ -180,6 +199,17 @@ void MainWindow::OnQuitCmd() {
   if (!error_dialog_.isNull()) error_dialog_->close();
   if (rename_dialog_ != nullptr) rename_dialog_->reject();
   hooks_.Quit();
+}
+
+void MainWindow::FitToScreen() {
+  QSize size = QSize(800, 620).expandedTo(sizeHint());
+  if (const QScreen* shown_on = screen()) {
+    // The frame is not known before the window is shown; leave room for a
+    // title bar and borders of a common size.
+    const QSize room = shown_on->availableGeometry().size() - QSize(16, 48);
+    size = size.boundedTo(room);
+  }
+  resize(size);
 }
 
 void MainWindow::LoadSettings() {

@@ -2,8 +2,10 @@
 // cleaning run on the first tab, the run button with the status text,
 // progress bar, file labels and the grid of the working table on the
 // second, the comparison of two cleaned mechanisms on the third (see
-// compare_tab.h), the about panel on the fourth, and "&Quit" below the
-// tabs.
+// compare_tab.h), the about panel on the fourth, and below the tabs the
+// line that says how the last run ended (see run_report_label.h) and
+// "&Quit". The settings tab scrolls when the window is too small for it;
+// the window opens no larger than the screen.
 //
 // It owns the working table that runs fill and the grid shows, the
 // UiServices a run talks to, and the two dialogs (the modeless error dialog,
@@ -23,8 +25,8 @@
 #include <string>
 
 #include "model/ui_services.h"
-#include "shell/window_tabs.h"
 #include "model/working_table.h"
+#include "shell/window_tabs.h"
 
 class QTabWidget;
 
@@ -35,6 +37,7 @@ class DesktopHooks;
 class ErrorDialog;
 class RenameDialog;
 class RenameSession;
+class RunReportLabel;
 class WindowServices;
 class WorkingTableModel;
 
@@ -61,6 +64,7 @@ class MainWindow : public QMainWindow {
 
   const WindowParts& parts() const { return parts_; }
   QTabWidget* tabs() const { return tabs_; }
+  RunReportLabel* report_label() const { return report_; }
   CompareTab* compare_tab() const { return compare_tab_; }
   WorkingTable& table() { return table_; }
   WorkingTableModel& model() { return *model_; }
@@ -73,6 +77,7 @@ class MainWindow : public QMainWindow {
   void OnQuitCmd();
   void LoadSettings();
   void SaveSettings();
+  void FitToScreen();
 
   DesktopHooks& hooks_;
   const std::string settings_path_;
@@ -80,6 +85,7 @@ class MainWindow : public QMainWindow {
   WorkingTableModel* model_ = nullptr;
   WindowParts parts_;
   QTabWidget* tabs_ = nullptr;
+  RunReportLabel* report_ = nullptr;
   CompareTab* compare_tab_ = nullptr;
   QPointer<ErrorDialog> error_dialog_;
   RenameDialog* rename_dialog_ = nullptr;

@@ -3,9 +3,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <optional>
+#include <string>
 
+#include "model/run_error.h"
+#include "model/species_name.h"
+#include "platform/file_error.h"
+#include "platform/text_ops.h"
 #include "rename/rename_session.h"
+#include "rename/species_guard.h"
 #include "shell/qt_text.h"
+#include "shell/text_fit.h"
 
 namespace kestrelon {
 namespace {
@@ -18,10 +27,38 @@ QRect Twips(int left, int top, int width, int height) {
   return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
+QRect LabelRect() { return Twips(120, 120, 3975, 375); }
+
 void MakeBold(QWidget* widget) {
   QFont font = widget->font();
   font.setBold(true);
   widget->setFont(font);
+}
+
+// Why the pair may not be renamed, or nothing. Empty names are left to the
+// session, which asks for both; a former name that is not a species renames
+// nothing, as the session does with it.
+std::optional<std::string> Refusal(const RenameTargets& targets,
+                                   std::string former, std::string renamed) {
+  UpperCaseAscii(former);
+  UpperCaseAscii(renamed);
+  if (former.empty() || renamed.empty()) return std::nullopt;
+  if (std::optional<std::string> problem = NewSpeciesNameProblem(renamed)) {
+    return "\"" + renamed + "\" is refused: " + *problem;
+  }
+  try {
+    if (JudgeRename(targets.outpathj, former, renamed) ==
+        RenameVerdict::kNameTaken) {
+      return "\"" + renamed +
+             "\" is refused: the mechanism already has a "
+             "species " +
+             renamed;
+    }
+  } catch (const FileError&) {
+    // The session meets the same file and names it.
+  } catch (const RunError&) {
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -33,31 +70,27 @@ RenameDialog::RenameDialog(QWidget* parent) : QDialog(parent) {
 
   renamelbl_ = new QLabel(this);
   renamelbl_->setObjectName("renamelbl");
-  renamelbl_->setGeometry(Twips(120, 120, 3975, 375));
   renamelbl_->setAlignment(Qt::AlignCenter);
   MakeBold(renamelbl_);
 
   skipcmd_ = new QPushButton(QStringLiteral("No, Thanks >>>"), this);
   skipcmd_->setObjectName("skipcmd");
-  skipcmd_->setGeometry(Twips(120, 720, 3975, 375));
   skipcmd_->setAutoDefault(false);
   MakeBold(skipcmd_);
 
   yesreplacecmd_ = new QPushButton(QStringLiteral("Yes, Rename >>>"), this);
   yesreplacecmd_->setObjectName("yesreplacecmd");
-  yesreplacecmd_->setGeometry(Twips(120, 1320, 3975, 375));
-  yesreplacecmd_->setAutoDefault(false);
+  // Enter renames; Escape still means "No, Thanks".
+  yesreplacecmd_->setDefault(true);
   MakeBold(yesreplacecmd_);
 
   spec1txt_ = new QLineEdit(this);
   spec1txt_->setObjectName("spec1txt");
-  spec1txt_->setGeometry(Twips(120, 1800, 1815, 615));
 
   spec2txt_ = new QLineEdit(this);
   spec2txt_->setObjectName("spec2txt");
-  spec2txt_->setGeometry(Twips(2280, 1800, 1815, 615));
 
-  setFixedSize(QSize((120 + 3975 + 120) / 15, (1800 + 615 + 120) / 15));
+  PlaceControls();
 
   connect(skipcmd_, &QPushButton::clicked, this, &QDialog::accept);
   connect(yesreplacecmd_, &QPushButton::clicked, this, [this] { OnRename(); });
@@ -70,8 +103,7 @@ void RenameDialog::Start(RenameSession& session) {
 }
 
 void RenameDialog::ResetTexts() {
-  renamelbl_->setText(QString::fromUtf8(kRenameFirstLabel));
-  renamelbl_->setToolTip(QString());
+  ShowMessage(QString::fromUtf8(kRenameFirstLabel));
   spec1txt_->setText(QString::fromUtf8(kFormerName));
   spec2txt_->setText(QString::fromUtf8(kNewName));
   spec1txt_->setFocus();
@@ -80,11 +112,16 @@ void RenameDialog::ResetTexts() {
 
 void RenameDialog::OnRename() {
   if (session_ == nullptr) return;
+  const std::string former = FromDisplay(spec1txt_->text());
+  const std::string renamed = FromDisplay(spec2txt_->text());
   QString label;
   try {
-    RenameResult result = session_->Rename(FromDisplay(spec1txt_->text()),
-                                           FromDisplay(spec2txt_->text()));
-    label = ToDisplay(result.label);
+    if (std::optional<std::string> refusal =
+            Refusal(session_->targets(), former, renamed)) {
+      label = ToDisplay(*refusal);
+    } else {
+      label = ToDisplay(session_->Rename(former, renamed).label);
+    }
   } catch (const std::exception& e) {
     // The session promises not to throw; an exception must still never
     // reach the event loop.
@@ -92,9 +129,28 @@ void RenameDialog::OnRename() {
   } catch (...) {
     label = QStringLiteral("The rename failed.");
   }
-  renamelbl_->setText(label);
-  // A long answer (a file that failed) may not fit the label's one line.
-  renamelbl_->setToolTip(label);
+  ShowMessage(label);
+}
+
+void RenameDialog::ShowMessage(const QString& message) {
+  message_ = message;
+  // A long answer (a file that failed, a refused name) is shown whole, on
+  // as many lines as it needs; the controls below make room for it.
+  renamelbl_->setText(
+      WrapToWidth(message, renamelbl_->font(), LabelRect().width()));
+  PlaceControls();
+}
+
+void RenameDialog::PlaceControls() {
+  const QRect label = LabelRect();
+  const int needed = renamelbl_->sizeHint().height();
+  const int extra = std::max(0, needed - label.height());
+  renamelbl_->setGeometry(label.adjusted(0, 0, 0, extra));
+  skipcmd_->setGeometry(Twips(120, 720, 3975, 375).translated(0, extra));
+  yesreplacecmd_->setGeometry(Twips(120, 1320, 3975, 375).translated(0, extra));
+  spec1txt_->setGeometry(Twips(120, 1800, 1815, 615).translated(0, extra));
+  spec2txt_->setGeometry(Twips(2280, 1800, 1815, 615).translated(0, extra));
+  setFixedSize(QSize((120 + 3975 + 120) / 15, (1800 + 615 + 120) / 15 + extra));
 }
 
 }  // namespace kestrelon

@@ -1,7 +1,8 @@
 // kestrelon_screenshots DIR [A B]: draws the window's tabs and its two
 // dialogs into DIR/window-settings.png, window-start.png, window-about.png,
 // error-dialog.png and rename-dialog.png, for the documentation. The start
-// tab shows the labels as a finished run leaves them. Given two cleaned
+// tab and the line below the tabs show the labels as a finished run leaves
+// them. Given two cleaned
 // files A and B, also the compare tab with them compared and the first
 // changed reaction selected, as window-compare.png.
 #include <QApplication>
@@ -14,11 +15,13 @@
 #include <QTest>
 #include <iostream>
 
+#include "run/run_driver.h"
 #include "shell/compare_tab.h"
 #include "shell/desktop_hooks.h"
 #include "shell/error_dialog.h"
 #include "shell/main_window.h"
 #include "shell/rename_dialog.h"
+#include "shell/run_report_label.h"
 
 namespace {
 
@@ -42,6 +45,8 @@ int main(int argc, char** argv) {
   const QDir dir(QString::fromLocal8Bit(argv[1]));
   kestrelon::DesktopHooks hooks;
   kestrelon::MainWindow window(hooks, "");
+  // The size of the pictures, whatever the screen of the platform.
+  window.resize(800, 620);
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
 
@@ -51,6 +56,11 @@ int main(int argc, char** argv) {
       "Output file: " + runs + "h2.dat\nOutput file: " + runs +
       "h2j.rxn\nOutput file: " + runs + "h2cal.rxn\nOutput file: " + runs +
       "h2kelvin.rxn");
+  kestrelon::RunOutcome finished;
+  finished.kind = kestrelon::RunOutcome::Kind::kSuccess;
+  finished.vars.inputpath = (runs + "h2_syngas.inp").toStdString();
+  finished.vars.has_thermo = true;
+  window.report_label()->ShowOutcome(finished);
 
   // The about tab is the last, after the compare tab.
   QWidget* about = window.tabs()->widget(window.tabs()->count() - 1);

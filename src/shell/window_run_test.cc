@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -14,6 +15,8 @@
 
 #include "shell/error_dialog.h"
 #include "shell/main_window.h"
+#include "shell/rename_dialog.h"
+#include "shell/run_report_label.h"
 #include "shell/table_model.h"
 #include "tests/support/window_test_hooks.h"
 
@@ -38,6 +41,20 @@ QByteArray Mechanism(const char* ea) {
          "                 4\r\nend\r\nreactions\r\n"
          "h + o2 = oh + o   3.547e+15  -0.406  " +
          QByteArray(ea) + "   ! chain branching\r\nend\r\n";
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
+}
+
+// The bytes of every file beside the input, by name.
+QMap<QString, QByteArray> FilesIn(const QString& dir) {
+  QMap<QString, QByteArray> files;
+  for (const QString& name : QDir(dir).entryList(QDir::Files)) {
+    files[name] = ReadAll(dir + "/" + name);
+  }
+  return files;
 }
 
 bool HasLine(const QString& path, const QByteArray& line) {
@@ -262,6 +279,165 @@ class WindowRunTest : public QObject {
     Run(*window);
     QCOMPARE(window->model().rowCount(), 0);
     QCOMPARE(parts.namefilelbl1->text(), QString());
+  }
+
+  // The line at the bottom of the window says how the last run ended, in
+  // the error colour when it failed, until the next run starts; a run
+  // cancelled in the chooser brings back the first text.
+  void LastRunLine() {
+    const QString not_counted =
+        " is not counted: only a line reading exactly END closes a section";
+    struct Case {
+      QByteArray input;
+      QString report;
+      bool error;
+    } cases[] = {
+        {Mechanism("16599.0"), "Last run: 4 files written next to h2.inp",
+         false},
+        {"elements\r\nh o\r\nend\r\nspecies\r\nh o2 oh o\r\nend\r\n"
+         "reactions\r\nh+o2=>oh+o 3.547e+15 -0.406 16599.0\r\n"
+         "rev / 1.0e13 0.0 700.0 /\r\nend\r\n",
+         "Last run failed: h2.inp:9: REV line after an irreversible "
+         "reaction (\"=>\"): only a reversible reaction can have explicit "
+         "reverse parameters",
+         true},
+        {"elements\r\nh o\r\nend\r\nspecies\r\nh2 o2\r\nend\r\nreactions\r\n"
+         "h+o2=oh+o 1 0 0\r\nEND  ! the last one\r\n",
+         "Last run: h2.inp cannot be treated: line 9: \"END  ! the last "
+         "one\"" +
+             not_counted,
+         false},
+        {"elements\r\nh o\r\nend\r\nspecies\r\nh2 o2\r\nend\r\nreactions\r\n"
+         "h+o2=oh+o 1 0 0\r\n",
+         "Last run: h2.inp cannot be treated: line 7: the REACTIONS section "
+         "that begins here has no line reading exactly END",
+         false},
+    };
+    for (const Case& c : cases) {
+      TestHooks hooks;
+      hooks.texts = {"t", "m"};
+      auto window = Start(hooks, c.input);
+      RunReportLabel* label = window->report_label();
+      const QString first = QString::fromUtf8(kFirstReport);
+      QCOMPARE(label->text(), first);
+      Run(*window);
+      if (window->error_dialog() != nullptr) window->error_dialog()->close();
+      QCOMPARE(label->full_text(), c.report);
+      QCOMPARE(label->toolTip(), c.report);
+      QCOMPARE(label->shows_error(), c.error);
+      QCOMPARE(label->palette().color(QPalette::WindowText) == kErrorColour,
+               c.error);
+      QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+      // Shown whole where it fits, elided in the middle where it does not.
+      window->resize(1600, 600);
+      QCoreApplication::processEvents();
+      QCOMPARE(label->text(), c.report);
+      window->resize(623, 468);
+      QCoreApplication::processEvents();
+      QCOMPARE(window->width(), 623);
+      const QFontMetrics metrics = label->fontMetrics();
+      const int room = label->contentsRect().width();
+      QVERIFY(metrics.horizontalAdvance(label->text()) <= room);
+      QCOMPARE(label->text() == c.report,
+               metrics.horizontalAdvance(c.report) <= room);
+      // The next run starts from the first text and, cancelled, keeps it.
+      QString while_choosing;
+      hooks.on_dialog = [&](QDialog&) { while_choosing = label->full_text(); };
+      hooks.file.reset();
+      Run(*window);
+      QCOMPARE(while_choosing, first);
+      QCOMPARE(label->full_text(), first);
+      QVERIFY(!label->shows_error());
+    }
+  }
+
+  // A new name that would break the files or make two species one is
+  // refused with the reason, whole, in the label, and no file changes;
+  // Enter renames, Escape ends the dialog.
+  void RenameRefusesBadNamesAndEnterRenames() {
+    TestHooks hooks;
+    hooks.texts = {"thermo1", "mech1"};
+    hooks.renames = {
+        {"oh", "o h/+"},
+        {"oh", "h2"},
+        {"oh", "hydroxyl/radical/of/a/name/far/too/long/for/the/label"}};
+    auto window = Start(hooks, Mechanism("16599.0"));
+    const QString dir = QFileInfo(*hooks.file).path();
+    QMap<QString, QByteArray> before;
+    hooks.on_dialog = [&](QDialog& dialog) {
+      if (qobject_cast<RenameDialog*>(&dialog) != nullptr) {
+        before = FilesIn(dir);
+      }
+    };
+    Run(*window);
+    QCOMPARE(hooks.log[3],
+             "rename Do you want to rename a species?|FORMER NAME|NEW NAME|"
+             "\"O H/+\" is refused: a species name cannot hold a blank|"
+             "\"H2\" is refused: the mechanism already has a species H2|"
+             "\"HYDROXYL/RADICAL/OF/A/NAME/FAR/TOO/LONG/FOR/THE/LABEL\" is "
+             "refused: a species name cannot hold \"/\"");
+    QVERIFY(!before.isEmpty());
+    QCOMPARE(FilesIn(dir), before);
+    // The long reason wraps, within the label, the controls below it.
+    RenameDialog* dialog = window->rename_dialog();
+    QLabel* label = dialog->label();
+    QVERIFY(label->text().count('\n') >= 1);
+    QCOMPARE(label->text().remove('\n'), dialog->message());
+    QVERIFY(label->contentsRect().contains(label->fontMetrics().boundingRect(
+        label->contentsRect(), int(label->alignment()), label->text())));
+    QVERIFY(dialog->skip_button()->y() >= label->geometry().bottom());
+
+    hooks.log.clear();
+    hooks.renames = {};
+    hooks.texts = {"thermo2", "mech2"};
+    bool closed_by_escape = false;
+    hooks.on_dialog = [&](QDialog& d) {
+      auto* rename = qobject_cast<RenameDialog*>(&d);
+      if (rename == nullptr) return;
+      rename->show();
+      rename->former_box()->setText("oh");
+      rename->new_box()->setText("hydroxyl");
+      QTest::keyClick(rename->new_box(), Qt::Key_Return);
+      QTest::keyClick(rename->new_box(), Qt::Key_Escape);
+      closed_by_escape =
+          rename->isHidden() && rename->result() == QDialog::Rejected;
+    };
+    Run(*window);
+    QCOMPARE(hooks.log[3], "rename Another one?|oh|hydroxyl");
+    QVERIFY(closed_by_escape);
+    QVERIFY(HasLine(dir + "/mech2kelvin.rxn",
+                    "H+O2<=>HYDROXYL+O 3.547E+15 -0.4060 8353.0"));
+  }
+
+  // While the rename dialog is open the grid shows the table as the
+  // output stage left it: the view was told of the table after the last
+  // prompt before that stage, and shows no tag of the analysis.
+  void GridShowsTheTableBehindTheRenameDialog() {
+    TestHooks hooks;
+    hooks.texts = {"thermo1", "mech1"};
+    auto window = Start(hooks, Mechanism("16599.0"));
+    WorkingTableModel& model = window->model();
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    int resets_at_name_prompt = -1;
+    int resets_at_rename = -1;
+    QStringList cells;
+    hooks.on_dialog = [&](QDialog& dialog) {
+      if (qobject_cast<QInputDialog*>(&dialog) != nullptr) {
+        resets_at_name_prompt = resets.count();
+      }
+      if (qobject_cast<RenameDialog*>(&dialog) == nullptr) return;
+      resets_at_rename = resets.count();
+      QCOMPARE(model.rowCount(), window->table().rows_in_use() - 1);
+      for (int row = 0; row < model.rowCount(); ++row) {
+        for (int column = 0; column < model.columnCount(); ++column) {
+          cells << model.index(row, column).data().toString();
+        }
+      }
+    };
+    Run(*window);
+    QVERIFY(resets_at_rename > resets_at_name_prompt);
+    QVERIFY(!cells.isEmpty());
+    QVERIFY(cells.filter("#").isEmpty());
   }
 
   // After a run on a mechanism of 25,999 lines: the time from the model

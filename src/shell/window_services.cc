@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScreen>
 #include <QUrl>
 
 #include "shell/chooser_filters.h"
@@ -14,6 +15,7 @@
 #include "shell/main_window.h"
 #include "shell/qt_text.h"
 #include "shell/table_model.h"
+#include "shell/text_fit.h"
 
 namespace kestrelon {
 namespace {
@@ -63,9 +65,15 @@ std::string WindowServices::AskText(NamePrompt, const std::string& title,
 
 void WindowServices::ShowMessage(const std::string& text,
                                  const std::string& title, MessageIcon icon) {
-  QMessageBox box(BoxIcon(icon), ToDisplay(title), ToDisplay(text),
-                  QMessageBox::Ok, &window_);
+  QMessageBox box(BoxIcon(icon), ToDisplay(title), QString(), QMessageBox::Ok,
+                  &window_);
   box.setObjectName("MsgBox");
+  const QScreen* screen = window_.screen();
+  const int screen_width =
+      screen != nullptr ? screen->availableGeometry().width() : 1024;
+  box.setTextFormat(Qt::RichText);
+  box.setText(MessageBoxText(ToDisplay(text), box.font(),
+                             MessageTextLimit(screen_width)));
   window_.hooks().Exec(box);
 }
 

@@ -4,7 +4,8 @@
 // - The file chooser opens in the user's home directory with the run's
 //   title and filters (see chooser_filters.h); Cancel gives nothing.
 // - Name prompts and message boxes carry the run's title and show each
-//   CR LF of a text as a line break; Cancel in a prompt gives "".
+//   CR LF of a text as a line break; Cancel in a prompt gives "". A message
+//   box keeps each line whole (see text_fit.h).
 // - Status, progress and the file labels are set at once and drawn at the
 //   run's repaint points: Repaint() paints the window synchronously, so the
 //   user sees them while the run holds the thread and no input is handled.

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 #include <QUrl>
 #include <deque>
 #include <functional>
@@ -58,18 +59,23 @@ class TestHooks : public DesktopHooks {
     }
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
       const char* icons[] = {"none", "information", "warning", "critical"};
-      log << "message " + box->windowTitle() + "|" + box->text() + "|" +
+      // The box shows its lines as rich text; the log keeps what it reads.
+      const QString text =
+          box->textFormat() == Qt::RichText
+              ? QTextDocumentFragment::fromHtml(box->text()).toPlainText()
+              : box->text();
+      log << "message " + box->windowTitle() + "|" + text + "|" +
                  icons[box->icon() % 4];
       return QDialog::Accepted;
     }
     auto& rename = dynamic_cast<RenameDialog&>(dialog);
-    QStringList labels{rename.label()->text(), rename.former_box()->text(),
+    QStringList labels{rename.message(), rename.former_box()->text(),
                        rename.new_box()->text()};
     for (const auto& [former, renamed] : renames) {
       rename.former_box()->setText(former);
       rename.new_box()->setText(renamed);
       rename.rename_button()->click();
-      labels << rename.label()->text();
+      labels << rename.message();
     }
     log << "rename " + labels.join('|');
     rename.skip_button()->click();
