@@ -164,7 +164,8 @@ void PrintUsage(std::ostream& out) {
          "                       the directory (default: as long as it takes)\n"
          "  --help, --version\n"
          "\n"
-         "  --                   ends the options\n"
+         "\n"
+         "\"--\" ends the options (for a file whose name begins with \"-\").\n"
          "\n"
          "exit status: 0 success, 1 the run failed, 2 unreadable file,\n"
          "64 usage error\n";
