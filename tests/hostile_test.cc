@@ -276,14 +276,16 @@ TEST(HostileTest, LinksNeverLetTheRunDestroyAFile) {
        [](const ScratchDir& d, const std::string& precious) {
          fs::create_hard_link(precious, d / "mechj.rxn");
        },
-       0, "",
+       0,
+       "",
        {"mech.inp", "mechcal.rxn", "mechj.rxn", "mechkelvin.rxn",
         "mechthermo.dat"}},
       {"a stale tempo.int a hard link of a file elsewhere",
        [](const ScratchDir& d, const std::string& precious) {
          fs::create_hard_link(precious, d / "tempo.int");
        },
-       0, "",
+       0,
+       "",
        {"mech.inp", "mechcal.rxn", "mechj.rxn", "mechkelvin.rxn",
         "mechthermo.dat"}},
   };
@@ -293,7 +295,8 @@ TEST(HostileTest, LinksNeverLetTheRunDestroyAFile) {
     const std::string precious = elsewhere.Write("precious.txt", "KEEP\n");
     dir.Write("mech.inp", kSmall);
     c.plant(dir, precious);
-    ProcessResult r = RunKestrelon({"clean", "mech.inp", "--quiet"}, dir.path());
+    ProcessResult r =
+        RunKestrelon({"clean", "mech.inp", "--quiet"}, dir.path());
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.err, c.err.empty() ? "" : "kestrelon: " + c.err);
     EXPECT_EQ(dir.Files(), c.files);
@@ -310,8 +313,9 @@ TEST(HostileTest, AFullStandardOutputFailsTheCommand) {
   ScratchDir dir;
   dir.Write("mech.inp", kSmall);
   ASSERT_EQ(RunKestrelon({"clean", "mech.inp"}, dir.path()).status, 0);
-  const std::string full = "kestrelon: cannot write the output: No space "
-                           "left on device\n";
+  const std::string full =
+      "kestrelon: cannot write the output: No space "
+      "left on device\n";
   struct Case {
     std::vector<std::string> args;
     int status;
@@ -346,7 +350,8 @@ TEST(HostileTest, RenamesAreJudgedBeforeTheRunWrites) {
       {{"H2=X!"}, "--rename \"H2=X!\": a species name cannot hold \"!\""},
       {{"H2=A/B"}, "--rename \"H2=A/B\": a species name cannot hold \"/\""},
       {{"H2=A B"}, "--rename \"H2=A B\": a species name cannot hold a blank"},
-      {{"C=X", "h=h2"}, "--rename h=h2: the mechanism already has a species H2"},
+      {{"C=X", "h=h2"},
+       "--rename h=h2: the mechanism already has a species H2"},
       {{"H2=X", "H=X"}, "--rename H=X: the mechanism already has a species X"},
   };
   for (const Case& c : cases) {
@@ -411,7 +416,8 @@ TEST(HostileTest, OddStartsCleanAndCompare) {
     ScratchDir dir;
     ProcessResult check = Clean(dir, c.text, "--check");
     EXPECT_EQ(check.err, c.err);
-    ProcessResult r = RunKestrelon({"clean", "mech.inp", "--check"}, dir.path());
+    ProcessResult r =
+        RunKestrelon({"clean", "mech.inp", "--check"}, dir.path());
     EXPECT_EQ(r.out, c.check);
     r = Clean(dir, c.text);
     EXPECT_EQ(r.status, 0);
@@ -428,19 +434,27 @@ TEST(HostileTest, WaitingOptionsAndNames) {
     int status;
     std::string err;  // "DIR" stands for the directory
   } cases[] = {
-      {kSmall, {"--wait", "0.2"}, 1,
+      {kSmall,
+       {"--wait", "0.2"},
+       1,
        "kestrelon: mech.inp: waiting for another run in this directory\n"
        "kestrelon: DIR/: another run still holds this directory; gave up "
        "waiting\n"},
-      {kSmall, {"--wait=-1"}, 64,
+      {kSmall,
+       {"--wait=-1"},
+       64,
        "kestrelon: --wait needs a number of seconds from 0 to 1000000, not "
        "\"-1\"\nrun 'kestrelon --help' for the options\n"},
       {kSmall, {"--", "mech.inp"}, 0, ""},
       // No THERMO section: no thermo file, so its name clashes with none.
       {"ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH2 H\r\nEND\r\nREACTIONS\r\n"
        "H2=H+H 1E14 0 50000\r\nEND\r\n",
-       {"--thermo-name", "mechj", "--thermo-ext", "rxn"}, 0, ""},
-      {kSmall, {"--thermo-name", "mechj", "--thermo-ext", "rxn"}, 64,
+       {"--thermo-name", "mechj", "--thermo-ext", "rxn"},
+       0,
+       ""},
+      {kSmall,
+       {"--thermo-name", "mechj", "--thermo-ext", "rxn"},
+       64,
        "kestrelon: --name mech and --thermo-name mechj both name mechj.rxn\n"
        "run 'kestrelon --help' for the options\n"},
   };

@@ -6,31 +6,31 @@
 #include <filesystem>
 
 #include "cli/check_report.h"
-#include "cli/rename_check.h"
 #include "cli/end_diagnostics.h"
 #include "cli/output_check.h"
+#include "cli/rename_check.h"
 #include "cli/section_hints.h"
 #include "model/cleaned_file.h"
 #include "model/run_error.h"
 #include "model/run_warning.h"
 #include "model/species_name.h"
+#include "model/working_table.h"
 #include "platform/paths.h"
-#include "run/reactions_unit.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "run/name_prompt.h"
 #include "run/name_rules.h"
+#include "run/reactions_unit.h"
 #include "run/run_driver.h"
 #include "run/thermo_file.h"
-#include "model/working_table.h"
 
 namespace kestrelon {
 namespace {
 
 constexpr const char* kValueOptions[] = {
-    "--name",     "--thermo-name", "--unit",      "--ext",    "--thermo-ext",
-    "--a-format", "--n-format",    "--ea-format", "--rename", "--thermo",
-    "--wait"};
+    "--name",       "--thermo-name", "--unit",     "--ext",
+    "--thermo-ext", "--a-format",    "--n-format", "--ea-format",
+    "--rename",     "--thermo",      "--wait"};
 
 std::string StemOf(const std::string& path) {
   std::string name = BaseName(path);
@@ -225,8 +225,9 @@ std::optional<CleanOptions> ParseCleanOptions(
     } else if (a == "--wait") {
       std::optional<double> seconds = ParseNumberText(v);
       if (!seconds || *seconds < 0 || *seconds > 1e6) {
-        return fail("--wait needs a number of seconds from 0 to 1000000, not \"" +
-                    v + "\"");
+        return fail(
+            "--wait needs a number of seconds from 0 to 1000000, not \"" + v +
+            "\"");
       }
       o.wait_seconds = seconds;
     } else if (a == "--unit") {
@@ -247,7 +248,7 @@ std::optional<CleanOptions> ParseCleanOptions(
                                            : ThermoExtChoice::kCustom;
       o.settings.thermo_ext_text = v;
     } else if (a == "--a-format" || a == "--n-format" || a == "--ea-format") {
-      const std::string_view* allowed = a == "--a-format" ? kAPatternItems
+      const std::string_view* allowed = a == "--a-format"   ? kAPatternItems
                                         : a == "--n-format" ? kNPatternItems
                                                             : kEaPatternItems;
       bool ok = false;

@@ -10,9 +10,9 @@
 // stderr, and a new name that already is one ends the run (RunError).
 //
 // Information messages go to stdout (unless quiet); the notice that the run
-// waits for another run's lock goes to stderr, quiet or not; the unreadable-file
-// message and the error dialog's text go to stderr. Status, progress and
-// repaints are silent.
+// waits for another run's lock goes to stderr, quiet or not; the
+// unreadable-file message and the error dialog's text go to stderr. Status,
+// progress and repaints are silent.
 #ifndef KESTRELON_CLI_CLI_SERVICES_H_
 #define KESTRELON_CLI_CLI_SERVICES_H_
 
