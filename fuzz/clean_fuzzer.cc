@@ -39,6 +39,7 @@
 #include <utility>
 
 #include "fuzz_settings.h"
+#include "fuzz_ui.h"
 #include "model/run_error.h"
 #include "model/ui_services.h"
 #include "rename/rename_session.h"
@@ -49,53 +50,6 @@
 
 namespace kestrelon::fuzz {
 namespace {
-
-// The user at the window: answers each name prompt once (a prompt asked a
-// second time means the run refused the name, and a user who cannot type
-// another one gives up, as the command line does) and renames in the
-// dialog.
-class FuzzUi : public UiServices {
- public:
-  FuzzUi(const FuzzSettings& settings, std::string input_path)
-      : settings_(settings), input_path_(std::move(input_path)) {}
-
-  std::optional<std::string> ChooseFile(const FileChooserRequest&) override {
-    return input_path_;
-  }
-  std::string AskText(NamePrompt kind, const std::string&,
-                      const std::string&) override {
-    bool thermo = kind == NamePrompt::kThermoName;
-    int& asks = thermo ? thermo_asks_ : clean_asks_;
-    if (++asks > 1) throw RunError("name refused: " + last_message_);
-    return thermo ? settings_.thermo_name : settings_.name;
-  }
-  void ShowMessage(const std::string& text, const std::string&,
-                   MessageIcon) override {
-    last_message_ = text;
-  }
-  void SetStatus(const std::string&) override {}
-  void SetProgress(int) override {}
-  void ShowProgress(bool) override {}
-  void Repaint() override {}
-  void SetLoadedLabel(const std::string&) override {}
-  void SetOutputLabel(const std::string&) override {}
-  void ShowErrorDialog() override {}
-  void RunRenameDialog(RenameSession& session) override {
-    for (const auto& [former, renamed] : settings_.renames) {
-      session.Rename(former, renamed);
-    }
-  }
-  void OpenLink(const std::string&) override {}
-  std::string CurrentDirectory() override { return TheSandbox().cwd; }
-  WindowSettings ReadSettings() override { return settings_.window; }
-
- private:
-  const FuzzSettings& settings_;
-  std::string input_path_;
-  int thermo_asks_ = 0;
-  int clean_asks_ = 0;
-  std::string last_message_;
-};
 
 // What a run left: its outcome and every file of the scratch directory.
 struct Snapshot {

@@ -134,7 +134,7 @@ void CheckAfterRun(std::string_view data, const FuzzSettings& s,
     for (const std::string& path : expect) {
       if (!Slurp(path)) Violation("success, but no output file " + path);
     }
-    if (v.nothermo == 0 && !Slurp(box.work + thermo))
+    if (v.has_thermo && !Slurp(box.work + thermo))
       Violation("success, but the thermodynamic file is missing");
   }
 }

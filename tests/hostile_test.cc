@@ -9,14 +9,17 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <random>
 
+#include "platform/dir_lock.h"
 #include "tests/support/process_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using kestrelon::testing_support::ProcessResult;
+using kestrelon::testing_support::ProcessSetup;
 using kestrelon::testing_support::RunKestrelon;
 using kestrelon::testing_support::ScratchDir;
 
@@ -228,6 +231,248 @@ TEST(HostileTest, OddBytesAndHugeInputs) {
     for (const std::string& name : dir.Files()) {
       EXPECT_NE(name.rfind("tempo", 0), 0u) << name << " was left behind";
     }
+  }
+}
+
+// Links in the input's directory: a clash of the input with a working file,
+// or of an output with one, is refused before anything is written; a file
+// linked to an output or to a stale working file keeps its content.
+TEST(HostileTest, LinksNeverLetTheRunDestroyAFile) {
+  const std::string working = "This name would overwrite a working file";
+  struct Case {
+    const char* what;
+    std::function<void(const ScratchDir&, const std::string&)> plant;
+    int status;
+    std::string err;  // after "kestrelon: "
+    std::vector<std::string> files;
+  } cases[] = {
+      {"input linked to tempo3.int",
+       [](const ScratchDir& d, const std::string&) {
+         fs::rename(d / "mech.inp", d / "tempo3.int");
+         fs::create_symlink("tempo3.int", d / "mech.inp");
+       },
+       1,
+       "mech.inp: the input file is the working file tempo3.int of the run "
+       "under another name (a link); rename or move it first\n",
+       {"mech.inp", "tempo3.int"}},
+      {"tempo.int a hard link of the input",
+       [](const ScratchDir& d, const std::string&) {
+         fs::create_hard_link(d / "mech.inp", d / "tempo.int");
+       },
+       1,
+       "mech.inp: the input file is the working file tempo.int of the run "
+       "under another name (a link); rename or move it first\n",
+       {"mech.inp", "tempo.int"}},
+      {"an output a hard link of a stale tempo5.int",
+       [](const ScratchDir& d, const std::string&) {
+         d.Write("tempo5.int", "STALE");
+         fs::create_hard_link(d / "tempo5.int", d / "mechj.rxn");
+       },
+       64,
+       "--name mech: " + working +
+           " of the run.\nrun 'kestrelon --help' for the options\n",
+       {"mech.inp", "mechj.rxn", "tempo5.int"}},
+      {"an output a hard link of a file elsewhere",
+       [](const ScratchDir& d, const std::string& precious) {
+         fs::create_hard_link(precious, d / "mechj.rxn");
+       },
+       0,
+       "",
+       {"mech.inp", "mechcal.rxn", "mechj.rxn", "mechkelvin.rxn",
+        "mechthermo.dat"}},
+      {"a stale tempo.int a hard link of a file elsewhere",
+       [](const ScratchDir& d, const std::string& precious) {
+         fs::create_hard_link(precious, d / "tempo.int");
+       },
+       0,
+       "",
+       {"mech.inp", "mechcal.rxn", "mechj.rxn", "mechkelvin.rxn",
+        "mechthermo.dat"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchDir dir, elsewhere;
+    const std::string precious = elsewhere.Write("precious.txt", "KEEP\n");
+    dir.Write("mech.inp", kSmall);
+    c.plant(dir, precious);
+    ProcessResult r =
+        RunKestrelon({"clean", "mech.inp", "--quiet"}, dir.path());
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.err, c.err.empty() ? "" : "kestrelon: " + c.err);
+    EXPECT_EQ(dir.Files(), c.files);
+    EXPECT_EQ(dir.Read("mech.inp"), kSmall);
+    EXPECT_EQ(elsewhere.Read("precious.txt"), "KEEP\n");
+    if (c.status == 0) {
+      EXPECT_EQ(dir.Read("mechj.rxn").rfind("ELEMENTS", 0), 0u);
+    }
+  }
+}
+
+// A report that cannot be written is a failure, said on stderr.
+TEST(HostileTest, AFullStandardOutputFailsTheCommand) {
+  ScratchDir dir;
+  dir.Write("mech.inp", kSmall);
+  ASSERT_EQ(RunKestrelon({"clean", "mech.inp"}, dir.path()).status, 0);
+  const std::string full =
+      "kestrelon: cannot write the output: No space "
+      "left on device\n";
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+  } cases[] = {
+      {{"clean", "mech.inp"}, 1, full},
+      {{"clean", "mech.inp", "--quiet"}, 0, ""},
+      {{"compare", "mechj.rxn", "mechj.rxn", "--json"}, 2, full},
+      {{"compare", "mechj.rxn", "mechj.rxn"}, 2, full},
+      // Longer than the stream's buffer: it failed before the flush, which
+      // no longer knows why.
+      {{"--help"}, 1, "kestrelon: cannot write the output\n"},
+  };
+  for (const Case& c : cases) {
+    ProcessResult r = RunKestrelon(c.args, dir.path(), {"/dev/full"});
+    EXPECT_EQ(r.status, c.status) << c.args.back();
+    EXPECT_EQ(r.err, c.err) << c.args.back();
+  }
+}
+
+// A new name that would break the files, or a species twice, is refused
+// before any file is written, working files included.
+TEST(HostileTest, RenamesAreJudgedBeforeTheRunWrites) {
+  struct Case {
+    std::vector<std::string> renames;
+    std::string err;  // after "kestrelon: "
+  } cases[] = {
+      {{"H2=+"}, "--rename \"H2=+\": a species name cannot hold \"+\""},
+      {{"H2=<=>"}, "--rename \"H2=<=>\": a species name cannot hold \"<\""},
+      {{"H2=A\nB"},
+       "--rename \"H2=A\nB\": a species name cannot hold a line break"},
+      {{"H2=X!"}, "--rename \"H2=X!\": a species name cannot hold \"!\""},
+      {{"H2=A/B"}, "--rename \"H2=A/B\": a species name cannot hold \"/\""},
+      {{"H2=A B"}, "--rename \"H2=A B\": a species name cannot hold a blank"},
+      {{"C=X", "h=h2"},
+       "--rename h=h2: the mechanism already has a species H2"},
+      {{"H2=X", "H=X"}, "--rename H=X: the mechanism already has a species X"},
+  };
+  for (const Case& c : cases) {
+    ScratchDir dir;
+    dir.Write("mech.inp", kSmall);
+    std::vector<std::string> args = {"clean", "mech.inp"};
+    for (const std::string& r : c.renames) args.push_back("--rename=" + r);
+    ProcessResult r = RunKestrelon(args, dir.path());
+    EXPECT_EQ(r.status, 64) << c.err;
+    EXPECT_EQ(r.err, "kestrelon: " + c.err +
+                         "\nrun 'kestrelon --help' for the options\n");
+    EXPECT_EQ(dir.Files(), std::vector<std::string>{"mech.inp"});
+  }
+  // A name the mechanism lacks is passed over; the run goes on.
+  ScratchDir dir;
+  ProcessResult r = Clean(dir, kSmall, "--rename=C=X");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err,
+            "kestrelon: mech.inp: warning: --rename C=X: the mechanism has no "
+            "species C; nothing renamed\n");
+}
+
+TEST(HostileTest, OutOfMemoryIsReportedByEveryCommand) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer needs more address space";
+#endif
+  ScratchDir dir;
+  dir.Write("big.inp", std::string(60 << 20, 'x'));
+  const struct {
+    std::vector<std::string> args;
+    int status;
+  } cases[] = {{{"clean", "big.inp"}, 1},
+               {{"compare", "big.inp", "big.inp"}, 2}};
+  for (const auto& c : cases) {
+    ProcessResult r = RunKestrelon(c.args, dir.path(), {"", 48 << 20});
+    EXPECT_EQ(r.status, c.status) << c.args[0];
+    EXPECT_EQ(r.err, "kestrelon: out of memory\n") << c.args[0];
+  }
+}
+
+// What clean writes, compare reads; a byte-order mark changes nothing, and
+// an auxiliary line with no reaction before it is named.
+TEST(HostileTest, OddStartsCleanAndCompare) {
+  const std::string plain = kSmall;
+  const std::string dup_first =
+      "ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH2 H\r\nEND\r\nREACTIONS\r\n"
+      "DUPLICATE\r\nH2=H+H 1E14 0 50000\r\nEND\r\n";
+  const std::string orphan =
+      "kestrelon: mech.inp:8: warning: auxiliary line with no reaction "
+      "before it: kept as it stands, belonging to no reaction\n";
+  struct Case {
+    std::string text;
+    std::string err;
+    std::string check;
+  } cases[] = {
+      {"\xEF\xBB\xBF" + plain, "",
+       "mech.inp: 12 lines, 2 species, 1 reaction: no problem found\n"},
+      {dup_first, orphan,
+       "mech.inp: 10 lines, 2 species, 1 reaction: 1 warning\n"},
+  };
+  for (const Case& c : cases) {
+    ScratchDir dir;
+    ProcessResult check = Clean(dir, c.text, "--check");
+    EXPECT_EQ(check.err, c.err);
+    ProcessResult r =
+        RunKestrelon({"clean", "mech.inp", "--check"}, dir.path());
+    EXPECT_EQ(r.out, c.check);
+    r = Clean(dir, c.text);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, c.err);
+    r = RunKestrelon({"compare", "mechj.rxn", "mechj.rxn"}, dir.path());
+    EXPECT_EQ(r.status, 0) << r.err;
+  }
+}
+
+TEST(HostileTest, WaitingOptionsAndNames) {
+  struct Case {
+    std::string text;
+    std::vector<std::string> options;
+    int status;
+    std::string err;  // "DIR" stands for the directory
+  } cases[] = {
+      {kSmall,
+       {"--wait", "0.2"},
+       1,
+       "kestrelon: mech.inp: waiting for another run in this directory\n"
+       "kestrelon: DIR/: another run still holds this directory; gave up "
+       "waiting\n"},
+      {kSmall,
+       {"--wait=-1"},
+       64,
+       "kestrelon: --wait needs a number of seconds from 0 to 1000000, not "
+       "\"-1\"\nrun 'kestrelon --help' for the options\n"},
+      {kSmall, {"--", "mech.inp"}, 0, ""},
+      // No THERMO section: no thermo file, so its name clashes with none.
+      {"ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH2 H\r\nEND\r\nREACTIONS\r\n"
+       "H2=H+H 1E14 0 50000\r\nEND\r\n",
+       {"--thermo-name", "mechj", "--thermo-ext", "rxn"},
+       0,
+       ""},
+      {kSmall,
+       {"--thermo-name", "mechj", "--thermo-ext", "rxn"},
+       64,
+       "kestrelon: --name mech and --thermo-name mechj both name mechj.rxn\n"
+       "run 'kestrelon --help' for the options\n"},
+  };
+  for (const Case& c : cases) {
+    ScratchDir dir;
+    dir.Write("mech.inp", c.text);
+    std::optional<kestrelon::DirectoryLock> other;
+    if (c.options[0] == "--wait") other.emplace(dir.path());
+    std::vector<std::string> args = {"clean", "--quiet"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    if (c.options[0] != "--") args.push_back("mech.inp");
+    ProcessResult r = RunKestrelon(args, dir.path());
+    std::string err = c.err;
+    if (size_t at = err.find("DIR"); at != std::string::npos) {
+      err.replace(at, 3, fs::canonical(dir.path()).string());
+    }
+    EXPECT_EQ(r.status, c.status) << c.options[0];
+    EXPECT_EQ(r.err, err);
   }
 }
 

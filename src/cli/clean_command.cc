@@ -2,29 +2,35 @@
 
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "cli/check_report.h"
 #include "cli/end_diagnostics.h"
+#include "cli/output_check.h"
+#include "cli/rename_check.h"
 #include "cli/section_hints.h"
+#include "model/cleaned_file.h"
 #include "model/run_error.h"
 #include "model/run_warning.h"
+#include "model/species_name.h"
+#include "model/working_table.h"
 #include "platform/paths.h"
-#include "run/reactions_unit.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "run/name_prompt.h"
 #include "run/name_rules.h"
+#include "run/reactions_unit.h"
 #include "run/run_driver.h"
 #include "run/thermo_file.h"
-#include "model/working_table.h"
 
 namespace kestrelon {
 namespace {
 
 constexpr const char* kValueOptions[] = {
-    "--name",     "--thermo-name", "--unit",      "--ext",    "--thermo-ext",
-    "--a-format", "--n-format",    "--ea-format", "--rename", "--thermo"};
+    "--name",       "--thermo-name", "--unit",     "--ext",
+    "--thermo-ext", "--a-format",    "--n-format", "--ea-format",
+    "--rename",     "--thermo",      "--wait"};
 
 std::string StemOf(const std::string& path) {
   std::string name = BaseName(path);
@@ -63,7 +69,9 @@ struct PlannedFile {
   std::string made_by;
 };
 
-std::vector<PlannedFile> PlannedFiles(const CleanOptions& o) {
+// The thermo file only when the run will write one.
+std::vector<PlannedFile> PlannedFiles(const CleanOptions& o,
+                                      bool writes_thermo) {
   const std::string name = CleanTypedName(o.name);
   const std::string ext =
       MechanismExtension(o.settings.mech_ext, o.settings.mech_ext_text);
@@ -72,32 +80,34 @@ std::vector<PlannedFile> PlannedFiles(const CleanOptions& o) {
   for (const char* unit : {"j", "cal", "kelvin"}) {
     files.push_back({name + unit + "." + ext, by_name});
   }
-  files.push_back(
-      {CleanTypedName(o.thermo_name) + "." +
-           ThermoExtension(o.settings.thermo_ext, o.settings.thermo_ext_text),
-       "--thermo-name " + o.thermo_name});
+  if (writes_thermo) {
+    files.push_back(
+        {CleanTypedName(o.thermo_name) + "." +
+             ThermoExtension(o.settings.thermo_ext, o.settings.thermo_ext_text),
+         "--thermo-name " + o.thermo_name});
+  }
   return files;
 }
 
 // Refuses, before anything is written, names whose files would take the
-// place of the input, of a working file of the run, or of one another.
+// place of the input, of a working file of the run (by name, or through a
+// link), or of one another.
 std::optional<std::string> CheckPlannedNames(const CleanOptions& o,
-                                             const std::string& input_path) {
+                                             const std::string& input_path,
+                                             bool writes_thermo) {
   const std::string dir = DirectoryOf(input_path);
   const std::string input_name = BaseName(input_path);
-  std::vector<PlannedFile> files = PlannedFiles(o);
+  std::vector<PlannedFile> files = PlannedFiles(o, writes_thermo);
   for (const PlannedFile& f : files) {
     if (f.name == input_name || SameFile(dir + f.name, input_path)) {
       return f.made_by + ": " + kOverwritesInput;
     }
-    for (const char* w :
-         {kTempo, kTempo2, kTempo3, kTempo4, kTempo5, kTempo6}) {
-      if (f.name == w) {
-        return f.made_by +
-               ": This name would overwrite a working file of the run.";
-      }
+    if (IsWorkingFile(dir + f.name, dir)) {
+      return f.made_by +
+             ": This name would overwrite a working file of the run.";
     }
   }
+  if (!writes_thermo) return std::nullopt;
   const PlannedFile& thermo = files.back();
   if (!o.settings.thermo_file.empty() &&
       SameFile(dir + thermo.name, o.settings.thermo_file)) {
@@ -151,7 +161,12 @@ void PrintUsage(std::ostream& out) {
          "  --rename OLD=NEW     rename a species in every file (repeatable)\n"
          "  --check              analyse only; write no output file\n"
          "  --quiet              print nothing on success but warnings\n"
+         "  --wait SECONDS       wait at most this long for another run in\n"
+         "                       the directory (default: as long as it takes)\n"
          "  --help, --version\n"
+         "\n"
+         "\n"
+         "\"--\" ends the options (for a file whose name begins with \"-\").\n"
          "\n"
          "exit status: 0 success, 1 the run failed, 2 unreadable file,\n"
          "64 usage error\n";
@@ -165,9 +180,14 @@ std::optional<CleanOptions> ParseCleanOptions(
     err << "kestrelon: " << what << "\n";
     return std::nullopt;
   };
+  bool options_end = false;
   for (size_t i = 0; i < args.size(); ++i) {
     std::string a = args[i];
-    if (a.size() < 2 || a[0] != '-') {
+    if (!options_end && a == "--") {
+      options_end = true;
+      continue;
+    }
+    if (options_end || a.size() < 2 || a[0] != '-') {
       if (!o.mechanism.empty()) {
         return fail("more than one mechanism given: " + a);
       }
@@ -203,6 +223,14 @@ std::optional<CleanOptions> ParseCleanOptions(
     } else if (a == "--thermo") {
       if (v.empty()) return fail("--thermo must not be empty");
       o.settings.thermo_file = v;
+    } else if (a == "--wait") {
+      std::optional<double> seconds = ParseNumberText(v);
+      if (!seconds || *seconds < 0 || *seconds > 1e6) {
+        return fail(
+            "--wait needs a number of seconds from 0 to 1000000, not \"" + v +
+            "\"");
+      }
+      o.wait_seconds = seconds;
     } else if (a == "--unit") {
       if (!ParseUnit(v, &o)) {
         return fail("unknown unit \"" + v +
@@ -221,7 +249,7 @@ std::optional<CleanOptions> ParseCleanOptions(
                                            : ThermoExtChoice::kCustom;
       o.settings.thermo_ext_text = v;
     } else if (a == "--a-format" || a == "--n-format" || a == "--ea-format") {
-      const std::string_view* allowed = a == "--a-format" ? kAPatternItems
+      const std::string_view* allowed = a == "--a-format"   ? kAPatternItems
                                         : a == "--n-format" ? kNPatternItems
                                                             : kEaPatternItems;
       bool ok = false;
@@ -241,9 +269,13 @@ std::optional<CleanOptions> ParseCleanOptions(
         return fail("--rename needs OLD=NEW with both names, not \"" + v +
                     "\"");
       }
-      if (v.find_first_of(" \t") != std::string::npos) {
+      if (v.find_first_of(" \t") < sep) {
         return fail("--rename \"" + v +
                     "\": a species name holds no blank or TAB");
+      }
+      if (std::optional<std::string> problem =
+              NewSpeciesNameProblem(v.substr(sep + 1))) {
+        return fail("--rename \"" + v + "\": " + *problem);
       }
       o.renames.emplace_back(v.substr(0, sep), v.substr(sep + 1));
     }
@@ -255,8 +287,10 @@ std::optional<CleanOptions> ParseCleanOptions(
   return o;
 }
 
-int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
-                    std::ostream& err) {
+namespace {
+
+int RunClean(const std::vector<std::string>& args, std::ostream& out,
+             std::ostream& err) {
   std::optional<CleanOptions> options = ParseCleanOptions(args, err);
   auto usage_error = [&err]() {
     err << "run 'kestrelon --help' for the options\n";
@@ -266,19 +300,30 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   const std::string& given = options->mechanism;
   const std::string input_path = AbsolutePath(given);
 
-  if (std::optional<std::string> clash =
-          CheckPlannedNames(*options, input_path)) {
-    err << "kestrelon: " << *clash << "\n";
-    return usage_error();
-  }
-
   // The run reads the input itself; this read only looks at what the file
   // declares, and a file that cannot be read is left for the run to report.
   std::optional<std::string> text;
   int warnings = 0;
   try {
     text = ReadFile(input_path);
+    if (WithoutByteOrderMark(*text).size() < text->size()) text->erase(0, 3);
   } catch (const FileError&) {
+  }
+
+  const bool writes_thermo =
+      !options->check && (!options->settings.thermo_file.empty() || !text ||
+                          HasThermoSection(*text));
+  if (std::optional<std::string> clash =
+          CheckPlannedNames(*options, input_path, writes_thermo)) {
+    err << "kestrelon: " << *clash << "\n";
+    return usage_error();
+  }
+  if (text && !options->check) {
+    if (std::optional<std::string> refused =
+            RefusedRename(InputSpecies(*text), options->renames)) {
+      err << "kestrelon: " << *refused << "\n";
+      return usage_error();
+    }
   }
   if (text && !options->settings.thermo_file.empty() &&
       HasThermoSection(*text)) {
@@ -303,6 +348,10 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   WorkingTable table;
   RunOptions run_options;
   run_options.check_only = options->check;
+  if (options->wait_seconds) {
+    run_options.lock_wait = std::chrono::milliseconds(
+        static_cast<long long>(*options->wait_seconds * 1000));
+  }
   RunOutcome outcome = RunCleaning(services, table, run_options);
   // The run names the input by its bare name; the user named it as given.
   auto as_given = [&](const std::string& file) {
@@ -350,6 +399,14 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
     }
   }
   return kExitFailed;
+}
+
+}  // namespace
+
+int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
+                    std::ostream& err) {
+  const int status = RunClean(args, out, err);
+  return OutputWritten(out, err) || status != kExitOk ? status : kExitFailed;
 }
 
 }  // namespace kestrelon

@@ -10,9 +10,15 @@
 // is a pre-exponential factor given per molecule. --thermo FILE with an
 // input that has a THERMO section of its own is a usage error too.
 //
+// It also refuses with 64, before anything is written, a --rename whose new
+// name breaks the mechanism's lines (model/species_name.h) or already is a
+// species of the input (cli/rename_check.h); a former name that is not a
+// species is only warned about, by the run.
+//
 // Exit status: 0 success (with --check, a line of counts on stdout); 1 the
 // run failed, "kestrelon: FILE:LINE: reason" on stderr, the input named as
-// given; 2 unreadable file, followed by the END lines that were not counted.
+// given, or what it printed could not be written to `out`; 2 unreadable
+// file, followed by the END lines that were not counted.
 #ifndef KESTRELON_CLI_CLEAN_COMMAND_H_
 #define KESTRELON_CLI_CLEAN_COMMAND_H_
 

@@ -57,7 +57,8 @@ void CliServices::ShowMessage(const std::string& text, const std::string&,
 }
 
 void CliServices::SetStatus(const std::string& text) {
-  if (text == kWaitingForLock && !options_.quiet) {
+  // Said even when quiet: a run that seems to hang needs its reason.
+  if (text == kWaitingForLock) {
     err_ << "kestrelon: " << options_.mechanism
          << ": waiting for another run in this directory\n";
   }

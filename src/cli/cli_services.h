@@ -9,12 +9,14 @@
 // former name that is not a species is passed over with a warning on
 // stderr, and a new name that already is one ends the run (RunError).
 //
-// Information messages go to stdout (unless quiet); the unreadable-file
-// message and the error dialog's text go to stderr. Status, progress and
-// repaints are silent.
+// Information messages go to stdout (unless quiet); the notice that the run
+// waits for another run's lock goes to stderr, quiet or not; the
+// unreadable-file message and the error dialog's text go to stderr. Status,
+// progress and repaints are silent.
 #ifndef KESTRELON_CLI_CLI_SERVICES_H_
 #define KESTRELON_CLI_CLI_SERVICES_H_
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -34,6 +36,9 @@ struct CleanOptions {
   std::vector<std::pair<std::string, std::string>> renames;
   bool quiet = false;
   bool check = false;
+  // --wait: how long to wait for another run in the directory; no limit
+  // when empty.
+  std::optional<double> wait_seconds;
 };
 
 class CliServices : public UiServices {

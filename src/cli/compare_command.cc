@@ -1,5 +1,6 @@
 #include "cli/compare_command.h"
 
+#include "cli/output_check.h"
 #include "cli/plot_option.h"
 #include "cli/thermo_compare_command.h"
 #include "compare/keyed_mechanism.h"
@@ -126,7 +127,7 @@ int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out,
     if (a == "--") break;
     if (a == "--help" || a == "-h") {
       PrintCompareHelp(out);
-      return kSame;
+      return OutputWritten(out, err) ? kSame : kCannotRead;
     }
   }
   if (std::optional<int> status = CompareIfThermoFiles(args, out, err)) {
@@ -143,7 +144,7 @@ int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out,
   if (!b) return kCannotRead;
   CompareReport report = CompareMechanisms(*a, *b, options->settings);
   out << (options->json ? RenderReportJson(report) : RenderReportText(report));
-  out.flush();
+  if (!OutputWritten(out, err)) return kCannotRead;
   if (plot && WritePlot(*plot, options->settings, err) != 0) return kCannotRead;
   return report.Same() ? kSame : kDiffer;
 }

@@ -7,8 +7,9 @@
 // The Ea unit comes from the file names (NAMEj, NAMEcal, NAMEkelvin before
 // the extension); names that say two different units are a usage error.
 // Exit status: 0 the files are the same within the tolerance, 1 they
-// differ, 2 a file cannot be read or is not a cleaned mechanism file, 64
-// bad usage. Every failure is one line "kestrelon: ..." on `err`.
+// differ, 2 a file cannot be read or is not a cleaned mechanism file, or
+// the report cannot be written to `out`, 64 bad usage. Every failure is one
+// line "kestrelon: ..." on `err`.
 #ifndef KESTRELON_CLI_COMPARE_COMMAND_H_
 #define KESTRELON_CLI_COMPARE_COMMAND_H_
 

@@ -3,12 +3,14 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "cli/check_command.h"
 #include "cli/clean_command.h"
 #include "cli/compare_command.h"
+#include "cli/output_check.h"
 
 namespace {
 
@@ -34,27 +36,28 @@ int OpenWindow(char** argv) {
   return kestrelon::kExitUsage;
 }
 
-}  // namespace
+int Help() {
+  kestrelon::PrintUsage(std::cout);
+  return kestrelon::OutputWritten(std::cout, std::cerr)
+             ? kestrelon::kExitOk
+             : kestrelon::kExitFailed;
+}
 
-int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
-  if (argc < 2) return OpenWindow(argv);
-  std::string command = argv[1];
-  std::vector<std::string> args(argv + 2, argv + argc);
+int RunCommand(const std::string& command,
+               const std::vector<std::string>& args) {
   if (command == "--help" || command == "-h" || command == "help") {
-    kestrelon::PrintUsage(std::cout);
-    return kestrelon::kExitOk;
+    return Help();
   }
   if (command == "--version") {
     std::cout << "kestrelon " KESTRELON_VERSION "\n";
-    return kestrelon::kExitOk;
+    return kestrelon::OutputWritten(std::cout, std::cerr)
+               ? kestrelon::kExitOk
+               : kestrelon::kExitFailed;
   }
   if (command == "clean") {
     for (const std::string& a : args) {
-      if (a == "--help" || a == "-h") {
-        kestrelon::PrintUsage(std::cout);
-        return kestrelon::kExitOk;
-      }
+      if (a == "--") break;
+      if (a == "--help" || a == "-h") return Help();
     }
     return kestrelon::RunCleanCommand(args, std::cout, std::cerr);
   }
@@ -67,4 +70,20 @@ int main(int argc, char** argv) {
   std::cerr << "kestrelon: unknown command \"" << command << "\"\n";
   kestrelon::PrintUsage(std::cerr);
   return kestrelon::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  if (argc < 2) return OpenWindow(argv);
+  const std::string command = argv[1];
+  try {
+    return RunCommand(command, std::vector<std::string>(argv + 2, argv + argc));
+  } catch (const std::bad_alloc&) {
+    // What the commands cannot catch themselves (the reports, the options)
+    // still ends with a reason, not an abort.
+    std::cerr << "kestrelon: out of memory\n";
+    return command == "compare" ? 2 : kestrelon::kExitFailed;
+  }
 }

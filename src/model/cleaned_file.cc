@@ -111,9 +111,11 @@ class Reader {
  private:
   void ReactionSectionLine(std::string_view line, int number) {
     if (line.find('=') == std::string_view::npos) {
+      // The cleaner keeps such a line where it stood (and warns about it),
+      // so a file it wrote may hold one.
       if (list_->empty()) {
-        throw RunError("auxiliary line before the first reaction", file_,
-                       number);
+        file_text_.unattached_aux.push_back(line);
+        return;
       }
       list_->back().aux_lines.push_back(line);
       last_was_reaction_ = false;

@@ -26,8 +26,10 @@
 //
 // ReadCleanedFile throws RunError(reason, file, line) for a file that does
 // not have this layout: no "REACTIONS" line, a list not closed by "END", a
-// reaction line without exactly three numbers after its equation, an
-// auxiliary line before the first reaction of a list. The first fault in
+// reaction line without exactly three numbers after its equation. An
+// auxiliary line before the first reaction of a list belongs to no reaction:
+// it is kept in `unattached_aux`, which the reaction-by-reaction comparison
+// does not look at. The first fault in
 // the order of the file is the one reported. CleanedSpecies never throws.
 #ifndef KESTRELON_MODEL_CLEANED_FILE_H_
 #define KESTRELON_MODEL_CLEANED_FILE_H_
@@ -59,6 +61,8 @@ struct CleanedFile {
   std::vector<std::string> species;
   std::vector<CleanedReactionLine> reactions;       // the reaction section
   std::vector<CleanedReactionLine> non_elementary;  // the list after it
+  // Auxiliary lines before the first reaction of a list, in file order.
+  std::vector<std::string_view> unattached_aux;
 };
 
 // `file` names the file in error messages.

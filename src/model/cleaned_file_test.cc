@@ -18,13 +18,8 @@ TEST(CleanedFileTest, RefusesWhatIsNotACleanedFileAtItsFirstFault) {
       {"REACTIONS\nA<=>B 1.0 0.0 0.0 5.0\nEND\n",
        "m.rxn:2: a reaction line needs its equation and three numbers (A, n, "
        "Ea)"},
-      {"REACTIONS\n\nDUP\nEND\n",
-       "m.rxn:3: auxiliary line before the first reaction"},
       // A fault in a line comes before the missing END of its list.
       {"REACTIONS\nA<=>B 1.0 x 0.0\n", "m.rxn:2: n \"x\" is not a number"},
-      {"REACTIONS\nA<=>B 1.0 0.0 0.0\nEND\n"
-       "****List of non-elementary reactions****\nDUP\n",
-       "m.rxn:5: auxiliary line before the first reaction"},
   };
   for (const Case& c : cases) {
     try {
@@ -34,6 +29,20 @@ TEST(CleanedFileTest, RefusesWhatIsNotACleanedFileAtItsFirstFault) {
       EXPECT_EQ(e.Describe(), c.message);
     }
   }
+}
+
+// The cleaner keeps an auxiliary line with no reaction before it where it
+// stood; read back, it belongs to no reaction.
+TEST(CleanedFileTest, AuxiliaryLinesBeforeTheFirstReactionBelongToNone) {
+  const CleanedFile f = ReadCleanedFile(
+      "REACTIONS\n\nDUPLICATE\nA<=>B 1.0 0.0 0.0\nLOW /1 2 3/\nEND\n"
+      "****List of non-elementary reactions****\nDUP\nEND\n",
+      "m.rxn");
+  EXPECT_EQ(f.unattached_aux,
+            (std::vector<std::string_view>{"DUPLICATE", "DUP"}));
+  ASSERT_EQ(f.reactions.size(), 1u);
+  EXPECT_EQ(f.reactions[0].aux_lines,
+            std::vector<std::string_view>{"LOW /1 2 3/"});
 }
 
 // The species list alone, read as the whole file is read, whatever follows.

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 #include "platform/file_error.h"
 
@@ -21,8 +22,9 @@ bool CannotLockHere(int error) {
 
 }  // namespace
 
-DirectoryLock::DirectoryLock(const std::string& directory,
-                             const std::function<void()>& on_wait)
+DirectoryLock::DirectoryLock(
+    const std::string& directory, const std::function<void()>& on_wait,
+    std::optional<std::chrono::milliseconds> wait_limit)
     : fd_(::open(directory.empty() ? "." : directory.c_str(),
                  O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
   if (fd_ < 0) {
@@ -33,6 +35,10 @@ DirectoryLock::DirectoryLock(const std::string& directory,
   // Each open file description locks on its own, so two runs in one
   // process (two windows) exclude each other as two processes do.
   int how = LOCK_EX | LOCK_NB;
+  // flock cannot wait for a time: a limited wait polls.
+  const auto deadline = std::chrono::steady_clock::now() +
+                        wait_limit.value_or(std::chrono::milliseconds(0));
+  bool waiting = false;
   for (;;) {
     if (::flock(fd_, how) == 0) {
       held_ = true;
@@ -40,6 +46,16 @@ DirectoryLock::DirectoryLock(const std::string& directory,
     }
     int error = errno;
     if (error == EINTR) continue;
+    if (error == EWOULDBLOCK && waiting) {
+      if (std::chrono::steady_clock::now() >= deadline) {
+        ::close(fd_);
+        throw FileError(
+            "another run still holds this directory; gave up waiting",
+            directory);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      continue;
+    }
     if (error == EWOULDBLOCK && (how & LOCK_NB)) {
       if (on_wait) {
         try {
@@ -49,7 +65,11 @@ DirectoryLock::DirectoryLock(const std::string& directory,
           throw;
         }
       }
-      how = LOCK_EX;
+      if (wait_limit) {
+        waiting = true;
+      } else {
+        how = LOCK_EX;
+      }
       continue;
     }
     if (CannotLockHere(error)) return;

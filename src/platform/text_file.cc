@@ -116,7 +116,17 @@ std::string ReadFile(const std::string& path) {
 }
 
 void WriteFile(const std::string& path, std::string_view content) {
-  WriteWithFlags(path, content, O_CREAT | O_TRUNC, "cannot create");
+  // Truncating would write through a hard link into another file; what is
+  // not a regular file (a link, a directory) is left for the open to refuse.
+  struct stat st;
+  int create = O_CREAT | O_TRUNC;
+  if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+      throw FileError(ErrnoText("cannot replace"), path);
+    }
+    create = O_CREAT | O_EXCL;
+  }
+  WriteWithFlags(path, content, create, "cannot create");
 }
 
 void AppendFile(const std::string& path, std::string_view content) {

@@ -29,9 +29,11 @@ inline constexpr size_t kMaxFileBytes = size_t{256} << 20;
 // is not a regular file, is larger than kMaxFileBytes, or cannot be read.
 std::string ReadFile(const std::string& path);
 
-// Creates or truncates `path` and writes `content`. Throws FileError when the
-// file cannot be created (a directory or a symbolic link in its place, no
-// permission) or written in full.
+// Creates `path` anew and writes `content`. A regular file in its place is
+// removed first, never truncated: a file linked to it under another name
+// keeps its content, and a stale file of another user is replaced. Throws
+// FileError when the file cannot be created (a directory or a symbolic link
+// in its place, no permission) or written in full.
 void WriteFile(const std::string& path, std::string_view content);
 
 // Appends `content` to the existing file `path` (not through a link).

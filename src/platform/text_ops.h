@@ -41,6 +41,11 @@ inline bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
+// `text` without the UTF-8 byte-order mark at its start, if it has one.
+inline std::string_view WithoutByteOrderMark(std::string_view text) {
+  return StartsWith(text, "\xEF\xBB\xBF") ? text.substr(3) : text;
+}
+
 // `text` without blanks (spaces) at its start and end.
 std::string_view TrimBlanks(std::string_view text);
 

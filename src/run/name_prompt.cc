@@ -14,6 +14,14 @@ constexpr const char* kNoThermoName = "You did not enter a name!";
 
 }  // namespace
 
+bool IsWorkingFile(const std::string& path, const std::string& dir) {
+  if (IsWorkingFileName(BaseName(path))) return true;
+  for (const char* w : kWorkingFiles) {
+    if (SameFile(path, dir + w)) return true;
+  }
+  return false;
+}
+
 std::string AskFileName(
     UiServices& ui, const std::string& inputpath, NamePrompt kind,
     const std::string& prompt, const std::string& empty_message,
@@ -30,7 +38,8 @@ std::string AskFileName(
     for (const std::string& path : paths_for(name)) {
       if (SameFile(path, inputpath)) {
         refusal = kOverwritesInput;
-      } else if (refusal == nullptr && IsWorkingFileName(BaseName(path))) {
+      } else if (refusal == nullptr &&
+                 IsWorkingFile(path, DirectoryOf(inputpath))) {
         refusal = kOverwritesWorkingFile;
       }
     }

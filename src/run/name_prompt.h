@@ -2,7 +2,8 @@
 // until the answer is not empty (Cancel gives the empty answer): an empty
 // answer shows its "no name" message first; an answer whose files would
 // include the input file itself shows "This name would overwrite the input
-// file.", and one whose file would be a working file of the run shows
+// file.", and one whose file would be a working file of the run (by name,
+// or by device and inode through a link) shows
 // "This name would overwrite a working file of the run." The cleaned-file
 // prompt also refuses a name whose files would replace the thermodynamic
 // file the run has just written. The run cannot leave a prompt without a
@@ -42,6 +43,10 @@ inline constexpr const char* kCleanNamePrompt =
 inline constexpr const char* kNoCleanName = "You did not enter a name.";
 inline constexpr const char* kOverwritesThermo =
     "This name would overwrite the thermodynamic file.";
+
+// Whether `path` is named like a working file of a run in `dir` (ending
+// with "/"), or is one under another name (a link, by device and inode).
+bool IsWorkingFile(const std::string& path, const std::string& dir);
 
 // `paths_for(name)` lists the files a cleaned name would write. Returns the
 // cleaned name.

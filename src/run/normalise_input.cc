@@ -136,7 +136,7 @@ int NormaliseInput(const std::string& inputpath, const std::string& out_path,
   Copy copy(input.size());
   bool elements_done = false;
   int input_line = 0;
-  LineReader reader(input);
+  LineReader reader(WithoutByteOrderMark(input));
   std::string_view raw;
   while (reader.Next(raw)) {
     ++input_line;

@@ -20,7 +20,7 @@
 #include "run/summary.h"
 #include "run/tag_sections.h"
 #include "run/thermo_file.h"
-#include "run/thermo_file.h"
+#include "run/working_file_clash.h"
 #include "table/auxiliary_lines.h"
 #include "table/element_species.h"
 #include "table/load_table.h"
@@ -207,13 +207,17 @@ bool RunPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
         *chosen);
   }
 
-  DirectoryLock lock(DirectoryOf(*chosen), [&ui] {
-    ui.SetStatus(kWaitingForLock);
-    ui.Repaint();
-  });
+  DirectoryLock lock(
+      DirectoryOf(*chosen),
+      [&ui] {
+        ui.SetStatus(kWaitingForLock);
+        ui.Repaint();
+      },
+      options.lock_wait);
   const CheckLeavesNothing check_cleanup(run, options.check_only);
   v.slashpos = static_cast<int16_t>(SlashPosition(v.inputpath, run.input.file));
   v.inputdir = v.inputpath.substr(0, static_cast<size_t>(v.slashpos));
+  RefuseInputAsWorkingFile(v.inputpath, v.inputdir, *chosen);
   ui.SetLoadedLabel(LoadedLabel(v.inputpath, v.slashpos));
   v.tempopath = run.WorkPath(kTempo);
   v.endcount =

@@ -12,6 +12,7 @@
 #ifndef KESTRELON_RUN_RUN_DRIVER_H_
 #define KESTRELON_RUN_RUN_DRIVER_H_
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,9 @@ struct RunOptions {
   // Stop after the analysis: no output file is written and the working
   // files are removed (the command line's --check).
   bool check_only = false;
+  // How long to wait for another run's lock on the directory; no limit
+  // when empty.
+  std::optional<std::chrono::milliseconds> lock_wait;
 };
 
 struct RunOutcome {

@@ -98,7 +98,7 @@ TEST_F(RunDriverTest, ARunShowsItsStatusAndMilestonesInOrder) {
 
 TEST_F(RunDriverTest, CheckOnlyAsksNothingAndLeavesNothingBehind) {
   ui_.chosen_file = dir_.Write("m.inp", kSmallMechanism);
-  ASSERT_EQ(Run({.check_only = true}).kind, Kind::kSuccess);
+  ASSERT_EQ(Run({.check_only = true, .lock_wait = {}}).kind, Kind::kSuccess);
   EXPECT_TRUE(ui_.prompts.empty());
   EXPECT_EQ(dir_.Files(), std::vector<std::string>{"m.inp"});
 }

@@ -37,8 +37,7 @@ bool IsEfficiencyLine(std::string_view text) {
 }  // namespace
 
 bool IsKnownAuxiliaryLine(std::string_view text) {
-  return IsAuxiliaryKeyword(FirstAuxiliaryWord(text)) ||
-         IsEfficiencyLine(text);
+  return IsAuxiliaryKeyword(FirstAuxiliaryWord(text)) || IsEfficiencyLine(text);
 }
 
 std::vector<RunWarning> UnknownAuxiliaryLines(const WorkingTable& table,
@@ -58,7 +57,15 @@ std::vector<RunWarning> UnknownAuxiliaryLines(const WorkingTable& table,
       continue;
     }
     line.remove_prefix(kAuxTag.size());
-    if (line.empty() || IsKnownAuxiliaryLine(line)) continue;
+    if (line.empty()) continue;
+    if (reaction_row == 0 && IsKnownAuxiliaryLine(line)) {
+      warnings.push_back(
+          {"auxiliary line with no reaction before it: kept "
+           "as it stands, belonging to no reaction",
+           input.file, input.LineOfRow(row)});
+      continue;
+    }
+    if (IsKnownAuxiliaryLine(line)) continue;
     std::string text = "neither a reaction nor a known auxiliary line: ";
     if (reaction_row == 0) {
       text += "kept as auxiliary data, with no reaction above it";

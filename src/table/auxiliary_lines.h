@@ -13,7 +13,10 @@
 // UnknownAuxiliaryLines promises one warning per other auxiliary row, in row
 // order: "neither a reaction nor a known auxiliary line: kept as auxiliary
 // data of the reaction on line M" (M the input line of the reaction row
-// above it), and one per reaction whose equation has no reactants ("=> B").
+// above it), one per known auxiliary row with no reaction row above it
+// ("auxiliary line with no reaction before it: kept as it stands, belonging
+// to no reaction"), and one per reaction whose equation has no reactants
+// ("=> B").
 // Throws nothing but std::bad_alloc.
 #ifndef KESTRELON_TABLE_AUXILIARY_LINES_H_
 #define KESTRELON_TABLE_AUXILIARY_LINES_H_

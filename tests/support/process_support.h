@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -80,11 +81,20 @@ struct ProcessResult {
   std::string err;
 };
 
+// Where a run's standard output goes instead of being captured (such as
+// /dev/full), and a limit on its address space in bytes (0: none).
+struct ProcessSetup {
+  std::string stdout_path;
+  rlim_t memory_limit = 0;
+};
+
 // Runs the built binary with `args`, in the directory `cwd` when given.
 inline ProcessResult RunKestrelon(const std::vector<std::string>& args,
-                                  const std::string& cwd = {}) {
+                                  const std::string& cwd = {},
+                                  const ProcessSetup& setup = {}) {
   ScratchDir streams;
-  const std::string out_path = streams / "stdout";
+  const std::string out_path =
+      setup.stdout_path.empty() ? streams / "stdout" : setup.stdout_path;
   const std::string err_path = streams / "stderr";
   std::vector<std::string> words = {KESTRELON_BINARY};
   words.insert(words.end(), args.begin(), args.end());
@@ -96,11 +106,16 @@ inline ProcessResult RunKestrelon(const std::vector<std::string>& args,
   if (pid == 0) {
     int in = ::open("/dev/null", O_RDONLY);
     int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (out < 0) ::_exit(127);
     int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     ::dup2(in, 0);
     ::dup2(out, 1);
     ::dup2(err, 2);
     if (!cwd.empty() && ::chdir(cwd.c_str()) != 0) ::_exit(127);
+    const rlimit limit{setup.memory_limit, setup.memory_limit};
+    if (setup.memory_limit != 0 && ::setrlimit(RLIMIT_AS, &limit) != 0) {
+      ::_exit(127);
+    }
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }
@@ -112,7 +127,7 @@ inline ProcessResult RunKestrelon(const std::vector<std::string>& args,
   int status = 0;
   ::waitpid(pid, &status, 0);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.out = ReadFile(out_path);
+  result.out = setup.stdout_path.empty() ? ReadFile(out_path) : "";
   result.err = ReadFile(err_path);
   return result;
 }
