@@ -1,10 +1,13 @@
 #include "cli/clean_command.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <iostream>
 
 #include "cli/check_report.h"
+#include "cli/clean_batch.h"
 #include "cli/end_diagnostics.h"
 #include "cli/section_hints.h"
 #include "model/run_error.h"
@@ -23,8 +26,9 @@ namespace kestrelon {
 namespace {
 
 constexpr const char* kValueOptions[] = {
-    "--name",     "--thermo-name", "--unit",      "--ext",    "--thermo-ext",
-    "--a-format", "--n-format",    "--ea-format", "--rename", "--thermo"};
+    "--name",     "--thermo-name", "--unit",     "--ext",
+    "--thermo-ext", "--a-format",  "--n-format", "--ea-format",
+    "--rename",   "--thermo",      "--jobs"};
 
 std::string StemOf(const std::string& path) {
   std::string name = BaseName(path);
@@ -112,6 +116,18 @@ std::optional<std::string> CheckPlannedNames(const CleanOptions& o,
   return std::nullopt;
 }
 
+// 0 for anything but a whole number from 1 to 1024.
+int ParseJobs(const std::string& text) {
+  if (text.empty() || text.size() > 4 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
+    return 0;
+  }
+  const int jobs = std::stoi(text);
+  return jobs <= 1024 ? jobs : 0;
+}
+
+constexpr const char* kUsageHint = "run 'kestrelon --help' for the options\n";
+
 std::string AbsolutePath(const std::string& path) {
   std::error_code ec;
   std::filesystem::path p = std::filesystem::absolute(path, ec);
@@ -167,10 +183,7 @@ std::optional<CleanOptions> ParseCleanOptions(
   for (size_t i = 0; i < args.size(); ++i) {
     std::string a = args[i];
     if (a.size() < 2 || a[0] != '-') {
-      if (!o.mechanism.empty()) {
-        return fail("more than one mechanism given: " + a);
-      }
-      o.mechanism = a;
+      o.mechanisms.push_back(a);
       continue;
     }
     std::optional<std::string> inline_value;
@@ -179,9 +192,10 @@ std::optional<CleanOptions> ParseCleanOptions(
       inline_value = a.substr(eq + 1);
       a.resize(eq);
     }
-    if (a == "--quiet" || a == "--check") {
+    if (a == "--quiet" || a == "--check" || a == "--permissive") {
       if (inline_value) return fail("option " + a + " takes no value");
-      (a == "--quiet" ? o.quiet : o.check) = true;
+      (a == "--quiet" ? o.quiet : a == "--check" ? o.check : o.permissive) =
+          true;
       continue;
     }
     bool known = false;
@@ -199,6 +213,13 @@ std::optional<CleanOptions> ParseCleanOptions(
       if (v.empty()) return fail(a + " must not be empty");
       (a == "--name" ? o.name : o.thermo_name) = v;
       have_thermo_name = have_thermo_name || a == "--thermo-name";
+    } else if (a == "--jobs") {
+      const int jobs = ParseJobs(v);
+      if (jobs == 0) {
+        return fail("--jobs needs a whole number from 1 to 1024, not \"" + v +
+                    "\"");
+      }
+      o.jobs = jobs;
     } else if (a == "--thermo") {
       if (v.empty()) return fail("--thermo must not be empty");
       o.settings.thermo_file = v;
@@ -247,26 +268,64 @@ std::optional<CleanOptions> ParseCleanOptions(
       o.renames.emplace_back(v.substr(0, sep), v.substr(sep + 1));
     }
   }
-  if (o.mechanism.empty()) return fail("no mechanism file given");
+  if (o.mechanisms.empty()) return fail("no mechanism file given");
+  if (o.mechanisms.size() > 1) {
+    // One name for several mechanisms would give their files one name.
+    const std::pair<const char*, bool> single[] = {
+        {"--name", !o.name.empty()},
+        {"--thermo-name", have_thermo_name},
+        {"--thermo", !o.settings.thermo_file.empty()}};
+    for (const auto& [option, given] : single) {
+      if (given) {
+        return fail(std::string(option) + " applies to one mechanism; " +
+                    std::to_string(o.mechanisms.size()) + " were given");
+      }
+    }
+  }
+  o.mechanism = o.mechanisms.front();
   if (o.name.empty()) o.name = StemOf(o.mechanism);
   if (o.name.empty()) o.name = "mechanism";
   if (!have_thermo_name) o.thermo_name = o.name + "thermo";
   return o;
 }
 
+CleanOptions ForMechanism(const CleanOptions& options,
+                          const std::string& mechanism) {
+  CleanOptions o = options;
+  o.mechanism = mechanism;
+  o.mechanisms = {mechanism};
+  o.name = StemOf(mechanism);
+  if (o.name.empty()) o.name = "mechanism";
+  o.thermo_name = o.name + "thermo";
+  return o;
+}
+
 int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
                     std::ostream& err) {
   std::optional<CleanOptions> options = ParseCleanOptions(args, err);
+  if (!options) {
+    err << kUsageHint;
+    return kExitUsage;
+  }
+  if (options->mechanisms.size() == 1) {
+    return CleanOneMechanism(*options, out, err);
+  }
+  // Only a terminal is shown a line that is redrawn in place.
+  const bool progress = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+  return RunCleanBatch(*options, out, err, progress);
+}
+
+int CleanOneMechanism(CleanOptions options, std::ostream& out,
+                      std::ostream& err) {
   auto usage_error = [&err]() {
-    err << "run 'kestrelon --help' for the options\n";
+    err << kUsageHint;
     return kExitUsage;
   };
-  if (!options) return usage_error();
-  const std::string& given = options->mechanism;
+  const std::string& given = options.mechanism;
   const std::string input_path = AbsolutePath(given);
 
   if (std::optional<std::string> clash =
-          CheckPlannedNames(*options, input_path)) {
+          CheckPlannedNames(options, input_path)) {
     err << "kestrelon: " << *clash << "\n";
     return usage_error();
   }
@@ -279,29 +338,32 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
     text = ReadFile(input_path);
   } catch (const FileError&) {
   }
-  if (text && !options->settings.thermo_file.empty() &&
+  if (text && !options.settings.thermo_file.empty() &&
       HasThermoSection(*text)) {
-    err << "kestrelon: --thermo " << options->settings.thermo_file << ": "
+    err << "kestrelon: --thermo " << options.settings.thermo_file << ": "
         << given << " has a THERMO section of its own\n";
     return usage_error();
   }
   if (text) {
     UnitDecision decision =
-        DecideUnit(ReadReactionsLine(*text), options->unit_auto,
-                   options->settings.unit, given);
+        DecideUnit(ReadReactionsLine(*text), options.unit_auto,
+                   options.settings.unit, given);
     if (decision.error) {
       err << *decision.error << "\n";
       return usage_error();
     }
     for (const std::string& w : decision.warnings) err << w << "\n";
     warnings = static_cast<int>(decision.warnings.size());
-    options->settings.unit = decision.unit;
+    options.settings.unit = decision.unit;
   }
 
-  CliServices services(*options, out, err);
+  // What a refusal that --permissive lifts adds to its message.
+  const std::string_view advice = options.permissive ? "" : kPermissiveAdvice;
+  CliServices services(options, out, err);
   WorkingTable table;
   RunOptions run_options;
-  run_options.check_only = options->check;
+  run_options.check_only = options.check;
+  run_options.permissive = options.permissive;
   RunOutcome outcome = RunCleaning(services, table, run_options);
   // The run names the input by its bare name; the user named it as given.
   auto as_given = [&](const std::string& file) {
@@ -313,7 +375,7 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   warnings += static_cast<int>(outcome.warnings.size());
   switch (outcome.kind) {
     case RunOutcome::Kind::kSuccess:
-      if (options->check && !options->quiet) {
+      if (options.check && !options.quiet) {
         const int lines = text ? static_cast<int>(LinesOf(*text).size()) : 0;
         out << CheckReport(given,
                            CountMechanism(table, outcome.vars.index, lines),
@@ -322,12 +384,13 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
       }
       return kExitOk;
     case RunOutcome::Kind::kUnreadable:
-      for (const std::string& line : UnreadableDiagnostics(
-               given, outcome.vars.endcount, text ? *text : std::string())) {
+      for (const std::string& line :
+           UnreadableDiagnostics(given, outcome.vars.endcount,
+                                 text ? *text : std::string(), advice)) {
         err << line << "\n";
       }
       if (text) {
-        for (const std::string& line : SectionHints(given, *text)) {
+        for (const std::string& line : SectionHints(given, *text, advice)) {
           err << line << "\n";
         }
       }
@@ -337,14 +400,15 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   }
   const RunError& e = *outcome.error;
   err << "kestrelon: "
-      << RunError(e.reason(), as_given(e.file()), e.line()).Describe() << "\n";
+      << RunError(e.reason(), as_given(e.file()), e.line()).Describe()
+      << (e.permissive_cleans() ? advice : "") << "\n";
   // The sections were not all found: say which lines look like what the
   // search missed.
   if (text && outcome.vars.index.reacend == 0) {
     for (const NearEnd& near : FindNearEnds(*text)) {
-      err << DescribeNearEnd(given, near) << "\n";
+      err << DescribeNearEnd(given, near, advice) << "\n";
     }
-    for (const std::string& line : SectionHints(given, *text)) {
+    for (const std::string& line : SectionHints(given, *text, advice)) {
       err << line << "\n";
     }
   }

@@ -25,7 +25,9 @@
 namespace kestrelon {
 
 struct CleanOptions {
-  std::string mechanism;  // as given
+  std::string mechanism;  // as given; the first when several are
+  // Every mechanism given, in the order given.
+  std::vector<std::string> mechanisms;
   std::string name;
   std::string thermo_name;
   WindowSettings settings;
@@ -34,6 +36,11 @@ struct CleanOptions {
   std::vector<std::pair<std::string, std::string>> renames;
   bool quiet = false;
   bool check = false;
+  // --permissive: section lines read as other readers do, no table limit.
+  bool permissive = false;
+  // --jobs: runs at the same time over several mechanisms; 0 for the
+  // number of cores.
+  int jobs = 0;
 };
 
 class CliServices : public UiServices {

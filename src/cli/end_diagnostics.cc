@@ -50,15 +50,18 @@ std::vector<NearEnd> FindNearEnds(std::string_view text) {
   return found;
 }
 
-std::string DescribeNearEnd(const std::string& file, const NearEnd& near) {
+std::string DescribeNearEnd(const std::string& file, const NearEnd& near,
+                            std::string_view advice) {
   return "kestrelon: " + file + ":" + std::to_string(near.line) + ": " +
          Quoted(near.text) +
-         " is not counted: only a line reading exactly END closes a section";
+         " is not counted: only a line reading exactly END closes a section" +
+         std::string(advice);
 }
 
 std::vector<std::string> UnreadableDiagnostics(const std::string& file,
                                                int endcount,
                                                std::string_view text,
+                                               std::string_view advice,
                                                size_t limit) {
   std::vector<std::string> out;
   // The count is taken on the normalised copy, where a one-line ELEMENTS
@@ -70,7 +73,7 @@ std::vector<std::string> UnreadableDiagnostics(const std::string& file,
                 "; ELEMENTS, SPECIES and REACTIONS each need one");
   std::vector<NearEnd> near = FindNearEnds(text);
   for (size_t i = 0; i < near.size() && i < limit; ++i) {
-    out.push_back(DescribeNearEnd(file, near[i]));
+    out.push_back(DescribeNearEnd(file, near[i], advice));
   }
   if (near.size() > limit) {
     out.push_back("kestrelon: " + file + ": " +

@@ -14,6 +14,10 @@
 
 namespace kestrelon {
 
+// What a message about a refusal that `clean --permissive` lifts ends with.
+inline constexpr std::string_view kPermissiveAdvice =
+    "; use --permissive to clean it anyway";
+
 struct NearEnd {
   int line = 0;      // 1-based
   std::string text;  // the line as written
@@ -23,15 +27,18 @@ std::vector<NearEnd> FindNearEnds(std::string_view text);
 
 // `kestrelon: FILE:N: "END  " is not counted: only a line reading
 // exactly END closes a section`, the line quoted as written, a TAB shown as
-// \t. `file` is the input as named on the command line.
-std::string DescribeNearEnd(const std::string& file, const NearEnd& near);
+// \t, then `advice`. `file` is the input as named on the command line.
+std::string DescribeNearEnd(const std::string& file, const NearEnd& near,
+                            std::string_view advice = {});
 
 // The lines the command line prints after the unreadable-file message:
 // how many sections `endcount` lines reading exactly END close, then at most
-// `limit` near ENDs and a line saying how many more there are.
+// `limit` near ENDs (each ending with `advice`) and a line saying how many
+// more there are.
 std::vector<std::string> UnreadableDiagnostics(const std::string& file,
                                                int endcount,
                                                std::string_view text,
+                                               std::string_view advice = {},
                                                size_t limit = 20);
 
 }  // namespace kestrelon

@@ -52,7 +52,8 @@ std::string Where(const std::string& file, size_t index) {
 }  // namespace
 
 std::vector<std::string> SectionHints(const std::string& file,
-                                      std::string_view text) {
+                                      std::string_view text,
+                                      std::string_view advice) {
   std::vector<std::string> hints;
   const std::vector<std::string_view> lines = LinesOf(text);
   // The section open at this point: its keyword line and its name.
@@ -65,7 +66,7 @@ std::vector<std::string> SectionHints(const std::string& file,
                        " section that begins here has no line reading "
                        "exactly END";
     if (end_on_keyword) hint += ": an END on its keyword line closes nothing";
-    hints.push_back(std::move(hint));
+    hints.push_back(hint + std::string(advice));
     open = nullptr;
   };
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -89,7 +90,8 @@ std::vector<std::string> SectionHints(const std::string& file,
     if (indented && section != &kSections[0]) {
       hints.push_back(Where(file, i) + "\"" + std::string(lines[i]) +
                       "\" opens no section: a " + section->name +
-                      " keyword must stand at the start of its line");
+                      " keyword must stand at the start of its line" +
+                      std::string(advice));
       continue;
     }
     close_open();

@@ -22,9 +22,11 @@
 
 namespace kestrelon {
 
-// Whole lines, "kestrelon: FILE:N: ...", `file` as named by the user.
+// Whole lines, "kestrelon: FILE:N: ...", `file` as named by the user, each
+// ending with `advice`.
 std::vector<std::string> SectionHints(const std::string& file,
-                                      std::string_view text);
+                                      std::string_view text,
+                                      std::string_view advice = {});
 
 }  // namespace kestrelon
 

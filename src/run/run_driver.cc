@@ -147,7 +147,7 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run) {
     const std::string path = run.WorkPath(kTempo3);
     const std::string content = ReadFile(path);
     const std::vector<std::string_view> lines = LinesOf(content);
-    FillTable(table, lines, run.input);
+    FillTable(table, lines, run.input, run.permissive);
     ui.SetProgress(40);
     RemoveFile(run.WorkPath(kTempo));
     RemoveFile(run.WorkPath(kTempo2));
@@ -215,12 +215,12 @@ bool RunPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
     ui.Repaint();
   });
   const CheckLeavesNothing check_cleanup(run, options.check_only);
-  v.slashpos = static_cast<int16_t>(SlashPosition(v.inputpath, run.input.file));
+  v.slashpos = SlashPosition(v.inputpath, run.input.file);
   v.inputdir = v.inputpath.substr(0, static_cast<size_t>(v.slashpos));
   ui.SetLoadedLabel(LoadedLabel(v.inputpath, v.slashpos));
   v.tempopath = run.WorkPath(kTempo);
   v.endcount =
-      static_cast<int16_t>(NormaliseInput(v.inputpath, v.tempopath, run.input));
+      NormaliseInput(v.inputpath, v.tempopath, run.input, run.permissive);
   if (v.endcount < 3) {
     ui.SetStatus("Error");
     ui.ShowMessage("Your file can not be treated!", "Error !",
@@ -268,6 +268,7 @@ RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
   ui.ShowProgress(true);
   RunRecord run;
   run.check_only = options.check_only;
+  run.permissive = options.permissive;
   ui.SetLoadedLabel("");
   ui.SetOutputLabel("");
 

@@ -30,6 +30,9 @@ struct RunOptions {
   // Stop after the analysis: no output file is written and the working
   // files are removed (the command line's --check).
   bool check_only = false;
+  // Read the section lines as other CHEMKIN readers do, and let the table
+  // hold the whole input (RunRecord::permissive).
+  bool permissive = false;
 };
 
 struct RunOutcome {
