@@ -66,7 +66,8 @@ TEST(MessagesTest, FailuresAndWarningsNameTheInputLineAndTheCause) {
        "kestrelon: m.inp:3: no line reading exactly \"SPECIES\" after the END "
        "of the ELEMENTS section\n"
        "kestrelon: m.inp:4: \" SPECIES\" opens no section: a SPECIES keyword "
-       "must stand at the start of its line; use --permissive to clean it anyway\n"},
+       "must stand at the start of its line; use --permissive to clean it "
+       "anyway\n"},
       {" ELEMENTS\nH O\n END  \nSPECIES\nH\nEND\nREACTIONS\nEND\nEND\n", true,
        1,
        // The first END counted is the one of SPECIES.

@@ -43,8 +43,10 @@ std::string Cleaned(const std::string& text, const std::string& options) {
 // Refused without the option, with the lines that name it; with it, the
 // same files as the tidy mechanism.
 TEST(PermissiveTest, UntidySectionLinesCleanOnlyWithTheOption) {
-  const std::string near = "\" is not counted: only a line reading exactly "
-                           "END closes a section" + kAdvice;
+  const std::string near =
+      "\" is not counted: only a line reading exactly "
+      "END closes a section" +
+      kAdvice;
   const std::string no_end =
       " section that begins here has no line reading exactly END";
   struct Case {
@@ -57,11 +59,13 @@ TEST(PermissiveTest, UntidySectionLinesCleanOnlyWithTheOption) {
            kReaction + "END\n",
        false, 2, "kestrelon: m.inp:3: \" END  " + near},
       {"ELEMENTS\nH O\nEND\n\tSPECIES\nH O OH O2\nEND\t! species\n"
-       "REACTIONS\n" + kReaction + "END\n",
+       "REACTIONS\n" +
+           kReaction + "END\n",
        false, 2,
        "kestrelon: m.inp:6: \"END\\t! species" + near +
            "kestrelon: m.inp:4: \"\tSPECIES\" opens no section: a SPECIES "
-           "keyword must stand at the start of its line" + kAdvice},
+           "keyword must stand at the start of its line" +
+           kAdvice},
       {"ELEMENTS\nH O\nSPECIES\nH O OH O2\nREACTIONS\n" + kReaction, false, 2,
        "kestrelon: m.inp:1: the ELEMENTS" + no_end + kAdvice +
            "kestrelon: m.inp:3: the SPECIES" + no_end + kAdvice +
@@ -76,20 +80,23 @@ TEST(PermissiveTest, UntidySectionLinesCleanOnlyWithTheOption) {
            "REACTIONS\n" + kReaction,
        true, 1,
        "kestrelon: m.inp:10: REACTIONS section has no line reading exactly "
-       "\"END\"" + kAdvice + "kestrelon: m.inp:10: the REACTIONS" + no_end +
-           kAdvice},
+       "\"END\"" +
+           kAdvice + "kestrelon: m.inp:10: the REACTIONS" + no_end + kAdvice},
       {"ELEMENTS\nH O\nEND\nSPECIES\nH O OH O2\nEND\nTHERMO\nH DATA\n"
-       "REACTIONS\n" + kReaction + "END\n",
+       "REACTIONS\n" +
+           kReaction + "END\n",
        true, 1,
        "kestrelon: m.inp:6: no line reading exactly \"REACTIONS\" after the "
        "END of the SPECIES section\n"
-       "kestrelon: m.inp:7: the THERMO" + no_end + kAdvice},
+       "kestrelon: m.inp:7: the THERMO" +
+           no_end + kAdvice},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.input);
     ScratchDir dir;
     dir.Write("m.inp", c.input);
-    const ProcessResult refused = RunKestrelon(Words("clean m.inp"), dir.path());
+    const ProcessResult refused =
+        RunKestrelon(Words("clean m.inp"), dir.path());
     EXPECT_EQ(refused.status, c.status);
     ASSERT_GE(refused.err.size(), c.tail.size());
     EXPECT_EQ(refused.err.substr(refused.err.size() - c.tail.size()), c.tail);
@@ -109,8 +116,7 @@ TEST(PermissiveTest, SixtyThousandLines) {
       RunKestrelon(Words("clean big.inp --quiet"), dir.path());
   EXPECT_EQ(refused.status, 1);
   const std::string full = "more than 25999 lines: the working table is full";
-  EXPECT_NE(refused.err.find(full + kAdvice), std::string::npos)
-      << refused.err;
+  EXPECT_NE(refused.err.find(full + kAdvice), std::string::npos) << refused.err;
 
   const ProcessResult r =
       RunKestrelon(Words("clean big.inp --quiet --permissive"), dir.path());
@@ -134,15 +140,17 @@ namespace {
 // mechanism given that was not cleaned.
 TEST(BatchTest, CleansEachAsAloneAndSumsUp) {
   ScratchDir root;
-  const std::string bad = "ELEMENTS\nH O\nEND\nSPECIES\nH O OH O2\nEND\n"
-                          "REACTIONS\nH+O2=OH+O 1.0\nEND\n";
+  const std::string bad =
+      "ELEMENTS\nH O\nEND\nSPECIES\nH O OH O2\nEND\n"
+      "REACTIONS\nH+O2=OH+O 1.0\nEND\n";
   const std::pair<const char*, std::string> inputs[] = {
-      {"a/good1.inp", Tidy(false)},  {"b/unread.inp", "ELEMENTS\nH\n"},
-      {"a/bad.inp", bad},            {"b/good2.inp", Tidy(true)},
+      {"a/good1.inp", Tidy(false)}, {"b/unread.inp", "ELEMENTS\nH\n"},
+      {"a/bad.inp", bad},           {"b/good2.inp", Tidy(true)},
       {"a/good3.inp", Tidy(false)},
   };
-  const std::string args = "a/good1.inp b/unread.inp a/bad.inp b/good2.inp "
-                           "a/good3.inp b/none.inp --unit kj";
+  const std::string args =
+      "a/good1.inp b/unread.inp a/bad.inp b/good2.inp "
+      "a/good3.inp b/none.inp --unit kj";
   auto reset = [&] {
     for (const char* d : {"a", "b"}) {
       std::filesystem::remove_all(root / d);
@@ -178,8 +186,7 @@ TEST(BatchTest, CleansEachAsAloneAndSumsUp) {
       RunKestrelon(Words("clean " + args + " --jobs 2"), root.path());
   EXPECT_EQ(first_failure, 2);
   EXPECT_EQ(together.status, 2);
-  EXPECT_EQ(together.out,
-            alone.out + "3 cleaned, 2 failed, 1 unreadable\n");
+  EXPECT_EQ(together.out, alone.out + "3 cleaned, 2 failed, 1 unreadable\n");
   EXPECT_EQ(together.err, alone.err);
   EXPECT_EQ(contents(), alone_files);
 

@@ -56,8 +56,8 @@ class ProgressLine {
 
   void Show(size_t done, size_t total, const std::string& file) {
     if (!shown_) return;
-    const std::string text = "[" + std::to_string(done) + "/" +
-                             std::to_string(total) + "] " + file;
+    const std::string text =
+        "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + file;
     err_ << '\r' << text << std::flush;
     width_ = text.size();
   }

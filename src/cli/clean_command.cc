@@ -12,23 +12,23 @@
 #include "cli/section_hints.h"
 #include "model/run_error.h"
 #include "model/run_warning.h"
+#include "model/working_table.h"
 #include "platform/paths.h"
-#include "run/reactions_unit.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "run/name_prompt.h"
 #include "run/name_rules.h"
+#include "run/reactions_unit.h"
 #include "run/run_driver.h"
 #include "run/thermo_file.h"
-#include "model/working_table.h"
 
 namespace kestrelon {
 namespace {
 
 constexpr const char* kValueOptions[] = {
-    "--name",     "--thermo-name", "--unit",     "--ext",
-    "--thermo-ext", "--a-format",  "--n-format", "--ea-format",
-    "--rename",   "--thermo",      "--jobs"};
+    "--name",       "--thermo-name", "--unit",     "--ext",
+    "--thermo-ext", "--a-format",    "--n-format", "--ea-format",
+    "--rename",     "--thermo",      "--jobs"};
 
 std::string StemOf(const std::string& path) {
   std::string name = BaseName(path);
@@ -137,14 +137,14 @@ std::string AbsolutePath(const std::string& path) {
 }  // namespace
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: kestrelon clean MECHANISM [options]\n"
+  out << "usage: kestrelon clean MECHANISM... [options]\n"
          "       kestrelon compare FILE_A FILE_B [--tolerance REL] [--json]\n"
          "       kestrelon            (opens the window)\n"
          "\n"
-         "Cleans a CHEMKIN mechanism: writes NAMEj.EXT, NAMEcal.EXT and\n"
-         "NAMEkelvin.EXT (Ea in J/mol, cal/mol and K) and, when the input\n"
-         "holds a THERMO section or --thermo is given, THERMONAME.THERMOEXT,\n"
-         "next to the input.\n"
+         "Cleans CHEMKIN mechanisms, each as its own run: writes NAMEj.EXT,\n"
+         "NAMEcal.EXT and NAMEkelvin.EXT (Ea in J/mol, cal/mol and K) and,\n"
+         "when the input holds a THERMO section or --thermo is given,\n"
+         "THERMONAME.THERMOEXT, next to the input.\n"
          "\n"
          "options (--opt VALUE or --opt=VALUE):\n"
          "  --name NAME          base name of the cleaned files\n"
@@ -166,10 +166,20 @@ void PrintUsage(std::ostream& out) {
          "  --rename OLD=NEW     rename a species in every file (repeatable)\n"
          "  --check              analyse only; write no output file\n"
          "  --quiet              print nothing on success but warnings\n"
+         "  --permissive         read keyword and END lines with blanks, TABs\n"
+         "                       or comments, close a section without END at\n"
+         "                       the next keyword (REACTIONS at the end of\n"
+         "                       the file), no limit of 25,999 lines\n"
+         "  --jobs N             mechanisms cleaned at the same time "
+         "(default:\n"
+         "                       the cores); those of one directory one after\n"
+         "                       another; then \"N cleaned, M failed, K\n"
+         "                       unreadable\"\n"
          "  --help, --version\n"
          "\n"
          "exit status: 0 success, 1 the run failed, 2 unreadable file,\n"
-         "64 usage error\n";
+         "64 usage error; with several mechanisms, that of the first one\n"
+         "not cleaned\n";
 }
 
 std::optional<CleanOptions> ParseCleanOptions(
@@ -194,8 +204,9 @@ std::optional<CleanOptions> ParseCleanOptions(
     }
     if (a == "--quiet" || a == "--check" || a == "--permissive") {
       if (inline_value) return fail("option " + a + " takes no value");
-      (a == "--quiet" ? o.quiet : a == "--check" ? o.check : o.permissive) =
-          true;
+      (a == "--quiet"   ? o.quiet
+       : a == "--check" ? o.check
+                        : o.permissive) = true;
       continue;
     }
     bool known = false;
@@ -241,7 +252,7 @@ std::optional<CleanOptions> ParseCleanOptions(
                                            : ThermoExtChoice::kCustom;
       o.settings.thermo_ext_text = v;
     } else if (a == "--a-format" || a == "--n-format" || a == "--ea-format") {
-      const std::string_view* allowed = a == "--a-format" ? kAPatternItems
+      const std::string_view* allowed = a == "--a-format"   ? kAPatternItems
                                         : a == "--n-format" ? kNPatternItems
                                                             : kEaPatternItems;
       bool ok = false;

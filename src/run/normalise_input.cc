@@ -88,7 +88,6 @@ class Copy {
     }
   }
 
-
   LineBuffer buffer_;
   std::vector<int> origin_;
   int end_count_ = 0;

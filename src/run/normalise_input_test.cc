@@ -83,7 +83,8 @@ TEST_F(NormaliseInputTest, PermissiveSectionLines) {
   } cases[] = {
       // Blanks, TABs and comments around END and the keywords.
       {" elements\nH\n END  \n\tspecies ! s\nH2\nEND\t! species\n",
-       "ELEMENTS||H|END|SPECIES ! S|H2|END", {1, 1, 2, 3, 4, 5, 6}},
+       "ELEMENTS||H|END|SPECIES ! S|H2|END",
+       {1, 1, 2, 3, 4, 5, 6}},
       {"ELEM H\nEND\nSPECIES\nH2\nEND\n  REAC KCAL\nH2=H+H 1 0 0\n END !x",
        "ELEMENTS| H|END|SPECIES|H2|END|REAC KCAL|H2=H+H 1 0 0|END",
        {1, 1, 2, 3, 4, 5, 6, 7, 8}},
@@ -95,16 +96,19 @@ TEST_F(NormaliseInputTest, PermissiveSectionLines) {
        {1, 1, 2, 2, 3, 4, 4, 5, 6, 6, 7, 7}},
       // END on a keyword line closes its section.
       {"ELEM H END\nSPECIES H2 END ! x\nREACTIONS END\n",
-       "ELEMENTS| H |END|SPECIES H2|END|REACTIONS|END", {1, 1, 1, 2, 2, 3, 3}},
+       "ELEMENTS| H |END|SPECIES H2|END|REACTIONS|END",
+       {1, 1, 1, 2, 2, 3, 3}},
       // An END with no section open, and lines that only look like one,
       // stay as they are; so does a UTF-8 byte-order mark's line, less it.
       {"\xEF\xBB\xBF END\nEND X\nELEM\nEND\n END\nENDS\n",
-       " END|END X|ELEMENTS||END| END|ENDS", {1, 2, 3, 3, 4, 5, 6}},
+       " END|END X|ELEMENTS||END| END|ENDS",
+       {1, 2, 3, 3, 4, 5, 6}},
   };
   for (const Case& c : cases) {
     std::string got = Normalise(c.input, true);
     ReplaceAll(got, "\r\n", "|");
-    EXPECT_EQ(got, std::string(c.want) + "|") << testing::PrintToString(c.input);
+    EXPECT_EQ(got, std::string(c.want) + "|")
+        << testing::PrintToString(c.input);
     EXPECT_EQ(rec_.input.origin, c.origin) << testing::PrintToString(c.input);
   }
 }
@@ -137,7 +141,8 @@ TEST_F(NormaliseInputTest, CountsAndPathsStopAtTheSixteenBitLimit) {
 
   EXPECT_EQ(SlashPosition("/d/" + std::string(32764, 'a'), "a"), 3);
   EXPECT_EQ(
-      ErrorOf([&] { SlashPosition("/" + std::string(32767, 'a'), "mech.inp"); }),
+      ErrorOf(
+          [&] { SlashPosition("/" + std::string(32767, 'a'), "mech.inp"); }),
       "mech.inp: the path of the input file is longer than 32,767 characters");
 }
 

@@ -16,8 +16,8 @@
 #include <string>
 
 #include "model/run_error.h"
-#include "model/ui_services.h"
 #include "model/run_record.h"
+#include "model/ui_services.h"
 #include "model/working_table.h"
 
 namespace kestrelon {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "model/run_error.h"
-#include "tests/support/scripted_ui.h"
 #include "model/run_record.h"
 #include "model/working_table.h"
 #include "tests/support/process_support.h"
+#include "tests/support/scripted_ui.h"
 
 namespace kestrelon::testing_support {
 
@@ -55,9 +55,7 @@ struct TestRun {
 
   RowRange Reactions() const { return ReactionRows(run.vars.index); }
 
-  std::string Cell(int row, int column) const {
-    return table.Get(row, column);
-  }
+  std::string Cell(int row, int column) const { return table.Get(row, column); }
 };
 
 // A fixture whose run has a scratch directory as its input directory.
