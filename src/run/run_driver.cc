@@ -20,6 +20,7 @@
 #include "run/summary.h"
 #include "run/tag_sections.h"
 #include "run/thermo_file.h"
+#include "run/thermo_file.h"
 #include "table/auxiliary_lines.h"
 #include "table/element_species.h"
 #include "table/load_table.h"
@@ -36,8 +37,8 @@ constexpr const char* kChooserFilter =
 NumberPattern PatternOrThrow(const std::string& text, const char* which) {
   std::optional<NumberPattern> pattern = ParsePattern(text);
   if (!pattern) {
-    throw RunError(std::string("unknown number pattern for ") + which + ": \"" +
-                   text + "\"");
+    throw RunError(std::string("unknown number pattern for ") + which +
+                   ": \"" + text + "\"");
   }
   return *pattern;
 }
@@ -287,8 +288,8 @@ RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
     outcome.error = RunError("out of memory", run.vars.inputpath);
   } catch (const std::exception& e) {
     outcome.kind = RunOutcome::Kind::kFailed;
-    outcome.error = RunError(std::string("internal error: ") + e.what(),
-                             run.vars.inputpath);
+    outcome.error =
+        RunError(std::string("internal error: ") + e.what(), run.vars.inputpath);
   }
   FinalReset(ui);
   if (outcome.kind == RunOutcome::Kind::kFailed) ui.TableChanged();
