@@ -12,7 +12,9 @@
 # and the minor page faults, and the largest peak resident memory.
 #
 # The binaries default to the bench preset's build; set KESTRELON and
-# GENERATE to time others. Needs python3 (for wait4's resource usage).
+# GENERATE to time others, and OPTIONS to add options to the command line
+# (OPTIONS=--permissive past 25,999 lines). Needs python3 (for wait4's
+# resource usage).
 set -eu
 
 lines=${1:-25999}
@@ -38,11 +40,11 @@ trap 'rm -rf "$work"' EXIT
 "$generate" "$lines" "$work/mech.inp"
 echo "input: $lines table lines, $(stat -c %s "$work/mech.inp") bytes"
 
-python3 - "$kestrelon" "$work" "$runs" <<'EOF'
+python3 - "$kestrelon" "$work" "$runs" ${OPTIONS:-} <<'EOF'
 import os, statistics, sys, time
 
 binary, work, runs = sys.argv[1], sys.argv[2], int(sys.argv[3])
-args = [binary, "clean", "mech.inp", "--quiet"]
+args = [binary, "clean", "mech.inp", "--quiet"] + sys.argv[4:]
 
 def clean_outputs():
     for name in os.listdir(work):

@@ -66,14 +66,15 @@ TEST(MessagesTest, FailuresAndWarningsNameTheInputLineAndTheCause) {
        "kestrelon: m.inp:3: no line reading exactly \"SPECIES\" after the END "
        "of the ELEMENTS section\n"
        "kestrelon: m.inp:4: \" SPECIES\" opens no section: a SPECIES keyword "
-       "must stand at the start of its line\n"},
+       "must stand at the start of its line; use --permissive to clean it "
+       "anyway\n"},
       {" ELEMENTS\nH O\n END  \nSPECIES\nH\nEND\nREACTIONS\nEND\nEND\n", true,
        1,
        // The first END counted is the one of SPECIES.
        "kestrelon: m.inp:6: no line reading exactly \"SPECIES\" after the "
        "END of the ELEMENTS section\n"
        "kestrelon: m.inp:3: \" END  \" is not counted: only a line reading "
-       "exactly END closes a section\n"},
+       "exactly END closes a section; use --permissive to clean it anyway\n"},
   };
   for (const Case& c : cases) {
     ScratchDir dir;
@@ -100,14 +101,15 @@ TEST(MessagesTest, UnreadableFilesNameTheSectionsWithoutEnd) {
        "kestrelon: m.inp: END closes 2 sections; ELEMENTS, SPECIES and "
        "REACTIONS each need one\n"
        "kestrelon: m.inp:4: the SPECIES section that begins here has no line "
-       "reading exactly END: an END on its keyword line closes nothing\n"},
+       "reading exactly END: an END on its keyword line closes nothing;"
+       " use --permissive to clean it anyway\n"},
       {"ELEM H O END\nSPECIES\nH O\nTHERMO\nEND\nREACTIONS\nH+O=OH 1 0 0\n",
        "kestrelon: m.inp: END closes 2 sections; ELEMENTS, SPECIES and "
        "REACTIONS each need one\n"
        "kestrelon: m.inp:2: the SPECIES section that begins here has no line "
-       "reading exactly END\n"
+       "reading exactly END; use --permissive to clean it anyway\n"
        "kestrelon: m.inp:6: the REACTIONS section that begins here has no "
-       "line reading exactly END\n"},
+       "line reading exactly END; use --permissive to clean it anyway\n"},
   };
   for (const Tail& c : cases) {
     ScratchDir dir;

@@ -1,11 +1,14 @@
 #include "cli/clean_command.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <iostream>
 
 #include "cli/check_report.h"
+#include "cli/clean_batch.h"
 #include "cli/end_diagnostics.h"
 #include "cli/output_check.h"
 #include "cli/rename_check.h"
@@ -30,7 +33,7 @@ namespace {
 constexpr const char* kValueOptions[] = {
     "--name",       "--thermo-name", "--unit",     "--ext",
     "--thermo-ext", "--a-format",    "--n-format", "--ea-format",
-    "--rename",     "--thermo",      "--wait"};
+    "--rename",     "--thermo",      "--wait",     "--jobs"};
 
 std::string StemOf(const std::string& path) {
   std::string name = BaseName(path);
@@ -122,6 +125,18 @@ std::optional<std::string> CheckPlannedNames(const CleanOptions& o,
   return std::nullopt;
 }
 
+// 0 for anything but a whole number from 1 to 1024.
+int ParseJobs(const std::string& text) {
+  if (text.empty() || text.size() > 4 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
+    return 0;
+  }
+  const int jobs = std::stoi(text);
+  return jobs <= 1024 ? jobs : 0;
+}
+
+constexpr const char* kUsageHint = "run 'kestrelon --help' for the options\n";
+
 std::string AbsolutePath(const std::string& path) {
   std::error_code ec;
   std::filesystem::path p = std::filesystem::absolute(path, ec);
@@ -131,15 +146,15 @@ std::string AbsolutePath(const std::string& path) {
 }  // namespace
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: kestrelon clean MECHANISM [options]\n"
+  out << "usage: kestrelon clean MECHANISM... [options]\n"
          "       kestrelon check MECHANISM [--thermo FILE] [--json] ...\n"
          "       kestrelon compare FILE_A FILE_B [--tolerance REL] [--json]\n"
          "       kestrelon            (opens the window)\n"
          "\n"
-         "Cleans a CHEMKIN mechanism: writes NAMEj.EXT, NAMEcal.EXT and\n"
-         "NAMEkelvin.EXT (Ea in J/mol, cal/mol and K) and, when the input\n"
-         "holds a THERMO section or --thermo is given, THERMONAME.THERMOEXT,\n"
-         "next to the input.\n"
+         "Cleans CHEMKIN mechanisms, each as its own run: writes NAMEj.EXT,\n"
+         "NAMEcal.EXT and NAMEkelvin.EXT (Ea in J/mol, cal/mol and K) and,\n"
+         "when the input holds a THERMO section or --thermo is given,\n"
+         "THERMONAME.THERMOEXT, next to the input.\n"
          "\n"
          "options (--opt VALUE or --opt=VALUE):\n"
          "  --name NAME          base name of the cleaned files\n"
@@ -163,13 +178,23 @@ void PrintUsage(std::ostream& out) {
          "  --quiet              print nothing on success but warnings\n"
          "  --wait SECONDS       wait at most this long for another run in\n"
          "                       the directory (default: as long as it takes)\n"
+         "  --permissive         read keyword and END lines with blanks, TABs\n"
+         "                       or comments, close a section without END at\n"
+         "                       the next keyword (REACTIONS at the end of\n"
+         "                       the file), no limit of 25,999 lines\n"
+         "  --jobs N             mechanisms cleaned at the same time "
+         "(default:\n"
+         "                       the cores); those of one directory one after\n"
+         "                       another; then \"N cleaned, M failed, K\n"
+         "                       unreadable\"\n"
          "  --help, --version\n"
          "\n"
          "\n"
          "\"--\" ends the options (for a file whose name begins with \"-\").\n"
          "\n"
          "exit status: 0 success, 1 the run failed, 2 unreadable file,\n"
-         "64 usage error\n";
+         "64 usage error; with several mechanisms, that of the first one\n"
+         "not cleaned\n";
 }
 
 std::optional<CleanOptions> ParseCleanOptions(
@@ -188,10 +213,7 @@ std::optional<CleanOptions> ParseCleanOptions(
       continue;
     }
     if (options_end || a.size() < 2 || a[0] != '-') {
-      if (!o.mechanism.empty()) {
-        return fail("more than one mechanism given: " + a);
-      }
-      o.mechanism = a;
+      o.mechanisms.push_back(a);
       continue;
     }
     std::optional<std::string> inline_value;
@@ -200,9 +222,11 @@ std::optional<CleanOptions> ParseCleanOptions(
       inline_value = a.substr(eq + 1);
       a.resize(eq);
     }
-    if (a == "--quiet" || a == "--check") {
+    if (a == "--quiet" || a == "--check" || a == "--permissive") {
       if (inline_value) return fail("option " + a + " takes no value");
-      (a == "--quiet" ? o.quiet : o.check) = true;
+      (a == "--quiet"   ? o.quiet
+       : a == "--check" ? o.check
+                        : o.permissive) = true;
       continue;
     }
     bool known = false;
@@ -220,6 +244,13 @@ std::optional<CleanOptions> ParseCleanOptions(
       if (v.empty()) return fail(a + " must not be empty");
       (a == "--name" ? o.name : o.thermo_name) = v;
       have_thermo_name = have_thermo_name || a == "--thermo-name";
+    } else if (a == "--jobs") {
+      const int jobs = ParseJobs(v);
+      if (jobs == 0) {
+        return fail("--jobs needs a whole number from 1 to 1024, not \"" + v +
+                    "\"");
+      }
+      o.jobs = jobs;
     } else if (a == "--thermo") {
       if (v.empty()) return fail("--thermo must not be empty");
       o.settings.thermo_file = v;
@@ -280,10 +311,35 @@ std::optional<CleanOptions> ParseCleanOptions(
       o.renames.emplace_back(v.substr(0, sep), v.substr(sep + 1));
     }
   }
-  if (o.mechanism.empty()) return fail("no mechanism file given");
+  if (o.mechanisms.empty()) return fail("no mechanism file given");
+  if (o.mechanisms.size() > 1) {
+    // One name for several mechanisms would give their files one name.
+    const std::pair<const char*, bool> single[] = {
+        {"--name", !o.name.empty()},
+        {"--thermo-name", have_thermo_name},
+        {"--thermo", !o.settings.thermo_file.empty()}};
+    for (const auto& [option, given] : single) {
+      if (given) {
+        return fail(std::string(option) + " applies to one mechanism; " +
+                    std::to_string(o.mechanisms.size()) + " were given");
+      }
+    }
+  }
+  o.mechanism = o.mechanisms.front();
   if (o.name.empty()) o.name = StemOf(o.mechanism);
   if (o.name.empty()) o.name = "mechanism";
   if (!have_thermo_name) o.thermo_name = o.name + "thermo";
+  return o;
+}
+
+CleanOptions ForMechanism(const CleanOptions& options,
+                          const std::string& mechanism) {
+  CleanOptions o = options;
+  o.mechanism = mechanism;
+  o.mechanisms = {mechanism};
+  o.name = StemOf(mechanism);
+  if (o.name.empty()) o.name = "mechanism";
+  o.thermo_name = o.name + "thermo";
   return o;
 }
 
@@ -292,12 +348,27 @@ namespace {
 int RunClean(const std::vector<std::string>& args, std::ostream& out,
              std::ostream& err) {
   std::optional<CleanOptions> options = ParseCleanOptions(args, err);
+  if (!options) {
+    err << kUsageHint;
+    return kExitUsage;
+  }
+  if (options->mechanisms.size() == 1) {
+    return CleanOneMechanism(*options, out, err);
+  }
+  // Only a terminal is shown a line that is redrawn in place.
+  const bool progress = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+  return RunCleanBatch(*options, out, err, progress);
+}
+
+}  // namespace
+
+int CleanOneMechanism(CleanOptions options, std::ostream& out,
+                      std::ostream& err) {
   auto usage_error = [&err]() {
-    err << "run 'kestrelon --help' for the options\n";
+    err << kUsageHint;
     return kExitUsage;
   };
-  if (!options) return usage_error();
-  const std::string& given = options->mechanism;
+  const std::string& given = options.mechanism;
   const std::string input_path = AbsolutePath(given);
 
   // The run reads the input itself; this read only looks at what the file
@@ -311,47 +382,50 @@ int RunClean(const std::vector<std::string>& args, std::ostream& out,
   }
 
   const bool writes_thermo =
-      !options->check && (!options->settings.thermo_file.empty() || !text ||
+      !options.check && (!options.settings.thermo_file.empty() || !text ||
                           HasThermoSection(*text));
   if (std::optional<std::string> clash =
-          CheckPlannedNames(*options, input_path, writes_thermo)) {
+          CheckPlannedNames(options, input_path, writes_thermo)) {
     err << "kestrelon: " << *clash << "\n";
     return usage_error();
   }
-  if (text && !options->check) {
+  if (text && !options.check) {
     if (std::optional<std::string> refused =
-            RefusedRename(InputSpecies(*text), options->renames)) {
+            RefusedRename(InputSpecies(*text), options.renames)) {
       err << "kestrelon: " << *refused << "\n";
       return usage_error();
     }
   }
-  if (text && !options->settings.thermo_file.empty() &&
+  if (text && !options.settings.thermo_file.empty() &&
       HasThermoSection(*text)) {
-    err << "kestrelon: --thermo " << options->settings.thermo_file << ": "
+    err << "kestrelon: --thermo " << options.settings.thermo_file << ": "
         << given << " has a THERMO section of its own\n";
     return usage_error();
   }
   if (text) {
     UnitDecision decision =
-        DecideUnit(ReadReactionsLine(*text), options->unit_auto,
-                   options->settings.unit, given);
+        DecideUnit(ReadReactionsLine(*text), options.unit_auto,
+                   options.settings.unit, given);
     if (decision.error) {
       err << *decision.error << "\n";
       return usage_error();
     }
     for (const std::string& w : decision.warnings) err << w << "\n";
     warnings = static_cast<int>(decision.warnings.size());
-    options->settings.unit = decision.unit;
+    options.settings.unit = decision.unit;
   }
 
-  CliServices services(*options, out, err);
+  // What a refusal that --permissive lifts adds to its message.
+  const std::string_view advice = options.permissive ? "" : kPermissiveAdvice;
+  CliServices services(options, out, err);
   WorkingTable table;
   RunOptions run_options;
-  run_options.check_only = options->check;
-  if (options->wait_seconds) {
+  run_options.check_only = options.check;
+  if (options.wait_seconds) {
     run_options.lock_wait = std::chrono::milliseconds(
-        static_cast<long long>(*options->wait_seconds * 1000));
+        static_cast<long long>(*options.wait_seconds * 1000));
   }
+  run_options.permissive = options.permissive;
   RunOutcome outcome = RunCleaning(services, table, run_options);
   // The run names the input by its bare name; the user named it as given.
   auto as_given = [&](const std::string& file) {
@@ -363,7 +437,7 @@ int RunClean(const std::vector<std::string>& args, std::ostream& out,
   warnings += static_cast<int>(outcome.warnings.size());
   switch (outcome.kind) {
     case RunOutcome::Kind::kSuccess:
-      if (options->check && !options->quiet) {
+      if (options.check && !options.quiet) {
         const int lines = text ? static_cast<int>(LinesOf(*text).size()) : 0;
         out << CheckReport(given,
                            CountMechanism(table, outcome.vars.index, lines),
@@ -372,12 +446,13 @@ int RunClean(const std::vector<std::string>& args, std::ostream& out,
       }
       return kExitOk;
     case RunOutcome::Kind::kUnreadable:
-      for (const std::string& line : UnreadableDiagnostics(
-               given, outcome.vars.endcount, text ? *text : std::string())) {
+      for (const std::string& line :
+           UnreadableDiagnostics(given, outcome.vars.endcount,
+                                 text ? *text : std::string(), advice)) {
         err << line << "\n";
       }
       if (text) {
-        for (const std::string& line : SectionHints(given, *text)) {
+        for (const std::string& line : SectionHints(given, *text, advice)) {
           err << line << "\n";
         }
       }
@@ -387,21 +462,20 @@ int RunClean(const std::vector<std::string>& args, std::ostream& out,
   }
   const RunError& e = *outcome.error;
   err << "kestrelon: "
-      << RunError(e.reason(), as_given(e.file()), e.line()).Describe() << "\n";
+      << RunError(e.reason(), as_given(e.file()), e.line()).Describe()
+      << (e.permissive_cleans() ? advice : "") << "\n";
   // The sections were not all found: say which lines look like what the
   // search missed.
   if (text && outcome.vars.index.reacend == 0) {
     for (const NearEnd& near : FindNearEnds(*text)) {
-      err << DescribeNearEnd(given, near) << "\n";
+      err << DescribeNearEnd(given, near, advice) << "\n";
     }
-    for (const std::string& line : SectionHints(given, *text)) {
+    for (const std::string& line : SectionHints(given, *text, advice)) {
       err << line << "\n";
     }
   }
   return kExitFailed;
 }
-
-}  // namespace
 
 int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
                     std::ostream& err) {

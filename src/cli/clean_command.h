@@ -1,6 +1,7 @@
-// `kestrelon clean MECHANISM [options]`: one cleaning run without a window.
+// `kestrelon clean MECHANISM... [options]`: cleaning runs without a window.
 //
-// Parses the options; a usage error prints what is wrong (with the allowed
+// Parses the options (--name, --thermo-name and --thermo only with one
+// mechanism); a usage error prints what is wrong (with the allowed
 // units or patterns) and a hint, and exits 64. Before the run it refuses,
 // also with 64 and before anything is written, output names whose files
 // would replace the input, a working file of the run or one another; and it
@@ -18,7 +19,10 @@
 // Exit status: 0 success (with --check, a line of counts on stdout); 1 the
 // run failed, "kestrelon: FILE:LINE: reason" on stderr, the input named as
 // given, or what it printed could not be written to `out`; 2 unreadable
-// file, followed by the END lines that were not counted.
+// file, followed by the END lines that were not counted. Without
+// --permissive, a refusal that it lifts (a full table, an END or keyword
+// line with blanks or a comment, a section without END) ends with
+// "; use --permissive to clean it anyway".
 #ifndef KESTRELON_CLI_CLEAN_COMMAND_H_
 #define KESTRELON_CLI_CLEAN_COMMAND_H_
 
@@ -41,8 +45,19 @@ inline constexpr int kExitUsage = 64;
 std::optional<CleanOptions> ParseCleanOptions(
     const std::vector<std::string>& args, std::ostream& err);
 
+// One mechanism runs as below; several run as clean_batch.h says.
 int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
                     std::ostream& err);
+
+// The run of `options.mechanism` alone, with the checks and messages above;
+// returns its exit status.
+int CleanOneMechanism(CleanOptions options, std::ostream& out,
+                      std::ostream& err);
+
+// `options` for one of its mechanisms: the names of its files follow from
+// that mechanism's name.
+CleanOptions ForMechanism(const CleanOptions& options,
+                          const std::string& mechanism);
 
 void PrintUsage(std::ostream& out);
 

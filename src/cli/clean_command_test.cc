@@ -32,7 +32,16 @@ TEST(CleanCommandTest, EachKindOfUsageErrorExits64) {
     const char* want;
   } cases[] = {
       {"", "no mechanism file given"},
-      {"a.inp b.inp", "more than one mechanism given: b.inp"},
+      {"a.inp b.inp --name x", "--name applies to one mechanism; 2 were given"},
+      {"a.inp b.inp c.inp --thermo-name=x",
+       "--thermo-name applies to one mechanism; 3 were given"},
+      {"a.inp b.inp --thermo t.dat",
+       "--thermo applies to one mechanism; 2 were given"},
+      {"a.inp --jobs 0",
+       "--jobs needs a whole number from 1 to 1024, not \"0\""},
+      {"a.inp --jobs=2x",
+       "--jobs needs a whole number from 1 to 1024, not \"2x\""},
+      {"a.inp --permissive=yes", "option --permissive takes no value"},
       {"m.inp --unit kJ",
        "unknown unit \"kJ\" for --unit; use kj, kcal, j, cal, kelvin or auto"},
       {"m.inp --a-format 0.0",
@@ -216,9 +225,9 @@ TEST(CleanCommandTest, UnreadableFileExits2AndNamesTheNearEnds) {
       "kestrelon: m.inp: END closes 1 section; ELEMENTS, SPECIES and "
       "REACTIONS each need one\n"
       "kestrelon: m.inp:3: \"END \" is not counted: only a line reading "
-      "exactly END closes a section\n"
+      "exactly END closes a section; use --permissive to clean it anyway\n"
       "kestrelon: m.inp:6: \" END\" is not counted: only a line reading "
-      "exactly END closes a section\n");
+      "exactly END closes a section; use --permissive to clean it anyway\n");
   EXPECT_EQ(dir.Files(), (Names{"m.inp", "tempo.int"}));
 }
 

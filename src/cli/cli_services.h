@@ -27,7 +27,9 @@
 namespace kestrelon {
 
 struct CleanOptions {
-  std::string mechanism;  // as given
+  std::string mechanism;  // as given; the first when several are
+  // Every mechanism given, in the order given.
+  std::vector<std::string> mechanisms;
   std::string name;
   std::string thermo_name;
   WindowSettings settings;
@@ -39,6 +41,11 @@ struct CleanOptions {
   // --wait: how long to wait for another run in the directory; no limit
   // when empty.
   std::optional<double> wait_seconds;
+  // --permissive: section lines read as other readers do, no table limit.
+  bool permissive = false;
+  // --jobs: runs at the same time over several mechanisms; 0 for the
+  // number of cores.
+  int jobs = 0;
 };
 
 class CliServices : public UiServices {

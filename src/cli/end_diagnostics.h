@@ -14,9 +14,14 @@
 
 namespace kestrelon {
 
+// What a message about a refusal that `clean --permissive` lifts ends with.
+inline constexpr std::string_view kPermissiveAdvice =
+    "; use --permissive to clean it anyway";
+
 // `kestrelon: FILE:N: "END  " is not counted: only a line reading
-// exactly END closes a section`.
-std::string DescribeNearEnd(const std::string& file, const NearEnd& near);
+// exactly END closes a section`, then `advice`.
+std::string DescribeNearEnd(const std::string& file, const NearEnd& near,
+                            std::string_view advice = {});
 
 // The lines the command line prints after the unreadable-file message:
 // how many sections `endcount` lines reading exactly END close, then at most
@@ -24,6 +29,7 @@ std::string DescribeNearEnd(const std::string& file, const NearEnd& near);
 std::vector<std::string> UnreadableDiagnostics(const std::string& file,
                                                int endcount,
                                                std::string_view text,
+                                               std::string_view advice = {},
                                                size_t limit = 20);
 
 }  // namespace kestrelon

@@ -20,18 +20,19 @@ TEST(EndDiagnosticsTest, ListsTheEndLinesThatAreNotCounted) {
     EXPECT_TRUE(FindNearEnds(std::string("A\r\n") + line).empty()) << line;
   }
   // Every line end ends a line; a TAB is shown as \t; the count first, at
-  // most `limit` lines after it.
+  // most `limit` lines after it, each with the advice.
   const std::string not_counted =
-      "\" is not counted: only a line reading exactly END closes a section";
-  EXPECT_EQ(
-      UnreadableDiagnostics(
-          "f", 0, "A\rEND \nB\r\n\r\n\tend ! x\r\n END\r\nEND \r\nEND", 2),
-      (std::vector<std::string>{
-          "kestrelon: f: END closes no section; ELEMENTS, SPECIES and "
-          "REACTIONS each need one",
-          "kestrelon: f:2: \"END " + not_counted,
-          "kestrelon: f:5: \"\\tend ! x" + not_counted,
-          "kestrelon: f: 2 more such lines are not listed"}));
+      "\" is not counted: only a line reading exactly END closes a section; "
+      "try X";
+  EXPECT_EQ(UnreadableDiagnostics(
+                "f", 0, "A\rEND \nB\r\n\r\n\tend ! x\r\n END\r\nEND \r\nEND",
+                "; try X", 2),
+            (std::vector<std::string>{
+                "kestrelon: f: END closes no section; ELEMENTS, SPECIES and "
+                "REACTIONS each need one",
+                "kestrelon: f:2: \"END " + not_counted,
+                "kestrelon: f:5: \"\\tend ! x" + not_counted,
+                "kestrelon: f: 2 more such lines are not listed"}));
 }
 
 }  // namespace

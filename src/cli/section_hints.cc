@@ -5,11 +5,12 @@
 namespace kestrelon {
 
 std::vector<std::string> SectionHints(const std::string& file,
-                                      std::string_view text) {
+                                      std::string_view text,
+                                      std::string_view advice) {
   std::vector<std::string> hints;
   for (const LineCause& cause : FindSectionCauses(text)) {
     hints.push_back("kestrelon: " + file + ":" + std::to_string(cause.line) +
-                    ": " + cause.reason);
+                    ": " + cause.reason + std::string(advice));
   }
   return hints;
 }

@@ -13,7 +13,8 @@ namespace kestrelon {
 
 // Whole lines, "kestrelon: FILE:N: ...", `file` as named by the user.
 std::vector<std::string> SectionHints(const std::string& file,
-                                      std::string_view text);
+                                      std::string_view text,
+                                      std::string_view advice = {});
 
 }  // namespace kestrelon
 

@@ -27,10 +27,19 @@ class RunError : public std::runtime_error {
   // "FILE:LINE: reason", "FILE: reason" or "reason".
   std::string Describe() const;
 
+  // Marks a refusal that a permissive run does not make (a full table, a
+  // section without END), so that the command line can say so.
+  RunError& PermissiveCleans() {
+    permissive_cleans_ = true;
+    return *this;
+  }
+  bool permissive_cleans() const { return permissive_cleans_; }
+
  private:
   std::string reason_;
   std::string file_;
   int line_;
+  bool permissive_cleans_ = false;
 };
 
 }  // namespace kestrelon

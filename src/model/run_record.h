@@ -11,7 +11,6 @@
 #ifndef KESTRELON_MODEL_RUN_RECORD_H_
 #define KESTRELON_MODEL_RUN_RECORD_H_
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,14 +38,14 @@ inline constexpr const char* kWorkingFiles[] = {kTempo,  kTempo2, kTempo3,
 bool IsWorkingFileName(const std::string& name);
 
 // The rows of the six section lines (ELEMENTS, END, SPECIES, END,
-// REACTIONS, END); the 16-bit width is the run's limit.
+// REACTIONS, END); wide enough for any input a run reads.
 struct SectionIndex {
-  int16_t elemrow = 0;
-  int16_t elemend = 0;
-  int16_t specrow = 0;
-  int16_t specend = 0;
-  int16_t reacrow = 0;
-  int16_t reacend = 0;
+  int elemrow = 0;
+  int elemend = 0;
+  int specrow = 0;
+  int specend = 0;
+  int reacrow = 0;
+  int reacend = 0;
 };
 
 // Rows `first` to `last` of the table; empty when the first is past the
@@ -110,8 +109,8 @@ struct CoefficientStyle {
 
 struct RunVariables {
   SectionIndex index;
-  int16_t endcount = 0;
-  int16_t slashpos = 0;
+  int endcount = 0;
+  int slashpos = 0;
   std::string inputpath;
   std::string inputdir;  // ends with "/"
   std::string tempopath;
@@ -137,6 +136,9 @@ struct RunRecord {
   // Stop after the analysis; the thermodynamic section is then neither
   // asked for nor written (the command line's --check).
   bool check_only = false;
+  // Read the section lines as other CHEMKIN readers do and let the table
+  // hold the whole input (the command line's --permissive).
+  bool permissive = false;
   InputLines input;
   // What the run found worth saying without stopping, in the order found.
   std::vector<RunWarning> warnings;

@@ -8,10 +8,16 @@ namespace kestrelon {
 
 WorkingTable::WorkingTable() : cells_(static_cast<size_t>(kRows) * kColumns) {}
 
-void WorkingTable::ThrowOutside(int row, int column) {
+void WorkingTable::ThrowOutside(int row, int column) const {
   throw RunError("working table has no cell at row " + std::to_string(row) +
-                 ", column " + std::to_string(column) +
-                 " (it holds at most 25999 lines)");
+                 ", column " + std::to_string(column) + " (it holds at most " +
+                 std::to_string(rows_ - 1) + " lines)");
+}
+
+void WorkingTable::Reserve(int rows) {
+  if (rows <= rows_) return;
+  cells_.resize(static_cast<size_t>(rows) * kColumns);
+  rows_ = rows;
 }
 
 void WorkingTable::Set(int row, int column, std::string text) {

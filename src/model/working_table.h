@@ -1,7 +1,8 @@
 // WorkingTable holds a mechanism one line per row while a run analyses it:
 // 26,000 rows by 13 columns of text, rows 1 to 25,999 and columns 1 to 12 in
 // use (row 0 and column 0 exist and stay empty). A cell never written holds
-// the empty string. The table never grows.
+// the empty string. Only Reserve grows it, for a permissive run on a larger
+// input; it never shrinks.
 //
 // Whoever runs owns the table: the window keeps one and shows it in its
 // grid, the command line makes one per run. Reading or writing outside the
@@ -34,6 +35,13 @@ class WorkingTable {
     return cells_[static_cast<size_t>(row) * kColumns + column];
   }
 
+  // Grows the table to hold rows 0 to `rows` - 1 (no change when it
+  // already does); the new cells are empty. Throws std::bad_alloc.
+  void Reserve(int rows);
+
+  // Rows the table holds, row 0 included.
+  int rows() const { return rows_; }
+
   // Unchecked read for views that stay inside the bounds.
   const std::string& Cell(int row, int column) const {
     return cells_[static_cast<size_t>(row) * kColumns + column];
@@ -47,13 +55,14 @@ class WorkingTable {
   int rows_in_use() const { return rows_in_use_; }
 
  private:
-  static bool Outside(int row, int column) {
-    return static_cast<unsigned>(row) >= static_cast<unsigned>(kRows) ||
+  bool Outside(int row, int column) const {
+    return static_cast<unsigned>(row) >= static_cast<unsigned>(rows_) ||
            static_cast<unsigned>(column) >= static_cast<unsigned>(kColumns);
   }
-  [[noreturn]] static void ThrowOutside(int row, int column);
+  [[noreturn]] void ThrowOutside(int row, int column) const;
 
   std::vector<std::string> cells_;
+  int rows_ = kRows;
   int rows_in_use_ = 0;
 };
 

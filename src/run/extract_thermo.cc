@@ -67,7 +67,8 @@ ThermoRange FindThermoSection(const TaggedCopy& tagged,
   const size_t last = tagged.Find("END", first + 1);
   if (last == tagged.size()) {
     throw RunError("THERMO section has no END line", input.file,
-                   tagged.origin(first));
+                   tagged.origin(first))
+        .PermissiveCleans();
   }
   return {first, last};
 }

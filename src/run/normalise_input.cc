@@ -8,6 +8,7 @@
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "run/name_rules.h"
+#include "run/section_closer.h"
 
 namespace kestrelon {
 namespace {
@@ -39,14 +40,18 @@ void NormaliseBytes(char* p, size_t n) {
 // came from.
 class Copy {
  public:
-  explicit Copy(size_t input_bytes) {
+  // `unbounded`: END lines are counted without a limit.
+  Copy(size_t input_bytes, bool unbounded) : unbounded_(unbounded) {
     buffer_.Reserve(input_bytes + input_bytes / 16 + 64);
     origin_.reserve(input_bytes / 40 + 1);
   }
 
-  void Add(std::string_view line, int input_line) {
+  // Returns the line as added (valid until the next Add).
+  std::string_view Add(std::string_view line, int input_line) {
+    const size_t at = buffer_.text().size();
     buffer_.Add(line);
     Count(line, input_line);
+    return std::string_view(buffer_.text()).substr(at, line.size());
   }
 
   // Adds `raw` upper-cased and with blanks for TABs, and returns the line
@@ -78,7 +83,7 @@ class Copy {
  private:
   void Count(std::string_view line, int input_line) {
     origin_.push_back(input_line);
-    if (line == "END" && ++end_count_ == kMaxEndCount + 1) {
+    if (line == "END" && ++end_count_ == kMaxEndCount + 1 && !unbounded_) {
       overflow_line_ = input_line;
     }
   }
@@ -87,6 +92,7 @@ class Copy {
   std::vector<int> origin_;
   int end_count_ = 0;
   int overflow_line_ = 0;
+  bool unbounded_;
 };
 
 // Rewrites the ELEMENTS keyword line `line` (upper case, no TAB). The part
@@ -113,6 +119,22 @@ void WriteElementsLine(const std::string& line, int input_line, Copy& copy) {
   copy.Add(IsBlankOnly(code) ? comment : code + comment, input_line);
 }
 
+// Writes what `closer` makes of `line`, the line just added; returns the
+// line as it now stands last in the copy.
+std::string_view CloseSections(SectionCloser& closer, std::string_view line,
+                               int input_line, Copy& copy) {
+  const SectionLines lines = closer.Read(line);
+  if (!lines.end_before && !lines.end_after && lines.line == line) {
+    return line;
+  }
+  const std::string keep(lines.line);
+  copy.DropLast(line);
+  if (lines.end_before) copy.Add("END", input_line);
+  const std::string_view added = copy.Add(keep, input_line);
+  if (!lines.end_after) return added;
+  return copy.Add("END", input_line);
+}
+
 }  // namespace
 
 std::string LoadedLabel(const std::string& inputpath, int slashpos) {
@@ -131,16 +153,19 @@ int SlashPosition(const std::string& inputpath, const std::string& name) {
 }
 
 int NormaliseInput(const std::string& inputpath, const std::string& out_path,
-                   InputLines& lines) {
-  const std::string input = ReadFile(inputpath);
-  Copy copy(input.size());
+                   InputLines& lines, bool permissive) {
+  std::string input = ReadFile(inputpath);
+  Copy copy(input.size(), permissive);
+  if (permissive && StartsWith(input, "\xEF\xBB\xBF")) input.erase(0, 3);
+  SectionCloser closer;
   bool elements_done = false;
   int input_line = 0;
   LineReader reader(WithoutByteOrderMark(input));
   std::string_view raw;
   while (reader.Next(raw)) {
     ++input_line;
-    const std::string_view line = copy.AddNormalised(raw, input_line);
+    std::string_view line = copy.AddNormalised(raw, input_line);
+    if (permissive) line = CloseSections(closer, line, input_line, copy);
     if (!elements_done && StartsWith(TrimBlanks(line), "ELEM")) {
       elements_done = true;
       const std::string keyword_line(line);
@@ -148,13 +173,17 @@ int NormaliseInput(const std::string& inputpath, const std::string& out_path,
       WriteElementsLine(keyword_line, input_line, copy);
     }
   }
+  // Other readers close a section left open, REACTIONS above all, at the
+  // end of the file.
+  if (closer.open()) copy.Add("END", input_line);
   WriteFile(out_path, copy.text());
   lines.origin = std::move(copy.origin());
 
   // Counted on the copy, so that an END split off the ELEMENTS line counts.
   if (copy.overflow_line() != 0) {
     throw RunError("more than 32,767 lines read END", lines.file,
-                   copy.overflow_line());
+                   copy.overflow_line())
+        .PermissiveCleans();
   }
   return copy.end_count();
 }

@@ -14,8 +14,14 @@
 // lines.origin[i] is then the input line that line i+1 of "tempo.int" came
 // from.
 //
-// Throws RunError when the count of END lines passes 32,767, and when a
-// file cannot be read or written.
+// With `permissive`, a UTF-8 byte-order mark at the start is skipped, the
+// section lines are read as SectionCloser (run/section_closer.h) reads them,
+// a section still open at the end of the input gets an "END" line (with the
+// input line of the last line), and END lines are counted without a limit.
+//
+// Throws RunError when the count of END lines passes 32,767 (marked as a
+// refusal a permissive run does not make), and when a file cannot be read
+// or written.
 #ifndef KESTRELON_RUN_NORMALISE_INPUT_H_
 #define KESTRELON_RUN_NORMALISE_INPUT_H_
 
@@ -26,7 +32,7 @@
 namespace kestrelon {
 
 int NormaliseInput(const std::string& inputpath, const std::string& out_path,
-                   InputLines& lines);
+                   InputLines& lines, bool permissive = false);
 
 // The 1-based position of the last "/" of `inputpath` (0 when it has none).
 // Throws RunError naming `name` when the path is longer than 32,767

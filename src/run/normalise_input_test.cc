@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_ops.h"
 #include "tests/support/run_test_support.h"
 
 namespace kestrelon {
@@ -15,10 +16,10 @@ using testing_support::ErrorOf;
 class NormaliseInputTest : public testing_support::ScratchRunTest {
  protected:
   // Normalises `input` and returns "tempo.int".
-  std::string Normalise(const std::string& input) {
+  std::string Normalise(const std::string& input, bool permissive = false) {
     dir_.Write("mech.inp", input);
     endcount_ = NormaliseInput(dir_ / "mech.inp", dir_ / "tempo.int",
-                               rec_.input);
+                               rec_.input, permissive);
     return dir_.Read("tempo.int");
   }
   int endcount_ = 0;
@@ -73,6 +74,35 @@ TEST_F(NormaliseInputTest, LinesAndTheElementsKeyword) {
   }
 }
 
+// Permissive: the END lines it adds have the input line of the keyword
+// line, or of the last line; what is no section line stays. (The forms of
+// the section lines: tests/permissive_test.cc.) Lines joined by "|".
+TEST_F(NormaliseInputTest, PermissiveSectionLines) {
+  struct Case {
+    const char *input, *want;
+    std::vector<int> origin;
+  } cases[] = {
+      // No END: the next keyword closes a section, the end of the file the
+      // last one.
+      {"ELEM H\nSPECIES\nH2\nTHERMO\nH2 DATA\nREACTIONS\nH2=H+H 1 0 0\n",
+       "ELEMENTS| H|END|SPECIES|H2|END|THERMO|H2 DATA|END|REACTIONS|"
+       "H2=H+H 1 0 0|END",
+       {1, 1, 2, 2, 3, 4, 4, 5, 6, 6, 7, 7}},
+      // An END with no section open, and lines that only look like one,
+      // stay as they are; so does a UTF-8 byte-order mark's line, less it.
+      {"\xEF\xBB\xBF END\nEND X\nELEM\nEND\n END\nENDS\n",
+       " END|END X|ELEMENTS||END| END|ENDS",
+       {1, 2, 3, 3, 4, 5, 6}},
+  };
+  for (const Case& c : cases) {
+    std::string got = Normalise(c.input, true);
+    ReplaceAll(got, "\r\n", "|");
+    EXPECT_EQ(got, std::string(c.want) + "|")
+        << testing::PrintToString(c.input);
+    EXPECT_EQ(rec_.input.origin, c.origin) << testing::PrintToString(c.input);
+  }
+}
+
 TEST_F(NormaliseInputTest, CountsOnlyLinesThatReadExactlyEnd) {
   struct Case {
     const char* input;
@@ -96,10 +126,13 @@ TEST_F(NormaliseInputTest, CountsAndPathsStopAtTheSixteenBitLimit) {
   EXPECT_EQ(endcount_, 32767);
   EXPECT_EQ(ErrorOf([&] { Normalise(input + "x\nEND\n"); }),
             "mech.inp:32769: more than 32,767 lines read END");
+  Normalise(input + "x\nEND\n", true);
+  EXPECT_EQ(endcount_, 32768);
 
   EXPECT_EQ(SlashPosition("/d/" + std::string(32764, 'a'), "a"), 3);
   EXPECT_EQ(
-      ErrorOf([&] { SlashPosition("/" + std::string(32767, 'a'), "mech.inp"); }),
+      ErrorOf(
+          [&] { SlashPosition("/" + std::string(32767, 'a'), "mech.inp"); }),
       "mech.inp: the path of the input file is longer than 32,767 characters");
 }
 

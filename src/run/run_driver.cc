@@ -144,7 +144,7 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run) {
     const std::string path = run.WorkPath(kTempo3);
     const std::string content = ReadFile(path);
     const std::vector<std::string_view> lines = LinesOf(content);
-    FillTable(table, lines, run.input);
+    FillTable(table, lines, run.input, run.permissive);
     ui.SetProgress(40);
     RemoveFile(run.WorkPath(kTempo));
     RemoveFile(run.WorkPath(kTempo2));
@@ -215,13 +215,13 @@ bool RunPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
       },
       options.lock_wait);
   const CheckLeavesNothing check_cleanup(run, options.check_only);
-  v.slashpos = static_cast<int16_t>(SlashPosition(v.inputpath, run.input.file));
+  v.slashpos = SlashPosition(v.inputpath, run.input.file);
   v.inputdir = v.inputpath.substr(0, static_cast<size_t>(v.slashpos));
   RefuseInputAsWorkingFile(v.inputpath, v.inputdir, *chosen);
   ui.SetLoadedLabel(LoadedLabel(v.inputpath, v.slashpos));
   v.tempopath = run.WorkPath(kTempo);
   v.endcount =
-      static_cast<int16_t>(NormaliseInput(v.inputpath, v.tempopath, run.input));
+      NormaliseInput(v.inputpath, v.tempopath, run.input, run.permissive);
   if (v.endcount < 3) {
     ui.SetStatus("Error");
     ui.ShowMessage("Your file can not be treated!", "Error !",
@@ -269,6 +269,7 @@ RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
   ui.ShowProgress(true);
   RunRecord run;
   run.check_only = options.check_only;
+  run.permissive = options.permissive;
   ui.SetLoadedLabel("");
   ui.SetOutputLabel("");
 

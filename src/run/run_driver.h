@@ -17,8 +17,8 @@
 #include <string>
 
 #include "model/run_error.h"
-#include "model/ui_services.h"
 #include "model/run_record.h"
+#include "model/ui_services.h"
 #include "model/working_table.h"
 
 namespace kestrelon {
@@ -34,6 +34,9 @@ struct RunOptions {
   // How long to wait for another run's lock on the directory; no limit
   // when empty.
   std::optional<std::chrono::milliseconds> lock_wait;
+  // Read the section lines as other CHEMKIN readers do, and let the table
+  // hold the whole input (RunRecord::permissive).
+  bool permissive = false;
 };
 
 struct RunOutcome {

@@ -7,9 +7,12 @@
 namespace kestrelon {
 namespace {
 
+// `lifted`: a permissive run would not have refused.
 [[noreturn]] void FailAt(const InputLines& input, int row,
-                         const std::string& reason) {
-  throw RunError(reason, input.file, row > 0 ? input.LineOfRow(row) : 0);
+                         const std::string& reason, bool lifted = false) {
+  RunError error(reason, input.file, row > 0 ? input.LineOfRow(row) : 0);
+  if (lifted) error.PermissiveCleans();
+  throw error;
 }
 
 // The first line after `after` (0-based index of the line before the
@@ -26,11 +29,13 @@ int FindLine(const std::vector<std::string_view>& lines, int after,
 }  // namespace
 
 void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
-               const InputLines& input) {
+               const InputLines& input, bool permissive) {
+  if (permissive) table.Reserve(static_cast<int>(lines.size()) + 1);
   int row = 1;
   for (std::string_view line : lines) {
-    if (row > WorkingTable::kLastDataRow) {
-      FailAt(input, row, "more than 25999 lines: the working table is full");
+    if (row >= table.rows()) {
+      FailAt(input, row, "more than 25999 lines: the working table is full",
+             true);
     }
     std::string_view item = ReadTableItem(line);
     table.At(row, 1).assign(item.data(), item.size());
@@ -55,14 +60,13 @@ std::string_view ReadTableItem(std::string_view line) {
 
 SectionIndex LocateSections(const std::vector<std::string_view>& lines,
                             const InputLines& input) {
-  // The row numbers fit the 16-bit index: the table holds 25,999 rows.
   SectionIndex index;
   const int elemrow = FindLine(lines, -1, "ELEMENTS");
   if (elemrow == 0) FailAt(input, 0, "no line reading exactly \"ELEMENTS\"");
   const int elemend = FindLine(lines, elemrow - 1, "END");
   if (elemend == 0) {
     FailAt(input, elemrow,
-           "ELEMENTS section has no line reading exactly \"END\"");
+           "ELEMENTS section has no line reading exactly \"END\"", true);
   }
   const int specrow = FindLine(lines, elemend - 1, "SPECIES");
   if (specrow == 0) {
@@ -72,7 +76,8 @@ SectionIndex LocateSections(const std::vector<std::string_view>& lines,
   }
   const int specend = FindLine(lines, specrow - 1, "END");
   if (specend == 0) {
-    FailAt(input, specrow, "SPECIES section has no line reading exactly \"END\"");
+    FailAt(input, specrow,
+           "SPECIES section has no line reading exactly \"END\"", true);
   }
   const int reacrow = FindLine(lines, specend - 1, "REACTIONS");
   if (reacrow == 0) {
@@ -83,14 +88,14 @@ SectionIndex LocateSections(const std::vector<std::string_view>& lines,
   const int reacend = FindLine(lines, reacrow - 1, "END");
   if (reacend == 0) {
     FailAt(input, reacrow,
-           "REACTIONS section has no line reading exactly \"END\"");
+           "REACTIONS section has no line reading exactly \"END\"", true);
   }
-  index.elemrow = static_cast<int16_t>(elemrow);
-  index.elemend = static_cast<int16_t>(elemend);
-  index.specrow = static_cast<int16_t>(specrow);
-  index.specend = static_cast<int16_t>(specend);
-  index.reacrow = static_cast<int16_t>(reacrow);
-  index.reacend = static_cast<int16_t>(reacend);
+  index.elemrow = elemrow;
+  index.elemend = elemend;
+  index.specrow = specrow;
+  index.specend = specend;
+  index.reacrow = reacrow;
+  index.reacend = reacend;
   return index;
 }
 

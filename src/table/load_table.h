@@ -11,7 +11,10 @@
 //
 // Both throw RunError naming the input file and line (through `input`):
 // FillTable when there are more than 25,999 lines (the table is full),
-// LocateSections when a section keyword or its END is missing.
+// LocateSections when a section keyword or its END is missing. A permissive
+// FillTable first grows the table to the number of lines, and is never
+// full; the refusals that a permissive run does not make (a full table, a
+// section without END) are marked so (RunError::permissive_cleans).
 #ifndef KESTRELON_TABLE_LOAD_TABLE_H_
 #define KESTRELON_TABLE_LOAD_TABLE_H_
 
@@ -24,7 +27,7 @@
 namespace kestrelon {
 
 void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
-               const InputLines& input);
+               const InputLines& input, bool permissive = false);
 
 // The text item that a working-file line puts into its row.
 std::string_view ReadTableItem(std::string_view line);

@@ -66,6 +66,13 @@ TEST_F(LoadTableTest, HoldsAtMost25999Lines) {
   EXPECT_EQ(ErrorOf([&] { Load(text + "A+B=C+D 1 0 0\r\nEND\r\n"); }),
             "mech.inp:52001: more than 25999 lines: the working table is "
             "full");
+  // A permissive load grows a table of its own to the input.
+  WorkingTable grown;
+  FillTable(grown, LinesOf(text + "A+B=C+D 1 0 0\r\nEND\r\n"), rec_.input,
+            true);
+  EXPECT_EQ(grown.rows(), 26001);
+  EXPECT_EQ(grown.Get(25999, 1) + "|" + grown.Get(26000, 1),
+            "A+B=C+D 1 0 0|END");
 }
 
 TEST(LocateSectionsTest, MissingSectionsNameTheInputLine) {

@@ -47,17 +47,15 @@ struct TestRun {
   void SetReactionSection(const std::vector<std::string>& lines) {
     int row = 1;
     table.Set(row, 1, "REACTIONS");
-    run.vars.index.reacrow = static_cast<int16_t>(row);
+    run.vars.index.reacrow = row;
     for (const std::string& line : lines) table.Set(++row, 1, line);
     table.Set(++row, 1, "END");
-    run.vars.index.reacend = static_cast<int16_t>(row);
+    run.vars.index.reacend = row;
   }
 
   RowRange Reactions() const { return ReactionRows(run.vars.index); }
 
-  std::string Cell(int row, int column) const {
-    return table.Get(row, column);
-  }
+  std::string Cell(int row, int column) const { return table.Get(row, column); }
 };
 
 // A fixture whose run has a scratch directory as its input directory.
