@@ -271,13 +271,17 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
     return usage_error();
   }
 
-  // The run reads the input itself; this read only looks at what the file
-  // declares, and a file that cannot be read is left for the run to report.
-  std::optional<std::string> text;
+  // Read once: the run cleans the bytes the unit is taken from, and a file
+  // that cannot be read ends the run with the reason where the run would
+  // have read it.
+  InputRead input;
+  const std::string* text = nullptr;
   int warnings = 0;
   try {
-    text = ReadFile(input_path);
-  } catch (const FileError&) {
+    input.text = ReadFile(input_path);
+    text = &input.text;
+  } catch (const FileError& e) {
+    input.error = e;
   }
   if (text && !options->settings.thermo_file.empty() &&
       HasThermoSection(*text)) {
@@ -299,9 +303,13 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   }
 
   CliServices services(*options, out, err);
-  WorkingTable table;
+  // Kept to the end of the process: freeing the cells one by one would be
+  // work the exit does anyway.
+  static WorkingTable* const table_kept = new WorkingTable;
+  WorkingTable& table = *table_kept;
   RunOptions run_options;
   run_options.check_only = options->check;
+  run_options.input = &input;
   RunOutcome outcome = RunCleaning(services, table, run_options);
   // The run names the input by its bare name; the user named it as given.
   auto as_given = [&](const std::string& file) {

@@ -1,5 +1,6 @@
 // kestrelon: the batch command line, and the door to the window.
 #include <limits.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <iostream>
@@ -8,6 +9,7 @@
 
 #include "cli/clean_command.h"
 #include "cli/compare_command.h"
+#include "platform/file_publisher.h"
 
 namespace {
 
@@ -33,6 +35,40 @@ int OpenWindow(char** argv) {
   return kestrelon::kExitUsage;
 }
 
+// Ctrl-C, a kill or a closed terminal: the files being published are
+// removed, the outputs keep their old content, and the process ends by the
+// same signal, so that the caller sees why.
+void RemoveTemporariesAndDie(int signal) {
+  kestrelon::RemovePendingTemporaries();
+  ::signal(signal, SIG_DFL);
+  ::raise(signal);
+}
+
+void HandleSignals() {
+  struct sigaction action = {};
+  action.sa_handler = RemoveTemporariesAndDie;
+  sigemptyset(&action.sa_mask);
+  for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction old = {};
+    // A signal the caller chose to ignore (nohup, a background job) stays
+    // ignored.
+    if (::sigaction(s, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) {
+      continue;
+    }
+    sigaddset(&action.sa_mask, s);
+  }
+  for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction old = {};
+    if (::sigaction(s, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) {
+      continue;
+    }
+    ::sigaction(s, &action, nullptr);
+  }
+  // Past a file-size limit (ulimit -f) a write fails with EFBIG and the run
+  // reports it, instead of dying with a file cut short.
+  ::signal(SIGXFSZ, SIG_IGN);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,6 +85,7 @@ int main(int argc, char** argv) {
     return kestrelon::kExitOk;
   }
   if (command == "clean") {
+    HandleSignals();
     for (const std::string& a : args) {
       if (a == "--help" || a == "-h") {
         kestrelon::PrintUsage(std::cout);
