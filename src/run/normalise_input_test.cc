@@ -16,10 +16,9 @@ class NormaliseInputTest : public testing_support::ScratchRunTest {
  protected:
   // Normalises `input` and returns "tempo.int".
   std::string Normalise(const std::string& input) {
-    dir_.Write("mech.inp", input);
-    endcount_ = NormaliseInput(dir_ / "mech.inp", dir_ / "tempo.int",
-                               rec_.input);
-    return dir_.Read("tempo.int");
+    std::string copy;
+    endcount_ = NormaliseInput(input, copy, rec_.input);
+    return copy;
   }
   int endcount_ = 0;
 };

@@ -70,6 +70,15 @@ struct ComposedFiles {
   std::array<std::string, 3> cleaned;
 };
 
+// A check names no file: the command line has judged the names it would
+// give before the run.
+void AskThermoPath(UiServices& ui, RunRecord& run) {
+  if (run.check_only) return;
+  run.thermoname = AskThermoName(ui, run);
+  run.vars.thermopath = ThermoFilePath(run, run.thermoname);
+  ui.Repaint();
+}
+
 // The input stage: the tagged and thermo-less copies of the normalised
 // input, the database text when there is one. Leaves "tempo3.int".
 void RunInputStage(UiServices& ui, RunRecord& run, WorkingFiles& work,
@@ -90,18 +99,14 @@ void RunInputStage(UiServices& ui, RunRecord& run, WorkingFiles& work,
   if (run.vars.has_thermo) {
     ui.SetStatus("Thermo Section...");
     thermo = FindThermoSection(tagged, run.input);
-    run.thermoname = AskThermoName(ui, run);
-    run.vars.thermopath = ThermoFilePath(run, run.thermoname);
-    ui.Repaint();
+    AskThermoPath(ui, run);
     files.thermo = ThermoFileText(tagged, *thermo);
     ui.Repaint();
   }
   WriteMechanismCopy(tagged, thermo, work.Create(kTempo3), run.input);
   if (!run.thermo_file.empty()) {
     files.thermo = CleanThermoText(ReadFile(run.thermo_file));
-    run.thermoname = AskThermoName(ui, run);
-    run.vars.thermopath = ThermoFilePath(run, run.thermoname);
-    ui.Repaint();
+    AskThermoPath(ui, run);
     ui.Repaint();
     run.vars.has_thermo = true;
   }
@@ -149,7 +154,7 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
 void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
                ComposedFiles& files) {
   ui.SetStatus("Creating Files...");
-  run.cleanname = AskCleanName(ui, run);
+  if (!run.check_only) run.cleanname = AskCleanName(ui, run);
   const std::array<std::string, 3> paths = CleanedFilePaths(run, run.cleanname);
   run.vars.outpathj = paths[0];
   run.vars.outpathcal = paths[1];

@@ -103,5 +103,36 @@ TEST_F(RunDriverTest, CheckOnlyAsksNothingAndLeavesNothingBehind) {
   EXPECT_EQ(dir_.Files(), std::vector<std::string>{"m.inp"});
 }
 
+// A failing run leaves the working files it had reached, with their lines;
+// the outputs of the run before stay whole.
+TEST_F(RunDriverTest, AFailureLeavesTheWorkingFilesItReached) {
+  const std::string reactions = "REACTIONS\r\nH+H=>H2 1 0 0\r\nREV /1 0 0/\r\n";
+  struct Case {
+    std::string input;
+    std::vector<std::string> left;
+  } cases[] = {
+      // No END after THERMO: found while extracting the database.
+      {"ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH\r\nEND\r\n" + reactions +
+           "END\r\nTHERMO\r\n",
+       {"m.inp", "mcal.rxn", "tempo.int", "tempo2.int"}},
+      // No END after REACTIONS: found once the table is loaded.
+      {"ELEMENTS\r\nEND\r\nSPECIES\r\nEND\r\nEND\r\n" + reactions,
+       {"m.inp", "mcal.rxn", "tempo3.int"}},
+      // REV after "=>": found by the layout, after the working files.
+      {"ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH H2\r\nEND\r\n" + reactions +
+           "END\r\n",
+       {"m.inp", "mcal.rxn"}},
+  };
+  for (const Case& c : cases) {
+    testing_support::ScratchDir dir;
+    ui_.chosen_file = dir.Write("m.inp", c.input);
+    dir.Write("mcal.rxn", "old\r\n");
+    ui_.answers = {"m"};
+    EXPECT_EQ(Run().kind, Kind::kFailed) << c.input;
+    EXPECT_EQ(dir.Files(), c.left) << c.input;
+    EXPECT_EQ(dir.Read("mcal.rxn"), "old\r\n");
+  }
+}
+
 }  // namespace
 }  // namespace kestrelon
