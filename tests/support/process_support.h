@@ -80,13 +80,16 @@ struct ProcessResult {
   std::string err;
 };
 
-// Runs the built binary with `args`, in the directory `cwd` when given.
+// Runs the built binary with `args`, in the directory `cwd` when given;
+// under the program and options `under` (strace, a shell) when given.
 inline ProcessResult RunKestrelon(const std::vector<std::string>& args,
-                                  const std::string& cwd = {}) {
+                                  const std::string& cwd = {},
+                                  const std::vector<std::string>& under = {}) {
   ScratchDir streams;
   const std::string out_path = streams / "stdout";
   const std::string err_path = streams / "stderr";
-  std::vector<std::string> words = {KESTRELON_BINARY};
+  std::vector<std::string> words = under;
+  words.push_back(KESTRELON_BINARY);
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
@@ -101,7 +104,7 @@ inline ProcessResult RunKestrelon(const std::vector<std::string>& args,
     ::dup2(out, 1);
     ::dup2(err, 2);
     if (!cwd.empty() && ::chdir(cwd.c_str()) != 0) ::_exit(127);
-    ::execv(argv[0], argv.data());
+    ::execvp(argv[0], argv.data());
     ::_exit(127);
   }
   ProcessResult result;
