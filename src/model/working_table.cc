@@ -6,7 +6,7 @@
 
 namespace kestrelon {
 
-WorkingTable::WorkingTable() : cells_(static_cast<size_t>(kRows) * kColumns) {}
+const std::string WorkingTable::kEmpty;
 
 void WorkingTable::ThrowOutside(int row, int column) {
   throw RunError("working table has no cell at row " + std::to_string(row) +
@@ -18,13 +18,16 @@ void WorkingTable::Set(int row, int column, std::string text) {
   At(row, column) = std::move(text);
 }
 
+void WorkingTable::Grow(int rows) {
+  if (rows <= rows_in_use_) return;
+  if (rows > kRows) ThrowOutside(rows - 1, 0);
+  cells_.resize(static_cast<size_t>(rows) * kColumns);
+  rows_in_use_ = rows;
+}
+
 void WorkingTable::Clear() {
-  // Cells keep their buffers: the next run fills the same rows with lines
-  // of about the same lengths, and the buffers are small beside the table.
-  const size_t end = static_cast<size_t>(rows_in_use_) * kColumns;
-  for (size_t i = 0; i < end; ++i) {
-    if (!cells_[i].empty()) cells_[i].clear();
-  }
+  // The next mechanism may be a tenth of this one: its table is sized anew.
+  std::vector<std::string>().swap(cells_);
   rows_in_use_ = 0;
 }
 
