@@ -148,7 +148,7 @@ void PrintUsage(std::ostream& out) {
          "  --n-format P         0.0000 (default), 0.000, 0.00\n"
          "  --ea-format P        0.00, 0.0 (default), 0\n"
          "  --rename OLD=NEW     rename a species in every file (repeatable)\n"
-         "  --check              analyse only; write no output file\n"
+         "  --check              run in full but write no file\n"
          "  --quiet              print nothing on success but warnings\n"
          "  --help, --version\n"
          "\n"
