@@ -310,6 +310,13 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   RunOptions run_options;
   run_options.check_only = options->check;
   run_options.input = &input;
+  std::optional<MechanismCounts> counts;
+  if (options->check && !options->quiet) {
+    const int lines = text ? static_cast<int>(LinesOf(*text).size()) : 0;
+    run_options.analysed = [&](const WorkingTable& t, const SectionIndex& i) {
+      counts = CountMechanism(t, i, lines);
+    };
+  }
   RunOutcome outcome = RunCleaning(services, table, run_options);
   // The run names the input by its bare name; the user named it as given.
   auto as_given = [&](const std::string& file) {
@@ -321,13 +328,7 @@ int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
   warnings += static_cast<int>(outcome.warnings.size());
   switch (outcome.kind) {
     case RunOutcome::Kind::kSuccess:
-      if (options->check && !options->quiet) {
-        const int lines = text ? static_cast<int>(LinesOf(*text).size()) : 0;
-        out << CheckReport(given,
-                           CountMechanism(table, outcome.vars.index, lines),
-                           warnings)
-            << "\n";
-      }
+      if (counts) out << CheckReport(given, *counts, warnings) << "\n";
       return kExitOk;
     case RunOutcome::Kind::kUnreadable:
       for (const std::string& line : UnreadableDiagnostics(

@@ -234,6 +234,7 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
   ComposedFiles files;
   RunInputStage(ui, run, work, files);
   RunAnalysis(ui, table, run, work);
+  if (options.analysed) options.analysed(table, run.vars.index);
   RunOutput(ui, table, run, files);
   // A check meets every failure a run would meet, and publishes nothing.
   if (options.check_only) return true;

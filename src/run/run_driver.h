@@ -20,6 +20,7 @@
 #ifndef KESTRELON_RUN_RUN_DRIVER_H_
 #define KESTRELON_RUN_RUN_DRIVER_H_
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -48,6 +49,9 @@ struct RunOptions {
   bool check_only = false;
   // Without it the run reads the chosen file itself.
   const InputRead* input = nullptr;
+  // Called with the table as the analysis leaves it, before the output
+  // stage takes the non-elementary reactions out.
+  std::function<void(const WorkingTable&, const SectionIndex&)> analysed;
 };
 
 struct RunOutcome {

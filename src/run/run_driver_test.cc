@@ -14,6 +14,12 @@ namespace {
 
 using Kind = RunOutcome::Kind;
 
+RunOptions CheckOnly() {
+  RunOptions options;
+  options.check_only = true;
+  return options;
+}
+
 class RunDriverTest : public testing::Test {
  protected:
   RunOutcome Run(const RunOptions& options = {}) {
@@ -98,7 +104,7 @@ TEST_F(RunDriverTest, ARunShowsItsStatusAndMilestonesInOrder) {
 
 TEST_F(RunDriverTest, CheckOnlyAsksNothingAndLeavesNothingBehind) {
   ui_.chosen_file = dir_.Write("m.inp", kSmallMechanism);
-  ASSERT_EQ(Run({.check_only = true}).kind, Kind::kSuccess);
+  ASSERT_EQ(Run(CheckOnly()).kind, Kind::kSuccess);
   EXPECT_TRUE(ui_.prompts.empty());
   EXPECT_EQ(dir_.Files(), std::vector<std::string>{"m.inp"});
 }
