@@ -38,8 +38,12 @@ TEST(MessagesTest, FailuresAndWarningsNameTheInputLineAndTheCause) {
       // Lines kept as auxiliary data without being known ones.
       {M("H+O2=OH+O 1 0 0\nA <-> B 1.0 0.0 0.0\nDUP\n"), true, 0,
        "kestrelon: m.inp:9: " + kUnknown + "8\n"},
+      // A check meets the layout's failures as a run does.
       {M("H+O2=OH+O 1 0 0\n\nH2 O2 JUNK\nH2+O=OH+H 1 0 0\n! c\nLOW 1 2 3\n"),
-       true, 0, "kestrelon: m.inp:10: " + kUnknown + "8\n"},
+       true, 1,
+       "kestrelon: m.inp:10: " + kUnknown +
+           "8\nkestrelon: m.inp:13: keyword line without its /A n Ea/ "
+           "block\n"},
       {M("JUNK\nH+O2=OH+O 1 0 0\n"), true, 0,
        "kestrelon: m.inp:8: warning: neither a reaction nor a known "
        "auxiliary line: kept as auxiliary data, with no reaction above it\n"},

@@ -174,7 +174,7 @@ void PrintUsage(std::ostream& out) {
          "  --n-format P         0.0000 (default), 0.000, 0.00\n"
          "  --ea-format P        0.00, 0.0 (default), 0\n"
          "  --rename OLD=NEW     rename a species in every file (repeatable)\n"
-         "  --check              analyse only; write no output file\n"
+         "  --check              run in full but write no file\n"
          "  --quiet              print nothing on success but warnings\n"
          "  --wait SECONDS       wait at most this long for another run in\n"
          "                       the directory (default: as long as it takes)\n"
@@ -371,14 +371,20 @@ int CleanOneMechanism(CleanOptions options, std::ostream& out,
   const std::string& given = options.mechanism;
   const std::string input_path = AbsolutePath(given);
 
-  // The run reads the input itself; this read only looks at what the file
-  // declares, and a file that cannot be read is left for the run to report.
-  std::optional<std::string> text;
+  // Read once: the run cleans the bytes the unit is taken from, and a file
+  // that cannot be read ends the run with the reason where the run would
+  // have read it.
+  InputRead input;
+  const std::string* text = nullptr;
   int warnings = 0;
   try {
-    text = ReadFile(input_path);
-    if (WithoutByteOrderMark(*text).size() < text->size()) text->erase(0, 3);
-  } catch (const FileError&) {
+    input.text = ReadFile(input_path);
+    if (WithoutByteOrderMark(input.text).size() < input.text.size()) {
+      input.text.erase(0, 3);
+    }
+    text = &input.text;
+  } catch (const FileError& e) {
+    input.error = e;
   }
 
   const bool writes_thermo =
@@ -418,7 +424,11 @@ int CleanOneMechanism(CleanOptions options, std::ostream& out,
   // What a refusal that --permissive lifts adds to its message.
   const std::string_view advice = options.permissive ? "" : kPermissiveAdvice;
   CliServices services(options, out, err);
-  WorkingTable table;
+  // Kept to the end of the process: freeing the cells one by one would be
+  // work the exit does anyway. One per thread, for several mechanisms at
+  // once.
+  static thread_local WorkingTable* const table_kept = new WorkingTable;
+  WorkingTable& table = *table_kept;
   RunOptions run_options;
   run_options.check_only = options.check;
   if (options.wait_seconds) {
@@ -426,6 +436,14 @@ int CleanOneMechanism(CleanOptions options, std::ostream& out,
         static_cast<long long>(*options.wait_seconds * 1000));
   }
   run_options.permissive = options.permissive;
+  run_options.input = &input;
+  std::optional<MechanismCounts> counts;
+  if (options.check && !options.quiet) {
+    const int lines = text ? static_cast<int>(LinesOf(*text).size()) : 0;
+    run_options.analysed = [&](const WorkingTable& t, const SectionIndex& i) {
+      counts = CountMechanism(t, i, lines);
+    };
+  }
   RunOutcome outcome = RunCleaning(services, table, run_options);
   // The run names the input by its bare name; the user named it as given.
   auto as_given = [&](const std::string& file) {
@@ -437,13 +455,7 @@ int CleanOneMechanism(CleanOptions options, std::ostream& out,
   warnings += static_cast<int>(outcome.warnings.size());
   switch (outcome.kind) {
     case RunOutcome::Kind::kSuccess:
-      if (options.check && !options.quiet) {
-        const int lines = text ? static_cast<int>(LinesOf(*text).size()) : 0;
-        out << CheckReport(given,
-                           CountMechanism(table, outcome.vars.index, lines),
-                           warnings)
-            << "\n";
-      }
+      if (counts) out << CheckReport(given, *counts, warnings) << "\n";
       return kExitOk;
     case RunOutcome::Kind::kUnreadable:
       for (const std::string& line :

@@ -108,6 +108,15 @@ TEST(CleanCommandTest, Runs) {
        ok + "198.7"},
       {"m.inp", M("REACTIONS"), "--check", 0,
        "m.inp: 9 lines, 4 species, 1 reaction: no problem found\n", "", ""},
+      // Counted as the analysis leaves the table: auxiliary lines are no
+      // reactions, and non-elementary ones are named.
+      {"m.inp",
+       M("REACTIONS\r\nH+O2(+M)=HO2(+M) 1 0 0\r\nLOW/1 2 3/\r\n"
+         "H+H+H+O2=OH+OH+H 1 0 0"),
+       "--check", 0,
+       "m.inp: 12 lines, 4 species, 3 reactions (1 non-elementary): no "
+       "problem found\n",
+       "", ""},
       {"m.inp", M("REACTIONS KCAL/MOLE"), "--check", 0,
        "m.inp: 9 lines, 4 species, 1 reaction: 1 warning\n",
        w + "KCAL/MOLE, cleaning as cal/mol; --unit auto takes the declared "

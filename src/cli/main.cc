@@ -1,5 +1,6 @@
 // kestrelon: the batch command line, and the door to the window.
 #include <limits.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <iostream>
@@ -11,6 +12,7 @@
 #include "cli/clean_command.h"
 #include "cli/compare_command.h"
 #include "cli/output_check.h"
+#include "platform/file_publisher.h"
 
 namespace {
 
@@ -42,6 +44,41 @@ int Help() {
              ? kestrelon::kExitOk
              : kestrelon::kExitFailed;
 }
+// Ctrl-C, a kill or a closed terminal: the files being published are
+// removed, the outputs keep their old content, and the process ends by the
+// same signal, so that the caller sees why.
+void RemoveTemporariesAndDie(int signal) {
+  kestrelon::RemovePendingTemporaries();
+  ::signal(signal, SIG_DFL);
+  ::raise(signal);
+}
+
+void HandleSignals() {
+  struct sigaction action = {};
+  action.sa_handler = RemoveTemporariesAndDie;
+  sigemptyset(&action.sa_mask);
+  for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction old = {};
+    // A signal the caller chose to ignore (nohup, a background job) stays
+    // ignored.
+    if (::sigaction(s, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) {
+      continue;
+    }
+    sigaddset(&action.sa_mask, s);
+  }
+  for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction old = {};
+    if (::sigaction(s, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) {
+      continue;
+    }
+    ::sigaction(s, &action, nullptr);
+  }
+  // Past a file-size limit (ulimit -f) a write fails with EFBIG and the run
+  // reports it, instead of dying with a file cut short.
+  ::signal(SIGXFSZ, SIG_IGN);
+}
+
+}  // namespace
 
 int RunCommand(const std::string& command,
                const std::vector<std::string>& args) {
@@ -55,6 +92,7 @@ int RunCommand(const std::string& command,
                : kestrelon::kExitFailed;
   }
   if (command == "clean") {
+    HandleSignals();
     for (const std::string& a : args) {
       if (a == "--") break;
       if (a == "--help" || a == "-h") return Help();

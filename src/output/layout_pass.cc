@@ -214,16 +214,16 @@ void ReverseLine(const CoefficientStyle& style, KeywordReader& reader,
 
 }  // namespace
 
-void LayOutFile(const std::string& path, OutUnit unit,
-                const CoefficientStyle& style, std::shared_ptr<LayoutMemo>& memo,
-                const std::string& work_path, const InputLines& origin) {
-  const std::string read = ReadFile(path);
+std::string LayOutText(std::string_view read, const std::string& path,
+                       OutUnit unit, const CoefficientStyle& style,
+                       std::shared_ptr<LayoutMemo>& memo,
+                       const InputLines& origin) {
   // A REV line goes after every other line of its reaction (its reverse
   // reaction line would take the lines after it away from the reaction).
   std::string reordered;
   const std::string_view content = MoveReverseLinesLast(read, reordered)
                                        ? std::string_view(reordered)
-                                       : std::string_view(read);
+                                       : read;
   LineBuffer out;
   out.Reserve(content.size() + content.size() / 4);
   LineCopier copier(content, out.mutable_text());
@@ -274,7 +274,7 @@ void LayOutFile(const std::string& path, OutUnit unit,
     copier.Add(laid);
   }
   copier.Finish();
-  ReplaceThroughWorkingFile(path, work_path, out.text());
+  return std::move(out.mutable_text());
 }
 
 }  // namespace kestrelon

@@ -1,4 +1,4 @@
-// The layout pass over one cleaned file: re-prints the auxiliary keyword
+// The layout pass over the text of one cleaned file: re-prints the auxiliary keyword
 // lines "LOW", "HIGH", "PLOG" and "REV" with the run's number patterns and with their
 // activation energy converted from the input unit (style.unit), or from the
 // energy unit of the reaction's own UNITS line (output/reaction_units.h),
@@ -25,23 +25,23 @@
 // direction, built from the reaction line above it, which must be
 // reversible.
 //
-// The new text is complete in the working file `work_path` before it
-// replaces the file (ReplaceThroughWorkingFile); every line ends with CR LF.
+// Returns the new text, every line ending with CR LF; the run writes it
+// (where a run on disk went through the working file "tempo3.int").
 // What the keyword lines hold is kept in `memo`, so that the next
 // file of the run, which holds the same lines, needs only its Ea printed.
 //
 // Throws RunError naming the input line that the failing line came from
-// (`origin`, line by line of the file), or else `path` and the line, when a
-// keyword line holds no "/.../" block of three values (four for "PLOG"),
-// when a "REV" line has no reversible reaction line above it (after an
-// irreversible "=>" reaction it is invalid input), or when a number is out
-// of range; the file then keeps its old content. Throws RunError naming the file when it cannot be read or
-// replaced.
+// (`origin`, line by line of the text), or else `path` (the file the text
+// is for) and the line, when a keyword line holds no "/.../" block of three
+// values (four for "PLOG"), when a "REV" line has no reversible reaction
+// line above it (after an irreversible "=>" reaction it is invalid input),
+// or when a number is out of range.
 #ifndef KESTRELON_OUTPUT_LAYOUT_PASS_H_
 #define KESTRELON_OUTPUT_LAYOUT_PASS_H_
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/energy_unit.h"
 #include "model/run_record.h"
@@ -52,9 +52,10 @@ namespace kestrelon {
 // to the next; made by the first call.
 struct LayoutMemo;
 
-void LayOutFile(const std::string& path, OutUnit unit,
-                const CoefficientStyle& style, std::shared_ptr<LayoutMemo>& memo,
-                const std::string& work_path, const InputLines& origin);
+std::string LayOutText(std::string_view text, const std::string& path,
+                       OutUnit unit, const CoefficientStyle& style,
+                       std::shared_ptr<LayoutMemo>& memo,
+                       const InputLines& origin);
 
 }  // namespace kestrelon
 

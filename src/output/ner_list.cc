@@ -11,8 +11,6 @@
 namespace kestrelon {
 namespace {
 
-constexpr const char* kWorkFiles[] = {kTempo4, kTempo5, kTempo6};
-
 // The working table holds "(+" as "+(" and the input's commas as ";".
 void RestoreWorkingForms(std::string& line) {
   ReplaceAll(line, "+(", "(+");
@@ -22,7 +20,7 @@ void RestoreWorkingForms(std::string& line) {
 // Prints the reaction line of row `row` once per output unit into `lists`.
 void ListReaction(const WorkingTable& table, int row, int reacend,
                   const CoefficientStyle& style, const InputLines& input,
-                  LineBuffer (&lists)[3]) {
+                  NonElementaryLists& lists) {
   std::string line = table.Get(row, kLineColumn);
   EraseAll(line, kNerTag);
   RestoreWorkingForms(line);
@@ -58,12 +56,11 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
 
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          const CoefficientStyle& style,
-                         const InputLines& input, const std::string& work_dir,
+                         const InputLines& input, NonElementaryLists& lists,
                          std::vector<int>& listed_origin) {
   int count = 0;
   const int first = index.reacrow + 1;
   const int end = index.reacend;
-  LineBuffer lists[3];
   for (int r = first; r < end; ++r) {
     if (!IsNonElementaryLine(table.Get(r, kLineColumn))) continue;
     ++count;
@@ -87,24 +84,17 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
     }
     r = next - 1;
   }
-  for (int u = 0; u < 3; ++u) {
-    WriteFile(work_dir + kWorkFiles[u], lists[u].text());
-  }
   return count;
 }
 
-void AppendNonElementaryList(int count,
-                             const std::array<std::string, 3>& outputs,
-                             const std::string& work_dir) {
-  if (count > 0) {
-    for (int u = 0; u < 3; ++u) {
-      LineBuffer heading;
-      heading.Add(kNerHeading);
-      AppendFile(outputs[u],
-                 heading.text() + ReadFile(work_dir + kWorkFiles[u]));
-    }
+void AppendNonElementaryList(int count, const NonElementaryLists& lists,
+                             std::array<std::string, 3>& outputs) {
+  if (count == 0) return;
+  for (int u = 0; u < 3; ++u) {
+    outputs[u].append(kNerHeading);
+    outputs[u].append(kCrLf, 2);
+    outputs[u].append(lists[u].text());
   }
-  for (const char* work : kWorkFiles) RemoveFile(work_dir + work);
 }
 
 }  // namespace kestrelon

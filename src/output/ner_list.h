@@ -3,10 +3,10 @@
 // TakeOutNonElementary reads the working table after the activation energies
 // have been converted: every reaction-section row whose line begins with
 // "#NER#", together with the auxiliary rows that follow it (up to the next
-// row holding "=>" or the END of the section), is written to the working
-// files "tempo4.int" (Ea in J/mol), "tempo5.int" (cal/mol) and "tempo6.int"
-// (K) in `work_dir`, and its rows' line cells are emptied, so the
-// writer leaves them out of the main part. The reaction line is printed
+// row holding "=>" or the END of the section), is added to `lists` (the
+// lists of the J/mol, cal/mol and K files, which a run on disk kept in
+// "tempo4.int" to "tempo6.int"), and its rows' line cells are emptied, so
+// the writer leaves them out of the main part. The reaction line is printed
 // again with the run's patterns and the converted Ea ("|=>" written "=>");
 // auxiliary lines keep their text without the tag (empty ones are left
 // out, as in the main part of the files). Both get "(+" and "," back.
@@ -15,13 +15,11 @@
 //
 // AppendNonElementaryList appends, when `count` > 0, the heading
 // "****List of non-elementary reactions****" and the matching list to the
-// joule, calorie and kelvin files `outputs`,
-// then deletes the three working files in any case. Every line ends with
-// CR LF.
+// texts of the joule, calorie and kelvin files `outputs`. Every line ends
+// with CR LF.
 //
 // Throws RunError naming the input line when a non-elementary reaction lacks
-// its three coefficients or a number is out of range, and RunError naming
-// the file when a file cannot be read, written or deleted.
+// its three coefficients or a number is out of range.
 #ifndef KESTRELON_OUTPUT_NER_LIST_H_
 #define KESTRELON_OUTPUT_NER_LIST_H_
 
@@ -32,18 +30,20 @@
 #include "model/reaction_markers.h"
 #include "model/run_record.h"
 #include "model/working_table.h"
+#include "platform/text_file.h"
 
 namespace kestrelon {
 
 
+using NonElementaryLists = std::array<LineBuffer, 3>;
+
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          const CoefficientStyle& style,
-                         const InputLines& input, const std::string& work_dir,
+                         const InputLines& input, NonElementaryLists& lists,
                          std::vector<int>& listed_origin);
 
-void AppendNonElementaryList(int count,
-                             const std::array<std::string, 3>& outputs,
-                             const std::string& work_dir);
+void AppendNonElementaryList(int count, const NonElementaryLists& lists,
+                             std::array<std::string, 3>& outputs);
 
 }  // namespace kestrelon
 

@@ -17,7 +17,7 @@ class NerListTest : public testing_support::ScratchRunTest {
     run_.SetReactionSection(rows);
     std::vector<int> listed;
     count_ = TakeOutNonElementary(run_.table, rec_.vars.index, rec_.style,
-                                  rec_.input, rec_.vars.inputdir, listed);
+                                  rec_.input, lists_, listed);
     std::vector<std::string> cells;
     for (int r = 2; r < rec_.vars.index.reacend; ++r) {
       cells.push_back(run_.Cell(r, 1));
@@ -25,6 +25,7 @@ class NerListTest : public testing_support::ScratchRunTest {
     return cells;
   }
   int count_ = 0;
+  NonElementaryLists lists_;
 };
 
 TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
@@ -43,7 +44,7 @@ TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
   EXPECT_EQ(count_, 3);
   EXPECT_EQ(run_.Cell(rec_.vars.index.reacend, 1), "END");
   // The joule and kelvin lists are checked by the golden runs.
-  EXPECT_EQ(dir_.Read(kTempo5),
+  EXPECT_EQ(lists_[1].text(),
             "A+B+C+D=>E 2.000E+12 1.5000 1000.0\r\nTROE /0.5,100,1000/\r\n"
             "A+B+C(+M)<=>D(+M) 3.000E+11 -1.0000 0.0\r\n"
             "A<=>B+C+D+E 1.000E+00 0.0000 -2000.0\r\nREV /1.0 0 0/\r\n");

@@ -9,7 +9,6 @@
 #include "output/ner_list.h"
 #include "model/number_format.h"
 #include "output/reaction_units.h"
-#include "platform/text_file.h"
 #include "platform/text_ops.h"
 
 namespace kestrelon {
@@ -51,10 +50,11 @@ void AppendReactionLine(std::string& out, const WorkingTable& table, int r,
   out.append(table.Get(r, ea_column));
 }
 
-// After a failed write, the line column of each reaction row holds the line
-// of the file that failed, as the table shows it then.
-void KeepLines(WorkingTable& table, const SectionIndex& index,
-               const OutputFile& file) {
+}  // namespace
+
+void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
+                          int f) {
+  const OutputFile& file = kOutputFiles[f];
   for (int r = index.reacrow + 1; r < index.reacend; ++r) {
     if (!IsReactionRow(table, r, index)) continue;
     // The line is built from the other columns only.
@@ -63,6 +63,8 @@ void KeepLines(WorkingTable& table, const SectionIndex& index,
     AppendReactionLine(line, table, r, file.ea_column);
   }
 }
+
+namespace {
 
 // Gives "," and "(+" back. The swaps never meet, and a "+(" cannot overlap
 // another, so every "(" right after a "+" of the text as it was is one:
@@ -170,18 +172,6 @@ class SharedLines {
   std::vector<Hole> holes_;
 };
 
-void WriteOutputFile(WorkingTable& table, const SectionIndex& index,
-                     const SharedLines& lines, int f, const std::string& path) {
-  const OutputFile& file = kOutputFiles[f];
-  const std::string text = lines.FileText(f);
-  try {
-    WriteFile(path, text);
-  } catch (...) {
-    KeepLines(table, index, file);
-    throw;
-  }
-}
-
 }  // namespace
 
 void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
@@ -211,19 +201,17 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
-                            const InputLines& input,
-                            const OutputPaths& paths) {
+                            const InputLines& input) {
   ConvertActivationEnergies(table, index, style, input);
   OutputResult result;
   result.lines.file = input.file;
   std::vector<int> listed;
-  result.nercount = TakeOutNonElementary(table, index, style, input,
-                                         paths.work_dir, listed);
+  NonElementaryLists lists;
+  result.nercount =
+      TakeOutNonElementary(table, index, style, input, lists, listed);
   const SharedLines lines(table, index, input, result.lines.origin);
-  for (int f = 0; f < 3; ++f) {
-    WriteOutputFile(table, index, lines, f, paths.files[f]);
-  }
-  AppendNonElementaryList(result.nercount, paths.files, paths.work_dir);
+  for (int f = 0; f < 3; ++f) result.texts[f] = lines.FileText(f);
+  AppendNonElementaryList(result.nercount, lists, result.texts);
   if (result.nercount > 0) {
     result.lines.origin.push_back(0);  // the list's heading
     result.lines.origin.insert(result.lines.origin.end(), listed.begin(),

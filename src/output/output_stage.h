@@ -1,21 +1,23 @@
 // The output stage of a cleaning run: turns the analysed working table into
-// the three cleaned mechanism files.
+// the texts of the three cleaned mechanism files. Writes no file: the run
+// publishes the texts once they are complete and laid out.
 //
 // RunOutputStage converts the activation energies of the reaction section
 // into columns 6 (J/mol), 7 (cal/mol) and 5 (K), takes the non-elementary
-// reactions out of the table, removes the auxiliary tags, and writes the
-// joule, calorie and kelvin files (paths.files, in that order), then
-// appends the non-elementary list to them. Returns the number of
-// non-elementary reactions and the input line of each line written.
+// reactions out of the table, removes the auxiliary tags, and composes the
+// joule, calorie and kelvin texts, the non-elementary list at their end.
+// Returns them with the number of non-elementary reactions and the input
+// line of each line.
 //
-// Each file holds the non-empty rows from "ELEMENTS" to the END of the
+// Each text holds the non-empty rows from "ELEMENTS" to the END of the
 // reaction section, reaction lines rebuilt as equation, A, n and the file's
 // Ea joined by single blanks, with "(+" and "," restored, every line ending
-// in CR LF. A file of the same name is replaced.
+// in CR LF. The line column of each reaction row then holds the kelvin
+// file's line; ShowFileLinesInTable puts file `f`'s line there instead
+// (0 joule, 1 calorie, 2 kelvin), as the table shows a file that failed.
 //
 // Throws RunError when a number is out of range or a non-elementary reaction
-// lacks its coefficients (naming the input line), and when a file cannot be
-// written (naming the file). Files already written stay.
+// lacks its coefficients (naming the input line).
 #ifndef KESTRELON_OUTPUT_OUTPUT_STAGE_H_
 #define KESTRELON_OUTPUT_OUTPUT_STAGE_H_
 
@@ -27,21 +29,19 @@
 
 namespace kestrelon {
 
-struct OutputPaths {
-  std::array<std::string, 3> files;  // joule, calorie, kelvin
-  std::string work_dir;              // for the working files; ends with "/"
-};
-
 struct OutputResult {
   int nercount = 0;  // non-elementary reactions
   // The input line of each line of the files (they have the same lines).
   InputLines lines;
+  std::array<std::string, 3> texts;  // joule, calorie, kelvin
 };
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
-                            const InputLines& input,
-                            const OutputPaths& paths);
+                            const InputLines& input);
+
+void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
+                          int f);
 
 // The first step of the stage on its own: the Ea column (11) of every row
 // of the reaction section, converted from style.unit and printed with the

@@ -35,8 +35,8 @@ class MechanismCopy {
     SwapChar(text.data() + start, text.size() - start, ',', ';');
   }
 
-  void WriteTo(const std::string& path, InputLines& input) {
-    WriteFile(path, out_.text());
+  void MoveTo(std::string& out, InputLines& input) {
+    out = std::move(out_.mutable_text());
     input.origin = std::move(origin_);
   }
 
@@ -47,8 +47,8 @@ class MechanismCopy {
 
 }  // namespace
 
-TaggedCopy::TaggedCopy(const std::string& path, const InputLines& input)
-    : text_(ReadFile(path)),
+TaggedCopy::TaggedCopy(std::string_view text, const InputLines& input)
+    : text_(text),
       lines_(LinesOf(text_)),
       origin_(input.origin.size() == lines_.size() ? input.origin
                                                    : std::vector<int>()) {}
@@ -73,16 +73,15 @@ ThermoRange FindThermoSection(const TaggedCopy& tagged,
   return {first, last};
 }
 
-void WriteThermoFile(const TaggedCopy& tagged, ThermoRange range,
-                     const std::string& path) {
+std::string ThermoFileText(const TaggedCopy& tagged, ThermoRange range) {
   LineBuffer thermo;
   for (size_t i = range.first; i <= range.last; ++i) thermo.Add(tagged.line(i));
-  WriteFile(path, thermo.text());
+  return std::move(thermo.mutable_text());
 }
 
 void WriteMechanismCopy(const TaggedCopy& tagged,
                         std::optional<ThermoRange> thermo,
-                        const std::string& path, InputLines& input) {
+                        std::string& out, InputLines& input) {
   MechanismCopy copy(tagged);
   if (thermo) {
     copy.AddRange(tagged, 0, thermo->first);
@@ -90,7 +89,7 @@ void WriteMechanismCopy(const TaggedCopy& tagged,
   } else {
     copy.AddRange(tagged, 0, tagged.size());
   }
-  copy.WriteTo(path, input);
+  copy.MoveTo(out, input);
 }
 
 }  // namespace kestrelon

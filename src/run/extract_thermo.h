@@ -1,5 +1,5 @@
 // The third pass of a cleaning run. It reads the tagged copy "tempo2.int"
-// and writes "tempo3.int", the file the working table is loaded from: the
+// and writes the text of "tempo3.int", the file the working table is loaded from: the
 // same lines in the same order without the empty ones (a line of blanks is
 // not empty), every "," turned into ";", and without the THERMO section
 // when the input has one. Every line written ends with CR LF, and
@@ -7,13 +7,13 @@
 // of "tempo3.int" (of table row i+1 once the table is loaded).
 //
 // The THERMO section runs from the first "THERMO" line to the first "END"
-// line after it; WriteThermoFile writes those lines, empty lines included
-// and commas untouched, to the database file. FindThermoSection finds the
+// line after it; ThermoFileText gives those lines, empty lines included
+// and commas untouched, as the database file's text. FindThermoSection finds the
 // section before anything is asked or written, so that a cut-off database
 // never reaches a file.
 //
-// Throws RunError when a file cannot be read or written, and when the THERMO
-// section has no END line (naming the input line of "THERMO").
+// Throws RunError when the THERMO section has no END line (naming the input
+// line of "THERMO").
 #ifndef KESTRELON_RUN_EXTRACT_THERMO_H_
 #define KESTRELON_RUN_EXTRACT_THERMO_H_
 
@@ -27,11 +27,11 @@
 
 namespace kestrelon {
 
-// "tempo2.int" read whole, with the input line of each of its lines.
+// The text of "tempo2.int", with the input line of each of its lines.
 class TaggedCopy {
  public:
-  TaggedCopy(const std::string& path, const InputLines& input);
-  // The lines are views into the text.
+  // Views `text`, which must outlive the object.
+  TaggedCopy(std::string_view text, const InputLines& input);
   TaggedCopy(const TaggedCopy&) = delete;
   TaggedCopy& operator=(const TaggedCopy&) = delete;
 
@@ -47,7 +47,7 @@ class TaggedCopy {
   size_t Find(std::string_view what, size_t from) const;
 
  private:
-  std::string text_;
+  std::string_view text_;
   std::vector<std::string_view> lines_;
   std::vector<int> origin_;
 };
@@ -61,13 +61,12 @@ struct ThermoRange {
 ThermoRange FindThermoSection(const TaggedCopy& tagged,
                               const InputLines& input);
 
-void WriteThermoFile(const TaggedCopy& tagged, ThermoRange range,
-                     const std::string& path);
+std::string ThermoFileText(const TaggedCopy& tagged, ThermoRange range);
 
-// Writes "tempo3.int" to `path`, leaving out `thermo` when given.
+// The text of "tempo3.int" into `out`, leaving out `thermo` when given.
 void WriteMechanismCopy(const TaggedCopy& tagged,
-                        std::optional<ThermoRange> thermo,
-                        const std::string& path, InputLines& input);
+                        std::optional<ThermoRange> thermo, std::string& out,
+                        InputLines& input);
 
 }  // namespace kestrelon
 

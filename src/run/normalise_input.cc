@@ -74,7 +74,7 @@ class Copy {
     if (line == "END") --end_count_;
   }
 
-  const std::string& text() const { return buffer_.text(); }
+  std::string& text() { return buffer_.mutable_text(); }
   std::vector<int>& origin() { return origin_; }
   int end_count() const { return end_count_; }
   // The input line of the END line that passed the limit, 0 if none did.
@@ -152,11 +152,9 @@ int SlashPosition(const std::string& inputpath, const std::string& name) {
   return slash == std::string::npos ? 0 : static_cast<int>(slash + 1);
 }
 
-int NormaliseInput(const std::string& inputpath, const std::string& out_path,
+int NormaliseInput(std::string_view input, std::string& out,
                    InputLines& lines, bool permissive) {
-  std::string input = ReadFile(inputpath);
   Copy copy(input.size(), permissive);
-  if (permissive && StartsWith(input, "\xEF\xBB\xBF")) input.erase(0, 3);
   SectionCloser closer;
   bool elements_done = false;
   int input_line = 0;
@@ -176,7 +174,7 @@ int NormaliseInput(const std::string& inputpath, const std::string& out_path,
   // Other readers close a section left open, REACTIONS above all, at the
   // end of the file.
   if (closer.open()) copy.Add("END", input_line);
-  WriteFile(out_path, copy.text());
+  out = std::move(copy.text());
   lines.origin = std::move(copy.origin());
 
   // Counted on the copy, so that an END split off the ELEMENTS line counts.

@@ -1,5 +1,5 @@
-// The first pass of a cleaning run. It reads the chosen mechanism file
-// and writes its normalised copy "tempo.int" (`out_path`) next to it:
+// The first pass of a cleaning run. It reads the text of the chosen
+// mechanism file and writes its normalised copy "tempo.int" (`out`):
 // ASCII letters upper-cased, every TAB turned into one blank, nothing else
 // trimmed, and the ELEMENTS keyword on a line of its own. Lines of the input
 // end at CR LF, CR or LF; every line written ends with CR LF.
@@ -14,24 +14,25 @@
 // lines.origin[i] is then the input line that line i+1 of "tempo.int" came
 // from.
 //
-// With `permissive`, a UTF-8 byte-order mark at the start is skipped, the
-// section lines are read as SectionCloser (run/section_closer.h) reads them,
-// a section still open at the end of the input gets an "END" line (with the
-// input line of the last line), and END lines are counted without a limit.
+// With `permissive`, the section lines are read as SectionCloser
+// (run/section_closer.h) reads them, a section still open at the end of the
+// input gets an "END" line (with the input line of the last line), and END
+// lines are counted without a limit. A UTF-8 byte-order mark at the start
+// is skipped in any case.
 //
 // Throws RunError when the count of END lines passes 32,767 (marked as a
-// refusal a permissive run does not make), and when a file cannot be read
-// or written.
+// refusal a permissive run does not make; `out` then holds the whole copy).
 #ifndef KESTRELON_RUN_NORMALISE_INPUT_H_
 #define KESTRELON_RUN_NORMALISE_INPUT_H_
 
 #include <string>
+#include <string_view>
 
 #include "model/run_record.h"
 
 namespace kestrelon {
 
-int NormaliseInput(const std::string& inputpath, const std::string& out_path,
+int NormaliseInput(std::string_view input, std::string& out,
                    InputLines& lines, bool permissive = false);
 
 // The 1-based position of the last "/" of `inputpath` (0 when it has none).

@@ -9,6 +9,7 @@
 #include "output/layout_pass.h"
 #include "output/output_stage.h"
 #include "platform/dir_lock.h"
+#include "platform/file_publisher.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
@@ -21,6 +22,7 @@
 #include "run/tag_sections.h"
 #include "run/thermo_file.h"
 #include "run/working_file_clash.h"
+#include "run/working_files.h"
 #include "table/auxiliary_lines.h"
 #include "table/element_species.h"
 #include "table/load_table.h"
@@ -53,35 +55,6 @@ void ReadWindowSettings(UiServices& ui, RunRecord& run) {
   run.thermo_file = s.thermo_file;
 }
 
-void RemoveWorkingFiles(const RunRecord& run) {
-  for (const char* w : kWorkingFiles) RemoveFile(run.WorkPath(w));
-}
-
-// A check writes nothing, also when it fails part way: whatever working
-// file the run made is removed when the check leaves the locked directory,
-// before another run may take the lock and make its own.
-class CheckLeavesNothing {
- public:
-  CheckLeavesNothing(const RunRecord& run, bool check_only)
-      : run_(run), check_only_(check_only) {}
-  ~CheckLeavesNothing() {
-    // Before the input pass has named the directory there is nothing to
-    // remove, and no directory to remove it from.
-    if (!check_only_ || run_.vars.tempopath.empty()) return;
-    try {
-      RemoveWorkingFiles(run_);
-    } catch (const FileError&) {
-      // The run's own outcome is what the user needs to see.
-    }
-  }
-  CheckLeavesNothing(const CheckLeavesNothing&) = delete;
-  CheckLeavesNothing& operator=(const CheckLeavesNothing&) = delete;
-
- private:
-  const RunRecord& run_;
-  bool check_only_;
-};
-
 void FinalReset(UiServices& ui) {
   ui.SetStatus("");
   ui.SetProgress(0);
@@ -89,11 +62,27 @@ void FinalReset(UiServices& ui) {
   ui.Repaint();
 }
 
-// The input stage: the normalised, tagged and thermo-less copies of the
-// input, the database file when there is one. Leaves "tempo3.int".
-void RunInputStage(UiServices& ui, RunRecord& run) {
+// What a run writes, composed whole before any of it is published.
+struct ComposedFiles {
+  std::string thermo;  // when run.vars.has_thermo
+  std::array<std::string, 3> cleaned;
+};
+
+// A check names no file: the command line has judged the names it would
+// give before the run.
+void AskThermoPath(UiServices& ui, RunRecord& run) {
+  if (run.check_only) return;
+  run.thermoname = AskThermoName(ui, run);
+  run.vars.thermopath = ThermoFilePath(run, run.thermoname);
+  ui.Repaint();
+}
+
+// The input stage: the tagged and thermo-less copies of the normalised
+// input, the database text when there is one. Leaves "tempo3.int".
+void RunInputStage(UiServices& ui, RunRecord& run, WorkingFiles& work,
+                   ComposedFiles& files) {
   run.vars.has_thermo =
-      TagSections(run.vars.tempopath, run.WorkPath(kTempo2), run.input);
+      TagSections(work.Text(kTempo), work.Create(kTempo2), run.input);
   ui.Repaint();
   ui.SetProgress(20);
   // Two databases would give two files of one name, or one species twice.
@@ -103,30 +92,21 @@ void RunInputStage(UiServices& ui, RunRecord& run) {
         "thermodynamic file cannot be added",
         run.input.file);
   }
-  const TaggedCopy tagged(run.WorkPath(kTempo2), run.input);
+  const TaggedCopy tagged(work.Text(kTempo2), run.input);
   std::optional<ThermoRange> thermo;
   if (run.vars.has_thermo) {
     ui.SetStatus("Thermo Section...");
     thermo = FindThermoSection(tagged, run.input);
-    if (!run.check_only) {
-      run.thermoname = AskThermoName(ui, run);
-      run.vars.thermopath = ThermoFilePath(run, run.thermoname);
-      ui.Repaint();
-      WriteThermoFile(tagged, *thermo, run.vars.thermopath);
-      ui.Repaint();
-    }
+    AskThermoPath(ui, run);
+    files.thermo = ThermoFileText(tagged, *thermo);
+    ui.Repaint();
   }
-  WriteMechanismCopy(tagged, thermo, run.WorkPath(kTempo3), run.input);
+  WriteMechanismCopy(tagged, thermo, work.Create(kTempo3), run.input);
   if (!run.thermo_file.empty()) {
-    const std::string text = CleanThermoText(ReadFile(run.thermo_file));
-    if (!run.check_only) {
-      run.thermoname = AskThermoName(ui, run);
-      run.vars.thermopath = ThermoFilePath(run, run.thermoname);
-      ui.Repaint();
-      WriteFile(run.vars.thermopath, text);
-      ui.Repaint();
-      run.vars.has_thermo = true;
-    }
+    files.thermo = CleanThermoText(ReadFile(run.thermo_file));
+    AskThermoPath(ui, run);
+    ui.Repaint();
+    run.vars.has_thermo = true;
   }
   if (run.vars.has_thermo) {
     ui.SetProgress(30);
@@ -139,17 +119,16 @@ void RunInputStage(UiServices& ui, RunRecord& run) {
 
 // Loads the table from "tempo3.int", finds the sections and runs the
 // analysis passes over them.
-void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run) {
+void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
+                 WorkingFiles& work) {
   {
-    const std::string path = run.WorkPath(kTempo3);
-    const std::string content = ReadFile(path);
-    const std::vector<std::string_view> lines = LinesOf(content);
+    const std::vector<std::string_view> lines = LinesOf(work.Text(kTempo3));
     FillTable(table, lines, run.input, run.permissive);
     ui.SetProgress(40);
-    RemoveFile(run.WorkPath(kTempo));
-    RemoveFile(run.WorkPath(kTempo2));
+    work.Remove(kTempo);
+    work.Remove(kTempo2);
     run.vars.index = LocateSections(lines, run.input);
-    RemoveFile(path);
+    work.Remove(kTempo3);
     ui.SetProgress(50);
   }
   ui.TableChanged();
@@ -169,24 +148,106 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run) {
   ui.TableChanged();
 }
 
-// Writes the three cleaned files and lays out their keyword lines.
-void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run) {
+// Composes the three cleaned files with their keyword lines laid out.
+void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
+               ComposedFiles& files) {
   ui.SetStatus("Creating Files...");
-  run.cleanname = AskCleanName(ui, run);
+  if (!run.check_only) run.cleanname = AskCleanName(ui, run);
   const std::array<std::string, 3> paths = CleanedFilePaths(run, run.cleanname);
   run.vars.outpathj = paths[0];
   run.vars.outpathcal = paths[1];
   run.vars.outpathk = paths[2];
   ui.SetProgress(90);
   ui.Repaint();
-  const OutputResult written = RunOutputStage(
-      table, run.vars.index, run.style, run.input, {paths, run.vars.inputdir});
+  OutputResult written =
+      RunOutputStage(table, run.vars.index, run.style, run.input);
   run.nercount = written.nercount;
   std::shared_ptr<LayoutMemo> memo;
   for (int f = 0; f < 3; ++f) {
-    LayOutFile(paths[f], kOutUnits[f], run.style, memo, run.WorkPath(kTempo3),
-               written.lines);
+    files.cleaned[f] = LayOutText(written.texts[f], paths[f], kOutUnits[f],
+                                  run.style, memo, written.lines);
+    written.texts[f] = std::string();  // the laid-out text replaces it
   }
+}
+
+// Replaces the thermodynamic file and the three cleaned files, each whole,
+// only once all four are complete on disk.
+void Publish(WorkingTable& table, const RunRecord& run,
+             const ComposedFiles& files) {
+  FilePublisher publisher;
+  if (run.vars.has_thermo) publisher.Stage(run.vars.thermopath, files.thermo);
+  const std::string* paths[] = {&run.vars.outpathj, &run.vars.outpathcal,
+                                &run.vars.outpathk};
+  for (int f = 0; f < 3; ++f) {
+    try {
+      publisher.Stage(*paths[f], files.cleaned[f]);
+    } catch (const FileError&) {
+      ShowFileLinesInTable(table, run.vars.index, f);
+      throw;
+    }
+  }
+  publisher.Commit();
+}
+
+// The input as the command line read it, or else as the run reads it now.
+std::string_view InputText(const RunOptions& options, const std::string& path,
+                           std::string& storage) {
+  if (options.input == nullptr) {
+    storage = ReadFile(path);
+    return storage;
+  }
+  if (options.input->error) throw *options.input->error;
+  return options.input->text;
+}
+
+// The phases from the normalised copy to the published files, inside the
+// directory lock. Returns false for the unreadable-file branch.
+bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
+                     const RunOptions& options, WorkingFiles& work) {
+  RunVariables& v = run.vars;
+  {
+    std::string storage;
+    const std::string_view input = InputText(options, v.inputpath, storage);
+    v.endcount =
+        NormaliseInput(input, work.Create(kTempo), run.input, run.permissive);
+  }
+  if (v.endcount < 3) {
+    ui.SetStatus("Error");
+    ui.ShowMessage("Your file can not be treated!", "Error !",
+                   MessageIcon::kCritical);
+    ui.ShowErrorDialog();
+    ui.SetStatus("");
+    // A real run leaves the copy for the user to look at; a check writes
+    // nothing.
+    if (!options.check_only) work.LeaveOnDisk(v.inputdir);
+    return false;
+  }
+
+  ReadWindowSettings(ui, run);
+  ui.SetProgress(10);
+  ui.SetStatus("");
+  ui.SetStatus("In Progress...");
+  ui.Repaint();
+
+  ComposedFiles files;
+  RunInputStage(ui, run, work, files);
+  RunAnalysis(ui, table, run, work);
+  if (options.analysed) options.analysed(table, run.vars.index);
+  RunOutput(ui, table, run, files);
+  // A check meets every failure a run would meet, and publishes nothing.
+  if (options.check_only) return true;
+  Publish(table, run, files);
+
+  RenameSession session({v.has_thermo, v.thermopath, v.outpathj, v.outpathcal,
+                         v.outpathk, run.WorkPath(kTempo3)});
+  ui.RunRenameDialog(session);
+
+  ui.SetStatus("Successful...");
+  table.Clear();
+  ui.TableChanged();
+  ui.SetProgress(100);
+  ShowSummary(ui, run);
+  return true;
 }
 
 // A whole run from the file chooser on. Returns false for the
@@ -214,50 +275,28 @@ bool RunPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
         ui.Repaint();
       },
       options.lock_wait);
-  const CheckLeavesNothing check_cleanup(run, options.check_only);
   v.slashpos = SlashPosition(v.inputpath, run.input.file);
   v.inputdir = v.inputpath.substr(0, static_cast<size_t>(v.slashpos));
   RefuseInputAsWorkingFile(v.inputpath, v.inputdir, *chosen);
   ui.SetLoadedLabel(LoadedLabel(v.inputpath, v.slashpos));
   v.tempopath = run.WorkPath(kTempo);
-  v.endcount =
-      NormaliseInput(v.inputpath, v.tempopath, run.input, run.permissive);
-  if (v.endcount < 3) {
-    ui.SetStatus("Error");
-    ui.ShowMessage("Your file can not be treated!", "Error !",
-                   MessageIcon::kCritical);
-    ui.ShowErrorDialog();
-    ui.SetStatus("");
-    // A check writes nothing; a real run leaves the copy for the user to
-    // look at.
-    if (options.check_only) RemoveFile(run.WorkPath(kTempo));
-    return false;
+  // Holding the lock, no other run's temporary files are in the directory:
+  // any there were left by a run that was killed.
+  if (!options.check_only && lock.held()) RemoveStaleTemporaries(v.inputdir);
+
+  WorkingFiles work;
+  try {
+    return RunLockedPhases(ui, table, run, options, work);
+  } catch (...) {
+    if (!options.check_only) {
+      try {
+        work.LeaveOnDisk(v.inputdir);
+      } catch (const FileError&) {
+        // The run's own failure is what the user needs to see.
+      }
+    }
+    throw;
   }
-
-  ReadWindowSettings(ui, run);
-  ui.SetProgress(10);
-  ui.SetStatus("");
-  ui.SetStatus("In Progress...");
-  ui.Repaint();
-
-  RunInputStage(ui, run);
-  RunAnalysis(ui, table, run);
-  if (options.check_only) {
-    RemoveWorkingFiles(run);
-    return true;
-  }
-
-  RunOutput(ui, table, run);
-  RenameSession session({v.has_thermo, v.thermopath, v.outpathj, v.outpathcal,
-                         v.outpathk, run.WorkPath(kTempo3)});
-  ui.RunRenameDialog(session);
-
-  ui.SetStatus("Successful...");
-  table.Clear();
-  ui.TableChanged();
-  ui.SetProgress(100);
-  ShowSummary(ui, run);
-  return true;
 }
 
 }  // namespace

@@ -2,21 +2,32 @@
 // reset: it owns the order of the phases, the status texts and progress
 // milestones the user watches, the unreadable-file branch and the single
 // failure path. Every RunError (or other exception) thrown by a phase ends
-// the run through that path: status cleared, progress 0 and hidden, files
-// written so far left on disk, the table keeping its cells for the user to
-// look at. Nothing escapes RunCleaning.
+// the run through that path: status cleared, progress 0 and hidden, the
+// working files the run had reached left on disk with the lines it had
+// written, the table keeping its cells for the user to look at. Nothing
+// escapes RunCleaning.
+//
+// The working files live in memory while the run goes well. The
+// thermodynamic file and the three cleaned files are composed whole, their
+// keyword lines laid out, and published together (platform/
+// file_publisher.h): a run that fails or is killed leaves every one of them
+// either as it was before the run or complete. Temporary files that a
+// killed run left in the directory are removed by the next run there.
 //
 // While it runs, the run holds an advisory lock on the input file's
 // directory, so two runs on mechanisms in the same directory never mix
-// their working files: the second waits for the first.
+// their files: the second waits for the first.
 #ifndef KESTRELON_RUN_RUN_DRIVER_H_
 #define KESTRELON_RUN_RUN_DRIVER_H_
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "model/run_error.h"
+#include "platform/file_error.h"
+#include "model/ui_services.h"
 #include "model/run_record.h"
 #include "model/ui_services.h"
 #include "model/working_table.h"
@@ -27,9 +38,16 @@ namespace kestrelon {
 inline constexpr const char* kWaitingForLock =
     "Waiting for another run in this folder...";
 
+// The input file as the command line read it, so that the run cleans the
+// very bytes the command line took the unit from.
+struct InputRead {
+  std::string text;
+  std::optional<FileError> error;  // the read failed: the run ends with it
+};
+
 struct RunOptions {
-  // Stop after the analysis: no output file is written and the working
-  // files are removed (the command line's --check).
+  // Compose every file but publish none; nothing is left on disk, also
+  // when the run fails (the command line's --check).
   bool check_only = false;
   // How long to wait for another run's lock on the directory; no limit
   // when empty.
@@ -37,6 +55,11 @@ struct RunOptions {
   // Read the section lines as other CHEMKIN readers do, and let the table
   // hold the whole input (RunRecord::permissive).
   bool permissive = false;
+  // Without it the run reads the chosen file itself.
+  const InputRead* input = nullptr;
+  // Called with the table as the analysis leaves it, before the output
+  // stage takes the non-elementary reactions out.
+  std::function<void(const WorkingTable&, const SectionIndex&)> analysed;
 };
 
 struct RunOutcome {

@@ -14,6 +14,12 @@ namespace {
 
 using Kind = RunOutcome::Kind;
 
+RunOptions CheckOnly() {
+  RunOptions options;
+  options.check_only = true;
+  return options;
+}
+
 class RunDriverTest : public testing::Test {
  protected:
   RunOutcome Run(const RunOptions& options = {}) {
@@ -98,9 +104,40 @@ TEST_F(RunDriverTest, ARunShowsItsStatusAndMilestonesInOrder) {
 
 TEST_F(RunDriverTest, CheckOnlyAsksNothingAndLeavesNothingBehind) {
   ui_.chosen_file = dir_.Write("m.inp", kSmallMechanism);
-  ASSERT_EQ(Run({.check_only = true, .lock_wait = {}}).kind, Kind::kSuccess);
+  ASSERT_EQ(Run(CheckOnly()).kind, Kind::kSuccess);
   EXPECT_TRUE(ui_.prompts.empty());
   EXPECT_EQ(dir_.Files(), std::vector<std::string>{"m.inp"});
+}
+
+// A failing run leaves the working files it had reached, with their lines;
+// the outputs of the run before stay whole.
+TEST_F(RunDriverTest, AFailureLeavesTheWorkingFilesItReached) {
+  const std::string reactions = "REACTIONS\r\nH+H=>H2 1 0 0\r\nREV /1 0 0/\r\n";
+  struct Case {
+    std::string input;
+    std::vector<std::string> left;
+  } cases[] = {
+      // No END after THERMO: found while extracting the database.
+      {"ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH\r\nEND\r\n" + reactions +
+           "END\r\nTHERMO\r\n",
+       {"m.inp", "mcal.rxn", "tempo.int", "tempo2.int"}},
+      // No END after REACTIONS: found once the table is loaded.
+      {"ELEMENTS\r\nEND\r\nSPECIES\r\nEND\r\nEND\r\n" + reactions,
+       {"m.inp", "mcal.rxn", "tempo3.int"}},
+      // REV after "=>": found by the layout, after the working files.
+      {"ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH H2\r\nEND\r\n" + reactions +
+           "END\r\n",
+       {"m.inp", "mcal.rxn"}},
+  };
+  for (const Case& c : cases) {
+    testing_support::ScratchDir dir;
+    ui_.chosen_file = dir.Write("m.inp", c.input);
+    dir.Write("mcal.rxn", "old\r\n");
+    ui_.answers = {"m"};
+    EXPECT_EQ(Run().kind, Kind::kFailed) << c.input;
+    EXPECT_EQ(dir.Files(), c.left) << c.input;
+    EXPECT_EQ(dir.Read("mcal.rxn"), "old\r\n");
+  }
 }
 
 }  // namespace

@@ -62,9 +62,8 @@ size_t CodeLength(std::string_view line) {
 
 void CutComment(std::string& line) { line.resize(CodeLength(line)); }
 
-bool TagSections(const std::string& in_path, const std::string& out_path,
+bool TagSections(std::string_view text, std::string& out_text,
                  InputLines& input) {
-  const std::string text = ReadFile(in_path);
   std::vector<int> origin;
   origin.reserve(input.origin.size() + 2);
   LineBuffer out;
@@ -96,7 +95,7 @@ bool TagSections(const std::string& in_path, const std::string& out_path,
     origin.push_back(from);
   }
   copier.Finish();
-  WriteFile(out_path, out.text());
+  out_text = std::move(out.mutable_text());
   // An origin that does not match the file would name wrong lines; no line
   // is better than a wrong one.
   if (count != input.origin.size()) std::fill(origin.begin(), origin.end(), 0);

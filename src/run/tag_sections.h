@@ -1,5 +1,5 @@
 // The second pass of a cleaning run. It reads the normalised copy
-// "tempo.int" (`in_path`) and writes "tempo2.int" (`out_path`), line for
+// "tempo.int" (`text`) and writes "tempo2.int" (`out_text`), line for
 // line, each line ending with CR LF:
 //
 // - A line that begins (nothing before it) with ELEM, SPEC, THERM or REAC
@@ -15,17 +15,18 @@
 // Nothing else is trimmed. input.origin is rewritten to match the lines of
 // "tempo2.int" (a kept names line has the input line of its keyword line).
 //
-// Throws RunError when a file cannot be read or written.
+// Never throws but for want of memory.
 #ifndef KESTRELON_RUN_TAG_SECTIONS_H_
 #define KESTRELON_RUN_TAG_SECTIONS_H_
 
 #include <string>
+#include <string_view>
 
 #include "model/run_record.h"
 
 namespace kestrelon {
 
-bool TagSections(const std::string& in_path, const std::string& out_path,
+bool TagSections(std::string_view text, std::string& out_text,
                  InputLines& input);
 
 // Applies the five blank-and-"!" steps to `line` and cuts it at its first

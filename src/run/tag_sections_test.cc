@@ -23,9 +23,9 @@ class TagSectionsTest : public testing_support::ScratchRunTest {
       rec_.input.origin.push_back(11 +
                                   static_cast<int>(rec_.input.origin.size()));
     }
-    has_thermo_ = TagSections(dir_.Write("tempo.int", text.text()),
-                              dir_ / "tempo2.int", rec_.input);
-    return dir_.Read("tempo2.int");
+    std::string tagged;
+    has_thermo_ = TagSections(text.text(), tagged, rec_.input);
+    return tagged;
   }
   bool has_thermo_ = false;
 };

@@ -34,9 +34,9 @@ QVariant WorkingTableModel::data(const QModelIndex& index, int role) const {
                              CheckIndexOption::ParentIsInvalid)) {
     return {};
   }
-  // The table may have been cleared since the last reset; its cells stay
-  // addressable and read empty.
-  const std::string& cell = table_.Cell(index.row() + 1, index.column() + 1);
+  // The table may have been cleared since the last reset: rows it no
+  // longer holds read empty.
+  const std::string& cell = table_.Get(index.row() + 1, index.column() + 1);
   if (cell.empty()) return {};
   return QString::fromStdString(cell);
 }

@@ -30,13 +30,16 @@ int FindLine(const std::vector<std::string_view>& lines, int after,
 
 void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
                const InputLines& input, bool permissive) {
-  if (permissive) table.Reserve(static_cast<int>(lines.size()) + 1);
+  // The one place the table's limit is checked against the input.
+  if (permissive) {
+    table.AllowRows(static_cast<int>(lines.size()) + 1);
+  } else if (lines.size() > static_cast<size_t>(WorkingTable::kLastDataRow)) {
+    FailAt(input, WorkingTable::kLastDataRow + 1,
+           "more than 25999 lines: the working table is full", true);
+  }
+  table.Grow(static_cast<int>(lines.size()) + 1);
   int row = 1;
   for (std::string_view line : lines) {
-    if (row >= table.rows()) {
-      FailAt(input, row, "more than 25999 lines: the working table is full",
-             true);
-    }
     std::string_view item = ReadTableItem(line);
     table.At(row, 1).assign(item.data(), item.size());
     ++row;

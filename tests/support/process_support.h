@@ -82,10 +82,12 @@ struct ProcessResult {
 };
 
 // Where a run's standard output goes instead of being captured (such as
-// /dev/full), and a limit on its address space in bytes (0: none).
+// /dev/full), a limit on its address space in bytes (0: none), and the
+// program and options to run it under (strace, a shell), if any.
 struct ProcessSetup {
   std::string stdout_path;
   rlim_t memory_limit = 0;
+  std::vector<std::string> under;
 };
 
 // Runs the built binary with `args`, in the directory `cwd` when given.
@@ -96,7 +98,8 @@ inline ProcessResult RunKestrelon(const std::vector<std::string>& args,
   const std::string out_path =
       setup.stdout_path.empty() ? streams / "stdout" : setup.stdout_path;
   const std::string err_path = streams / "stderr";
-  std::vector<std::string> words = {KESTRELON_BINARY};
+  std::vector<std::string> words = setup.under;
+  words.push_back(KESTRELON_BINARY);
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
@@ -116,7 +119,7 @@ inline ProcessResult RunKestrelon(const std::vector<std::string>& args,
     if (setup.memory_limit != 0 && ::setrlimit(RLIMIT_AS, &limit) != 0) {
       ::_exit(127);
     }
-    ::execv(argv[0], argv.data());
+    ::execvp(argv[0], argv.data());
     ::_exit(127);
   }
   ProcessResult result;

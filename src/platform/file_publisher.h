@@ -1,0 +1,65 @@
+// Publishes a set of files whole: each target ends up either with its
+// complete old content or with its complete new content, whatever stops the
+// process (a kill, a full disk, a power cut after the last rename).
+//
+// Stage() writes the new content of one target into a temporary file in the
+// target's directory: hidden, named ".kestrelon-tmp." + the target's name +
+// "." + a unique suffix, created exclusively (O_EXCL) and never through a
+// link, with the mode of the file it replaces (new files: 0666 less the
+// umask), and flushed to the disk (fsync). Commit() renames the staged
+// files over their targets, one right after another in the order staged,
+// and flushes the directories. A publisher destroyed before Commit() (a
+// failure part way) removes its temporary files, so the targets keep their
+// old content.
+//
+// While a temporary file exists its path is known to
+// RemovePendingTemporaries(), which a signal handler may call (it only
+// unlinks). RemoveStaleTemporaries() removes what a killed process left in
+// a directory; callers hold the directory's lock, so no live run's files are
+// there.
+//
+// Throws FileError naming the target (or, for Commit(), the target whose
+// rename failed; the files renamed before it stay published).
+#ifndef KESTRELON_PLATFORM_FILE_PUBLISHER_H_
+#define KESTRELON_PLATFORM_FILE_PUBLISHER_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrelon {
+
+inline constexpr const char* kTemporaryPrefix = ".kestrelon-tmp.";
+
+class FilePublisher {
+ public:
+  FilePublisher() = default;
+  ~FilePublisher();
+  FilePublisher(const FilePublisher&) = delete;
+  FilePublisher& operator=(const FilePublisher&) = delete;
+
+  void Stage(const std::string& target, std::string_view content);
+  void Commit();
+
+ private:
+  struct Staged {
+    std::string target;
+    std::string temporary;
+    int slot;  // in the signal handler's list, -1 when not listed
+  };
+  void Discard();
+
+  std::vector<Staged> staged_;
+};
+
+// Unlinks every temporary file of a publisher of this process that is not
+// yet committed. Async-signal-safe.
+void RemovePendingTemporaries() noexcept;
+
+// Removes the regular files of `directory` (ends with "/", or empty for the
+// current directory) whose names begin with kTemporaryPrefix. Never throws.
+void RemoveStaleTemporaries(const std::string& directory) noexcept;
+
+}  // namespace kestrelon
+
+#endif  // KESTRELON_PLATFORM_FILE_PUBLISHER_H_

@@ -1,0 +1,35 @@
+#include "run/working_files.h"
+
+#include <cstring>
+
+#include "model/run_error.h"
+#include "platform/text_file.h"
+
+namespace kestrelon {
+
+size_t WorkingFiles::Slot(const char* name) {
+  for (size_t i = 0; i < std::size(kNames); ++i) {
+    if (std::strcmp(kNames[i], name) == 0) return i;
+  }
+  throw RunError(std::string("no working file ") + name);
+}
+
+std::string& WorkingFiles::Create(const char* name) {
+  return files_[Slot(name)].emplace();
+}
+
+const std::string& WorkingFiles::Text(const char* name) const {
+  const std::optional<std::string>& file = files_[Slot(name)];
+  if (!file) throw RunError(std::string("working file missing: ") + name);
+  return *file;
+}
+
+void WorkingFiles::Remove(const char* name) { files_[Slot(name)].reset(); }
+
+void WorkingFiles::LeaveOnDisk(const std::string& directory) const {
+  for (size_t i = 0; i < files_.size(); ++i) {
+    if (files_[i]) WriteFile(directory + kNames[i], *files_[i]);
+  }
+}
+
+}  // namespace kestrelon
