@@ -291,6 +291,8 @@ TEST(HostileTest, LinksNeverLetTheRunDestroyAFile) {
        "",
        {"mech.inp", "mechcal.rxn", "mechj.rxn", "mechkelvin.rxn",
         "mechthermo.dat"}},
+      // A run that succeeds keeps its working files in memory: the stale
+      // one is left as it was.
       {"a stale tempo.int a hard link of a file elsewhere",
        [](const ScratchDir& d, const std::string& precious) {
          fs::create_hard_link(precious, d / "tempo.int");
@@ -298,7 +300,7 @@ TEST(HostileTest, LinksNeverLetTheRunDestroyAFile) {
        0,
        "",
        {"mech.inp", "mechcal.rxn", "mechj.rxn", "mechkelvin.rxn",
-        "mechthermo.dat"}},
+        "mechthermo.dat", "tempo.int"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -74,9 +74,10 @@ TEST(MessagesTest, FailuresAndWarningsNameTheInputLineAndTheCause) {
        "anyway\n"},
       {" ELEMENTS\nH O\n END  \nSPECIES\nH\nEND\nREACTIONS\nEND\nEND\n", true,
        1,
-       // The first END counted is the one of SPECIES.
-       "kestrelon: m.inp:6: no line reading exactly \"SPECIES\" after the "
-       "END of the ELEMENTS section\n"
+       // The first END counted is the one of SPECIES, past the SPECIES line.
+       "kestrelon: m.inp:1: ELEMENTS section has no line reading exactly "
+       "\"END\" before the SPECIES line (line 4); use --permissive to clean "
+       "it anyway\n"
        "kestrelon: m.inp:3: \" END  \" is not counted: only a line reading "
        "exactly END closes a section; use --permissive to clean it anyway\n"},
   };

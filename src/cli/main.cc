@@ -44,6 +44,7 @@ int Help() {
              ? kestrelon::kExitOk
              : kestrelon::kExitFailed;
 }
+
 // Ctrl-C, a kill or a closed terminal: the files being published are
 // removed, the outputs keep their old content, and the process ends by the
 // same signal, so that the caller sees why.
@@ -77,8 +78,6 @@ void HandleSignals() {
   // reports it, instead of dying with a file cut short.
   ::signal(SIGXFSZ, SIG_IGN);
 }
-
-}  // namespace
 
 int RunCommand(const std::string& command,
                const std::vector<std::string>& args) {

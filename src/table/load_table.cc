@@ -1,5 +1,6 @@
 #include "table/load_table.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/text_ops.h"
@@ -61,6 +62,30 @@ std::string_view ReadTableItem(std::string_view line) {
   return TrimBlanks(line.substr(start));
 }
 
+namespace {
+
+// A section's END must come before the next section's keyword: an END
+// further down would fold that section, reactions and all, into this one's
+// list of names. Fails naming the keyword line the END was missing before.
+void CheckClosedBefore(const std::vector<std::string_view>& lines, int row,
+                       int end, const char* section,
+                       std::initializer_list<std::string_view> keywords,
+                       const InputLines& input) {
+  for (int r = row + 1; r < end; ++r) {
+    for (std::string_view keyword : keywords) {
+      if (lines[static_cast<size_t>(r) - 1] != keyword) continue;
+      FailAt(input, row,
+             std::string(section) +
+                 " section has no line reading exactly \"END\" before the " +
+                 std::string(keyword) + " line (line " +
+                 std::to_string(input.LineOfRow(r)) + ")",
+             true);
+    }
+  }
+}
+
+}  // namespace
+
 SectionIndex LocateSections(const std::vector<std::string_view>& lines,
                             const InputLines& input) {
   SectionIndex index;
@@ -71,6 +96,8 @@ SectionIndex LocateSections(const std::vector<std::string_view>& lines,
     FailAt(input, elemrow,
            "ELEMENTS section has no line reading exactly \"END\"", true);
   }
+  CheckClosedBefore(lines, elemrow, elemend, "ELEMENTS",
+                    {"SPECIES", "REACTIONS"}, input);
   const int specrow = FindLine(lines, elemend - 1, "SPECIES");
   if (specrow == 0) {
     FailAt(input, elemend,
@@ -82,6 +109,7 @@ SectionIndex LocateSections(const std::vector<std::string_view>& lines,
     FailAt(input, specrow,
            "SPECIES section has no line reading exactly \"END\"", true);
   }
+  CheckClosedBefore(lines, specrow, specend, "SPECIES", {"REACTIONS"}, input);
   const int reacrow = FindLine(lines, specend - 1, "REACTIONS");
   if (reacrow == 0) {
     FailAt(input, specend,

@@ -88,6 +88,13 @@ TEST(LocateSectionsTest, MissingSectionsNameTheInputLine) {
        "ELEMENTS section"},
       {"ELEMENTS\nEND\nSPECIES\nH2\nREACTIONS",
        "mech.inp:7: SPECIES section has no line reading exactly \"END\""},
+      // An END further down would fold the next sections into the list.
+      {"ELEMENTS\nH\nENDX\nSPECIES\nH2\nEND\nREACTIONS\nEND",
+       "mech.inp:3: ELEMENTS section has no line reading exactly \"END\" "
+       "before the SPECIES line (line 9)"},
+      {"ELEMENTS\nEND\nSPECIES\nH2\nREACTIONS\nA=B 1 0 0\nEND\nEND",
+       "mech.inp:7: SPECIES section has no line reading exactly \"END\" "
+       "before the REACTIONS line (line 11)"},
       // Out of order: the search for REACTIONS starts after SPECIES.
       {"ELEMENTS\nEND\nREACTIONS\nEND\nSPECIES\nEND",
        "mech.inp:13: no line reading exactly \"REACTIONS\" after the END of "

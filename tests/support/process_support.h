@@ -85,9 +85,9 @@ struct ProcessResult {
 // /dev/full), a limit on its address space in bytes (0: none), and the
 // program and options to run it under (strace, a shell), if any.
 struct ProcessSetup {
-  std::string stdout_path;
+  std::string stdout_path = {};
   rlim_t memory_limit = 0;
-  std::vector<std::string> under;
+  std::vector<std::string> under = {};
 };
 
 // Runs the built binary with `args`, in the directory `cwd` when given.
