@@ -29,6 +29,7 @@
 #include "platform/text_file.h"
 #include "shell/chooser_filters.h"
 #include "shell/desktop_hooks.h"
+#include "shell/guarded.h"
 #include "shell/difference_model.h"
 #include "shell/qt_text.h"
 #include "shell/save_chooser.h"
@@ -66,16 +67,6 @@ QPushButton* NewButton(const char* name, const char* text, QWidget* parent) {
 
 std::string FileName(const QString& path) {
   return QFile::encodeName(QDir::cleanPath(path)).toStdString();
-}
-
-// Runs an event handler; an exception (only bad_alloc is possible here)
-// must not unwind through Qt's event loop.
-template <typename Handler>
-void Guarded(Handler&& handler) noexcept {
-  try {
-    handler();
-  } catch (...) {
-  }
 }
 
 }  // namespace

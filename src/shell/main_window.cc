@@ -21,6 +21,7 @@
 #include "shell/clickable_label.h"
 #include "shell/compare_tab.h"
 #include "shell/desktop_hooks.h"
+#include "shell/guarded.h"
 #include "shell/error_dialog.h"
 #include "shell/qt_text.h"
 #include "shell/rename_dialog.h"
@@ -56,16 +57,6 @@ QScrollArea* Scrolled(QWidget* page) {
   page->setAutoFillBackground(false);
   area->viewport()->setAutoFillBackground(false);
   return area;
-}
-
-// Runs an event handler; an exception (only bad_alloc is possible here)
-// must not unwind through Qt's event loop.
-template <typename Handler>
-void Guarded(Handler&& handler) noexcept {
-  try {
-    handler();
-  } catch (...) {
-  }
 }
 
 }  // namespace

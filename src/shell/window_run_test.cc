@@ -463,7 +463,10 @@ class WindowRunTest : public QObject {
       if (best < 0 || timer.nsecsElapsed() < best) best = timer.nsecsElapsed();
     }
     qInfo("grid shown after a reset in %.2f ms (best of 3)", best / 1e6);
-    QVERIFY(best < 50'000'000);
+    // Far above the few milliseconds it takes, so that a loaded machine
+    // does not fail it, and far below what a reset that copies the table
+    // would take.
+    QVERIFY(best < 500'000'000);
     // Until the next reset the model keeps its row count and reads what the
     // cells hold now.
     window->table().Clear();
