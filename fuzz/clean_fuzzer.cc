@@ -42,11 +42,11 @@
 #include "fuzz_ui.h"
 #include "model/run_error.h"
 #include "model/ui_services.h"
+#include "model/working_table.h"
 #include "rename/rename_session.h"
 #include "run/run_driver.h"
 #include "run_checks.h"
 #include "sandbox.h"
-#include "model/working_table.h"
 
 namespace kestrelon::fuzz {
 namespace {

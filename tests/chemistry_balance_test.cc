@@ -64,8 +64,7 @@ TEST(ChemistryBalanceTest, TheCheckSeesWhatTheOldSplitOfTwoDid) {
   const fs::path golden = kGolden / "coefficient_decimal" / "expected";
   std::string text = ReadFile(golden / "c2j.rxn");
   const std::string good = "C2H6=>C2H2+2.00000H2 ";
-  text.replace(text.find(good), good.size(),
-               "C2H6=>C2H2+.00000H2+.00000H2 ");
+  text.replace(text.find(good), good.size(), "C2H6=>C2H2+.00000H2+.00000H2 ");
   EXPECT_EQ(Imbalances({"check", dir.Write("c2j.rxn", text), "--thermo",
                         golden / "c2thermo.dat"}),
             "kestrelon: " + dir / "c2j.rxn" +

@@ -2,8 +2,9 @@
 // mechanism (input.inp), the options of `kestrelon clean` (args, @DIR@ for
 // the folder the run works in), the files the run must leave (expected/),
 // optionally a thermodynamic file the args name (input.therm) and, for a
-// failing run or one that warns, exit_status and stderr (@DIR@ again). tests/golden_rename holds a mechanism
-// cleaned with two renames, the files before the renames and after them.
+// failing run or one that warns, exit_status and stderr (@DIR@ again).
+// tests/golden_rename holds a mechanism cleaned with two renames, the files
+// before the renames and after them.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -83,7 +84,8 @@ TEST_P(GoldenTest, OutputFilesMatchByteForByte) {
     EXPECT_EQ(result.err, want);
   }
   // No working file or other file may stay.
-  std::map<std::string, std::string> left = FilesIn(scratch.path(), "input.inp");
+  std::map<std::string, std::string> left =
+      FilesIn(scratch.path(), "input.inp");
   left.erase("input.therm");
   EXPECT_EQ(left, FilesIn(dir / "expected"));
 }

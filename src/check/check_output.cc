@@ -62,11 +62,11 @@ std::string RenderCheckJson(const CheckResult& result,
   report["warnings"] = static_cast<long long>(result.findings.size()) - errors;
   Json& findings = report["findings"] = Json::array();
   for (const Finding& f : result.findings) {
-    findings.push_back({{"file", AsUtf8(files[f.file])},
-                        {"line", f.line},
-                        {"severity",
-                         f.severity == Severity::kError ? "error" : "warning"},
-                        {"message", AsUtf8(f.text)}});
+    findings.push_back(
+        {{"file", AsUtf8(files[f.file])},
+         {"line", f.line},
+         {"severity", f.severity == Severity::kError ? "error" : "warning"},
+         {"message", AsUtf8(f.text)}});
   }
   return report.dump(2) + "\n";
 }

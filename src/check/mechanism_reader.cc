@@ -4,8 +4,8 @@
 
 #include "check/equation_terms.h"
 #include "check/words.h"
-#include "table/reaction_lines.h"
 #include "model/reaction_markers.h"
+#include "table/reaction_lines.h"
 
 namespace kestrelon {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/check_test_support.h"
 #include "check/thermo_compare_output.h"
+#include "tests/support/check_test_support.h"
 
 namespace kestrelon {
 namespace {

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/check_test_support.h"
 #include <nlohmann/json.hpp>
+
+#include "tests/support/check_test_support.h"
 #include "tests/support/process_support.h"
 
 namespace kestrelon {
@@ -58,7 +59,8 @@ TEST(CheckCommand, ExitsZeroOnWarningsAndGivesJson) {
   json = nlohmann::json::parse(r.out);
   EXPECT_EQ(json[nlohmann::json::json_pointer("/warnings")], 2);
   EXPECT_EQ(json[nlohmann::json::json_pointer("/findings/1/line")], 21);
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/findings/1/severity")], "warning");
+  EXPECT_EQ(json[nlohmann::json::json_pointer("/findings/1/severity")],
+            "warning");
 }
 
 TEST(CheckCommand, ExitStatusesOfFailures) {
@@ -103,8 +105,12 @@ TEST(CompareCommand, ComparesThermoFilesRecognisedByContent) {
   EXPECT_EQ(r.status, 1) << r.err;
   auto json = nlohmann::json::parse(r.out);
   EXPECT_EQ(json[nlohmann::json::json_pointer("/differences/0/species")], "H2");
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/differences/0/values/0/quantity")], "Cp/R");
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/differences/0/values/0/temperature")], 2000);
+  EXPECT_EQ(
+      json[nlohmann::json::json_pointer("/differences/0/values/0/quantity")],
+      "Cp/R");
+  EXPECT_EQ(
+      json[nlohmann::json::json_pointer("/differences/0/values/0/temperature")],
+      2000);
   EXPECT_EQ(RunKestrelon({"compare", dir / "a.dat", dir / "b.dat",
                           "--temperatures", "hot"})
                 .status,

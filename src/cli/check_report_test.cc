@@ -15,8 +15,8 @@ TEST(CheckReportTest, CountsAndWording) {
   int row = 0;
   for (std::string_view line :
        LinesOf("SPECIES\nH   O   OH\nO2\nEND\nREACTIONS\nH+O2<=>OH+O 1 0 0\n"
-                  "#DATAUX#LOW/ 1 2 3/\n#NER#A+B+C+D<=>E 1 0 0\n#DATAUX#X/1/\n"
-                  "OH+OH<=>O2+H+H 1 0 0\nEND")) {
+               "#DATAUX#LOW/ 1 2 3/\n#NER#A+B+C+D<=>E 1 0 0\n#DATAUX#X/1/\n"
+               "OH+OH<=>O2+H+H 1 0 0\nEND")) {
     table.Set(++row, 1, std::string(line));
   }
   SectionIndex index;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/clean_command.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 namespace {
@@ -80,11 +81,13 @@ int RunCleanBatch(const CleanOptions& options, std::ostream& out,
   std::atomic<size_t> next_group{0};
 
   auto work = [&] {
+    // One table a worker, reused by each of its runs.
+    WorkingTable table;
     for (size_t g; (g = next_group++) < groups.size();) {
       for (size_t i : groups[g]) {
         std::ostringstream run_out, run_err;
         const int status = CleanOneMechanism(ForMechanism(options, files[i]),
-                                             run_out, run_err);
+                                             run_out, run_err, &table);
         std::lock_guard<std::mutex> lock(mutex);
         results[i] = {status, run_out.str(), run_err.str(), true};
         finished.notify_one();

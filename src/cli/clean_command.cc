@@ -363,7 +363,7 @@ int RunClean(const std::vector<std::string>& args, std::ostream& out,
 }  // namespace
 
 int CleanOneMechanism(CleanOptions options, std::ostream& out,
-                      std::ostream& err) {
+                      std::ostream& err, WorkingTable* table) {
   auto usage_error = [&err]() {
     err << kUsageHint;
     return kExitUsage;
@@ -389,7 +389,7 @@ int CleanOneMechanism(CleanOptions options, std::ostream& out,
 
   const bool writes_thermo =
       !options.check && (!options.settings.thermo_file.empty() || !text ||
-                          HasThermoSection(*text));
+                         HasThermoSection(*text));
   if (std::optional<std::string> clash =
           CheckPlannedNames(options, input_path, writes_thermo)) {
     err << "kestrelon: " << *clash << "\n";
@@ -425,10 +425,11 @@ int CleanOneMechanism(CleanOptions options, std::ostream& out,
   const std::string_view advice = options.permissive ? "" : kPermissiveAdvice;
   CliServices services(options, out, err);
   // Kept to the end of the process: freeing the cells one by one would be
-  // work the exit does anyway. One per thread, for several mechanisms at
-  // once.
-  static thread_local WorkingTable* const table_kept = new WorkingTable;
-  WorkingTable& table = *table_kept;
+  // work the exit does anyway.
+  if (table == nullptr) {
+    static WorkingTable* const kept = new WorkingTable;
+    table = kept;
+  }
   RunOptions run_options;
   run_options.check_only = options.check;
   if (options.wait_seconds) {
@@ -440,11 +441,12 @@ int CleanOneMechanism(CleanOptions options, std::ostream& out,
   std::optional<MechanismCounts> counts;
   if (options.check && !options.quiet) {
     const int lines = text ? static_cast<int>(LinesOf(*text).size()) : 0;
-    run_options.analysed = [&](const WorkingTable& t, const SectionIndex& i) {
+    run_options.analysed = [&counts, lines](const WorkingTable& t,
+                                            const SectionIndex& i) {
       counts = CountMechanism(t, i, lines);
     };
   }
-  RunOutcome outcome = RunCleaning(services, table, run_options);
+  RunOutcome outcome = RunCleaning(services, *table, run_options);
   // The run names the input by its bare name; the user named it as given.
   auto as_given = [&](const std::string& file) {
     return file == BaseName(input_path) || file == input_path ? given : file;

@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "cli/cli_services.h"
+#include "model/working_table.h"
 
 namespace kestrelon {
 
@@ -49,10 +50,11 @@ std::optional<CleanOptions> ParseCleanOptions(
 int RunCleanCommand(const std::vector<std::string>& args, std::ostream& out,
                     std::ostream& err);
 
-// The run of `options.mechanism` alone, with the checks and messages above;
+// The run of `options.mechanism` alone, with the checks and messages above,
+// in `table` (a table kept to the end of the process when none is given);
 // returns its exit status.
 int CleanOneMechanism(CleanOptions options, std::ostream& out,
-                      std::ostream& err);
+                      std::ostream& err, WorkingTable* table = nullptr);
 
 // `options` for one of its mechanisms: the names of its files follow from
 // that mechanism's name.

@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "cli/end_diagnostics.h"
-#include "run/reactions_unit.h"
-#include "run/run_driver.h"
 #include "model/working_table.h"
 #include "platform/paths.h"
+#include "run/reactions_unit.h"
+#include "run/run_driver.h"
 
 namespace kestrelon {
 namespace {
@@ -74,8 +74,7 @@ RunFindings CleanCheckFindings(const std::string& given,
                  (ends == 1 ? " section" : " sections") +
                  "; ELEMENTS, SPECIES and REACTIONS each need one");
     for (const NearEnd& near : FindNearEnds(text)) {
-      AddLineWarning(given, DescribeNearEnd(given, near),
-                     result.findings);
+      AddLineWarning(given, DescribeNearEnd(given, near), result.findings);
     }
   } else if (outcome.kind == RunOutcome::Kind::kFailed) {
     const RunError& e = *outcome.error;

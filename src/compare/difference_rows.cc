@@ -84,8 +84,7 @@ class RowBuilder {
 // defined at the ends; where it is not defined at some temperatures only
 // (an overflow), the curve's points are searched instead.
 std::optional<double> SpreadOver(const Arrhenius& a, const Arrhenius& b,
-                                 OutUnit unit,
-                                 const TemperatureRange& range) {
+                                 OutUnit unit, const TemperatureRange& range) {
   const std::optional<double> low = RateRatio(a, b, unit, range.low);
   const std::optional<double> high = RateRatio(a, b, unit, range.high);
   if (a.a <= 0) return std::nullopt;
@@ -142,8 +141,7 @@ std::vector<DifferenceRow> DifferenceRows(const CompareReport& report,
 
 std::vector<size_t> LargestSpread(const std::vector<DifferenceRow>& rows,
                                   const std::vector<size_t>& candidates,
-                                  OutUnit unit,
-                                  const TemperatureRange& range) {
+                                  OutUnit unit, const TemperatureRange& range) {
   std::vector<std::pair<double, size_t>> spread;
   for (size_t i : candidates) {
     const DifferenceRow& row = rows[i];

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "compare/keyed_mechanism.h"
 #include "compare/compare_report.h"
+#include "compare/keyed_mechanism.h"
 #include "compare/rate_series.h"
 
 namespace kestrelon {
@@ -64,8 +64,7 @@ inline constexpr size_t kMaxRatioCurves = 20;
 // mechanisms differ.
 std::vector<size_t> LargestSpread(const std::vector<DifferenceRow>& rows,
                                   const std::vector<size_t>& candidates,
-                                  OutUnit unit,
-                                  const TemperatureRange& range);
+                                  OutUnit unit, const TemperatureRange& range);
 
 // Number of temperatures of each curve.
 inline constexpr int kCurvePoints = 60;

@@ -137,8 +137,7 @@ TEST(DifferenceRowsTest, LargestSpreadTakesTheTwentyFurthestApart) {
 
   std::vector<size_t> all;
   for (size_t i = 0; i < rows.size(); ++i) all.push_back(i);
-  std::vector<size_t> chosen =
-      LargestSpread(rows, all, OutUnit::kKelvin, {});
+  std::vector<size_t> chosen = LargestSpread(rows, all, OutUnit::kKelvin, {});
   std::vector<size_t> want = {27, 26, 29};
   for (size_t i = 22; i >= 6; --i) want.push_back(i + 3);
   EXPECT_EQ(chosen, want);

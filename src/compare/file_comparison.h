@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "compare/keyed_mechanism.h"
 #include "compare/compare_report.h"
 #include "compare/difference_rows.h"
+#include "compare/keyed_mechanism.h"
 
 namespace kestrelon {
 

@@ -11,8 +11,8 @@
 
 #include <string>
 
-#include "compare/keyed_mechanism.h"
 #include "compare/compare_report.h"
+#include "compare/keyed_mechanism.h"
 
 namespace kestrelon {
 

@@ -25,8 +25,7 @@ std::optional<OutUnit> EaUnitFromName(std::string_view path) {
   size_t dot = name.rfind('.');
   if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
   // "kelvin" first: it ends like no other word, while "j" is short.
-  for (OutUnit unit :
-       {OutUnit::kKelvin, OutUnit::kCalorie, OutUnit::kJoule}) {
+  for (OutUnit unit : {OutUnit::kKelvin, OutUnit::kCalorie, OutUnit::kJoule}) {
     if (EndsWithNoCase(name, FileWord(unit))) return unit;
   }
   return std::nullopt;
@@ -41,7 +40,7 @@ std::optional<double> RateRatio(const Arrhenius& first, const Arrhenius& second,
   }
   double r = unit == OutUnit::kJoule     ? kGasConstantJoule
              : unit == OutUnit::kCalorie ? kGasConstantCalorie
-                                            : 1.0;
+                                         : 1.0;
   double log_ratio = std::log(std::fabs(second.a)) -
                      std::log(std::fabs(first.a)) +
                      (second.n - first.n) * std::log(temperature) -

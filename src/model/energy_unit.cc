@@ -3,29 +3,40 @@
 namespace kestrelon {
 const char* FileWord(OutUnit unit) {
   switch (unit) {
-    case OutUnit::kJoule: return "j";
-    case OutUnit::kCalorie: return "cal";
-    case OutUnit::kKelvin: return "kelvin";
+    case OutUnit::kJoule:
+      return "j";
+    case OutUnit::kCalorie:
+      return "cal";
+    case OutUnit::kKelvin:
+      return "kelvin";
   }
   return "";
 }
 
 const char* UnitName(OutUnit unit) {
   switch (unit) {
-    case OutUnit::kJoule: return "J/mol";
-    case OutUnit::kCalorie: return "cal/mol";
-    case OutUnit::kKelvin: return "K";
+    case OutUnit::kJoule:
+      return "J/mol";
+    case OutUnit::kCalorie:
+      return "cal/mol";
+    case OutUnit::kKelvin:
+      return "K";
   }
   return "";
 }
 
 const char* UnitName(EaUnit unit) {
   switch (unit) {
-    case EaUnit::kCal: return "cal/mol";
-    case EaUnit::kKcal: return "kcal/mol";
-    case EaUnit::kJ: return "J/mol";
-    case EaUnit::kKj: return "kJ/mol";
-    case EaUnit::kKelvin: return "K";
+    case EaUnit::kCal:
+      return "cal/mol";
+    case EaUnit::kKcal:
+      return "kcal/mol";
+    case EaUnit::kJ:
+      return "J/mol";
+    case EaUnit::kKj:
+      return "kJ/mol";
+    case EaUnit::kKelvin:
+      return "K";
   }
   return "cal/mol";
 }

@@ -2,13 +2,12 @@
 // may use, the three units of the cleaned files (one file each, named by a
 // word after the cleaned name: "j", "cal", "kelvin"), the gas constants,
 // and the conversion of an activation energy from the input file's unit
-// into the three output units. The constants and the order of the operations are
-// fixed (1000.0, 4.184, 8.3144 and 1.9872, left to right) so that files
+// into the three output units. The constants and the order of the operations
+// are fixed (1000.0, 4.184, 8.3144 and 1.9872, left to right) so that files
 // cleaned anywhere print the same digits. Both values of R are used: 1.9872
 // for calorie-based input, 8.3144 for joule-based input.
 #ifndef KESTRELON_MODEL_ENERGY_UNIT_H_
 #define KESTRELON_MODEL_ENERGY_UNIT_H_
-
 
 namespace kestrelon {
 
@@ -41,7 +40,6 @@ const char* UnitName(OutUnit unit);
 
 // "cal/mol", "kcal/mol", "J/mol", "kJ/mol" or "K".
 const char* UnitName(EaUnit unit);
-
 
 // Never throws; an overflow gives an infinity, which FormatNumber refuses.
 double ConvertEa(EaUnit from, OutUnit to, double x);

@@ -14,7 +14,6 @@
 
 #include "platform/text_ops.h"
 
-
 namespace kestrelon {
 
 // The heading of the list of non-elementary reactions at the end of each

@@ -27,7 +27,8 @@ TEST(NewSpeciesNameTest, RefusesWhatWouldBreakAReactionLine) {
       {"A>", "a species name cannot hold \">\""},
       {"A!", "a species name cannot hold \"!\""},
       {"O/2/", "a species name cannot hold \"/\""},
-      {std::string("A\x01", 2), "a species name cannot hold a control character"},
+      {std::string("A\x01", 2),
+       "a species name cannot hold a control character"},
   };
   for (const Case& c : cases) {
     const std::optional<std::string> problem = NewSpeciesNameProblem(c.name);

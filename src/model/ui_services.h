@@ -22,7 +22,6 @@ namespace kestrelon {
 
 class RenameSession;
 
-
 // The extension choices of the cleaned files and of the thermodynamic file:
 // a fixed one, or the text typed in the "Customize:" box.
 enum class MechExtChoice { kRxn, kMech, kCustom };

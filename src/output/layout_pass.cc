@@ -27,8 +27,8 @@ bool BeginsWithWord(std::string_view line, std::string_view word) {
 }
 
 Keyword KeywordOf(std::string_view line) {
-  if (line.empty() || (line[0] != 'L' && line[0] != 'H' && line[0] != 'R' &&
-                        line[0] != 'P')) {
+  if (line.empty() ||
+      (line[0] != 'L' && line[0] != 'H' && line[0] != 'R' && line[0] != 'P')) {
     return Keyword::kNone;
   }
   if (BeginsWithWord(line, "LOW")) return Keyword::kLow;
@@ -66,8 +66,7 @@ constexpr const char* kPlogNeedsFour =
 // and prints A and n. `scratch` holds the line as the spacing steps leave
 // it.
 KeywordValues ReadKeywordValues(const CoefficientStyle& style,
-                                std::string_view line,
-                                std::string& scratch) {
+                                std::string_view line, std::string& scratch) {
   scratch.assign(line);
   ReplaceAll(scratch, "  ", " ");
   size_t first = scratch.find('/');

@@ -1,15 +1,15 @@
-// The layout pass over the text of one cleaned file: re-prints the auxiliary keyword
-// lines "LOW", "HIGH", "PLOG" and "REV" with the run's number patterns and with their
-// activation energy converted from the input unit (style.unit), or from the
-// energy unit of the reaction's own UNITS line (output/reaction_units.h),
-// into `unit`, the unit of the file. The energy word leaves a UNITS line,
-// and a UNITS line left empty leaves the file. Every other line is copied
-// unchanged, in the order output/reverse_block.h gives the lines of a
-// reaction with a REV line.
+// The layout pass over the text of one cleaned file: re-prints the auxiliary
+// keyword lines "LOW", "HIGH", "PLOG" and "REV" with the run's number patterns
+// and with their activation energy converted from the input unit (style.unit),
+// or from the energy unit of the reaction's own UNITS line
+// (output/reaction_units.h), into `unit`, the unit of the file. The energy word
+// leaves a UNITS line, and a UNITS line left empty leaves the file. Every other
+// line is copied unchanged, in the order output/reverse_block.h gives the lines
+// of a reaction with a REV line.
 //
 // A keyword line is a line from "REACTIONS" on whose first word is the
-// keyword: it begins with "LOW", "HIGH", "PLOG" or "REV" followed by a blank, a "/"
-// or its end. Element and species lines, and reaction lines with a species
+// keyword: it begins with "LOW", "HIGH", "PLOG" or "REV" followed by a blank, a
+// "/" or its end. Element and species lines, and reaction lines with a species
 // whose name holds those letters, are never keyword lines.
 //
 //   LOW / 1.04E+26 -2.76 1600.0 /   ->  LOW /1.040E+26 -2.7600 6694.4/

@@ -27,8 +27,8 @@ class LayoutPassTest : public testing_support::ScratchRunTest {
     std::string text;
     const std::string error = testing_support::ErrorOf([&] {
       std::shared_ptr<LayoutMemo> memo;
-      text = LayOutText(Lines(rest), "mechj.rxn", OutUnit::kJoule,
-                        rec_.style, memo, InputLines());
+      text = LayOutText(Lines(rest), "mechj.rxn", OutUnit::kJoule, rec_.style,
+                        memo, InputLines());
     });
     return error == "(no error)" ? text : error;
   }

@@ -28,9 +28,10 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
   size_t p2 = p1 == std::string::npos ? p1 : line.find(' ', p1 + 1);
   size_t p3 = p2 == std::string::npos ? p2 : line.find(' ', p2 + 1);
   if (p3 == std::string::npos) {
-    input.FailAtRow(row,
-              "non-elementary reaction without its three coefficients A, n "
-              "and Ea");
+    input.FailAtRow(
+        row,
+        "non-elementary reaction without its three coefficients A, n "
+        "and Ea");
   }
   const std::string head =
       line.substr(0, p1) + " " +
@@ -41,12 +42,10 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
                    style.patterns.n) +
       " ";
   const double ea = LeadingNumber(line.substr(p3 + 1));
-  const EaUnit from =
-      ReactionUnitOfRow(table, row, reacend, style.unit);
+  const EaUnit from = ReactionUnitOfRow(table, row, reacend, style.unit);
   for (int u = 0; u < 3; ++u) {
-    std::string out =
-        head + FormatNumber(ConvertEa(from, kOutUnits[u], ea),
-                            style.patterns.ea);
+    std::string out = head + FormatNumber(ConvertEa(from, kOutUnits[u], ea),
+                                          style.patterns.ea);
     ReplaceAll(out, "|=>", "=>");
     lists[u].Add(out);
   }
@@ -55,8 +54,8 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
 }  // namespace
 
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
-                         const CoefficientStyle& style,
-                         const InputLines& input, NonElementaryLists& lists,
+                         const CoefficientStyle& style, const InputLines& input,
+                         NonElementaryLists& lists,
                          std::vector<int>& listed_origin) {
   int count = 0;
   const int first = index.reacrow + 1;

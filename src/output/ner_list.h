@@ -34,12 +34,11 @@
 
 namespace kestrelon {
 
-
 using NonElementaryLists = std::array<LineBuffer, 3>;
 
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
-                         const CoefficientStyle& style,
-                         const InputLines& input, NonElementaryLists& lists,
+                         const CoefficientStyle& style, const InputLines& input,
+                         NonElementaryLists& lists,
                          std::vector<int>& listed_origin);
 
 void AppendNonElementaryList(int count, const NonElementaryLists& lists,

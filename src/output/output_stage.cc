@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/energy_unit.h"
-#include "output/ner_list.h"
 #include "model/number_format.h"
+#include "output/ner_list.h"
 #include "output/reaction_units.h"
 #include "platform/text_ops.h"
 

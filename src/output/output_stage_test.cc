@@ -35,8 +35,7 @@ class OutputStageTest : public testing_support::ScratchRunTest {
   }
 
   OutputResult Run() {
-    return RunOutputStage(run_.table, rec_.vars.index, rec_.style,
-                          rec_.input);
+    return RunOutputStage(run_.table, rec_.vars.index, rec_.style, rec_.input);
   }
 };
 

@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "platform/text_ops.h"
 #include "model/reaction_markers.h"
+#include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {

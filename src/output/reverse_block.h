@@ -35,7 +35,6 @@ namespace kestrelon {
 // needs to change.
 bool MoveReverseLinesLast(std::string_view text, std::string& out);
 
-
 }  // namespace kestrelon
 
 #endif  // KESTRELON_OUTPUT_REVERSE_BLOCK_H_

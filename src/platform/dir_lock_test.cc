@@ -8,8 +8,8 @@
 #include <optional>
 #include <thread>
 
-#include "tests/support/run_test_support.h"
 #include "tests/support/process_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

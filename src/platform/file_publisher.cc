@@ -52,9 +52,9 @@ std::string UniqueSuffix() {
   static unsigned counter = 0;
   const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
   constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  unsigned long long mix = static_cast<unsigned long long>(now) * 2654435761u +
-                           static_cast<unsigned long long>(::getpid()) * 40503u +
-                           ++counter;
+  unsigned long long mix =
+      static_cast<unsigned long long>(now) * 2654435761u +
+      static_cast<unsigned long long>(::getpid()) * 40503u + ++counter;
   std::string suffix;
   for (int i = 0; i < 10; ++i) {
     suffix.push_back(kDigits[mix % 36]);

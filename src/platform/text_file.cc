@@ -19,8 +19,8 @@ std::string ErrnoText(const char* what) {
 
 FileError TooLarge(const std::string& path) {
   return FileError("is larger than " + std::to_string(kMaxFileBytes >> 20) +
-                      " MiB, too large for a mechanism file",
-                  path);
+                       " MiB, too large for a mechanism file",
+                   path);
 }
 
 class Fd {

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "tests/support/run_test_support.h"
 #include "tests/support/process_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

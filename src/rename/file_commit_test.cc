@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/text_file.h"
-#include "tests/support/run_test_support.h"
 #include "tests/support/process_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {

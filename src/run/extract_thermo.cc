@@ -80,8 +80,8 @@ std::string ThermoFileText(const TaggedCopy& tagged, ThermoRange range) {
 }
 
 void WriteMechanismCopy(const TaggedCopy& tagged,
-                        std::optional<ThermoRange> thermo,
-                        std::string& out, InputLines& input) {
+                        std::optional<ThermoRange> thermo, std::string& out,
+                        InputLines& input) {
   MechanismCopy copy(tagged);
   if (thermo) {
     copy.AddRange(tagged, 0, thermo->first);

@@ -1,15 +1,15 @@
 // The third pass of a cleaning run. It reads the tagged copy "tempo2.int"
-// and writes the text of "tempo3.int", the file the working table is loaded from: the
-// same lines in the same order without the empty ones (a line of blanks is
-// not empty), every "," turned into ";", and without the THERMO section
-// when the input has one. Every line written ends with CR LF, and
+// and writes the text of "tempo3.int", the file the working table is loaded
+// from: the same lines in the same order without the empty ones (a line of
+// blanks is not empty), every "," turned into ";", and without the THERMO
+// section when the input has one. Every line written ends with CR LF, and
 // input.origin is rewritten so that entry i is the input line of line i+1
 // of "tempo3.int" (of table row i+1 once the table is loaded).
 //
 // The THERMO section runs from the first "THERMO" line to the first "END"
 // line after it; ThermoFileText gives those lines, empty lines included
-// and commas untouched, as the database file's text. FindThermoSection finds the
-// section before anything is asked or written, so that a cut-off database
+// and commas untouched, as the database file's text. FindThermoSection finds
+// the section before anything is asked or written, so that a cut-off database
 // never reaches a file.
 //
 // Throws RunError when the THERMO section has no END line (naming the input

@@ -36,19 +36,17 @@ TEST_F(ExtractThermoTest, SplitsOffTheThermoSectionWithItsEmptyLines) {
   std::string copy;
   WriteMechanismCopy(tagged, range, copy, rec_.input);
 
-  EXPECT_EQ(ThermoFileText(tagged, range),
-            "THERMO\r\nH2  1,2\r\n\r\nEND\r\n");
-  EXPECT_EQ(copy,
-            "ELEMENTS\r\nEND\r\nREACTIONS\r\nH+O2=OH+O 1;2 3\r\nEND\r\n");
+  EXPECT_EQ(ThermoFileText(tagged, range), "THERMO\r\nH2  1,2\r\n\r\nEND\r\n");
+  EXPECT_EQ(copy, "ELEMENTS\r\nEND\r\nREACTIONS\r\nH+O2=OH+O 1;2 3\r\nEND\r\n");
   EXPECT_EQ(rec_.input.origin, (std::vector<int>{101, 102, 108, 109, 111}));
 }
 
 TEST_F(ExtractThermoTest, ASectionWithoutEndNamesTheThermoLine) {
   WriteTagged({"ELEMENTS", "END", "THERMO", "H2 1", "", "REACTIONS"});
   const TaggedCopy tagged(tagged_, rec_.input);
-  EXPECT_EQ(testing_support::ErrorOf(
-                [&] { FindThermoSection(tagged, rec_.input); }),
-            "mech.inp:103: THERMO section has no END line");
+  EXPECT_EQ(
+      testing_support::ErrorOf([&] { FindThermoSection(tagged, rec_.input); }),
+      "mech.inp:103: THERMO section has no END line");
 }
 
 }  // namespace

@@ -59,19 +59,18 @@ std::array<std::string, 3> CleanedFilePaths(const RunRecord& run,
                                             const std::string& name) {
   std::array<std::string, 3> paths;
   for (int f = 0; f < 3; ++f) {
-    paths[f] = run.vars.inputdir + name + FileWord(kOutUnits[f]) + "." +
-               run.outext;
+    paths[f] =
+        run.vars.inputdir + name + FileWord(kOutUnits[f]) + "." + run.outext;
   }
   return paths;
 }
 
 std::string AskThermoName(UiServices& ui, const RunRecord& run) {
-  return AskFileName(ui, run.vars.inputpath, NamePrompt::kThermoName,
-                     kThermoPrompt, kNoThermoName,
-                     [&run](const std::string& name) {
-                       return std::vector<std::string>{
-                           ThermoFilePath(run, name)};
-                     });
+  return AskFileName(
+      ui, run.vars.inputpath, NamePrompt::kThermoName, kThermoPrompt,
+      kNoThermoName, [&run](const std::string& name) {
+        return std::vector<std::string>{ThermoFilePath(run, name)};
+      });
 }
 
 std::string AskCleanName(UiServices& ui, const RunRecord& run) {

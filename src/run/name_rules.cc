@@ -5,8 +5,17 @@ namespace {
 
 bool IsForbidden(char c) {
   switch (c) {
-    case '"': case '.': case '/': case '\\': case ':': case '?':
-    case '\'': case '<': case '>': case '|': case '*':
+    case '"':
+    case '.':
+    case '/':
+    case '\\':
+    case ':':
+    case '?':
+    case '\'':
+    case '<':
+    case '>':
+    case '|':
+    case '*':
       return true;
     default:
       return false;

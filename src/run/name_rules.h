@@ -10,9 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text_ops.h"
-
 #include "model/ui_services.h"
+#include "platform/text_ops.h"
 
 namespace kestrelon {
 
@@ -25,7 +24,6 @@ std::string MechanismExtension(MechExtChoice choice, std::string_view text);
 // "dat", "the", or the custom text less * and ., with / \ : ? " ' < > |
 // turned into "x"; "dat" when nothing is left.
 std::string ThermoExtension(ThermoExtChoice choice, std::string_view text);
-
 
 }  // namespace kestrelon
 

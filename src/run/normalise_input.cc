@@ -152,8 +152,8 @@ int SlashPosition(const std::string& inputpath, const std::string& name) {
   return slash == std::string::npos ? 0 : static_cast<int>(slash + 1);
 }
 
-int NormaliseInput(std::string_view input, std::string& out,
-                   InputLines& lines, bool permissive) {
+int NormaliseInput(std::string_view input, std::string& out, InputLines& lines,
+                   bool permissive) {
   Copy copy(input.size(), permissive);
   SectionCloser closer;
   bool elements_done = false;

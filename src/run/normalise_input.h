@@ -32,8 +32,8 @@
 
 namespace kestrelon {
 
-int NormaliseInput(std::string_view input, std::string& out,
-                   InputLines& lines, bool permissive = false);
+int NormaliseInput(std::string_view input, std::string& out, InputLines& lines,
+                   bool permissive = false);
 
 // The 1-based position of the last "/" of `inputpath` (0 when it has none).
 // Throws RunError naming `name` when the path is longer than 32,767

@@ -36,8 +36,8 @@ constexpr const char* kChooserTitle = "Select the File you have to Clean...";
 NumberPattern PatternOrThrow(const std::string& text, const char* which) {
   std::optional<NumberPattern> pattern = ParsePattern(text);
   if (!pattern) {
-    throw RunError(std::string("unknown number pattern for ") + which +
-                   ": \"" + text + "\"");
+    throw RunError(std::string("unknown number pattern for ") + which + ": \"" +
+                   text + "\"");
   }
   return *pattern;
 }
@@ -328,8 +328,8 @@ RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
     outcome.error = RunError("out of memory", run.vars.inputpath);
   } catch (const std::exception& e) {
     outcome.kind = RunOutcome::Kind::kFailed;
-    outcome.error =
-        RunError(std::string("internal error: ") + e.what(), run.vars.inputpath);
+    outcome.error = RunError(std::string("internal error: ") + e.what(),
+                             run.vars.inputpath);
   }
   FinalReset(ui);
   if (outcome.kind == RunOutcome::Kind::kFailed) ui.TableChanged();

@@ -26,11 +26,10 @@
 #include <string>
 
 #include "model/run_error.h"
-#include "platform/file_error.h"
-#include "model/ui_services.h"
 #include "model/run_record.h"
 #include "model/ui_services.h"
 #include "model/working_table.h"
+#include "platform/file_error.h"
 
 namespace kestrelon {
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "platform/text_file.h"
-#include "tests/support/run_test_support.h"
 #include "tests/support/process_support.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {
@@ -88,15 +88,27 @@ TEST_F(RunDriverTest, ARunShowsItsStatusAndMilestonesInOrder) {
       shown.push_back(entry);
     }
   }
-  EXPECT_EQ(shown, (std::vector<std::string>{
-                       "status In progress...", "progress 10", "status ",
-                       "status In Progress...", "progress 20",
-                       "status Thermo Section...", "progress 30",
-                       "status In progress...", "progress 30", "progress 40",
-                       "progress 50", "progress 60", "progress 70",
-                       "progress 80", "status Creating Files...",
-                       "progress 90", "status Successful...", "progress 100",
-                       "status Information...", "status ", "progress 0"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{"status In progress...",
+                                             "progress 10",
+                                             "status ",
+                                             "status In Progress...",
+                                             "progress 20",
+                                             "status Thermo Section...",
+                                             "progress 30",
+                                             "status In progress...",
+                                             "progress 30",
+                                             "progress 40",
+                                             "progress 50",
+                                             "progress 60",
+                                             "progress 70",
+                                             "progress 80",
+                                             "status Creating Files...",
+                                             "progress 90",
+                                             "status Successful...",
+                                             "progress 100",
+                                             "status Information...",
+                                             "status ",
+                                             "progress 0"}));
   EXPECT_EQ(dir_.Files(),
             (std::vector<std::string>{"m.inp", "mcal.rxn", "mj.rxn",
                                       "mkelvin.rxn", "th.dat"}));

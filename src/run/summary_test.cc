@@ -28,7 +28,7 @@ class SummaryTest : public testing::Test {
     run_.run.vars.thermopath = path;
   }
   testing_support::TestRun run_;
-  };
+};
 
 TEST_F(SummaryTest, ThreeOrFourFilesTheThermodynamicFileFirst) {
   const std::string cleaned =

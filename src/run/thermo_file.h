@@ -19,7 +19,6 @@
 #include <string>
 #include <string_view>
 
-
 namespace kestrelon {
 
 // The lines of the cleaned database, each closed by CR LF.

@@ -22,15 +22,15 @@
 #include <algorithm>
 
 #include "check/thermo_file_comparison.h"
-#include "model/ui_services.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
 #include "model/run_error.h"
+#include "model/ui_services.h"
 #include "platform/text_file.h"
 #include "shell/chooser_filters.h"
 #include "shell/desktop_hooks.h"
-#include "shell/guarded.h"
 #include "shell/difference_model.h"
+#include "shell/guarded.h"
 #include "shell/qt_text.h"
 #include "shell/save_chooser.h"
 #include "shell/thermo_pane.h"

@@ -48,8 +48,7 @@ QGroupBox* Frame(const char* name, const char* caption) {
 }
 
 // A list as tall as its three patterns, so it never scrolls.
-QListWidget* PatternList(const char* name,
-                         const std::string_view (&items)[3],
+QListWidget* PatternList(const char* name, const std::string_view (&items)[3],
                          std::string_view selected) {
   auto* list = new QListWidget;
   list->setObjectName(name);
@@ -63,10 +62,9 @@ QListWidget* PatternList(const char* name,
   const QList<QListWidgetItem*> found = list->findItems(
       QString::fromUtf8(selected.data(), selected.size()), Qt::MatchExactly);
   if (!found.isEmpty()) list->setCurrentItem(found.front());
-  const int width =
-      list->fontMetrics().horizontalAdvance(QString::fromUtf8(
-          kAPatternItems[0].data(), kAPatternItems[0].size())) +
-      24;
+  const int width = list->fontMetrics().horizontalAdvance(QString::fromUtf8(
+                        kAPatternItems[0].data(), kAPatternItems[0].size())) +
+                    24;
   const int height = list->fontMetrics().height() + 6;
   for (int i = 0; i < list->count(); ++i) {
     list->item(i)->setSizeHint(QSize(width, height));

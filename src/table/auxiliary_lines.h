@@ -25,9 +25,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/run_warning.h"
 #include "model/reaction_markers.h"
 #include "model/run_record.h"
+#include "model/run_warning.h"
 #include "model/working_table.h"
 
 namespace kestrelon {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "model/run_warning.h"
-
 #include "tests/support/run_test_support.h"
 
 namespace kestrelon {
@@ -47,8 +46,7 @@ TEST(AuxiliaryLinesTest, WarningsNameTheLineAndItsReaction) {
   for (int r = 0; r < 8; ++r) table.At(r + 1, kLineColumn) = lines[r];
   const InputLines input{"m.inp", {10, 12, 13, 14, 15, 17, 18, 20}};
   std::vector<std::string> got;
-  for (const RunWarning& w :
-       UnknownAuxiliaryLines(table, {1, 8}, input)) {
+  for (const RunWarning& w : UnknownAuxiliaryLines(table, {1, 8}, input)) {
     got.push_back(FormatWarning(w));
   }
   const std::string unknown =

@@ -22,10 +22,10 @@ void SplitRow(WorkingTable& table, int row, const Patterns& patterns) {
   }
   // Printed before anything is written, so that a failing row is left as
   // it was.
-  std::string a = FormatNumber(LeadingNumber(line.substr(b1 + 1, b2 - b1 - 1)),
-                               patterns.a);
-  std::string n = FormatNumber(LeadingNumber(line.substr(b2 + 1, b3 - b2 - 1)),
-                               patterns.n);
+  std::string a =
+      FormatNumber(LeadingNumber(line.substr(b1 + 1, b2 - b1 - 1)), patterns.a);
+  std::string n =
+      FormatNumber(LeadingNumber(line.substr(b2 + 1, b3 - b2 - 1)), patterns.n);
   table.At(row, kEquationColumn).assign(line.substr(0, b1));
   table.At(row, kAColumn) = std::move(a);
   table.At(row, kNColumn) = std::move(n);

@@ -13,8 +13,8 @@
 #ifndef KESTRELON_TABLE_FIELD_SPLIT_H_
 #define KESTRELON_TABLE_FIELD_SPLIT_H_
 
-#include "model/run_record.h"
 #include "model/reaction_markers.h"
+#include "model/run_record.h"
 #include "model/working_table.h"
 
 namespace kestrelon {

@@ -18,8 +18,8 @@
 
 #include <string_view>
 
-#include "model/run_record.h"
 #include "model/reaction_markers.h"
+#include "model/run_record.h"
 #include "model/working_table.h"
 
 namespace kestrelon {

@@ -22,8 +22,8 @@
 
 #include <string>
 
-#include "model/run_record.h"
 #include "model/reaction_markers.h"
+#include "model/run_record.h"
 #include "model/working_table.h"
 
 namespace kestrelon {

@@ -1,9 +1,9 @@
 #include "table/reaction_passes.h"
 
+#include "model/reaction_markers.h"
 #include "table/field_split.h"
 #include "table/non_elementary.h"
 #include "table/reaction_lines.h"
-#include "model/reaction_markers.h"
 #include "table/species_slots.h"
 
 namespace kestrelon {

@@ -23,8 +23,8 @@ std::string Row(const TestRun& run, int row) {
 // Both calls of the reaction passes over the reaction section.
 void Analyse(TestRun& run) {
   NormaliseAndFlag(run.table, run.Reactions(), run.run.input);
-  SplitAndFillSlots(run.table, run.Reactions(), run.run.style.patterns, DeclaredSpecies(),
-                    run.run.input);
+  SplitAndFillSlots(run.table, run.Reactions(), run.run.style.patterns,
+                    DeclaredSpecies(), run.run.input);
 }
 
 TEST(NormaliseReactionsTest, EveryColumnOfAReactionSection) {
@@ -84,7 +84,8 @@ TEST(NormaliseReactionsTest, FailuresNameTheInputLine) {
                 NormaliseAndFlag(run.table, run.Reactions(), run.run.input);
                 second = true;
                 SplitAndFillSlots(run.table, run.Reactions(),
-                                  run.run.style.patterns, DeclaredSpecies(), run.run.input);
+                                  run.run.style.patterns, DeclaredSpecies(),
+                                  run.run.input);
               }),
               c.want);
     EXPECT_EQ(second, c.in_second_call) << c.want;

@@ -226,9 +226,8 @@ void BuildSpeciesSlots(WorkingTable& table, RowRange rows,
   std::string filled;
   std::string rebuilt;
   for (int row = rows.first; row <= rows.last; ++row) {
-    input.AtRow(row, [&] {
-      BuildRowSlots(table, row, declared, filled, rebuilt);
-    });
+    input.AtRow(row,
+                [&] { BuildRowSlots(table, row, declared, filled, rebuilt); });
   }
 }
 

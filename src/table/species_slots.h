@@ -8,10 +8,10 @@
 // empty product slots last (P1 never empty).
 //
 // A coefficient of 2 is a slot as table/coefficient_rule.h says: "2OH",
-// but not "2.5H2", "2;A" (a held comma) or a declared species. Where a side has room for only
-// one of two coefficients (2A+2B=C), the first rule that applies spells its
-// species out and the other coefficient stays as written (B+2A+B<=>C). Rows
-// skipped as reactions
+// but not "2.5H2", "2;A" (a held comma) or a declared species. Where a side has
+// room for only one of two coefficients (2A+2B=C), the first rule that applies
+// spells its species out and the other coefficient stays as written
+// (B+2A+B<=>C). Rows skipped as reactions
 // ("####" in column 2) get "####" in columns 3 to 8 and, in column 2, the
 // six markers joined like an equation.
 //
@@ -24,8 +24,8 @@
 #include <array>
 #include <string>
 
-#include "model/run_record.h"
 #include "model/reaction_markers.h"
+#include "model/run_record.h"
 #include "model/working_table.h"
 #include "table/coefficient_rule.h"
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "model/run_error.h"
-#include "tests/support/scripted_ui.h"
 #include "model/run_record.h"
 #include "model/working_table.h"
 #include "tests/support/process_support.h"
+#include "tests/support/scripted_ui.h"
 
 namespace kestrelon::testing_support {
 

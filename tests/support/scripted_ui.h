@@ -6,8 +6,8 @@
 
 #include <deque>
 #include <functional>
-#include <stdexcept>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -80,12 +80,8 @@ class ScriptedUi : public UiServices {
     progress_visible = visible;
   }
   void Repaint() override { log.push_back("repaint"); }
-  void SetLoadedLabel(const std::string& text) override {
-    loaded_label = text;
-  }
-  void SetOutputLabel(const std::string& text) override {
-    output_label = text;
-  }
+  void SetLoadedLabel(const std::string& text) override { loaded_label = text; }
+  void SetOutputLabel(const std::string& text) override { output_label = text; }
   void ShowErrorDialog() override {
     log.push_back("error dialog");
     ++error_dialogs;
