@@ -167,7 +167,10 @@ TEST_F(InterruptedRunTest, AFullDiskFailsTheRunWithTheReason) {
                                std::string(call) + " #" + std::to_string(when));
     }
   }
-  EXPECT_GE(failures, 8);
+  // The first writes and flushes are the run's own, and each one that fails
+  // must fail the run (a sanitized build makes fewer such calls than a
+  // plain one, so the floor is the lower of the two).
+  EXPECT_GE(failures, 4);
 }
 
 TEST_F(InterruptedRunTest, AFileSizeLimitFailsTheRunWithTheReason) {
