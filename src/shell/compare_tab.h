@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "compare/file_comparison.h"
+#include "shell/difference_model.h"
 #include "shell/rate_chart.h"
 
 class QChartView;
@@ -40,7 +41,6 @@ class QTableView;
 namespace kestrelon {
 
 class DesktopHooks;
-class DifferenceFilter;
 class DifferenceModel;
 class ThermoPane;
 

@@ -111,20 +111,4 @@ QVariant DifferenceModel::headerData(int section, Qt::Orientation orientation,
              : QVariant();
 }
 
-DifferenceFilter::DifferenceFilter(DifferenceModel& source, QObject* parent)
-    : QSortFilterProxyModel(parent), source_(source) {
-  setSourceModel(&source);
-  setSortRole(Qt::UserRole);
-}
-
-void DifferenceFilter::SetKind(std::optional<DifferenceKind> kind) {
-  kind_ = kind;
-  invalidateFilter();
-}
-
-bool DifferenceFilter::filterAcceptsRow(int source_row,
-                                        const QModelIndex&) const {
-  return !kind_ || source_.row(source_row).kind == *kind_;
-}
-
 }  // namespace kestrelon

@@ -11,11 +11,11 @@
 #define KESTRELON_SHELL_DIFFERENCE_MODEL_H_
 
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
 #include <optional>
 #include <vector>
 
 #include "compare/difference_rows.h"
+#include "shell/kind_filter.h"
 
 namespace kestrelon {
 
@@ -41,21 +41,7 @@ class DifferenceModel : public QAbstractTableModel {
   const std::vector<DifferenceRow>* rows_ = nullptr;
 };
 
-class DifferenceFilter : public QSortFilterProxyModel {
- public:
-  explicit DifferenceFilter(DifferenceModel& source, QObject* parent = nullptr);
-
-  // Keeps the rows of `kind`; nothing: every row.
-  void SetKind(std::optional<DifferenceKind> kind);
-
- protected:
-  bool filterAcceptsRow(int source_row,
-                        const QModelIndex& source_parent) const override;
-
- private:
-  DifferenceModel& source_;
-  std::optional<DifferenceKind> kind_;
-};
+using DifferenceFilter = KindFilter<DifferenceModel, DifferenceKind>;
 
 }  // namespace kestrelon
 

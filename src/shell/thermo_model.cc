@@ -97,19 +97,4 @@ QVariant ThermoModel::headerData(int section, Qt::Orientation orientation,
              : QVariant();
 }
 
-ThermoFilter::ThermoFilter(ThermoModel& source, QObject* parent)
-    : QSortFilterProxyModel(parent), source_(source) {
-  setSourceModel(&source);
-  setSortRole(Qt::UserRole);
-}
-
-void ThermoFilter::SetKind(std::optional<ThermoRowKind> kind) {
-  kind_ = kind;
-  invalidateFilter();
-}
-
-bool ThermoFilter::filterAcceptsRow(int source_row, const QModelIndex&) const {
-  return !kind_ || source_.row(source_row).kind == *kind_;
-}
-
 }  // namespace kestrelon

@@ -11,11 +11,11 @@
 #define KESTRELON_SHELL_THERMO_MODEL_H_
 
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
 #include <optional>
 #include <vector>
 
 #include "check/thermo_file_comparison.h"
+#include "shell/kind_filter.h"
 
 namespace kestrelon {
 
@@ -41,21 +41,7 @@ class ThermoModel : public QAbstractTableModel {
   const std::vector<ThermoRow>* rows_ = nullptr;
 };
 
-class ThermoFilter : public QSortFilterProxyModel {
- public:
-  explicit ThermoFilter(ThermoModel& source, QObject* parent = nullptr);
-
-  // Keeps the rows of `kind`; nothing: every row.
-  void SetKind(std::optional<ThermoRowKind> kind);
-
- protected:
-  bool filterAcceptsRow(int source_row,
-                        const QModelIndex& source_parent) const override;
-
- private:
-  ThermoModel& source_;
-  std::optional<ThermoRowKind> kind_;
-};
+using ThermoFilter = KindFilter<ThermoModel, ThermoRowKind>;
 
 }  // namespace kestrelon
 

@@ -15,6 +15,7 @@
 
 #include "check/thermo_file_comparison.h"
 #include "shell/rate_chart.h"
+#include "shell/thermo_model.h"
 
 class QChartView;
 class QComboBox;
@@ -22,7 +23,6 @@ class QTableView;
 
 namespace kestrelon {
 
-class ThermoFilter;
 class ThermoModel;
 
 class ThermoPane : public QWidget {
