@@ -73,13 +73,31 @@ void CheckClosedBefore(const std::vector<std::string_view>& lines, int row,
                        const InputLines& input) {
   for (int r = row + 1; r < end; ++r) {
     for (std::string_view keyword : keywords) {
-      if (lines[static_cast<size_t>(r) - 1] != keyword) continue;
+      if (ReadTableItem(lines[static_cast<size_t>(r) - 1]) != keyword) continue;
       FailAt(input, row,
              std::string(section) +
                  " section has no line reading exactly \"END\" before the " +
                  std::string(keyword) + " line (line " +
                  std::to_string(input.LineOfRow(r)) + ")",
              true);
+    }
+  }
+}
+
+// Between one section's END and the next section's keyword, a line that
+// reads like a section keyword would open a section of its own to whoever
+// reads the cleaned files: it is refused where it stands.
+void CheckNoKeywordBetween(const std::vector<std::string_view>& lines,
+                           int after, int before, const InputLines& input) {
+  for (int r = after + 1; r < before; ++r) {
+    // As the row will hold it, blanks around it dropped.
+    const std::string_view line =
+        ReadTableItem(lines[static_cast<size_t>(r) - 1]);
+    if (line == "ELEMENTS" || line == "SPECIES" || line == "REACTIONS") {
+      FailAt(input, r,
+             "a " + std::string(line) +
+                 " line between two sections opens none; remove it or "
+                 "close the section before it with END");
     }
   }
 }
@@ -121,6 +139,8 @@ SectionIndex LocateSections(const std::vector<std::string_view>& lines,
     FailAt(input, reacrow,
            "REACTIONS section has no line reading exactly \"END\"", true);
   }
+  CheckNoKeywordBetween(lines, elemend, specrow, input);
+  CheckNoKeywordBetween(lines, specend, reacrow, input);
   index.elemrow = elemrow;
   index.elemend = elemend;
   index.specrow = specrow;

@@ -95,6 +95,11 @@ TEST(LocateSectionsTest, MissingSectionsNameTheInputLine) {
       {"ELEMENTS\nEND\nSPECIES\nH2\nREACTIONS\nA=B 1 0 0\nEND\nEND",
        "mech.inp:7: SPECIES section has no line reading exactly \"END\" "
        "before the REACTIONS line (line 11)"},
+      // A keyword line between sections would open one in the cleaned files.
+      {"ELEMENTS\nEND\nSPECIEZ\nEND\nREACTIONS\nA=B 1\nEND\nSPECIES\n"
+       "END\nREACTIONS\nEND",
+       "mech.inp:11: a REACTIONS line between two sections opens none; "
+       "remove it or close the section before it with END"},
       // Out of order: the search for REACTIONS starts after SPECIES.
       {"ELEMENTS\nEND\nREACTIONS\nEND\nSPECIES\nEND",
        "mech.inp:13: no line reading exactly \"REACTIONS\" after the END of "
