@@ -1,5 +1,8 @@
 #include "table/reaction_passes.h"
 
+#include <string>
+#include <string_view>
+
 #include "model/reaction_markers.h"
 #include "table/field_split.h"
 #include "table/non_elementary.h"
@@ -10,6 +13,18 @@ namespace kestrelon {
 
 void NormaliseAndFlag(WorkingTable& table, RowRange rows,
                       const InputLines& input) {
+  // A line that already begins with a mark the passes put in front of lines
+  // would be taken for what the mark says, and written as something else.
+  for (int row = rows.first; row <= rows.last; ++row) {
+    const std::string& line = table.Get(row, kLineColumn);
+    for (std::string_view mark : {kAuxTag, kNerTag}) {
+      if (StartsWith(line, mark)) {
+        input.FailAtRow(row, "line begins with \"" + std::string(mark) +
+                                 "\", a mark the cleaner gives lines of its "
+                                 "own; remove it");
+      }
+    }
+  }
   // The line steps never fail: when flagging fails at a row, the rows after
   // it still go through them before the failure goes on, so the table is
   // left as two separate passes would leave it.

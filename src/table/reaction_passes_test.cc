@@ -75,6 +75,10 @@ TEST(NormaliseReactionsTest, FailuresNameTheInputLine) {
        "mech.inp:9: reaction has fewer than three coefficients",
        true},
       {{"A=B 1 2 3", "A=B 1E400 2 3"}, "mech.inp:7: number out of range", true},
+      {{"A=B 1 2 3", "#DATAUX#C=>D 1 2 3"},
+       "mech.inp:7: line begins with \"#DATAUX#\", a mark the cleaner gives "
+       "lines of its own; remove it",
+       false},
   };
   for (const Case& c : cases) {
     TestRun run;
