@@ -13,12 +13,14 @@ namespace kestrelon {
 
 void NormaliseAndFlag(WorkingTable& table, RowRange rows,
                       const InputLines& input) {
-  // A line that already begins with a mark the passes put in front of lines
-  // would be taken for what the mark says, and written as something else.
+  // A reaction line that already begins with a mark the passes put in front
+  // of lines would be taken for what the mark says, and written as something
+  // else; a line without "=" is kept as auxiliary data whatever it begins
+  // with.
   for (int row = rows.first; row <= rows.last; ++row) {
     const std::string& line = table.Get(row, kLineColumn);
-    for (std::string_view mark : {kAuxTag, kNerTag}) {
-      if (StartsWith(line, mark)) {
+    for (std::string_view mark : {kAuxTag, kNerTag, kSkipMark}) {
+      if (StartsWith(line, mark) && Contains(line, "=")) {
         input.FailAtRow(row, "line begins with \"" + std::string(mark) +
                                  "\", a mark the cleaner gives lines of its "
                                  "own; remove it");
