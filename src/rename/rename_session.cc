@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/run_error.h"
+#include "model/species_name.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "rename/file_commit.h"
@@ -90,6 +91,10 @@ RenameResult RenameSession::Rename(std::string_view former,
     UpperCaseAscii(n);
     if (IsBlankName(o) || IsBlankName(n)) {
       return {Status::kRefused, kRenameBothNames};
+    }
+    // Whoever asks, a name that would break the files is never written.
+    if (std::optional<std::string> problem = NewSpeciesNameProblem(n)) {
+      return {Status::kRefused, "\"" + n + "\" is refused: " + *problem};
     }
     std::vector<Step> steps;
     if (targets_.has_thermo) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "tests/support/process_support.h"
 
@@ -75,16 +76,25 @@ TEST_F(RenameSessionTest, FilesWithoutTheNameOrNotWrittenAreNotTouched) {
   EXPECT_NE(dir_.Read("xj.rxn"), kMech);
 }
 
-TEST_F(RenameSessionTest, EmptyNamesAreRefused) {
+TEST_F(RenameSessionTest, EmptyAndBreakingNamesAreRefused) {
   // A working file left from elsewhere shows that nothing is touched.
   dir_.Write("tempo3.int", "left");
   RenameSession session(targets_);
-  const std::pair<const char*, const char*> cases[] = {
-      {"", "CH3X"}, {"CH3", ""}, {"   ", "CH3X"}};
-  for (auto [former, renamed] : cases) {
+  const char* kBoth = "Type both names.";
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"", "CH3X", kBoth},
+      {"CH3", "", kBoth},
+      {"   ", "CH3X", kBoth},
+      // Whatever the caller checked, the session never writes these.
+      {"CH3", "c h3",
+       "\"C H3\" is refused: a species name cannot hold a "
+       "blank"},
+      {"CH3", "A=B", "\"A=B\" is refused: a species name cannot hold \"=\""},
+  };
+  for (auto [former, renamed, label] : cases) {
     RenameResult result = session.Rename(former, renamed);
     EXPECT_EQ(result.status, Status::kRefused) << former << "|" << renamed;
-    EXPECT_EQ(result.label, "Type both names.");
+    EXPECT_EQ(result.label, label);
   }
   ExpectUnchanged();
   EXPECT_EQ(dir_.Read("tempo3.int"), "left");
