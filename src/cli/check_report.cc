@@ -5,7 +5,7 @@
 namespace kestrelon {
 namespace {
 
-int CountNames(const std::string& text) {
+int CountNames(std::string_view text) {
   int names = 0;
   bool in_name = false;
   for (char c : text) {
@@ -30,7 +30,7 @@ MechanismCounts CountMechanism(const WorkingTable& table,
     counts.species += CountNames(table.Get(row, 1));
   }
   for (int row = index.reacrow + 1; row < index.reacend; ++row) {
-    const std::string& line = table.Get(row, 1);
+    const std::string_view line = table.Get(row, 1);
     if (line.empty() || IsAuxiliaryLine(line)) continue;
     ++counts.reactions;
     if (IsNonElementaryLine(line)) ++counts.non_elementary;

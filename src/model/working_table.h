@@ -6,13 +6,21 @@
 // sizes the table to its lines, and a row written past them grows it; rows
 // past the last one written read as empty.
 //
+// The cells of a row share one block of memory (a 64-byte row header and
+// the texts one after another), so a table of 26,000 mostly short cells
+// takes a few megabytes rather than 338,000 strings. A view returned by Get
+// or Cell stays valid until that row is next written; to edit a cell in
+// place, take a copy (Edit does this with a buffer the caller keeps).
+//
 // Whoever runs owns the table: the window keeps one and shows it in its
 // grid, the command line makes one per run. Reading or writing outside the
 // table throws RunError.
 #ifndef KESTRELON_MODEL_WORKING_TABLE_H_
 #define KESTRELON_MODEL_WORKING_TABLE_H_
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrelon {
@@ -23,17 +31,26 @@ class WorkingTable {
   static constexpr int kColumns = 13;
   static constexpr int kLastDataRow = kRows - 1;
 
-  // Checked access; throws RunError("working table has no row ...").
-  const std::string& Get(int row, int column) const {
+  WorkingTable() = default;
+  WorkingTable(const WorkingTable&) = delete;
+  WorkingTable& operator=(const WorkingTable&) = delete;
+  ~WorkingTable() { Clear(); }
+
+  // Checked access; throws RunError("working table has no cell ...").
+  std::string_view Get(int row, int column) const {
     if (Outside(row, column)) ThrowOutside(row, column);
-    if (row >= rows_in_use_) return kEmpty;
+    if (row >= rows_in_use()) return {};
     return Cell(row, column);
   }
-  void Set(int row, int column, std::string text);
-  std::string& At(int row, int column) {
-    if (Outside(row, column)) ThrowOutside(row, column);
-    if (row >= rows_in_use_) Grow(row + 1);
-    return cells_[static_cast<size_t>(row) * kColumns + column];
+  void Set(int row, int column, std::string_view text);
+
+  // Copies the cell into `buffer`, lets `edit` change it there and writes
+  // it back: the buffer keeps its storage from row to row.
+  template <typename EditFn>
+  void Edit(int row, int column, std::string& buffer, EditFn&& edit) {
+    buffer.assign(Get(row, column));
+    edit(buffer);
+    Set(row, column, buffer);
   }
 
   // Makes room for rows 0 to `rows` - 1 at once (at most the row limit).
@@ -46,26 +63,33 @@ class WorkingTable {
   }
 
   // Unchecked read of a row below rows_in_use().
-  const std::string& Cell(int row, int column) const {
-    return cells_[static_cast<size_t>(row) * kColumns + column];
+  std::string_view Cell(int row, int column) const {
+    const Row& r = rows_[static_cast<size_t>(row)];
+    uint32_t at = 0;
+    for (int c = 0; c < column; ++c) at += r.size[c];
+    return std::string_view(r.data + at, r.size[column]);
   }
 
   // Every cell becomes empty; the table holds no row.
   void Clear();
 
   // One past the highest row written since the last clear (0 when empty).
-  int rows_in_use() const { return rows_in_use_; }
+  int rows_in_use() const { return static_cast<int>(rows_.size()); }
 
  private:
+  struct Row {
+    char* data = nullptr;  // the cells' texts, column 0 first
+    uint32_t capacity = 0;
+    uint32_t size[kColumns] = {};
+  };
+
   bool Outside(int row, int column) const {
     return static_cast<unsigned>(row) >= static_cast<unsigned>(limit_) ||
            static_cast<unsigned>(column) >= static_cast<unsigned>(kColumns);
   }
   [[noreturn]] void ThrowOutside(int row, int column) const;
-  static const std::string kEmpty;
 
-  std::vector<std::string> cells_;
-  int rows_in_use_ = 0;
+  std::vector<Row> rows_;
   int limit_ = kRows;
 };
 

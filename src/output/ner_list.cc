@@ -21,7 +21,7 @@ void RestoreWorkingForms(std::string& line) {
 void ListReaction(const WorkingTable& table, int row, int reacend,
                   const CoefficientStyle& style, const InputLines& input,
                   NonElementaryLists& lists) {
-  std::string line = table.Get(row, kLineColumn);
+  std::string line(table.Get(row, kLineColumn));
   EraseAll(line, kNerTag);
   RestoreWorkingForms(line);
   size_t p1 = line.find(' ');
@@ -65,12 +65,12 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
     ++count;
     input.AtRow(r, [&] { ListReaction(table, r, end, style, input, lists); });
     listed_origin.push_back(input.LineOfRow(r));
-    table.At(r, 1).clear();
+    table.Set(r, 1, {});
     // The block ends at the next reaction line: within the section only
     // reaction lines hold "=>" (in "<=>", "|=>" or "=>").
     int next = r + 1;
     for (; next < end && !Contains(table.Get(next, 1), "=>"); ++next) {
-      std::string line = table.Get(next, 1);
+      std::string line(table.Get(next, 1));
       EraseAll(line, kAuxTag);
       RestoreWorkingForms(line);
       // A line of blanks in the input is an empty row here; the main part
@@ -79,7 +79,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
         for (LineBuffer& list : lists) list.Add(line);
         listed_origin.push_back(input.LineOfRow(next));
       }
-      table.At(next, 1).clear();
+      table.Set(next, 1, {});
     }
     r = next - 1;
   }

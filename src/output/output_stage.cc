@@ -58,9 +58,9 @@ void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
   for (int r = index.reacrow + 1; r < index.reacend; ++r) {
     if (!IsReactionRow(table, r, index)) continue;
     // The line is built from the other columns only.
-    std::string& line = table.At(r, 1);
-    line.clear();
+    std::string line;
     AppendReactionLine(line, table, r, file.ea_column);
+    table.Set(r, 1, line);
   }
 }
 
@@ -107,11 +107,12 @@ class SharedLines {
     text_.reserve(rows * 64);
     eas_.reserve(rows * 24);
     holes_.reserve(rows);
+    std::string buffer;
     for (int r = index.elemrow; r <= index.reacend; ++r) {
       const bool in_reactions = r > index.reacrow && r < index.reacend;
-      if (in_reactions) {
-        std::string& line = table.At(r, 1);
-        if (StartsWith(line, "#DATAUX#")) EraseAll(line, "#DATAUX#");
+      if (in_reactions && StartsWith(table.Get(r, 1), "#DATAUX#")) {
+        table.Edit(r, 1, buffer,
+                   [](std::string& line) { EraseAll(line, "#DATAUX#"); });
       }
       const size_t at = text_.size();
       if (IsReactionRow(table, r, index)) {
@@ -121,17 +122,17 @@ class SharedLines {
                   static_cast<uint32_t>(eas_.size()),
                   {0, 0, 0}};
         for (int f = 0; f < 3; ++f) {
-          const std::string& ea = table.Get(r, kOutputFiles[f].ea_column);
+          const std::string_view ea = table.Get(r, kOutputFiles[f].ea_column);
           eas_.append(ea);
           hole.ea_size[f] = static_cast<uint32_t>(ea.size());
         }
         holes_.push_back(hole);
         // The kelvin file's line, its working forms kept.
-        std::string& line = table.At(r, 1);
-        line.clear();
-        AppendReactionLine(line, table, r, kOutputFiles[2].ea_column);
+        buffer.clear();
+        AppendReactionLine(buffer, table, r, kOutputFiles[2].ea_column);
+        table.Set(r, 1, buffer);
       } else {
-        const std::string& line = table.Get(r, 1);
+        const std::string_view line = table.Get(r, 1);
         if (line.empty()) continue;
         text_.append(line);
         RestoreWorkingForms(text_.data() + at, text_.size() - at);
@@ -188,11 +189,12 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
           x == 0 ? style.unit
                  : ReactionUnitOfRow(table, r, index.reacend, style.unit);
       for (const OutputFile& f : kOutputFiles) {
-        std::string& cell = table.At(r, f.ea_column);
         if (x == 0) {
-          cell = zero;
+          table.Set(r, f.ea_column, zero);
         } else {
-          cell = FormatNumber(ConvertEa(from, f.unit, x), style.patterns.ea);
+          table.Set(
+              r, f.ea_column,
+              FormatNumber(ConvertEa(from, f.unit, x), style.patterns.ea));
         }
       }
     });

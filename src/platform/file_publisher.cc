@@ -113,27 +113,29 @@ FilePublisher::~FilePublisher() { Discard(); }
 
 void FilePublisher::Discard() {
   for (const Staged& s : staged_) {
+    if (s.fd >= 0) ::close(s.fd);
     ::unlink(s.temporary.c_str());
     Unlist(s.slot);
   }
   staged_.clear();
 }
 
-void FilePublisher::Stage(const std::string& target, std::string_view content) {
+void FilePublisher::Begin(const std::string& target) {
+  if (!staged_.empty()) StartWriteBack(staged_.back());
   bool keep_mode = false;
   const mode_t mode = ModeFor(target, &keep_mode);
   const size_t slash = target.rfind('/');
   const std::string name =
       target.substr(slash == std::string::npos ? 0 : slash + 1, 100);
-  int fd = -1;
   Staged staged{target, "", -1};
-  for (int attempt = 0; fd < 0; ++attempt) {
+  for (int attempt = 0; staged.fd < 0; ++attempt) {
     staged.temporary =
         DirectoryPart(target) + kTemporaryPrefix + name + "." + UniqueSuffix();
     staged.slot = ListPending(staged.temporary);
-    fd = ::open(staged.temporary.c_str(),
-                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd >= 0) break;
+    staged.fd =
+        ::open(staged.temporary.c_str(),
+               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (staged.fd >= 0) break;
     const int error = errno;
     Unlist(staged.slot);
     if (error != EEXIST || attempt == 20) {
@@ -141,25 +143,36 @@ void FilePublisher::Stage(const std::string& target, std::string_view content) {
     }
   }
   staged_.push_back(staged);
-  try {
-    // The umask narrowed the mode of the new file; the old one's is kept.
-    if (keep_mode && ::fchmod(fd, mode) != 0) {
-      throw FileError(ErrnoText("cannot keep the file mode", errno), target);
-    }
-    WriteAll(fd, content, target);
-    if (::fsync(fd) != 0) {
-      throw FileError(ErrnoText("cannot write", errno), target);
-    }
-  } catch (const FileError&) {
-    ::close(fd);
-    throw;
-  }
-  if (::close(fd) != 0) {
-    throw FileError(ErrnoText("cannot write", errno), target);
+  // The umask narrowed the mode of the new file; the old one's is kept.
+  if (keep_mode && ::fchmod(staged.fd, mode) != 0) {
+    throw FileError(ErrnoText("cannot keep the file mode", errno), target);
   }
 }
 
+void FilePublisher::Append(std::string_view bytes) {
+  const Staged& s = staged_.back();
+  WriteAll(s.fd, bytes, s.target);
+}
+
+// Asks the disk to start writing a finished file now: by the time Commit
+// flushes them, the files written earlier are mostly on the disk, and the
+// file system commits their creation once rather than once per file.
+void FilePublisher::StartWriteBack(Staged& s) {
+  ::sync_file_range(s.fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
 void FilePublisher::Commit() {
+  if (!staged_.empty()) StartWriteBack(staged_.back());
+  for (Staged& s : staged_) {
+    if (::fsync(s.fd) != 0) {
+      throw FileError(ErrnoText("cannot write", errno), s.target);
+    }
+    const int fd = s.fd;
+    s.fd = -1;
+    if (::close(fd) != 0) {
+      throw FileError(ErrnoText("cannot write", errno), s.target);
+    }
+  }
   for (size_t i = 0; i < staged_.size(); ++i) {
     const Staged& s = staged_[i];
     if (::rename(s.temporary.c_str(), s.target.c_str()) != 0) {

@@ -2,15 +2,17 @@
 // complete old content or with its complete new content, whatever stops the
 // process (a kill, a full disk, a power cut after the last rename).
 //
-// Stage() writes the new content of one target into a temporary file in the
+// Begin() starts the new content of one target in a temporary file in the
 // target's directory: hidden, named ".kestrelon-tmp." + the target's name +
 // "." + a unique suffix, created exclusively (O_EXCL) and never through a
 // link, with the mode of the file it replaces (new files: 0666 less the
-// umask), and flushed to the disk (fsync). Commit() renames the staged
-// files over their targets, one right after another in the order staged,
-// and flushes the directories. A publisher destroyed before Commit() (a
-// failure part way) removes its temporary files, so the targets keep their
-// old content.
+// umask); Append() writes to the file begun last, and the disk starts
+// writing each file as the next one begins. Stage() is Begin() and one
+// Append(). Commit() flushes every staged file to the disk (fsync: all of
+// them are on the disk before any is renamed), renames them over their
+// targets, one right after another in the order staged, and flushes the
+// directories. A publisher destroyed before Commit() (a failure part way)
+// removes its temporary files, so the targets keep their old content.
 //
 // While a temporary file exists its path is known to
 // RemovePendingTemporaries(), which a signal handler may call (it only
@@ -38,16 +40,23 @@ class FilePublisher {
   FilePublisher(const FilePublisher&) = delete;
   FilePublisher& operator=(const FilePublisher&) = delete;
 
-  void Stage(const std::string& target, std::string_view content);
+  void Begin(const std::string& target);
+  void Append(std::string_view bytes);
+  void Stage(const std::string& target, std::string_view content) {
+    Begin(target);
+    Append(content);
+  }
   void Commit();
 
  private:
   struct Staged {
     std::string target;
     std::string temporary;
-    int slot;  // in the signal handler's list, -1 when not listed
+    int slot;     // in the signal handler's list, -1 when not listed
+    int fd = -1;  // open until the file is flushed
   };
   void Discard();
+  void StartWriteBack(Staged& s);
 
   std::vector<Staged> staged_;
 };

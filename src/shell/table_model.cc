@@ -36,9 +36,9 @@ QVariant WorkingTableModel::data(const QModelIndex& index, int role) const {
   }
   // The table may have been cleared since the last reset: rows it no
   // longer holds read empty.
-  const std::string& cell = table_.Get(index.row() + 1, index.column() + 1);
+  const std::string_view cell = table_.Get(index.row() + 1, index.column() + 1);
   if (cell.empty()) return {};
-  return QString::fromStdString(cell);
+  return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
 }
 
 QVariant WorkingTableModel::headerData(int section, Qt::Orientation orientation,

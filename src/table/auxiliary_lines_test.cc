@@ -43,7 +43,7 @@ TEST(AuxiliaryLinesTest, WarningsNameTheLineAndItsReaction) {
                          "#DATAUX#DUP",         "#DATAUX#",
                          "#DATAUX#A<->B 1 2 3", "#NER#A+B+C+D<=>E 1 0 0",
                          "#DATAUX#X Y",         "|=>OH 1 0 0"};
-  for (int r = 0; r < 8; ++r) table.At(r + 1, kLineColumn) = lines[r];
+  for (int r = 0; r < 8; ++r) table.Set(r + 1, kLineColumn, lines[r]);
   const InputLines input{"m.inp", {10, 12, 13, 14, 15, 17, 18, 20}};
   std::vector<std::string> got;
   for (const RunWarning& w : UnknownAuxiliaryLines(table, {1, 8}, input)) {

@@ -12,9 +12,9 @@ constexpr std::string_view kSeparator = "   ";
 
 void NormaliseRange(WorkingTable& table, int first, int last) {
   for (int row = first; row <= last; ++row) {
-    std::string& cell = table.At(row, 1);
-    if (cell.find_first_of(" ,") == std::string::npos) continue;
-    cell = WidenSeparators(cell);
+    const std::string_view cell = table.Get(row, 1);
+    if (cell.find_first_of(" ,") == std::string_view::npos) continue;
+    table.Set(row, 1, WidenSeparators(cell));
   }
 }
 

@@ -8,12 +8,16 @@
 namespace kestrelon {
 namespace {
 
-void SplitRow(WorkingTable& table, int row, const Patterns& patterns) {
-  const std::string_view line = table.At(row, kLineColumn);
-  if (IsAuxiliaryLine(line) || IsNonElementaryLine(line)) {
-    table.At(row, kEquationColumn).assign(kSkipMark);
+// `buffer` holds the line while the row's other cells are written.
+void SplitRow(WorkingTable& table, int row, const Patterns& patterns,
+              std::string& buffer) {
+  if (IsAuxiliaryLine(table.Get(row, kLineColumn)) ||
+      IsNonElementaryLine(table.Get(row, kLineColumn))) {
+    table.Set(row, kEquationColumn, kSkipMark);
     return;
   }
+  buffer.assign(table.Get(row, kLineColumn));
+  const std::string_view line = buffer;
   const size_t b1 = line.find(' ');
   const size_t b2 = b1 == std::string_view::npos ? b1 : line.find(' ', b1 + 1);
   const size_t b3 = b2 == std::string_view::npos ? b2 : line.find(' ', b2 + 1);
@@ -26,18 +30,19 @@ void SplitRow(WorkingTable& table, int row, const Patterns& patterns) {
       FormatNumber(LeadingNumber(line.substr(b1 + 1, b2 - b1 - 1)), patterns.a);
   std::string n =
       FormatNumber(LeadingNumber(line.substr(b2 + 1, b3 - b2 - 1)), patterns.n);
-  table.At(row, kEquationColumn).assign(line.substr(0, b1));
-  table.At(row, kAColumn) = std::move(a);
-  table.At(row, kNColumn) = std::move(n);
-  table.At(row, kEaColumn).assign(line.substr(b3 + 1));
+  table.Set(row, kEquationColumn, line.substr(0, b1));
+  table.Set(row, kAColumn, a);
+  table.Set(row, kNColumn, n);
+  table.Set(row, kEaColumn, line.substr(b3 + 1));
 }
 
 }  // namespace
 
 void SplitFields(WorkingTable& table, RowRange rows, const Patterns& patterns,
                  const InputLines& input) {
+  std::string buffer;
   for (int row = rows.first; row <= rows.last; ++row) {
-    input.AtRow(row, [&] { SplitRow(table, row, patterns); });
+    input.AtRow(row, [&] { SplitRow(table, row, patterns, buffer); });
   }
 }
 

@@ -42,7 +42,7 @@ void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
   int row = 1;
   for (std::string_view line : lines) {
     std::string_view item = ReadTableItem(line);
-    table.At(row, 1).assign(item.data(), item.size());
+    table.Set(row, 1, item);
     ++row;
   }
 }

@@ -45,20 +45,12 @@ bool IsNonElementary(std::string_view line) {
          HasThreePlus(equation.substr(greater + 1));
 }
 
-void FlagNonElementaryRow(WorkingTable& table, int row,
-                          const InputLines& input) {
-  std::string& line = table.At(row, kLineColumn);
+void FlagNonElementaryLine(std::string& line, int row,
+                           const InputLines& input) {
   if (IsAuxiliaryLine(line)) return;
   bool flag = false;
   input.AtRow(row, [&] { flag = IsNonElementary(line); });
   if (flag) line.insert(0, kNerTag);
-}
-
-void FlagNonElementary(WorkingTable& table, RowRange rows,
-                       const InputLines& input) {
-  for (int row = rows.first; row <= rows.last; ++row) {
-    FlagNonElementaryRow(table, row, input);
-  }
 }
 
 }  // namespace kestrelon

@@ -16,6 +16,7 @@
 #ifndef KESTRELON_TABLE_NON_ELEMENTARY_H_
 #define KESTRELON_TABLE_NON_ELEMENTARY_H_
 
+#include <string>
 #include <string_view>
 
 #include "model/reaction_markers.h"
@@ -28,13 +29,9 @@ namespace kestrelon {
 // RunError without a file for the failures above.
 bool IsNonElementary(std::string_view line);
 
-// The pass over `rows`.
-void FlagNonElementary(WorkingTable& table, RowRange rows,
-                       const InputLines& input);
-
-// The pass for one row.
-void FlagNonElementaryRow(WorkingTable& table, int row,
-                          const InputLines& input);
+// The pass for the line of row `row`, held in `line`: puts "#NER#" in front
+// of a non-elementary reaction. A failure names the row's input line.
+void FlagNonElementaryLine(std::string& line, int row, const InputLines& input);
 
 }  // namespace kestrelon
 

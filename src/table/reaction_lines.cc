@@ -90,10 +90,4 @@ void NormaliseReactionLine(std::string& line) {
   NormaliseSpacing(line);
 }
 
-void NormaliseReactionLines(WorkingTable& table, RowRange rows) {
-  for (int row = rows.first; row <= rows.last; ++row) {
-    NormaliseReactionLine(table.At(row, kLineColumn));
-  }
-}
-
 }  // namespace kestrelon

@@ -36,9 +36,6 @@ void NormaliseSpacing(std::string& line);
 // The four steps in their order.
 void NormaliseReactionLine(std::string& line);
 
-// Every line of `rows` through the four steps.
-void NormaliseReactionLines(WorkingTable& table, RowRange rows);
-
 }  // namespace kestrelon
 
 #endif  // KESTRELON_TABLE_REACTION_LINES_H_

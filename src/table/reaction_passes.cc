@@ -18,7 +18,7 @@ void NormaliseAndFlag(WorkingTable& table, RowRange rows,
   // else; a line without "=" is kept as auxiliary data whatever it begins
   // with.
   for (int row = rows.first; row <= rows.last; ++row) {
-    const std::string& line = table.Get(row, kLineColumn);
+    const std::string_view line = table.Get(row, kLineColumn);
     for (std::string_view mark : {kAuxTag, kNerTag, kSkipMark}) {
       if (StartsWith(line, mark) && Contains(line, "=")) {
         input.FailAtRow(row, "line begins with \"" + std::string(mark) +
@@ -30,16 +30,20 @@ void NormaliseAndFlag(WorkingTable& table, RowRange rows,
   // The line steps never fail: when flagging fails at a row, the rows after
   // it still go through them before the failure goes on, so the table is
   // left as two separate passes would leave it.
+  std::string line;
   for (int row = rows.first; row <= rows.last; ++row) {
-    NormaliseReactionLine(table.At(row, kLineColumn));
+    line.assign(table.Get(row, kLineColumn));
+    NormaliseReactionLine(line);
     try {
-      FlagNonElementaryRow(table, row, input);
+      FlagNonElementaryLine(line, row, input);
     } catch (...) {
+      table.Set(row, kLineColumn, line);
       for (int rest = row + 1; rest <= rows.last; ++rest) {
-        NormaliseReactionLine(table.At(rest, kLineColumn));
+        table.Edit(rest, kLineColumn, line, NormaliseReactionLine);
       }
       throw;
     }
+    table.Set(row, kLineColumn, line);
   }
 }
 

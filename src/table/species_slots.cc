@@ -33,11 +33,6 @@ bool IsEmptySlot(std::string_view slot) { return slot == kEmptySlot; }
   throw RunError("cannot split the equation into its species");
 }
 
-// Writes `from` over the cell, reusing the cell's storage.
-void Put(WorkingTable& table, int row, int column, std::string_view from) {
-  table.At(row, column).assign(from.data(), from.size());
-}
-
 // Removes every `find` from `text`, scanning once from the left like
 // EraseAll, but in place: nearly every equation has an empty slot to drop.
 void EraseInPlace(std::string& text, std::string_view find) {
@@ -188,11 +183,10 @@ constexpr std::string_view kSkippedEquation = "####+####+####<=>####+####+####";
 void BuildRowSlots(WorkingTable& table, int row,
                    const DeclaredSpecies& declared, std::string& filled,
                    std::string& rebuilt) {
-  std::string& equation = table.At(row, kEquationColumn);
+  const std::string_view equation = table.Get(row, kEquationColumn);
   if (IsSkipped(equation)) {
-    equation.assign(kSkippedEquation);
-    for (int i = 0; i < 6; ++i)
-      Put(table, row, kFirstSlotColumn + i, kSkipMark);
+    table.Set(row, kEquationColumn, kSkippedEquation);
+    for (int i = 0; i < 6; ++i) table.Set(row, kFirstSlotColumn + i, kSkipMark);
     return;
   }
   filled.assign(equation);
@@ -204,7 +198,7 @@ void BuildRowSlots(WorkingTable& table, int row,
     slots = SplitSlotViews(filled, irreversible);
   } catch (const RunError&) {
     // The filling is done on the column itself, as the passes leave it.
-    equation = filled;
+    table.Set(row, kEquationColumn, filled);
     throw;
   }
   ExpandCoefficientViews(slots, declared);
@@ -213,9 +207,9 @@ void BuildRowSlots(WorkingTable& table, int row,
   rebuilt.clear();
   AppendEquation(rebuilt, slots, irreversible);
   RemoveEmptySlots(rebuilt);
-  equation.assign(rebuilt);
-  for (int i = 0; i < 6; ++i) Put(table, row, kFirstSlotColumn + i, slots[i]);
-  if (irreversible) Put(table, row, kFlagColumn, kIrreversibleFlag);
+  table.Set(row, kEquationColumn, rebuilt);
+  for (int i = 0; i < 6; ++i) table.Set(row, kFirstSlotColumn + i, slots[i]);
+  if (irreversible) table.Set(row, kFlagColumn, kIrreversibleFlag);
 }
 
 }  // namespace

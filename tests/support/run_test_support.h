@@ -55,7 +55,9 @@ struct TestRun {
 
   RowRange Reactions() const { return ReactionRows(run.vars.index); }
 
-  std::string Cell(int row, int column) const { return table.Get(row, column); }
+  std::string Cell(int row, int column) const {
+    return std::string(table.Get(row, column));
+  }
 };
 
 // A fixture whose run has a scratch directory as its input directory.

@@ -1,0 +1,71 @@
+#include "model/working_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/run_error.h"
+
+namespace kestrelon {
+namespace {
+
+std::string Row(const WorkingTable& table, int row) {
+  std::string joined;
+  for (int c = 0; c < WorkingTable::kColumns; ++c) {
+    if (c > 0) joined += "|";
+    joined += table.Get(row, c);
+  }
+  return joined;
+}
+
+// The cells of a row share one block: writing one cell, longer or shorter,
+// in any order, must leave its neighbours as they were.
+TEST(WorkingTableTest, CellsOfARowKeepTheirTextsWhateverIsWrittenBeside) {
+  WorkingTable table;
+  table.Set(3, 1, "A+B<=>C 1.0 0 0");
+  table.Set(3, 12, "IRR");
+  table.Set(3, 2, "A+B<=>C");
+  EXPECT_EQ(Row(table, 3), "|A+B<=>C 1.0 0 0|A+B<=>C||||||||||IRR");
+  table.Set(3, 1, "");                     // shorter: the rest moves down
+  table.Set(3, 9, std::string(200, 'x'));  // past the room the row had
+  table.Set(3, 2, "H2");
+  EXPECT_EQ(Row(table, 3), "||H2|||||||" + std::string(200, 'x') + "|||IRR");
+  EXPECT_EQ(Row(table, 2), "||||||||||||");
+  EXPECT_EQ(table.rows_in_use(), 4);
+}
+
+// A cell written from a view of its own row: the view points into the block
+// that the write moves.
+TEST(WorkingTableTest, ACellCanBeWrittenFromItsOwnRow) {
+  WorkingTable table;
+  table.Set(1, 1, "H2+O2<=>2OH 1 2 3");
+  table.Set(1, 5, "X");
+  table.Set(1, 2, table.Get(1, 1).substr(0, 11));  // room to spare
+  table.Set(1, 3, table.Get(1, 1));                // moves the block
+  table.Set(1, 1, table.Get(1, 1).substr(12));     // shrinks in place
+  EXPECT_EQ(Row(table, 1), "|1 2 3|H2+O2<=>2OH|H2+O2<=>2OH 1 2 3||X|||||||");
+  std::string buffer;
+  table.Edit(1, 5, buffer, [](std::string& s) { s += "Y"; });
+  EXPECT_EQ(table.Get(1, 5), "XY");
+}
+
+TEST(WorkingTableTest, LimitsGrowthAndClear) {
+  WorkingTable table;
+  EXPECT_EQ(table.Get(25999, 12), "");  // never written, no memory taken
+  EXPECT_EQ(table.rows_in_use(), 0);
+  table.Set(25999, 12, "END");
+  EXPECT_EQ(table.rows_in_use(), 26000);
+  EXPECT_THROW(table.Set(26000, 1, "A"), RunError);
+  EXPECT_THROW(table.Get(1, 13), RunError);
+  EXPECT_THROW(table.Get(-1, 1), RunError);
+  table.AllowRows(60000);
+  table.Set(59999, 1, "END");
+  EXPECT_EQ(table.Get(59999, 1), "END");
+  table.Clear();
+  EXPECT_EQ(table.rows_in_use(), 0);
+  EXPECT_EQ(table.Get(25999, 12), "");
+  EXPECT_THROW(table.Set(26000, 1, "A"), RunError);  // the limit is back
+}
+
+}  // namespace
+}  // namespace kestrelon
