@@ -211,12 +211,13 @@ void ReverseLine(const CoefficientStyle& style, KeywordReader& reader,
   AppendValues(out, p);
 }
 
-}  // namespace
-
-std::string LayOutText(std::string_view read, const std::string& path,
-                       OutUnit unit, const CoefficientStyle& style,
-                       std::shared_ptr<LayoutMemo>& memo,
-                       const InputLines& origin) {
+// The pass; with a sink, the text is handed on whenever a piece is full
+// and what is returned is empty.
+std::string LayOut(std::string_view read, const std::string& path, OutUnit unit,
+                   const CoefficientStyle& style,
+                   std::shared_ptr<LayoutMemo>& memo, const InputLines& origin,
+                   const TextSink* sink) {
+  constexpr size_t kPiece = 256 * 1024;
   // A REV line goes after every other line of its reaction (its reverse
   // reaction line would take the lines after it away from the reaction).
   std::string reordered;
@@ -224,7 +225,7 @@ std::string LayOutText(std::string_view read, const std::string& path,
                                        ? std::string_view(reordered)
                                        : read;
   LineBuffer out;
-  out.Reserve(content.size() + content.size() / 4);
+  out.Reserve(sink ? kPiece + kPiece / 4 : content.size() + content.size() / 4);
   LineCopier copier(content, out.mutable_text());
   // The reaction line the auxiliary lines read belong to, a view into the
   // file's text, and the unit its Ea and theirs are written in.
@@ -239,6 +240,11 @@ std::string LayOutText(std::string_view read, const std::string& path,
   LineReader lines(content);
   std::string_view line;
   while (lines.Next(line)) {
+    if (sink && out.text().size() + copier.pending() >= kPiece) {
+      copier.Finish();
+      (*sink)(out.text());
+      out.mutable_text().clear();
+    }
     ++number;
     if (!in_reactions && line == "REACTIONS") in_reactions = true;
     const Keyword keyword = in_reactions ? KeywordOf(line) : Keyword::kNone;
@@ -273,7 +279,27 @@ std::string LayOutText(std::string_view read, const std::string& path,
     copier.Add(laid);
   }
   copier.Finish();
+  if (sink) {
+    (*sink)(out.text());
+    return {};
+  }
   return std::move(out.mutable_text());
+}
+
+}  // namespace
+
+std::string LayOutText(std::string_view text, const std::string& path,
+                       OutUnit unit, const CoefficientStyle& style,
+                       std::shared_ptr<LayoutMemo>& memo,
+                       const InputLines& origin) {
+  return LayOut(text, path, unit, style, memo, origin, nullptr);
+}
+
+void LayOutText(std::string_view text, const std::string& path, OutUnit unit,
+                const CoefficientStyle& style,
+                std::shared_ptr<LayoutMemo>& memo, const InputLines& origin,
+                const TextSink& sink) {
+  LayOut(text, path, unit, style, memo, origin, &sink);
 }
 
 }  // namespace kestrelon

@@ -39,6 +39,7 @@
 #ifndef KESTRELON_OUTPUT_LAYOUT_PASS_H_
 #define KESTRELON_OUTPUT_LAYOUT_PASS_H_
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -56,6 +57,15 @@ std::string LayOutText(std::string_view text, const std::string& path,
                        OutUnit unit, const CoefficientStyle& style,
                        std::shared_ptr<LayoutMemo>& memo,
                        const InputLines& origin);
+
+// The same, the new text handed to `sink` in pieces of whole lines, in
+// order, rather than returned: a file is never held whole twice. A failure
+// may come after some pieces were handed on.
+using TextSink = std::function<void(std::string_view)>;
+void LayOutText(std::string_view text, const std::string& path, OutUnit unit,
+                const CoefficientStyle& style,
+                std::shared_ptr<LayoutMemo>& memo, const InputLines& origin,
+                const TextSink& sink);
 
 }  // namespace kestrelon
 

@@ -86,6 +86,8 @@ void RestoreWorkingForms(char* p, size_t n) {
   }
 }
 
+}  // namespace
+
 // What the three files share: every line they write, from ELEMENTS to the
 // END of the reaction section, with its working forms undone; a reaction
 // line up to and with the blank before its Ea, which differs per file. The
@@ -144,9 +146,9 @@ class SharedLines {
 
   // The text of file `f` (0 joule, 1 calorie, 2 kelvin): the shared text
   // with the file's Ea in each hole.
-  std::string FileText(int f) const {
+  std::string FileText(int f, std::string_view list) const {
     std::string out;
-    out.reserve(text_.size() + eas_.size() / 2 + 16);
+    out.reserve(text_.size() + eas_.size() / 2 + list.size() + 16);
     size_t from = 0;
     for (const Hole& hole : holes_) {
       out.append(text_, from, hole.at - from);
@@ -156,6 +158,7 @@ class SharedLines {
       from = hole.at;
     }
     out.append(text_, from, std::string::npos);
+    out.append(list);
     return out;
   }
 
@@ -172,8 +175,6 @@ class SharedLines {
   std::string eas_;
   std::vector<Hole> holes_;
 };
-
-}  // namespace
 
 void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
                                const CoefficientStyle& style,
@@ -201,6 +202,14 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
   }
 }
 
+OutputResult::OutputResult() = default;
+OutputResult::OutputResult(OutputResult&&) noexcept = default;
+OutputResult::~OutputResult() = default;
+
+std::string OutputResult::Text(int f) const {
+  return shared->FileText(f, lists[static_cast<size_t>(f)]);
+}
+
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
                             const InputLines& input) {
@@ -211,9 +220,9 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
   NonElementaryLists lists;
   result.nercount =
       TakeOutNonElementary(table, index, style, input, lists, listed);
-  const SharedLines lines(table, index, input, result.lines.origin);
-  for (int f = 0; f < 3; ++f) result.texts[f] = lines.FileText(f);
-  AppendNonElementaryList(result.nercount, lists, result.texts);
+  result.shared = std::make_unique<const SharedLines>(table, index, input,
+                                                      result.lines.origin);
+  AppendNonElementaryList(result.nercount, lists, result.lists);
   if (result.nercount > 0) {
     result.lines.origin.push_back(0);  // the list's heading
     result.lines.origin.insert(result.lines.origin.end(), listed.begin(),

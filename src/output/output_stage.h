@@ -6,8 +6,9 @@
 // into columns 6 (J/mol), 7 (cal/mol) and 5 (K), takes the non-elementary
 // reactions out of the table, removes the auxiliary tags, and composes the
 // joule, calorie and kelvin texts, the non-elementary list at their end.
-// Returns them with the number of non-elementary reactions and the input
-// line of each line.
+// Returns what the three texts share, from which OutputResult::Text makes
+// each on demand (one at a time: the three need not be held at once), with
+// the number of non-elementary reactions and the input line of each line.
 //
 // Each text holds the non-empty rows from "ELEMENTS" to the END of the
 // reaction section, reaction lines rebuilt as equation, A, n and the file's
@@ -22,6 +23,7 @@
 #define KESTRELON_OUTPUT_OUTPUT_STAGE_H_
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "model/run_record.h"
@@ -29,11 +31,21 @@
 
 namespace kestrelon {
 
+class SharedLines;
+
 struct OutputResult {
+  OutputResult();
+  OutputResult(OutputResult&&) noexcept;
+  ~OutputResult();
+
+  // The text of file `f`: 0 joule, 1 calorie, 2 kelvin.
+  std::string Text(int f) const;
+
   int nercount = 0;  // non-elementary reactions
   // The input line of each line of the files (they have the same lines).
   InputLines lines;
-  std::array<std::string, 3> texts;  // joule, calorie, kelvin
+  std::unique_ptr<const SharedLines> shared;
+  std::array<std::string, 3> lists;  // the non-elementary list of each file
 };
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,

@@ -42,7 +42,7 @@ class OutputStageTest : public testing_support::ScratchRunTest {
 TEST_F(OutputStageTest, ComposesTheFilesWithTheListAtTheEnd) {
   const OutputResult result = Run();
   EXPECT_EQ(result.nercount, 1);
-  EXPECT_EQ(result.texts[1],
+  EXPECT_EQ(result.Text(1),
             "ELEMENTS\r\nH   O   N,C\r\nEND\r\nSPECIES\r\n"
             "H   O2   OH   HO2   H2O\r\nEND\r\nREACTIONS\r\n"
             "H+O2(+M)<=>HO2(+M) 4.650E+12 0.4400 0.0\r\nLOW /1.0,2.0,3.0/\r\n"

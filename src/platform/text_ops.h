@@ -109,6 +109,9 @@ class LineCopier {
     out_.append("\r\n", 2);
   }
 
+  // Bytes added but not yet in `out`.
+  size_t pending() const { return static_cast<size_t>(run_end_ - run_begin_); }
+
   void Finish() {
     if (run_begin_ != run_end_) {
       out_.append(run_begin_, static_cast<size_t>(run_end_ - run_begin_));

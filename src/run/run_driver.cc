@@ -62,12 +62,6 @@ void FinalReset(UiServices& ui) {
   ui.Repaint();
 }
 
-// What a run writes, composed whole before any of it is published.
-struct ComposedFiles {
-  std::string thermo;  // when run.vars.has_thermo
-  std::array<std::string, 3> cleaned;
-};
-
 // A check names no file: the command line has judged the names it would
 // give before the run.
 void AskThermoPath(UiServices& ui, RunRecord& run) {
@@ -80,7 +74,7 @@ void AskThermoPath(UiServices& ui, RunRecord& run) {
 // The input stage: the tagged and thermo-less copies of the normalised
 // input, the database text when there is one. Leaves "tempo3.int".
 void RunInputStage(UiServices& ui, RunRecord& run, WorkingFiles& work,
-                   ComposedFiles& files) {
+                   std::string& thermo_text) {
   run.vars.has_thermo =
       TagSections(work.Text(kTempo), work.Create(kTempo2), run.input);
   ui.Repaint();
@@ -98,12 +92,12 @@ void RunInputStage(UiServices& ui, RunRecord& run, WorkingFiles& work,
     ui.SetStatus("Thermo Section...");
     thermo = FindThermoSection(tagged, run.input);
     AskThermoPath(ui, run);
-    files.thermo = ThermoFileText(tagged, *thermo);
+    thermo_text = ThermoFileText(tagged, *thermo);
     ui.Repaint();
   }
   WriteMechanismCopy(tagged, thermo, work.Create(kTempo3), run.input);
   if (!run.thermo_file.empty()) {
-    files.thermo = CleanThermoText(ReadFile(run.thermo_file));
+    thermo_text = CleanThermoText(ReadFile(run.thermo_file));
     AskThermoPath(ui, run);
     ui.Repaint();
     run.vars.has_thermo = true;
@@ -148,9 +142,12 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
   ui.TableChanged();
 }
 
-// Composes the three cleaned files with their keyword lines laid out.
+// Composes the three cleaned files with their keyword lines laid out, one
+// after another, and, unless the run is a check, stages them after the
+// thermodynamic file in `publisher`: nothing is published before every
+// file is complete on disk.
 void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
-               ComposedFiles& files) {
+               std::string& thermo_text, FilePublisher* publisher) {
   ui.SetStatus("Creating Files...");
   if (!run.check_only) run.cleanname = AskCleanName(ui, run);
   const std::array<std::string, 3> paths = CleanedFilePaths(run, run.cleanname);
@@ -162,31 +159,25 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
   OutputResult written =
       RunOutputStage(table, run.vars.index, run.style, run.input);
   run.nercount = written.nercount;
-  std::shared_ptr<LayoutMemo> memo;
-  for (int f = 0; f < 3; ++f) {
-    files.cleaned[f] = LayOutText(written.texts[f], paths[f], kOutUnits[f],
-                                  run.style, memo, written.lines);
-    written.texts[f] = std::string();  // the laid-out text replaces it
+  if (publisher != nullptr && run.vars.has_thermo) {
+    publisher->Stage(run.vars.thermopath, thermo_text);
   }
-}
-
-// Replaces the thermodynamic file and the three cleaned files, each whole,
-// only once all four are complete on disk.
-void Publish(WorkingTable& table, const RunRecord& run,
-             const ComposedFiles& files) {
-  FilePublisher publisher;
-  if (run.vars.has_thermo) publisher.Stage(run.vars.thermopath, files.thermo);
-  const std::string* paths[] = {&run.vars.outpathj, &run.vars.outpathcal,
-                                &run.vars.outpathk};
+  std::string().swap(thermo_text);
+  std::shared_ptr<LayoutMemo> memo;
+  const TextSink sink = [publisher](std::string_view piece) {
+    if (publisher != nullptr) publisher->Append(piece);
+  };
   for (int f = 0; f < 3; ++f) {
+    const std::string text = written.Text(f);
     try {
-      publisher.Stage(*paths[f], files.cleaned[f]);
+      if (publisher != nullptr) publisher->Begin(paths[f]);
+      LayOutText(text, paths[f], kOutUnits[f], run.style, memo, written.lines,
+                 sink);
     } catch (const FileError&) {
       ShowFileLinesInTable(table, run.vars.index, f);
       throw;
     }
   }
-  publisher.Commit();
 }
 
 // The input as the command line read it, or else as the run reads it now.
@@ -229,14 +220,16 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
   ui.SetStatus("In Progress...");
   ui.Repaint();
 
-  ComposedFiles files;
-  RunInputStage(ui, run, work, files);
+  std::string thermo_text;  // when v.has_thermo
+  RunInputStage(ui, run, work, thermo_text);
   RunAnalysis(ui, table, run, work);
   if (options.analysed) options.analysed(table, run.vars.index);
-  RunOutput(ui, table, run, files);
   // A check meets every failure a run would meet, and publishes nothing.
+  FilePublisher publisher;
+  RunOutput(ui, table, run, thermo_text,
+            options.check_only ? nullptr : &publisher);
   if (options.check_only) return true;
-  Publish(table, run, files);
+  publisher.Commit();
 
   RenameSession session({v.has_thermo, v.thermopath, v.outpathj, v.outpathcal,
                          v.outpathk, run.WorkPath(kTempo3)});
