@@ -9,22 +9,9 @@ namespace {
 
 using check_test::Entry;
 
-TEST(ThermoReader, ReadsTheFixedColumns) {
-  ThermoData data = ReadThermoFile(check_test::ThermoFile(
-      Entry("CH3O2", {{"C", 1}, {"H", 3}, {"O", 2}}, {1, 2, 3, 4, 5, 6, 7},
-            {8, 9, 10, 11, 12, 13, 14}, 250, 1400, 4000)));
-  ASSERT_EQ(data.entries.size(), 1u);
-  const ThermoEntry& e = data.entries[0];
-  EXPECT_EQ(e.name, "CH3O2");
-  EXPECT_EQ(e.line, 3);
-  EXPECT_EQ(e.elements, (std::vector<std::pair<std::string, double>>{
-                            {"C", 1}, {"H", 3}, {"O", 2}}));
-  EXPECT_EQ(e.t_low, 250);
-  EXPECT_EQ(e.t_mid, 1400);
-  EXPECT_EQ(e.t_high, 4000);
-  EXPECT_EQ(e.low, (Nasa7Coefficients{1, 2, 3, 4, 5, 6, 7}));
-  EXPECT_EQ(e.high, (Nasa7Coefficients{8, 9, 10, 11, 12, 13, 14}));
-}
+// The plain fixed columns (names, elements, temperatures, both ranges of
+// coefficients and the line of an entry) are read by every finding of
+// mechanism_check_test.cc.
 
 // Real files: Fortran blank exponents, TABs inside the columns, a blank
 // middle temperature, counts after column 80 or on a "&" line, a missing

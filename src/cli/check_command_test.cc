@@ -13,6 +13,7 @@ namespace {
 using namespace check_test;
 using testing_support::RunKestrelon;
 using testing_support::ScratchDir;
+using P = nlohmann::json::json_pointer;
 
 // The clean mechanism with a REACTIONS line declaring kJ/mol (line 7), so
 // that the cleaning run's unit warning comes first, and one unbalanced
@@ -48,19 +49,18 @@ TEST(CheckCommand, ExitsZeroOnWarningsAndGivesJson) {
   auto r = RunKestrelon({"check", dir / "m.inp", "--json", "--unit", "kj"});
   EXPECT_EQ(r.status, 0) << r.err;
   auto json = nlohmann::json::parse(r.out);
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/errors")], 0);
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/warnings")], 0);
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/thermo_data")], false);
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/reactions")], 8);
+  EXPECT_EQ(json[P("/errors")], 0);
+  EXPECT_EQ(json[P("/warnings")], 0);
+  EXPECT_EQ(json[P("/thermo_data")], false);
+  EXPECT_EQ(json[P("/reactions")], 8);
 
   dir.Write("d.inp", Declaring("H+HO2<=>H2+O2 1E13 0 0\nDUP\n"));
   r = RunKestrelon({"check", dir / "d.inp", "--json"});
   EXPECT_EQ(r.status, 0) << r.err;
   json = nlohmann::json::parse(r.out);
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/warnings")], 2);
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/findings/1/line")], 21);
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/findings/1/severity")],
-            "warning");
+  EXPECT_EQ(json[P("/warnings")], 2);
+  EXPECT_EQ(json[P("/findings/1/line")], 21);
+  EXPECT_EQ(json[P("/findings/1/severity")], "warning");
 }
 
 TEST(CheckCommand, ExitStatusesOfFailures) {
@@ -104,13 +104,9 @@ TEST(CompareCommand, ComparesThermoFilesRecognisedByContent) {
                          "--temperatures", "500,2000"});
   EXPECT_EQ(r.status, 1) << r.err;
   auto json = nlohmann::json::parse(r.out);
-  EXPECT_EQ(json[nlohmann::json::json_pointer("/differences/0/species")], "H2");
-  EXPECT_EQ(
-      json[nlohmann::json::json_pointer("/differences/0/values/0/quantity")],
-      "Cp/R");
-  EXPECT_EQ(
-      json[nlohmann::json::json_pointer("/differences/0/values/0/temperature")],
-      2000);
+  EXPECT_EQ(json[P("/differences/0/species")], "H2");
+  EXPECT_EQ(json[P("/differences/0/values/0/quantity")], "Cp/R");
+  EXPECT_EQ(json[P("/differences/0/values/0/temperature")], 2000);
   EXPECT_EQ(RunKestrelon({"compare", dir / "a.dat", dir / "b.dat",
                           "--temperatures", "hot"})
                 .status,

@@ -7,6 +7,8 @@
 namespace kestrelon {
 namespace {
 
+// Blanks, line feeds, "+", "<", "=", "!" and "/": through whole runs in
+// tests/hostile_test.cc and in rename_session_test.cc.
 TEST(NewSpeciesNameTest, RefusesWhatWouldBreakAReactionLine) {
   struct Case {
     std::string name;
@@ -17,16 +19,9 @@ TEST(NewSpeciesNameTest, RefusesWhatWouldBreakAReactionLine) {
       {"2-C4H8", nullptr},
       {"HCO(S)", nullptr},
       {"", "a species name cannot be empty"},
-      {"O H", "a species name cannot hold a blank"},
       {"O\tH", "a species name cannot hold a TAB"},
-      {"O\nH", "a species name cannot hold a line break"},
       {"O\rH", "a species name cannot hold a line break"},
-      {"HCO+", "a species name cannot hold \"+\""},
-      {"<=>", "a species name cannot hold \"<\""},
-      {"A=B", "a species name cannot hold \"=\""},
       {"A>", "a species name cannot hold \">\""},
-      {"A!", "a species name cannot hold \"!\""},
-      {"O/2/", "a species name cannot hold \"/\""},
       {std::string("A\x01", 2),
        "a species name cannot hold a control character"},
   };

@@ -60,22 +60,15 @@ TEST(ReverseBlockTest, FilesThatNeedNoChangeAreLeftAlone) {
   }
 }
 
+// Besides the efficiencies, DUP, DUPLICATE, LOW and TROE of the first test.
 TEST(ReverseBlockTest, WhatIsCopiedToTheReverse) {
   struct Case {
     const char* line;
     bool copied;
   } cases[] = {
-      {"H2/2.5/ H2O/12/", true},
-      {"AR /0.7/", true},
-      {"DUP", true},
-      {"DUPLICATE", true},
-      {"LOW /1 2 3/", false},
-      {"TROE/1 2 3/", false},
-      {"SRI /1 2 3/", false},
-      {"PLOG /1 2 3 4/", false},
-      {"FORD /H2 1.0/", false},
-      {"UNITS /MOLEC/", false},
-      {"REV /1 2 3/", false},
+      {"AR /0.7/", true},        {"SRI /1 2 3/", false},
+      {"PLOG /1 2 3 4/", false}, {"FORD /H2 1.0/", false},
+      {"UNITS /MOLEC/", false},  {"REV /1 2 3/", false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CopiedToReverse(c.line), c.copied) << c.line;

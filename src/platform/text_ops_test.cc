@@ -41,12 +41,6 @@ TEST(ReplaceAllTest, ScansOnceWithoutRescanningInsertedText) {
   }
 }
 
-TEST(SwapCharTest, SwapsEveryByteOfTheRangeOnly) {
-  std::string text = "A,B,,C;D,";
-  SwapChar(text.data() + 1, text.size() - 2, ',', ';');
-  EXPECT_EQ(text, "A;B;;C;D,");
-}
-
 TEST(LineCopierTest, WritesEveryLineWithCrLfWhateverItEndedWith) {
   // Each line of the text is copied whole, cut short, or replaced (odd
   // lines get "#" instead of their first character when they have one).

@@ -30,29 +30,6 @@ class SummaryTest : public testing::Test {
   testing_support::TestRun run_;
 };
 
-TEST_F(SummaryTest, ThreeOrFourFilesTheThermodynamicFileFirst) {
-  const std::string cleaned =
-      "/d/mj.rxn (Ea in joule/mole)\r\n/d/mcal.rxn (Ea in calorie/mole)\r\n"
-      "/d/mkelvin.rxn (Ea/R in Kelvin)";
-  const std::string labels =
-      "Output file: /d/mj.rxn\r\nOutput file: /d/mcal.rxn\r\n"
-      "Output file: /d/mkelvin.rxn";
-  ShowSummary(run_.ui, run_.run);
-  EXPECT_EQ(run_.ui.log,
-            (std::vector<std::string>{
-                "status Information...",
-                "message Operation successful!|3 Ouput Files have been "
-                "created:\r\n" +
-                    cleaned + "|information"}));
-
-  WithThermo("/d/th.dat");
-  ShowSummary(run_.ui, run_.run);
-  EXPECT_EQ(run_.ui.messages.at(1),
-            "4 Ouput Files have been created:\r\n/d/th.dat (Thermo Data)\r\n" +
-                cleaned);
-  EXPECT_EQ(run_.ui.output_label, "Output file: /d/th.dat\r\n" + labels);
-}
-
 TEST_F(SummaryTest, LongPathsAreShortenedFromFiftyCharacters) {
   // A path of exactly `length` characters in /d/ ending in `tail`.
   auto path = [](size_t length, const std::string& tail) {

@@ -258,7 +258,7 @@ class WindowRunTest : public QObject {
 
   // A run that fails after the table was loaded: status cleared, bar
   // hidden, no message, and the grid keeps the cells until the next run,
-  // here one cancelled in the chooser.
+  // here one cancelled in the chooser, which clears the labels too.
   void FailureKeepsTheGridUntilTheNextRun() {
     TestHooks hooks;
     hooks.texts = {"thermo1"};
@@ -278,7 +278,10 @@ class WindowRunTest : public QObject {
     hooks.on_dialog = nullptr;
     Run(*window);
     QCOMPARE(window->model().rowCount(), 0);
-    QCOMPARE(parts.namefilelbl1->text(), QString());
+    QCOMPARE(parts.namefilelbl1->text() + parts.namefilelbl2->text() +
+                 parts.statuslbl->text(),
+             QString());
+    QVERIFY(parts.prog_bar->isHidden());
   }
 
   // The line at the bottom of the window says how the last run ended, in

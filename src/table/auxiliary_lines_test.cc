@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "model/run_warning.h"
-#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {
 
+// The warnings about the lines that are not known ones, with the lines
+// they name, are checked through whole runs: tests/messages_test.cc.
 TEST(AuxiliaryLinesTest, KnownLines) {
   struct Case {
     const char* text;
@@ -34,32 +35,6 @@ TEST(AuxiliaryLinesTest, KnownLines) {
   for (const Case& c : cases) {
     EXPECT_EQ(IsKnownAuxiliaryLine(c.text), c.known) << c.text;
   }
-}
-
-TEST(AuxiliaryLinesTest, WarningsNameTheLineAndItsReaction) {
-  WorkingTable& table = testing_support::SharedTable();
-  table.Clear();
-  const char* lines[] = {"#DATAUX#JUNK",        "H+O2<=>OH+O 1 0 0",
-                         "#DATAUX#DUP",         "#DATAUX#",
-                         "#DATAUX#A<->B 1 2 3", "#NER#A+B+C+D<=>E 1 0 0",
-                         "#DATAUX#X Y",         "|=>OH 1 0 0"};
-  for (int r = 0; r < 8; ++r) table.Set(r + 1, kLineColumn, lines[r]);
-  const InputLines input{"m.inp", {10, 12, 13, 14, 15, 17, 18, 20}};
-  std::vector<std::string> got;
-  for (const RunWarning& w : UnknownAuxiliaryLines(table, {1, 8}, input)) {
-    got.push_back(FormatWarning(w));
-  }
-  const std::string unknown =
-      "warning: neither a reaction nor a known auxiliary line: kept as "
-      "auxiliary data";
-  EXPECT_EQ(
-      got,
-      (std::vector<std::string>{
-          "kestrelon: m.inp:10: " + unknown + ", with no reaction above it",
-          "kestrelon: m.inp:15: " + unknown + " of the reaction on line 12",
-          "kestrelon: m.inp:18: " + unknown + " of the reaction on line 17",
-          "kestrelon: m.inp:20: warning: equation without "
-          "reactants: cleaned as written"}));
 }
 
 TEST(RunWarningTest, Forms) {

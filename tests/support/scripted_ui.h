@@ -5,7 +5,6 @@
 #define KESTRELON_TESTS_SUPPORT_SCRIPTED_UI_H_
 
 #include <deque>
-#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -25,21 +24,11 @@ class ScriptedUi : public UiServices {
   std::deque<std::string> answers;
   WindowSettings settings;
   std::string current_directory = "/";
-  // Called by RunRenameDialog; may be empty.
-  std::function<void(RenameSession&)> on_rename_dialog;
 
   // Everything that happened, one line per call, e.g. "status In progress...",
   // "progress 10", "ask Kestrelon|<prompt>", "message Error !|<text>|critical".
   std::vector<std::string> log;
-  std::vector<std::string> prompts;
   std::vector<std::string> messages;  // texts only
-  std::string status;
-  int progress = 0;
-  bool progress_visible = false;
-  std::string loaded_label;
-  std::string output_label;
-  int error_dialogs = 0;
-  int rename_dialogs = 0;
 
   std::optional<std::string> ChooseFile(
       const FileChooserRequest& request) override {
@@ -50,7 +39,6 @@ class ScriptedUi : public UiServices {
   std::string AskText(NamePrompt, const std::string& title,
                       const std::string& prompt) override {
     log.push_back("ask " + title + "|" + prompt);
-    prompts.push_back(prompt);
     if (answers.empty()) {
       if (++empty_in_a_row_ > 20) throw std::runtime_error("prompt loops");
       return "";
@@ -69,27 +57,19 @@ class ScriptedUi : public UiServices {
   }
   void SetStatus(const std::string& text) override {
     log.push_back("status " + text);
-    status = text;
   }
   void SetProgress(int value) override {
     log.push_back("progress " + std::to_string(value));
-    progress = value;
   }
   void ShowProgress(bool visible) override {
     log.push_back(visible ? "bar shown" : "bar hidden");
-    progress_visible = visible;
   }
   void Repaint() override { log.push_back("repaint"); }
-  void SetLoadedLabel(const std::string& text) override { loaded_label = text; }
-  void SetOutputLabel(const std::string& text) override { output_label = text; }
-  void ShowErrorDialog() override {
-    log.push_back("error dialog");
-    ++error_dialogs;
-  }
-  void RunRenameDialog(RenameSession& session) override {
+  void SetLoadedLabel(const std::string&) override {}
+  void SetOutputLabel(const std::string&) override {}
+  void ShowErrorDialog() override { log.push_back("error dialog"); }
+  void RunRenameDialog(RenameSession&) override {
     log.push_back("rename dialog");
-    ++rename_dialogs;
-    if (on_rename_dialog) on_rename_dialog(session);
   }
   void OpenLink(const std::string& link) override {
     log.push_back("link " + link);
