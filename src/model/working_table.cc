@@ -15,52 +15,79 @@ void WorkingTable::ThrowOutside(int row, int column) const {
                  std::to_string(limit_ - 1) + " lines)");
 }
 
-void WorkingTable::Set(int row, int column, std::string_view text) {
-  if (Outside(row, column)) ThrowOutside(row, column);
+void WorkingTable::SetCopies(int row, int first_column,
+                             std::span<const std::string_view> texts) {
+  std::vector<std::string> copies(texts.begin(), texts.end());
+  std::vector<std::string_view> views(copies.begin(), copies.end());
+  SetRange(row, first_column, views);
+}
+
+void WorkingTable::SetRange(int row, int first_column,
+                            std::span<const std::string_view> texts) {
+  const int end_column = first_column + static_cast<int>(texts.size());
+  if (texts.empty()) return;
+  if (Outside(row, first_column) || end_column > kColumns) {
+    ThrowOutside(row, end_column - 1);
+  }
+  size_t size = 0;
+  for (std::string_view t : texts) size += t.size();
   if (row >= rows_in_use()) {
-    if (text.empty()) return;  // an unwritten cell is empty already
+    if (size == 0) return;  // an unwritten cell is empty already
     Grow(row + 1);
   }
   Row& r = rows_[static_cast<size_t>(row)];
-  size_t before = 0;
-  for (int c = 0; c < column; ++c) before += r.size[c];
-  size_t after = 0;
-  for (int c = column + 1; c < kColumns; ++c) after += r.size[c];
-  const size_t old_size = r.size[column];
-  const size_t total = before + text.size() + after;
+  uint32_t before = 0;
+  uint32_t old_size = 0;
+  uint32_t after = 0;
+  for (int c = 0; c < kColumns; ++c) {
+    const uint32_t s = r.size[c];
+    if (c < first_column) {
+      before += s;
+    } else if (c < end_column) {
+      old_size += s;
+    } else {
+      after += s;
+    }
+  }
+  const size_t total = size_t{before} + size + after;
   if (total > UINT32_MAX) throw std::bad_alloc();
+  // A text may be a view into this very row, which the move below shifts:
+  // such texts are copied first.
+  for (std::string_view t : texts) {
+    if (!t.empty() && t.data() >= r.data && t.data() < r.data + r.capacity) {
+      return SetCopies(row, first_column, texts);
+    }
+  }
+  char* data = r.data;
   if (total > r.capacity) {
     // Rows gain their columns one pass after another: some room for the
     // next ones saves moving the row at every pass.
     size_t capacity = total + total / 2;
     capacity = (capacity + 15) & ~size_t{15};
     if (capacity > UINT32_MAX) capacity = total;
-    char* data = static_cast<char*>(std::malloc(capacity));
+    data = static_cast<char*>(std::malloc(capacity));
     if (data == nullptr) throw std::bad_alloc();
     if (before > 0) std::memcpy(data, r.data, before);
-    if (!text.empty()) std::memcpy(data + before, text.data(), text.size());
     if (after > 0) {
-      std::memcpy(data + before + text.size(), r.data + before + old_size,
-                  after);
+      std::memcpy(data + before + size, r.data + before + old_size, after);
     }
+    r.capacity = static_cast<uint32_t>(capacity);
+  } else if (after > 0 && size != old_size) {
+    std::memmove(data + before + size, data + before + old_size, after);
+  }
+  char* to = data + before;
+  for (std::string_view t : texts) {
+    if (!t.empty()) std::memcpy(to, t.data(), t.size());
+    to += t.size();
+  }
+  if (data != r.data) {
     std::free(r.data);
     r.data = data;
-    r.capacity = static_cast<uint32_t>(capacity);
-  } else {
-    // The text may be a view into this very row.
-    std::string copy;
-    if (!text.empty() && text.data() >= r.data &&
-        text.data() < r.data + r.capacity) {
-      copy.assign(text);
-      text = copy;
-    }
-    if (after > 0 && text.size() != old_size) {
-      std::memmove(r.data + before + text.size(), r.data + before + old_size,
-                   after);
-    }
-    if (!text.empty()) std::memcpy(r.data + before, text.data(), text.size());
   }
-  r.size[column] = static_cast<uint32_t>(text.size());
+  for (size_t k = 0; k < texts.size(); ++k) {
+    r.size[first_column + static_cast<int>(k)] =
+        static_cast<uint32_t>(texts[k].size());
+  }
 }
 
 void WorkingTable::Grow(int rows) {

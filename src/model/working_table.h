@@ -19,6 +19,7 @@
 #define KESTRELON_MODEL_WORKING_TABLE_H_
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +43,12 @@ class WorkingTable {
     if (row >= rows_in_use()) return {};
     return Cell(row, column);
   }
-  void Set(int row, int column, std::string_view text);
+  void Set(int row, int column, std::string_view text) {
+    SetRange(row, column, std::span<const std::string_view>(&text, 1));
+  }
+  // Writes `texts` into the cells from `first_column` on, at once.
+  void SetRange(int row, int first_column,
+                std::span<const std::string_view> texts);
 
   // Copies the cell into `buffer`, lets `edit` change it there and writes
   // it back: the buffer keeps its storage from row to row.
@@ -88,6 +94,8 @@ class WorkingTable {
            static_cast<unsigned>(column) >= static_cast<unsigned>(kColumns);
   }
   [[noreturn]] void ThrowOutside(int row, int column) const;
+  void SetCopies(int row, int first_column,
+                 std::span<const std::string_view> texts);
 
   std::vector<Row> rows_;
   int limit_ = kRows;

@@ -49,6 +49,17 @@ TEST(WorkingTableTest, ACellCanBeWrittenFromItsOwnRow) {
   EXPECT_EQ(table.Get(1, 5), "XY");
 }
 
+TEST(WorkingTableTest, ARangeOfCellsIsWrittenAtOnce) {
+  WorkingTable table;
+  table.Set(2, 1, "H2+O2<=>2OH 1 2 3");
+  table.Set(2, 9, "A");
+  const std::string_view three[] = {"x", table.Get(2, 1).substr(0, 5), ""};
+  table.SetRange(2, 7, three);  // one of them from the row itself
+  EXPECT_EQ(Row(table, 2), "|H2+O2<=>2OH 1 2 3||||||x|H2+O2||||");
+  EXPECT_THROW(table.SetRange(2, 11, three), RunError);  // past column 12
+  EXPECT_EQ(Row(table, 2), "|H2+O2<=>2OH 1 2 3||||||x|H2+O2||||");
+}
+
 TEST(WorkingTableTest, LimitsGrowthAndClear) {
   WorkingTable table;
   EXPECT_EQ(table.Get(25999, 12), "");  // never written, no memory taken

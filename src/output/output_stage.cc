@@ -25,6 +25,7 @@ constexpr OutputFile kOutputFiles[] = {
     {OutUnit::kCalorie, "cal", 7},
     {OutUnit::kKelvin, "kelvin", 5},
 };
+constexpr int kFirstEaColumn = 5;
 
 bool IsReactionRow(const WorkingTable& table, int r,
                    const SectionIndex& index) {
@@ -189,15 +190,33 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
       const EaUnit from =
           x == 0 ? style.unit
                  : ReactionUnitOfRow(table, r, index.reacend, style.unit);
+      if (x == 0) {
+        const std::string_view zeros[] = {zero, zero, zero};
+        table.SetRange(r, kFirstEaColumn, zeros);
+        return;
+      }
+      // The three columns are side by side (kelvin, joule, calorie) and
+      // written at once; a number out of range leaves the ones printed
+      // before it written.
+      std::string printed[3];
+      std::string_view cells[3];
       for (const OutputFile& f : kOutputFiles) {
-        if (x == 0) {
-          table.Set(r, f.ea_column, zero);
-        } else {
-          table.Set(
-              r, f.ea_column,
-              FormatNumber(ConvertEa(from, f.unit, x), style.patterns.ea));
+        const size_t k = static_cast<size_t>(f.ea_column - kFirstEaColumn);
+        try {
+          printed[k] =
+              FormatNumber(ConvertEa(from, f.unit, x), style.patterns.ea);
+        } catch (...) {
+          for (const OutputFile& g : kOutputFiles) {
+            if (&g == &f) break;
+            table.Set(
+                r, g.ea_column,
+                printed[static_cast<size_t>(g.ea_column - kFirstEaColumn)]);
+          }
+          throw;
         }
       }
+      for (size_t k = 0; k < 3; ++k) cells[k] = printed[k];
+      table.SetRange(r, kFirstEaColumn, cells);
     });
   }
 }

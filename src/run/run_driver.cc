@@ -223,6 +223,7 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
   std::string thermo_text;  // when v.has_thermo
   RunInputStage(ui, run, work, thermo_text);
   RunAnalysis(ui, table, run, work);
+  if (options.input != nullptr) std::string().swap(options.input->text);
   if (options.analysed) options.analysed(table, run.vars.index);
   // A check meets every failure a run would meet, and publishes nothing.
   FilePublisher publisher;

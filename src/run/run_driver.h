@@ -54,8 +54,11 @@ struct RunOptions {
   // Read the section lines as other CHEMKIN readers do, and let the table
   // hold the whole input (RunRecord::permissive).
   bool permissive = false;
-  // Without it the run reads the chosen file itself.
-  const InputRead* input = nullptr;
+  // Without it the run reads the chosen file itself. The run empties the
+  // text once the sections of the mechanism are found: a failure after that
+  // point needs no look at the input to be explained, and a large input
+  // need not be held while the files are written.
+  InputRead* input = nullptr;
   // Called with the table as the analysis leaves it, before the output
   // stage takes the non-elementary reactions out.
   std::function<void(const WorkingTable&, const SectionIndex&)> analysed;

@@ -31,9 +31,9 @@ void SplitRow(WorkingTable& table, int row, const Patterns& patterns,
   std::string n =
       FormatNumber(LeadingNumber(line.substr(b2 + 1, b3 - b2 - 1)), patterns.n);
   table.Set(row, kEquationColumn, line.substr(0, b1));
-  table.Set(row, kAColumn, a);
-  table.Set(row, kNColumn, n);
-  table.Set(row, kEaColumn, line.substr(b3 + 1));
+  static_assert(kNColumn == kAColumn + 1 && kEaColumn == kAColumn + 2);
+  const std::string_view values[] = {a, n, line.substr(b3 + 1)};
+  table.SetRange(row, kAColumn, values);
 }
 
 }  // namespace

@@ -185,8 +185,10 @@ void BuildRowSlots(WorkingTable& table, int row,
                    std::string& rebuilt) {
   const std::string_view equation = table.Get(row, kEquationColumn);
   if (IsSkipped(equation)) {
-    table.Set(row, kEquationColumn, kSkippedEquation);
-    for (int i = 0; i < 6; ++i) table.Set(row, kFirstSlotColumn + i, kSkipMark);
+    const std::string_view skipped[] = {kSkippedEquation, kSkipMark, kSkipMark,
+                                        kSkipMark,        kSkipMark, kSkipMark,
+                                        kSkipMark};
+    table.SetRange(row, kEquationColumn, skipped);
     return;
   }
   filled.assign(equation);
@@ -207,8 +209,11 @@ void BuildRowSlots(WorkingTable& table, int row,
   rebuilt.clear();
   AppendEquation(rebuilt, slots, irreversible);
   RemoveEmptySlots(rebuilt);
-  table.Set(row, kEquationColumn, rebuilt);
-  for (int i = 0; i < 6; ++i) table.Set(row, kFirstSlotColumn + i, slots[i]);
+  // The equation and its six slots are side by side in the row.
+  static_assert(kFirstSlotColumn == kEquationColumn + 1);
+  const std::string_view cells[] = {rebuilt,  slots[0], slots[1], slots[2],
+                                    slots[3], slots[4], slots[5]};
+  table.SetRange(row, kEquationColumn, cells);
   if (irreversible) table.Set(row, kFlagColumn, kIrreversibleFlag);
 }
 
