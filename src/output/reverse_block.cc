@@ -46,25 +46,26 @@ void AddReordered(const Block& block, LineBuffer& out) {
 bool MoveReverseLinesLast(std::string_view text, std::string& out) {
   // Most files have no REV line at all: they are passed over in one search.
   if (!Contains(text, "\nREV")) return false;
-  const std::vector<std::string_view> lines = LinesOf(text);
+  LineReader lines(text);
+  std::string_view line;
+  bool more = lines.Next(line);
   bool in_reactions = false;
   bool changed = false;
   LineBuffer result;
   result.Reserve(text.size() + text.size() / 8);
-  size_t i = 0;
-  while (i < lines.size()) {
-    const std::string_view line = lines[i];
+  Block block;
+  while (more) {
     if (!in_reactions || !IsReactionLine(line)) {
       in_reactions = in_reactions || line == "REACTIONS";
       result.Add(line);
-      ++i;
+      more = lines.Next(line);
       continue;
     }
-    Block block{line, {}};
-    for (++i;
-         i < lines.size() && lines[i] != "END" && !IsReactionLine(lines[i]);
-         ++i) {
-      block.aux.push_back(lines[i]);
+    block.reaction = line;
+    block.aux.clear();
+    while ((more = lines.Next(line)) && line != "END" &&
+           !IsReactionLine(line)) {
+      block.aux.push_back(line);
     }
     if (NeedsReorder(block)) {
       changed = true;
