@@ -1,5 +1,7 @@
 #include "output/layout_pass.h"
 
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,13 +43,36 @@ Keyword KeywordOf(std::string_view line) {
 // What a keyword line holds, whatever the unit of the file: the text
 // before its "/A n Ea/" block, A and n printed, and Ea as read (in the
 // input unit). A PLOG line's block opens with its pressure, kept as written.
-struct KeywordValues {
-  std::string line;
-  std::string keyword_text;
-  std::string pressure;
-  std::string a;
-  std::string n;
-  double ea = 0;
+// The texts share one string: a big mechanism has thousands of keyword
+// lines, all kept until its last file is laid out.
+class KeywordValues {
+ public:
+  KeywordValues(std::initializer_list<std::string_view> parts, double ea)
+      : ea_(ea) {
+    size_t k = 0;
+    for (std::string_view part : parts) {
+      text_.append(part);
+      size_[k++] = static_cast<uint32_t>(part.size());
+    }
+  }
+
+  std::string_view line() const { return Part(0); }
+  std::string_view keyword_text() const { return Part(1); }
+  std::string_view pressure() const { return Part(2); }
+  std::string_view a() const { return Part(3); }
+  std::string_view n() const { return Part(4); }
+  double ea() const { return ea_; }
+
+ private:
+  std::string_view Part(size_t k) const {
+    size_t at = 0;
+    for (size_t i = 0; i < k; ++i) at += size_[i];
+    return std::string_view(text_).substr(at, size_[k]);
+  }
+
+  std::string text_;
+  uint32_t size_[5] = {};
+  double ea_;
 };
 
 }  // namespace
@@ -83,7 +108,7 @@ KeywordValues ReadKeywordValues(const CoefficientStyle& style,
     throw RunError("keyword line without its /A n Ea/ block");
   }
   std::string_view block = text.substr(p1 + 1, p2 - p1 - 1);
-  KeywordValues v;
+  std::string_view pressure;
   if (KeywordOf(line) == Keyword::kPlog) {
     // The pressure is a condition of the rate, not a rate parameter: it
     // keeps its own text, so no pattern can round two pressures into one.
@@ -91,25 +116,24 @@ KeywordValues ReadKeywordValues(const CoefficientStyle& style,
     if (blank == std::string_view::npos || blank == 0) {
       throw RunError(kPlogNeedsFour);
     }
-    v.pressure.assign(block.substr(0, blank));
+    pressure = block.substr(0, blank);
     block.remove_prefix(blank + 1);
   }
   const size_t q1 = block.find(' ');
   const size_t q2 = q1 == std::string::npos ? q1 : block.find(' ', q1 + 1);
   if (q2 == std::string::npos) {
     throw RunError(
-        v.pressure.empty()
+        pressure.empty()
             ? "keyword line needs three values A, n and Ea between its "
               "slashes"
             : kPlogNeedsFour);
   }
-  v.line.assign(line);
-  v.keyword_text.assign(text.substr(0, p1));
-  v.a = FormatNumber(LeadingNumber(block.substr(0, q1)), style.patterns.a);
-  v.n = FormatNumber(LeadingNumber(block.substr(q1 + 1, q2 - q1 - 1)),
-                     style.patterns.n);
-  v.ea = LeadingNumber(block.substr(q2 + 1));
-  return v;
+  const std::string a =
+      FormatNumber(LeadingNumber(block.substr(0, q1)), style.patterns.a);
+  const std::string n = FormatNumber(
+      LeadingNumber(block.substr(q1 + 1, q2 - q1 - 1)), style.patterns.n);
+  const double ea = LeadingNumber(block.substr(q2 + 1));
+  return KeywordValues({line, text.substr(0, p1), pressure, a, n}, ea);
 }
 
 // The keyword lines of one file, read or taken from the memo of the run:
@@ -126,7 +150,7 @@ class KeywordReader {
 
   const KeywordValues& Read(std::string_view line) {
     std::vector<KeywordValues>& lines = memo_->lines;
-    if (next_ < lines.size() && lines[next_].line == line) {
+    if (next_ < lines.size() && lines[next_].line() == line) {
       return lines[next_++];
     }
     KeywordValues v = ReadKeywordValues(style_, line, scratch_);
@@ -158,8 +182,8 @@ struct Parameters {
 Parameters ReadParameters(const CoefficientStyle& style, KeywordReader& reader,
                           std::string_view line, EaUnit from, OutUnit unit) {
   const KeywordValues& v = reader.Read(line);
-  return {v.keyword_text, v.pressure, v.a, v.n,
-          FormatNumber(ConvertEa(from, unit, v.ea), style.patterns.ea)};
+  return {v.keyword_text(), v.pressure(), v.a(), v.n(),
+          FormatNumber(ConvertEa(from, unit, v.ea()), style.patterns.ea)};
 }
 
 void AppendValues(std::string& out, const Parameters& p) {
