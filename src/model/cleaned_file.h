@@ -24,7 +24,7 @@
 // ignored. The file keeps its text; the lines hold views into it, valid as
 // long as the CleanedFile lives (moving it keeps them valid). The numbers
 // of the reaction lines are read once, here; the file is read in one pass,
-// with no allocation per line.
+// with no allocation per reaction line.
 //
 // ReadCleanedFile throws RunError(reason, file, line) for a file that does
 // not have this layout: no "REACTIONS" line, a list not closed by "END", a
