@@ -3,9 +3,9 @@
 #include "cli/output_check.h"
 #include "cli/plot_option.h"
 #include "cli/thermo_compare_command.h"
-#include "compare/keyed_mechanism.h"
 #include "compare/report_json.h"
 #include "compare/report_text.h"
+#include "model/cleaned_file.h"
 #include "model/run_error.h"
 #include "platform/text_file.h"
 
@@ -46,12 +46,19 @@ bool ParseRelative(const std::string& text, double* rel) {
   return true;
 }
 
-// Reads and parses one file; on failure says why on `err`.
-std::optional<CleanedMechanism> Load(const std::string& path,
-                                     std::ostream& err) {
+// Reads and parses one file, unless `files` holds it already; on failure
+// says why on `err`.
+std::optional<CleanedFile> Load(const std::string& path, FilesRead* files,
+                                std::ostream& err) {
   try {
-    std::string text = ReadFile(path);
-    return ParseCleanedFile(text, path);
+    for (int k = 0; k < 2; ++k) {
+      if (files->read && files->names[k] == path) {
+        // Each text is taken once: "compare F F" takes both.
+        files->names[k].clear();
+        return ReadCleanedFile(std::move(files->texts[k]), path);
+      }
+    }
+    return ReadCleanedFile(ReadFile(path), path);
   } catch (const RunError& e) {
     err << "kestrelon: " << e.Describe() << "\n";
     return std::nullopt;
@@ -130,7 +137,9 @@ int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out,
       return OutputWritten(out, err) ? kSame : kCannotRead;
     }
   }
-  if (std::optional<int> status = CompareIfThermoFiles(args, out, err)) {
+  FilesRead files;
+  if (std::optional<int> status =
+          CompareIfThermoFiles(args, out, err, &files)) {
     return *status;
   }
   std::vector<std::string> rest = args;
@@ -138,9 +147,9 @@ int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out,
   if (!TakePlotOptions(&rest, &plot, err)) return kBadUsage;
   std::optional<CompareOptions> options = ParseCompareOptions(rest, err);
   if (!options) return kBadUsage;
-  std::optional<CleanedMechanism> a = Load(options->settings.file_a, err);
+  std::optional<CleanedFile> a = Load(options->settings.file_a, &files, err);
   if (!a) return kCannotRead;
-  std::optional<CleanedMechanism> b = Load(options->settings.file_b, err);
+  std::optional<CleanedFile> b = Load(options->settings.file_b, &files, err);
   if (!b) return kCannotRead;
   CompareReport report = CompareMechanisms(*a, *b, options->settings);
   out << (options->json ? RenderReportJson(report) : RenderReportText(report));

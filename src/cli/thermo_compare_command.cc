@@ -35,7 +35,8 @@ std::optional<std::vector<double>> ParseTemperatures(const std::string& text) {
 }  // namespace
 
 std::optional<int> CompareIfThermoFiles(const std::vector<std::string>& args,
-                                        std::ostream& out, std::ostream& err) {
+                                        std::ostream& out, std::ostream& err,
+                                        FilesRead* files_read) {
   std::vector<std::string> files;
   std::vector<std::pair<std::string, std::string>> options;
   bool json = false;
@@ -62,6 +63,13 @@ std::optional<int> CompareIfThermoFiles(const std::vector<std::string>& args,
     return std::nullopt;  // the mechanism compare says why
   }
   if (!LooksLikeThermoFile(texts[0]) || !LooksLikeThermoFile(texts[1])) {
+    if (files_read != nullptr) {
+      files_read->read = true;
+      for (int k = 0; k < 2; ++k) {
+        files_read->names[k] = files[k];
+        files_read->texts[k] = std::move(texts[k]);
+      }
+    }
     return std::nullopt;
   }
 

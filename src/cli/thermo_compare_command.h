@@ -16,11 +16,20 @@
 
 namespace kestrelon {
 
+// Two files read whole, for the comparison of mechanisms to take over.
+struct FilesRead {
+  bool read = false;  // both files could be read
+  std::string names[2];
+  std::string texts[2];
+};
+
 // Runs the comparison when the two files named in `args` (the words after
 // "compare") can be read and both hold thermo data, and returns its exit
-// status; returns nothing, having written nothing, otherwise.
+// status; returns nothing, having written nothing, otherwise, and then
+// leaves in `*files`, when given, the two files if it read them.
 std::optional<int> CompareIfThermoFiles(const std::vector<std::string>& args,
-                                        std::ostream& out, std::ostream& err);
+                                        std::ostream& out, std::ostream& err,
+                                        FilesRead* files = nullptr);
 
 }  // namespace kestrelon
 

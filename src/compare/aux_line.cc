@@ -1,5 +1,7 @@
 #include "compare/aux_line.h"
 
+#include <algorithm>
+
 namespace kestrelon {
 namespace {
 
@@ -69,6 +71,25 @@ void ParseAuxLine(std::string_view line, std::vector<AuxItem>* items) {
                       !item.name.empty() && !IsKeyword(item.name);
     items->push_back(item);
   }
+}
+
+std::vector<AuxItem> AuxItemsOf(const CleanedReactionLine& reaction) {
+  std::vector<AuxItem> items;
+  if (!reaction.reverse_rate.empty()) {
+    AuxItem rev;
+    rev.name = "REV";
+    rev.has_values = true;
+    rev.values = reaction.reverse_rate;
+    items.push_back(rev);
+  }
+  for (std::string_view aux : reaction.aux_lines) ParseAuxLine(aux, &items);
+  return items;
+}
+
+bool SameAuxLines(const CleanedReactionLine& x, const CleanedReactionLine& y) {
+  return x.reverse_rate == y.reverse_rate &&
+         std::equal(x.aux_lines.begin(), x.aux_lines.end(), y.aux_lines.begin(),
+                    y.aux_lines.end());
 }
 
 }  // namespace kestrelon

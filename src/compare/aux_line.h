@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/cleaned_file.h"
+
 namespace kestrelon {
 
 struct AuxItem {
@@ -50,6 +52,15 @@ size_t ForEachWord(std::string_view text, F&& f) {
 
 // Appends the items of one auxiliary line (blank-trimmed) to `items`.
 void ParseAuxLine(std::string_view line, std::vector<AuxItem>* items);
+
+// The items of a reaction of a cleaned file: its reverse-rate line first,
+// as a "REV" item, then those of its auxiliary lines.
+std::vector<AuxItem> AuxItemsOf(const CleanedReactionLine& reaction);
+
+// Whether two reactions have the same reverse rate and auxiliary lines,
+// text for text, and so the same items. Most matched reactions do; their
+// items need not be read.
+bool SameAuxLines(const CleanedReactionLine& x, const CleanedReactionLine& y);
 
 }  // namespace kestrelon
 

@@ -10,22 +10,22 @@ namespace {
 // The reactions of one mechanism by line; the report names them by line.
 class ByLine {
  public:
-  explicit ByLine(const CleanedMechanism& m) {
+  explicit ByLine(const CleanedFile& m) {
     for (const auto* list : {&m.reactions, &m.non_elementary}) {
-      for (const CleanedReaction& r : *list) reactions_[r.line] = &r;
+      for (const CleanedReactionLine& r : *list) reactions_[r.line] = &r;
     }
   }
   std::optional<RowSide> Side(const ReactionRef& ref) const {
     auto it = reactions_.find(ref.line);
     if (it == reactions_.end()) return std::nullopt;
-    const CleanedReaction& r = *it->second;
+    const CleanedReactionLine& r = *it->second;
     return RowSide{r.line, std::string(r.a), std::string(r.n),
                    std::string(r.ea),
                    Arrhenius{r.a_value, r.n_value, r.ea_value}};
   }
 
  private:
-  std::unordered_map<int, const CleanedReaction*> reactions_;
+  std::unordered_map<int, const CleanedReactionLine*> reactions_;
 };
 
 class RowBuilder {
@@ -128,8 +128,8 @@ const char* DifferenceKindName(DifferenceKind kind) {
 }
 
 std::vector<DifferenceRow> DifferenceRows(const CompareReport& report,
-                                          const CleanedMechanism& a,
-                                          const CleanedMechanism& b) {
+                                          const CleanedFile& a,
+                                          const CleanedFile& b) {
   std::vector<DifferenceRow> rows;
   const ByLine in_a(a);
   const ByLine in_b(b);

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "compare/compare_report.h"
-#include "compare/keyed_mechanism.h"
 #include "compare/rate_series.h"
+#include "model/cleaned_file.h"
 
 namespace kestrelon {
 
@@ -48,8 +48,8 @@ struct DifferenceRow {
 // non-elementary reactions; within each, only in A, only in B, rate
 // parameters, auxiliary lines.
 std::vector<DifferenceRow> DifferenceRows(const CompareReport& report,
-                                          const CleanedMechanism& a,
-                                          const CleanedMechanism& b);
+                                          const CleanedFile& a,
+                                          const CleanedFile& b);
 
 // The ratio plot shows at most this many curves.
 inline constexpr size_t kMaxRatioCurves = 20;

@@ -42,8 +42,8 @@ FileComparison CompareFiles(const std::string& path_a,
   if (settings.unit_from_names) settings.unit = ua ? *ua : *ub;
 
   FileComparison c;
-  c.a = ParseCleanedFile(ReadFile(path_a), path_a);
-  c.b = ParseCleanedFile(ReadFile(path_b), path_b);
+  c.a = ReadCleanedFile(ReadFile(path_a), path_a);
+  c.b = ReadCleanedFile(ReadFile(path_b), path_b);
   c.report = CompareMechanisms(c.a, c.b, settings);
   c.rows = DifferenceRows(c.report, c.a, c.b);
   return c;

@@ -15,13 +15,13 @@
 
 #include "compare/compare_report.h"
 #include "compare/difference_rows.h"
-#include "compare/keyed_mechanism.h"
+#include "model/cleaned_file.h"
 
 namespace kestrelon {
 
 struct FileComparison {
-  CleanedMechanism a;
-  CleanedMechanism b;
+  CleanedFile a;
+  CleanedFile b;
   CompareReport report;
   std::vector<DifferenceRow> rows;
 };

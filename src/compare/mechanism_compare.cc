@@ -3,12 +3,13 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "compare/aux_line.h"
 #include "compare/reaction_matcher.h"
 
 namespace kestrelon {
 namespace {
 
-ReactionRef RefOf(const CleanedReaction& r) {
+ReactionRef RefOf(const CleanedReactionLine& r) {
   return {r.line, std::string(r.text), std::string(r.equation)};
 }
 
@@ -20,8 +21,8 @@ void AddFieldIfDiffers(const char* name, std::string_view a, std::string_view b,
   }
 }
 
-ReactionListReport CompareLists(const std::vector<CleanedReaction>& a,
-                                const std::vector<CleanedReaction>& b,
+ReactionListReport CompareLists(const std::vector<CleanedReactionLine>& a,
+                                const std::vector<CleanedReactionLine>& b,
                                 const CompareSettings& s) {
   ReactionListReport report;
   ReactionMatching m = MatchReactions(a, b);
@@ -29,9 +30,9 @@ ReactionListReport CompareLists(const std::vector<CleanedReaction>& a,
   for (size_t i : m.only_b) report.only_in_b.push_back(RefOf(b[i]));
   report.matched = m.pairs.size();
   for (const ReactionPair& p : m.pairs) {
-    const CleanedReaction& x = a[p.a];
-    const CleanedReaction& y = b[p.b];
-    const bool other_way = x.swapped != y.swapped;
+    const CleanedReactionLine& x = a[p.a];
+    const CleanedReactionLine& y = b[p.b];
+    const bool other_way = p.other_way_round;
     if (other_way) ++report.matched_other_way_round;
 
     std::vector<FieldDifference> fields;
@@ -52,8 +53,9 @@ ReactionListReport CompareLists(const std::vector<CleanedReaction>& a,
       report.rate_differences.push_back(std::move(d));
     }
 
+    if (SameAuxLines(x, y)) continue;
     std::vector<AuxDifference> items =
-        CompareAuxItems(x.aux, y.aux, s.tolerance);
+        CompareAuxItems(AuxItemsOf(x), AuxItemsOf(y), s.tolerance);
     if (!items.empty()) {
       AuxDifferences d;
       d.a = RefOf(x);
@@ -86,8 +88,7 @@ std::vector<std::string> NamesMissingFrom(const std::vector<std::string>& a,
   return missing;
 }
 
-CompareReport CompareMechanisms(const CleanedMechanism& a,
-                                const CleanedMechanism& b,
+CompareReport CompareMechanisms(const CleanedFile& a, const CleanedFile& b,
                                 const CompareSettings& settings) {
   CompareReport report;
   report.file_a = settings.file_a;

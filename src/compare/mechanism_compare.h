@@ -1,4 +1,4 @@
-// Compares two cleaned mechanisms (see keyed_mechanism.h) and reports every
+// Compares two cleaned mechanism files (model/cleaned_file.h) and reports every
 // difference: element and species names only in one file, reactions only
 // in one file, matched reactions whose A, n or Ea differ beyond the
 // tolerance (with the ratio of their rate constants), matched reactions
@@ -12,7 +12,7 @@
 #include <string>
 
 #include "compare/compare_report.h"
-#include "compare/keyed_mechanism.h"
+#include "model/cleaned_file.h"
 
 namespace kestrelon {
 
@@ -24,8 +24,7 @@ struct CompareSettings {
   Tolerance tolerance;
 };
 
-CompareReport CompareMechanisms(const CleanedMechanism& a,
-                                const CleanedMechanism& b,
+CompareReport CompareMechanisms(const CleanedFile& a, const CleanedFile& b,
                                 const CompareSettings& settings);
 
 // Names of `a` missing from `b`, in the order of `a`, each once.

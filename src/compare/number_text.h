@@ -16,7 +16,7 @@
 
 #include <string_view>
 
-#include "model/cleaned_file.h"  // ParseNumberText
+#include "model/number_reading.h"
 
 namespace kestrelon {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "compare/keyed_mechanism.h"
+#include "model/cleaned_file.h"
 #include "platform/text_file.h"
 
 namespace kestrelon {
@@ -36,9 +36,9 @@ TEST(RateSeriesTest, RateConstantOfGoldenFilesInEachUnit) {
     SCOPED_TRACE(c.file);
     const std::string path = std::string(KESTRELON_SOURCE_DIR) +
                              "/tests/golden/thermo_falloff/expected/" + c.file;
-    CleanedMechanism m = ParseCleanedFile(ReadFile(path), path);
+    CleanedFile m = ReadCleanedFile(ReadFile(path), path);
     ASSERT_EQ(m.reactions.size(), 4u);
-    for (const CleanedReaction& r : m.reactions) {
+    for (const CleanedReactionLine& r : m.reactions) {
       SCOPED_TRACE(std::string(r.equation));
       Series s = RateConstantSeries({r.a_value, r.n_value, r.ea_value}, c.unit,
                                     temperatures);

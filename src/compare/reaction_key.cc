@@ -100,14 +100,12 @@ class SideItems {
   size_t size_ = 0;
 };
 
-std::string JoinKey(const SideItems& first, std::string_view mark,
-                    const SideItems& second) {
-  std::string key;
-  key.reserve(first.Length() + mark.size() + second.Length());
-  first.AppendTo(&key);
-  key.append(mark);
-  second.AppendTo(&key);
-  return key;
+void JoinKey(const SideItems& first, std::string_view mark,
+             const SideItems& second, std::string* key) {
+  key->reserve(key->size() + first.Length() + mark.size() + second.Length());
+  first.AppendTo(key);
+  key->append(mark);
+  second.AppendTo(key);
 }
 
 }  // namespace
@@ -120,6 +118,13 @@ std::vector<std::string_view> SplitSide(std::string_view side) {
 }
 
 ReactionKey MakeReactionKey(std::string_view equation) {
+  std::string key;
+  ReactionKey k = AppendReactionKey(equation, &key);
+  k.key = std::move(key);
+  return k;
+}
+
+ReactionKey AppendReactionKey(std::string_view equation, std::string* keys) {
   ReactionKey k;
   size_t arrow = equation.find("<=>");
   size_t arrow_size = 3;
@@ -141,12 +146,15 @@ ReactionKey MakeReactionKey(std::string_view equation) {
   SideItems left(k.left);
   SideItems right(k.right);
   if (!k.reversible) {
-    k.key = JoinKey(left, kIrreversibleMark, right);
+    JoinKey(left, kIrreversibleMark, right, keys);
     return k;
   }
   k.swapped = right < left;
-  k.key = k.swapped ? JoinKey(right, kReversibleMark, left)
-                    : JoinKey(left, kReversibleMark, right);
+  if (k.swapped) {
+    JoinKey(right, kReversibleMark, left, keys);
+  } else {
+    JoinKey(left, kReversibleMark, right, keys);
+  }
   return k;
 }
 

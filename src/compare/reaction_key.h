@@ -36,6 +36,11 @@ std::vector<std::string_view> SplitSide(std::string_view side);
 // `equation` must outlive the result's `left` and `right`.
 ReactionKey MakeReactionKey(std::string_view equation);
 
+// As MakeReactionKey, but appends the key to `*keys` (nothing for an
+// equation without an arrow) and leaves the result's `key` empty, so that
+// the keys of a whole list can share one buffer.
+ReactionKey AppendReactionKey(std::string_view equation, std::string* keys);
+
 }  // namespace kestrelon
 
 #endif  // KESTRELON_COMPARE_REACTION_KEY_H_

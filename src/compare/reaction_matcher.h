@@ -1,5 +1,8 @@
-// Pairs the reactions of two lists by their keys (see reaction_key.h), in
-// time linear in the length of the lists: the keys are hashed.
+// Pairs the reactions of two cleaned files' lists by their keys (see
+// reaction_key.h), in time linear in the length of the lists: the keys are
+// hashed, all in one buffer, and a reaction of the second list written as
+// the one at the same place in the first takes its key without making it
+// again.
 //
 // Several reactions under one key (duplicates) are paired as a set, so
 // that the order in which a file lists them does not matter: the pairs are
@@ -12,13 +15,14 @@
 #include <cstddef>
 #include <vector>
 
-#include "compare/keyed_mechanism.h"
+#include "model/cleaned_file.h"
 
 namespace kestrelon {
 
 struct ReactionPair {
-  size_t a = 0;  // index into the first list
-  size_t b = 0;  // index into the second list
+  size_t a = 0;                  // index into the first list
+  size_t b = 0;                  // index into the second list
+  bool other_way_round = false;  // b writes the sides the other way round
 };
 
 struct ReactionMatching {
@@ -27,11 +31,12 @@ struct ReactionMatching {
   std::vector<size_t> only_b;       // in list order
 };
 
-ReactionMatching MatchReactions(const std::vector<CleanedReaction>& a,
-                                const std::vector<CleanedReaction>& b);
+ReactionMatching MatchReactions(const std::vector<CleanedReactionLine>& a,
+                                const std::vector<CleanedReactionLine>& b);
 
 // Relative distance of the coefficients of two reactions: 0 when equal.
-double CoefficientDistance(const CleanedReaction& x, const CleanedReaction& y);
+double CoefficientDistance(const CleanedReactionLine& x,
+                           const CleanedReactionLine& y);
 
 }  // namespace kestrelon
 

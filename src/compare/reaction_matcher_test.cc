@@ -9,8 +9,8 @@
 namespace kestrelon {
 namespace {
 
-CleanedMechanism Reactions(const std::string& lines) {
-  return ParseCleanedFile("REACTIONS\n" + lines + "END\n", "m.rxn");
+CleanedFile Reactions(const std::string& lines) {
+  return ReadCleanedFile("REACTIONS\n" + lines + "END\n", "m.rxn");
 }
 
 TEST(ReactionMatcherTest, PairsByKeyAndDuplicatesClosestFirst) {
@@ -39,7 +39,7 @@ TEST(ReactionMatcherTest, PairsByKeyAndDuplicatesClosestFirst) {
         want += std::to_string(i) + "-" + std::to_string(99 - i) + " ";
       }
     }
-    CleanedMechanism ma = Reactions(a), mb = Reactions(b);
+    CleanedFile ma = Reactions(a), mb = Reactions(b);
     ReactionMatching m = MatchReactions(ma.reactions, mb.reactions);
     std::string got;
     for (const ReactionPair& p : m.pairs) {
@@ -72,8 +72,8 @@ TEST(MechanismCompareLargeTest, LargeFilesCompareInLinearTime) {
   std::string b = "REACTIONS\r\n";
   for (auto it = backward.rbegin(); it != backward.rend(); ++it) b += *it;
   auto start = std::chrono::steady_clock::now();
-  CompareReport r = CompareMechanisms(ParseCleanedFile(a + "END\r\n", "a"),
-                                      ParseCleanedFile(b + "END\r\n", "b"), {});
+  CompareReport r = CompareMechanisms(ReadCleanedFile(a + "END\r\n", "a"),
+                                      ReadCleanedFile(b + "END\r\n", "b"), {});
   std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   EXPECT_TRUE(r.Same());
   EXPECT_EQ(r.reactions.matched, size_t{kReactions});
@@ -96,8 +96,8 @@ TEST(ReactionMatcherTest, ReverseLinesAfterAuxiliaryLinesMatch) {
       "H2O2+O2<=>HO2+HO2 2.141E+13 -0.3470 37280.0\r\nDUP\r\n"
       "HO2+HO2<=>H2O2+O2 1.940E+11 0.0000 -1409.0\r\nDUP\r\n";
   CompareReport r = CompareMechanisms(
-      ParseCleanedFile("REACTIONS\r\n" + third + dup + "END\r\n", "a"),
-      ParseCleanedFile("REACTIONS\r\n" + dup + third + "END\r\n", "b"), {});
+      ReadCleanedFile("REACTIONS\r\n" + third + dup + "END\r\n", "a"),
+      ReadCleanedFile("REACTIONS\r\n" + dup + third + "END\r\n", "b"), {});
   EXPECT_TRUE(r.Same());
   EXPECT_EQ(r.reactions.matched, size_t{3});
 }

@@ -1,7 +1,11 @@
 #include "model/cleaned_file.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/auxiliary_words.h"
 #include "model/run_error.h"
@@ -12,7 +16,6 @@ namespace kestrelon {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -20,14 +23,33 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+// The first blank or TAB from `p` on, or `end`.
+const char* FindBlank(const char* p, const char* end) {
+#if defined(__SSE2__)
+  // Sixteen bytes at a time: equations run to some 40 bytes.
+  const __m128i blank = _mm_set1_epi8(' ');
+  const __m128i tab = _mm_set1_epi8('\t');
+  while (end - p >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int hits = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, blank), _mm_cmpeq_epi8(bytes, tab)));
+    if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
+    p += 16;
+  }
+#endif
+  while (p < end && !IsBlank(*p)) ++p;
+  return p;
+}
+
 template <typename F>
 void ForEachWord(std::string_view text, F&& f) {
-  size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    size_t start = i;
-    while (i < text.size() && !IsBlank(text[i])) ++i;
-    if (i > start) f(text.substr(start, i - start));
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (p < end) {
+    while (p < end && IsBlank(*p)) ++p;
+    const char* start = p;
+    p = FindBlank(p, end);
+    if (p > start) f(std::string_view(start, static_cast<size_t>(p - start)));
   }
 }
 
@@ -56,13 +78,59 @@ Section Opens(std::string_view line) {
 // reverse-rate line is written from its reaction's text, so the check is
 // textual.
 bool IsReverseOf(std::string_view eq, std::string_view before) {
+  if (eq.size() != before.size()) return false;
   size_t arrow = before.find("<=>");
   if (arrow == std::string_view::npos) return false;
   std::string_view left = before.substr(0, arrow);
   std::string_view right = before.substr(arrow + 3);
-  return eq.size() == before.size() && eq.substr(0, right.size()) == right &&
+  return eq.substr(0, right.size()) == right &&
          eq.substr(right.size(), 3) == "<=>" &&
          eq.substr(right.size() + 3) == left;
+}
+
+struct ByteCounts {
+  size_t equals = 0;     // "=" signs
+  size_t line_ends = 0;  // CR and LF
+};
+
+ByteCounts CountBytes(std::string_view text) {
+  ByteCounts n;
+  const char* p = text.data();
+  const char* end = p + text.size();
+#if defined(__SSE2__)
+  // Sixteen bytes at a time, each lane counting up to 255 hits before the
+  // lanes are summed.
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i equals = _mm_set1_epi8('=');
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  auto sum = [zero](__m128i lanes) {
+    const __m128i halves = _mm_sad_epu8(lanes, zero);
+    return static_cast<size_t>(_mm_extract_epi16(halves, 0) +
+                               _mm_extract_epi16(halves, 4));
+  };
+  while (end - p >= 16) {
+    const size_t blocks = std::min<size_t>(255, (end - p) / 16);
+    __m128i equal_lanes = zero;
+    __m128i end_lanes = zero;
+    for (size_t k = 0; k < blocks; ++k, p += 16) {
+      const __m128i bytes =
+          _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      // A hit compares as -1.
+      equal_lanes = _mm_sub_epi8(equal_lanes, _mm_cmpeq_epi8(bytes, equals));
+      end_lanes = _mm_sub_epi8(
+          end_lanes,
+          _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+    }
+    n.equals += sum(equal_lanes);
+    n.line_ends += sum(end_lanes);
+  }
+#endif
+  for (; p < end; ++p) {
+    n.equals += *p == '=';
+    n.line_ends += *p == '\r' || *p == '\n';
+  }
+  return n;
 }
 
 class Reader {
@@ -71,21 +139,23 @@ class Reader {
 
   CleanedFile Read(std::string text) {
     file_text_.source = std::make_unique<const std::string>(std::move(text));
-    std::vector<std::string_view> lines = LinesOf(*file_text_.source);
+    Reserve(*file_text_.source);
+    LineReader lines(*file_text_.source);
+    std::string_view raw;
     Section section = Section::kNone;
+    int number = 0;
     int open_line = 0;
     bool saw_reactions = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
-      const int number = static_cast<int>(i) + 1;
-      std::string_view line = Trim(lines[i]);
+    while (lines.Next(raw)) {
+      ++number;
+      std::string_view line = Trim(raw);
       if (line.empty()) continue;
       if (section == Section::kNone) {
         section = Opens(line);
         open_line = number;
         if (section == Section::kReactions || section == Section::kList) {
           saw_reactions = saw_reactions || section == Section::kReactions;
-          list_ = section == Section::kReactions ? &file_text_.reactions
-                                                 : &file_text_.non_elementary;
+          list_ = section == Section::kReactions ? &reactions_ : &list_read_;
           last_was_reaction_ = false;
         }
       } else if (line == "END") {
@@ -105,10 +175,62 @@ class Reader {
     }
     if (!saw_reactions) throw RunError("no REACTIONS line", file_);
     SettleReverse();
+    reactions_.Finish(&file_text_.reactions, &file_text_.aux_lines);
+    list_read_.Finish(&file_text_.non_elementary,
+                      &file_text_.non_elementary_aux_lines);
     return std::move(file_text_);
   }
 
  private:
+  // One list as it is read: its reactions, and all their auxiliary lines in
+  // one vector, so that a reaction costs no allocation of its own. The
+  // reactions get their views of the lines when the vector no longer grows.
+  struct List {
+    std::vector<CleanedReactionLine> reactions;
+    std::vector<std::string_view> aux;
+    std::vector<uint32_t> aux_count;  // per reaction
+
+    void Reserve(size_t most_reactions, size_t most_aux) {
+      reactions.reserve(most_reactions);
+      aux_count.reserve(most_reactions);
+      aux.reserve(most_aux);
+    }
+    bool empty() const { return reactions.empty(); }
+    CleanedReactionLine& back() { return reactions.back(); }
+    std::span<const std::string_view> AuxOf(size_t from_back) const {
+      size_t end = aux.size();
+      for (size_t k = 0; k < from_back; ++k) {
+        end -= aux_count[aux_count.size() - 1 - k];
+      }
+      const size_t count = aux_count[aux_count.size() - 1 - from_back];
+      return std::span(aux).subspan(end - count, count);
+    }
+    void PopBack() {
+      aux.resize(aux.size() - aux_count.back());
+      aux_count.pop_back();
+      reactions.pop_back();
+    }
+    void Finish(std::vector<CleanedReactionLine>* out,
+                std::vector<std::string_view>* out_aux) {
+      *out_aux = std::move(aux);
+      size_t at = 0;
+      for (size_t i = 0; i < reactions.size(); ++i) {
+        reactions[i].aux_lines = std::span(*out_aux).subspan(at, aux_count[i]);
+        at += aux_count[i];
+      }
+      *out = std::move(reactions);
+    }
+  };
+
+  // Every reaction line holds "=": the lists are given their room at once
+  // instead of growing through copies of themselves, each copy new memory
+  // to fault in. Room reserved and never used costs address space only.
+  void Reserve(std::string_view text) {
+    const ByteCounts counts = CountBytes(text);
+    reactions_.Reserve(counts.equals, counts.line_ends + 1);
+    list_read_.Reserve(counts.equals, counts.line_ends + 1);
+  }
+
   void ReactionSectionLine(std::string_view line, int number) {
     if (line.find('=') == std::string_view::npos) {
       // The cleaner keeps such a line where it stood (and warns about it),
@@ -117,7 +239,8 @@ class Reader {
         file_text_.unattached_aux.push_back(line);
         return;
       }
-      list_->back().aux_lines.push_back(line);
+      list_->aux.push_back(line);
+      ++list_->aux_count.back();
       last_was_reaction_ = false;
       return;
     }
@@ -133,7 +256,8 @@ class Reader {
     reverse_candidate_ = !last_was_reaction_ && !list_->empty() &&
                          list_->back().reverse_rate.empty() &&
                          IsReverseOf(r.equation, list_->back().equation);
-    list_->push_back(std::move(r));
+    list_->reactions.push_back(r);
+    list_->aux_count.push_back(0);
     last_was_reaction_ = true;
   }
 
@@ -149,17 +273,17 @@ class Reader {
   void SettleReverse() {
     if (!reverse_candidate_) return;
     reverse_candidate_ = false;
-    CleanedReactionLine& reverse = list_->back();
-    CleanedReactionLine& forward = (*list_)[list_->size() - 2];
+    std::span<const std::string_view> reverse_aux = list_->AuxOf(0);
     size_t k = 0;
-    for (std::string_view aux : forward.aux_lines) {
+    for (std::string_view aux : list_->AuxOf(1)) {
       if (!CopiedToReverse(aux)) continue;
-      if (k == reverse.aux_lines.size() || reverse.aux_lines[k] != aux) return;
+      if (k == reverse_aux.size() || reverse_aux[k] != aux) return;
       ++k;
     }
-    if (k != reverse.aux_lines.size()) return;
-    forward.reverse_rate = RateOf(reverse);
-    list_->pop_back();
+    if (k != reverse_aux.size()) return;
+    std::string_view rate = RateOf(list_->back());
+    list_->PopBack();
+    list_->back().reverse_rate = rate;
   }
 
   CleanedReactionLine ReactionLine(std::string_view line, int number) {
@@ -199,41 +323,13 @@ class Reader {
 
   const std::string& file_;
   CleanedFile file_text_;
-  std::vector<CleanedReactionLine>* list_ = nullptr;
+  List reactions_;
+  List list_read_;  // the list of non-elementary reactions
+  List* list_ = nullptr;
   bool last_was_reaction_ = false;
   // The last reaction may be the reverse line of the one before it.
   bool reverse_candidate_ = false;
 };
-
-// Whether the whole text has the form of a number (see ParseNumberText),
-// and whether its exponent is negative.
-bool NumberShape(std::string_view t, bool* negative_exponent) {
-  size_t i = 0;
-  const size_t n = t.size();
-  if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
-  int digits = 0;
-  bool point = false;
-  for (; i < n; ++i) {
-    if (IsDigit(t[i])) {
-      ++digits;
-    } else if (t[i] == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
-  }
-  *negative_exponent = false;
-  if (digits == 0) return false;
-  if (i == n) return true;
-  if (t[i] != 'E' && t[i] != 'e' && t[i] != 'D' && t[i] != 'd') return false;
-  ++i;
-  if (i < n && (t[i] == '+' || t[i] == '-')) *negative_exponent = t[i++] == '-';
-  if (i == n) return false;
-  for (; i < n; ++i) {
-    if (!IsDigit(t[i])) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -256,33 +352,6 @@ std::vector<std::string> CleanedSpecies(std::string_view text) {
     }
   }
   return names;
-}
-
-std::optional<double> ParseNumberText(std::string_view text) {
-  bool negative_exponent = false;
-  if (!NumberShape(text, &negative_exponent)) return std::nullopt;
-  // from_chars reads no leading "+" and no Fortran exponent letter, and
-  // unlike strtod it does not depend on the locale.
-  if (text[0] == '+') text.remove_prefix(1);
-  std::string spare;
-  if (size_t d = text.find_first_of("Dd"); d != std::string_view::npos) {
-    spare = std::string(text);
-    spare[d] = 'E';
-    text = spare;
-  }
-  double v = 0;
-  std::from_chars_result r =
-      std::from_chars(text.data(), text.data() + text.size(), v);
-  if (r.ec == std::errc::result_out_of_range) {
-    // Too small for a double is zero; too large is no number.
-    if (negative_exponent) return 0.0;
-    return std::nullopt;
-  }
-  if (r.ec != std::errc() || r.ptr != text.data() + text.size() ||
-      !std::isfinite(v)) {
-    return std::nullopt;
-  }
-  return v;
 }
 
 }  // namespace kestrelon

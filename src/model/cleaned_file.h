@@ -22,7 +22,9 @@
 //
 // Lines end at CR LF, CR or LF; blanks and TABs at either end of a line are
 // ignored. The file keeps its text; the lines hold views into it, valid as
-// long as the CleanedFile lives.
+// long as the CleanedFile lives (moving it keeps them valid). The numbers
+// of the reaction lines are read once, here; the file is read in one pass,
+// with no allocation per reaction line.
 //
 // ReadCleanedFile throws RunError(reason, file, line) for a file that does
 // not have this layout: no "REACTIONS" line, a list not closed by "END", a
@@ -36,10 +38,12 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/number_reading.h"  // ParseNumberText
 #include "model/reaction_markers.h"
 
 namespace kestrelon {
@@ -52,7 +56,8 @@ struct CleanedReactionLine {
   double a_value = 0, n_value = 0, ea_value = 0;
   // "A n Ea" of the reverse-rate line after it; empty when there is none.
   std::string_view reverse_rate;
-  std::vector<std::string_view> aux_lines;  // blank-trimmed, in file order
+  // Blank-trimmed, in file order; held by the file's `aux_lines`.
+  std::span<const std::string_view> aux_lines;
 };
 
 struct CleanedFile {
@@ -61,6 +66,9 @@ struct CleanedFile {
   std::vector<std::string> species;
   std::vector<CleanedReactionLine> reactions;       // the reaction section
   std::vector<CleanedReactionLine> non_elementary;  // the list after it
+  // The auxiliary lines of the reactions of each list, one reaction's after
+  // another's.
+  std::vector<std::string_view> aux_lines, non_elementary_aux_lines;
   // Auxiliary lines before the first reaction of a list, in file order.
   std::vector<std::string_view> unattached_aux;
 };
@@ -72,12 +80,6 @@ CleanedFile ReadCleanedFile(std::string text, const std::string& file);
 // it; the rest of the file is not looked at, so a file that is not quite
 // in the layout still gives its names.
 std::vector<std::string> CleanedSpecies(std::string_view text);
-
-// The value of `text` when the whole text is one finite number as a cleaned
-// file prints it: an optional sign, digits with at most one ".", at least
-// one digit, an optional exponent (E or D, either case, optional sign,
-// digits). A value too small for a double reads as 0.
-std::optional<double> ParseNumberText(std::string_view text);
 
 }  // namespace kestrelon
 

@@ -41,7 +41,8 @@ TEST(CleanedFileTest, AuxiliaryLinesBeforeTheFirstReactionBelongToNone) {
   EXPECT_EQ(f.unattached_aux,
             (std::vector<std::string_view>{"DUPLICATE", "DUP"}));
   ASSERT_EQ(f.reactions.size(), 1u);
-  EXPECT_EQ(f.reactions[0].aux_lines,
+  EXPECT_EQ(std::vector<std::string_view>(f.reactions[0].aux_lines.begin(),
+                                          f.reactions[0].aux_lines.end()),
             std::vector<std::string_view>{"LOW /1 2 3/"});
 }
 

@@ -1,22 +1,23 @@
-#include "compare/keyed_mechanism.h"
+#include "compare/aux_line.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "compare/reaction_key.h"
 #include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
 
 // "LINE: EQUATION A|N|EA (VALUES) <=> or => [AUX ITEMS]" per reaction.
-std::string Describe(const std::vector<CleanedReaction>& reactions) {
+std::string Describe(const std::vector<CleanedReactionLine>& reactions) {
   std::ostringstream out;
-  for (const CleanedReaction& r : reactions) {
+  for (const CleanedReactionLine& r : reactions) {
     out << r.line << ": " << r.equation << " " << r.a << "|" << r.n << "|"
         << r.ea << " (" << r.a_value << " " << r.n_value << " " << r.ea_value
-        << ") " << (r.reversible ? "<=>" : "=>");
-    for (const AuxItem& item : r.aux) {
+        << ") " << (MakeReactionKey(r.equation).reversible ? "<=>" : "=>");
+    for (const AuxItem& item : AuxItemsOf(r)) {
       out << " [" << item.name << item.ValuesText() << "]";
     }
     out << "\n";
@@ -27,7 +28,7 @@ std::string Describe(const std::vector<CleanedReaction>& reactions) {
 // Every line end ends a line. The reverse-rate line made from REV belongs to
 // its reaction, and the DUP after it too; but only the exact reverse right
 // after its reaction is such a line.
-TEST(KeyedMechanismTest, ReadsAllPartsWhateverTheLineEnds) {
+TEST(AuxItemsTest, ReadsAllPartsWhateverTheLineEnds) {
   const std::string text =
       "ELEMENTS\r\nH   O   D   /2.014/\r\nEND\r\nSPECIES\r\nH2   O2\r\n"
       "OH\r\nEND\r\nREACTIONS\r\nH+O2(+M)<=>HO2(+M) 4.650E+12 -0.4400 0.0\r\n"
@@ -40,7 +41,7 @@ TEST(KeyedMechanismTest, ReadsAllPartsWhateverTheLineEnds) {
   for (const char* end : {"\r\n", "\n", "\r"}) {
     std::string with_ends = text;
     ReplaceAll(with_ends, "\r\n", end);
-    CleanedMechanism m = ParseCleanedFile(with_ends, "m");
+    CleanedFile m = ReadCleanedFile(with_ends, "m");
     EXPECT_EQ(m.elements, (std::vector<std::string>{"H", "O", "D/2.014/"}));
     EXPECT_EQ(m.species, (std::vector<std::string>{"H2", "O2", "OH"}));
     EXPECT_EQ(Describe(m.reactions),
@@ -61,7 +62,7 @@ TEST(KeyedMechanismTest, ReadsAllPartsWhateverTheLineEnds) {
 // The reverse line after the reaction's auxiliary lines, followed by copies
 // of its efficiencies and DUP, is the reaction's REV; with anything else
 // after it, or after a reaction that has its REV, it is a reaction.
-TEST(KeyedMechanismTest, ReadsTheReverseLineAfterTheAuxiliaryLines) {
+TEST(AuxItemsTest, ReadsTheReverseLineAfterTheAuxiliaryLines) {
   const std::string text =
       "REACTIONS\n"
       "H2+M<=>H+H+M 4.577E+19 -1.4000 104400.0\nH2/2.5/ H2O/12/\n"
@@ -69,7 +70,7 @@ TEST(KeyedMechanismTest, ReadsTheReverseLineAfterTheAuxiliaryLines) {
       "A+B<=>C 1 0 0\nLOW /2 0 0/\nDUP\nC<=>A+B 3 0 0\nDUP\n"
       "D<=>E 1 0 0\nDUP\nE<=>D 2 0 0\nDUP\nH2/2.0/\n"
       "F<=>G 1 0 0\nG<=>F 2 0 0\nDUP\nF<=>G 3 0 0\nEND\n";
-  CleanedMechanism m = ParseCleanedFile(text, "m");
+  CleanedFile m = ReadCleanedFile(text, "m");
   EXPECT_EQ(Describe(m.reactions),
             "2: H2+M<=>H+H+M 4.577E+19|-1.4000|104400.0 (4.577e+19 -1.4 "
             "104400) <=> [REV/1.145E+20 -1.6760 820.0/] [H2/2.5/] [H2O/12/]\n"
