@@ -244,13 +244,10 @@ std::string LayOut(std::string_view read, const std::string& path, OutUnit unit,
   constexpr size_t kPiece = 256 * 1024;
   // A REV line goes after every other line of its reaction (its reverse
   // reaction line would take the lines after it away from the reaction).
-  std::string reordered;
-  const std::string_view content = MoveReverseLinesLast(read, reordered)
-                                       ? std::string_view(reordered)
-                                       : read;
+  ReorderedLines lines(read);
   LineBuffer out;
-  out.Reserve(sink ? kPiece + kPiece / 4 : content.size() + content.size() / 4);
-  LineCopier copier(content, out.mutable_text());
+  out.Reserve(sink ? kPiece + kPiece / 4 : read.size() + read.size() / 4);
+  LineCopier copier(read, out.mutable_text());
   // The reaction line the auxiliary lines read belong to, a view into the
   // file's text, and the unit its Ea and theirs are written in.
   std::string_view reaction;
@@ -261,7 +258,6 @@ std::string LayOut(std::string_view read, const std::string& path, OutUnit unit,
   // Element and species lines are never keyword lines, whatever their
   // names; the reaction section and the list after it may hold them.
   bool in_reactions = false;
-  LineReader lines(content);
   std::string_view line;
   while (lines.Next(line)) {
     if (sink && out.text().size() + copier.pending() >= kPiece) {
@@ -275,7 +271,7 @@ std::string LayOut(std::string_view read, const std::string& path, OutUnit unit,
     if (keyword == Keyword::kNone) {
       if (in_reactions && Contains(line, "=")) {
         reaction = line;
-        from = ReactionUnitOfLines(lines.rest(), style.unit);
+        from = ReactionUnitOfBlock(lines.BlockRest(), style.unit);
       } else if (in_reactions && !line.empty() && line[0] == 'U') {
         // Every Ea of the file is in the file's unit now: the energy word
         // of a UNITS line would name a unit no number is in.

@@ -111,11 +111,9 @@ EaUnit ReactionUnitOfRow(const WorkingTable& table, int row, int end,
   return run_unit;
 }
 
-EaUnit ReactionUnitOfLines(std::string_view after, EaUnit run_unit) {
-  LineReader lines(after);
-  std::string_view line;
-  while (lines.Next(line)) {
-    if (line == "END" || Contains(line, "=")) break;
+EaUnit ReactionUnitOfBlock(std::span<const std::string_view> aux,
+                           EaUnit run_unit) {
+  for (std::string_view line : aux) {
     if (line.empty() || line[0] != 'U') continue;
     const std::optional<UnitsLineReading> units = ReadUnitsLine(line);
     if (units && units->energy) return *units->energy;

@@ -21,6 +21,7 @@
 #define KESTRELON_OUTPUT_REACTION_UNITS_H_
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -49,9 +50,10 @@ std::optional<EaUnit> UnitsLineEnergy(std::string_view word);
 EaUnit ReactionUnitOfRow(const WorkingTable& table, int row, int end,
                          EaUnit run_unit);
 
-// The same for a reaction line of a cleaned file: `after` is the text after
-// it, read up to the next line holding "=" or reading "END".
-EaUnit ReactionUnitOfLines(std::string_view after, EaUnit run_unit);
+// The same for a reaction line of a cleaned file whose auxiliary lines are
+// `aux`.
+EaUnit ReactionUnitOfBlock(std::span<const std::string_view> aux,
+                           EaUnit run_unit);
 
 }  // namespace kestrelon
 

@@ -69,17 +69,10 @@ TEST(ReactionUnitsTest, AReactionTakesTheUnitOfItsOwnUnitsLine) {
   EXPECT_STREQ(Name(ReactionUnitOfRow(table, 5, end, EaUnit::kJ)), "J");
   EXPECT_STREQ(Name(ReactionUnitOfRow(table, 7, end, EaUnit::kJ)), "J");
 
-  // In a cleaned file the block ends at the next reaction line or END.
-  EXPECT_STREQ(
-      Name(ReactionUnitOfLines("LOW /1 0 3/\r\nUNITS / KJ /\r\nC<=>D 1 0 0\r\n",
-                               EaUnit::kCal)),
-      "kJ");
-  EXPECT_STREQ(Name(ReactionUnitOfLines("C<=>D 1 0 0\r\nUNITS / KJ /\r\n",
-                                        EaUnit::kCal)),
-               "cal");
-  EXPECT_STREQ(
-      Name(ReactionUnitOfLines("END\r\nUNITS / KJ /\r\n", EaUnit::kCal)),
-      "cal");
+  // In a cleaned file: the auxiliary lines of the reaction line.
+  const std::string_view with_units[] = {"LOW /1 0 3/", "UNITS / KJ /"};
+  EXPECT_STREQ(Name(ReactionUnitOfBlock(with_units, EaUnit::kCal)), "kJ");
+  EXPECT_STREQ(Name(ReactionUnitOfBlock({}, EaUnit::kCal)), "cal");
 }
 
 }  // namespace

@@ -1,10 +1,6 @@
 #include "output/reverse_block.h"
 
-#include <vector>
-
 #include "model/auxiliary_words.h"
-#include "platform/text_file.h"
-#include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
@@ -15,68 +11,63 @@ bool IsRevLine(std::string_view line) {
 
 bool IsReactionLine(std::string_view line) { return Contains(line, "="); }
 
-// One reaction block: the reaction line and its auxiliary lines.
-struct Block {
-  std::string_view reaction;
-  std::vector<std::string_view> aux;
-};
-
 // Whether the block changes: it has a REV line and another auxiliary line.
-bool NeedsReorder(const Block& block) {
+bool NeedsReorder(const std::vector<std::string_view>& aux) {
   bool rev = false;
-  for (std::string_view line : block.aux) rev = rev || IsRevLine(line);
-  return rev && block.aux.size() > 1;
-}
-
-void AddReordered(const Block& block, LineBuffer& out) {
-  out.Add(block.reaction);
-  for (std::string_view line : block.aux) {
-    if (!IsRevLine(line)) out.Add(line);
-  }
-  for (std::string_view line : block.aux) {
-    if (IsRevLine(line)) out.Add(line);
-  }
-  for (std::string_view line : block.aux) {
-    if (CopiedToReverse(line)) out.Add(line);
-  }
+  for (std::string_view line : aux) rev = rev || IsRevLine(line);
+  return rev && aux.size() > 1;
 }
 
 }  // namespace
 
-bool MoveReverseLinesLast(std::string_view text, std::string& out) {
-  // Most files have no REV line at all: they are passed over in one search.
-  if (!Contains(text, "\nREV")) return false;
-  LineReader lines(text);
+void ReorderedLines::TakeBlock(std::string_view reaction) {
+  aux_.clear();
   std::string_view line;
-  bool more = lines.Next(line);
-  bool in_reactions = false;
-  bool changed = false;
-  LineBuffer result;
-  result.Reserve(text.size() + text.size() / 8);
-  Block block;
-  while (more) {
-    if (!in_reactions || !IsReactionLine(line)) {
-      in_reactions = in_reactions || line == "REACTIONS";
-      result.Add(line);
-      more = lines.Next(line);
-      continue;
+  while (reader_.Next(line)) {
+    if (line == "END" || IsReactionLine(line)) {
+      held_ = line;
+      holding_ = true;
+      break;
     }
-    block.reaction = line;
-    block.aux.clear();
-    while ((more = lines.Next(line)) && line != "END" &&
-           !IsReactionLine(line)) {
-      block.aux.push_back(line);
-    }
-    if (NeedsReorder(block)) {
-      changed = true;
-      AddReordered(block, result);
-    } else {
-      result.Add(block.reaction);
-      for (std::string_view aux : block.aux) result.Add(aux);
-    }
+    aux_.push_back(line);
   }
-  if (!changed) return false;
-  out = std::move(result.mutable_text());
+  block_.clear();
+  next_ = 0;
+  block_.push_back(reaction);
+  if (!any_rev_ || !NeedsReorder(aux_)) {
+    block_.insert(block_.end(), aux_.begin(), aux_.end());
+    return;
+  }
+  for (std::string_view aux : aux_) {
+    if (!IsRevLine(aux)) block_.push_back(aux);
+  }
+  for (std::string_view aux : aux_) {
+    if (IsRevLine(aux)) block_.push_back(aux);
+  }
+  for (std::string_view aux : aux_) {
+    if (CopiedToReverse(aux)) block_.push_back(aux);
+  }
+}
+
+bool ReorderedLines::Next(std::string_view& line) {
+  if (next_ < block_.size()) {
+    line = block_[next_++];
+    return true;
+  }
+  block_.clear();
+  next_ = 0;
+  if (holding_) {
+    line = held_;
+    holding_ = false;
+  } else if (!reader_.Next(line)) {
+    return false;
+  }
+  if (!in_reactions_ || !IsReactionLine(line)) {
+    in_reactions_ = in_reactions_ || line == "REACTIONS";
+    return true;
+  }
+  TakeBlock(line);
+  next_ = 1;
   return true;
 }
 

@@ -22,18 +22,46 @@
 // keyword lines are not copied (CHEMKIN does not combine them with REV). A
 // block whose REV line is its only auxiliary line is left as it is.
 //
-// Lines are closed by CR LF in the result. Never throws.
+// ReorderedLines hands out the lines of a text in that order, one block at
+// a time, as views into the text (a copied line views its first place):
+// the text is never copied. Never throws.
 #ifndef KESTRELON_OUTPUT_REVERSE_BLOCK_H_
 #define KESTRELON_OUTPUT_REVERSE_BLOCK_H_
 
-#include <string>
+#include <span>
 #include <string_view>
+#include <vector>
+
+#include "platform/text_ops.h"
 
 namespace kestrelon {
 
-// The reordered text into `out`; false, with `out` untouched, when no block
-// needs to change.
-bool MoveReverseLinesLast(std::string_view text, std::string& out);
+class ReorderedLines {
+ public:
+  explicit ReorderedLines(std::string_view text)
+      : reader_(text), any_rev_(Contains(text, "\nREV")) {}
+
+  // The next line; false when the text is used up.
+  bool Next(std::string_view& line);
+
+  // The lines still to come from the block of the line Next gave last: for
+  // a reaction line, its auxiliary lines in their new order.
+  std::span<const std::string_view> BlockRest() const {
+    return std::span<const std::string_view>(block_).subspan(next_);
+  }
+
+ private:
+  void TakeBlock(std::string_view reaction);
+
+  LineReader reader_;
+  bool any_rev_;  // most files have no REV line: no block is looked at
+  bool in_reactions_ = false;
+  std::vector<std::string_view> block_;  // the current block, reordered
+  size_t next_ = 0;                      // in block_
+  std::vector<std::string_view> aux_;    // read aside
+  std::string_view held_;                // the line after the block, read ahead
+  bool holding_ = false;
+};
 
 }  // namespace kestrelon
 

@@ -16,6 +16,15 @@ std::string Text(const std::vector<std::string>& reactions) {
   return text + "END\r\n";
 }
 
+// The text as ReorderedLines hands it out.
+std::string Reordered(const std::string& text) {
+  ReorderedLines lines(text);
+  std::string out;
+  std::string_view line;
+  while (lines.Next(line)) out.append(line).append("\r\n");
+  return out;
+}
+
 TEST(ReverseBlockTest, RevGoesLastWithCopiesOfEfficienciesAndDup) {
   const std::string kThird = "H2+M<=>H+H+M 4.577E+19 -1.4000 104400.0";
   const std::string kDup = "H2O2+O2<=>HO2+HO2 1.136E+16 -0.3470 49730.0";
@@ -40,11 +49,8 @@ TEST(ReverseBlockTest, RevGoesLastWithCopiesOfEfficienciesAndDup) {
        {kFall, "LOW /1.0 0.0 0.0/", "TROE /0.5 1.0 1.0/", "H2O/10.0/",
         "REV/ 1.0 0.0 0.0 /", "H2O/10.0/"}},
   };
-  for (const Case& c : cases) {
-    std::string out;
-    ASSERT_TRUE(MoveReverseLinesLast(Text(c.before), out));
-    EXPECT_EQ(out, Text(c.after));
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(Reordered(Text(c.before)), Text(c.after));
 }
 
 TEST(ReverseBlockTest, FilesThatNeedNoChangeAreLeftAlone) {
@@ -54,10 +60,21 @@ TEST(ReverseBlockTest, FilesThatNeedNoChangeAreLeftAlone) {
       {"H+O2<=>O+OH 1.0 0.0 0.0", "H2/2.0/", "DUP"},
   };
   for (const auto& lines : unchanged) {
-    std::string out = "untouched";
-    EXPECT_FALSE(MoveReverseLinesLast(Text(lines), out));
-    EXPECT_EQ(out, "untouched");
+    EXPECT_EQ(Reordered(Text(lines)), Text(lines));
   }
+  // The block of a reaction line ends at the next reaction line or END.
+  const std::string text = Text({"A<=>B 1 0 0", "LOW /1 0 3/", "UNITS / KJ /",
+                                 "C<=>D 1 0 0", "UNITS / KJ /"});
+  ReorderedLines reader(text);
+  std::string_view line;
+  std::vector<std::vector<std::string_view>> rests;
+  while (reader.Next(line)) {
+    if (Contains(line, "=")) {
+      rests.emplace_back(reader.BlockRest().begin(), reader.BlockRest().end());
+    }
+  }
+  EXPECT_EQ(rests, (std::vector<std::vector<std::string_view>>{
+                       {"LOW /1 0 3/", "UNITS / KJ /"}, {"UNITS / KJ /"}}));
 }
 
 // Besides the efficiencies, DUP, DUPLICATE, LOW and TROE of the first test.
