@@ -62,7 +62,7 @@ void WorkingTable::SetRange(int row, int first_column,
   if (total > r.capacity) {
     // Rows gain their columns one pass after another: some room for the
     // next ones saves moving the row at every pass.
-    size_t capacity = total + total / 2;
+    size_t capacity = total + 16;
     capacity = (capacity + 15) & ~size_t{15};
     if (capacity > UINT32_MAX) capacity = total;
     data = static_cast<char*>(std::malloc(capacity));

@@ -73,10 +73,20 @@ void AskThermoPath(UiServices& ui, RunRecord& run) {
 
 // The input stage: the tagged and thermo-less copies of the normalised
 // input, the database text when there is one. Leaves "tempo3.int".
-void RunInputStage(UiServices& ui, RunRecord& run, WorkingFiles& work,
-                   std::string& thermo_text) {
+void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
+                   WorkingFiles& work, std::string& thermo_text) {
   run.vars.has_thermo =
       TagSections(work.Text(kTempo), work.Create(kTempo2), run.input);
+  const bool permissive = run.permissive;
+  const auto normalised = [input, permissive](InputLines& lines) {
+    std::string text;
+    NormaliseInput(input, text, lines, permissive);
+    return text;
+  };
+  work.Drop(kTempo, [normalised] {
+    InputLines lines;
+    return normalised(lines);
+  });
   ui.Repaint();
   ui.SetProgress(20);
   // Two databases would give two files of one name, or one species twice.
@@ -96,6 +106,12 @@ void RunInputStage(UiServices& ui, RunRecord& run, WorkingFiles& work,
     ui.Repaint();
   }
   WriteMechanismCopy(tagged, thermo, work.Create(kTempo3), run.input);
+  work.Drop(kTempo2, [normalised] {
+    InputLines lines;
+    std::string tagged_text;
+    TagSections(normalised(lines), tagged_text, lines);
+    return tagged_text;
+  });
   if (!run.thermo_file.empty()) {
     thermo_text = CleanThermoText(ReadFile(run.thermo_file));
     AskThermoPath(ui, run);
@@ -194,14 +210,12 @@ std::string_view InputText(const RunOptions& options, const std::string& path,
 // The phases from the normalised copy to the published files, inside the
 // directory lock. Returns false for the unreadable-file branch.
 bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
-                     const RunOptions& options, WorkingFiles& work) {
+                     const RunOptions& options, std::string& storage,
+                     WorkingFiles& work) {
   RunVariables& v = run.vars;
-  {
-    std::string storage;
-    const std::string_view input = InputText(options, v.inputpath, storage);
-    v.endcount =
-        NormaliseInput(input, work.Create(kTempo), run.input, run.permissive);
-  }
+  const std::string_view input = InputText(options, v.inputpath, storage);
+  v.endcount =
+      NormaliseInput(input, work.Create(kTempo), run.input, run.permissive);
   if (v.endcount < 3) {
     ui.SetStatus("Error");
     ui.ShowMessage("Your file can not be treated!", "Error !",
@@ -221,8 +235,10 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
   ui.Repaint();
 
   std::string thermo_text;  // when v.has_thermo
-  RunInputStage(ui, run, work, thermo_text);
+  RunInputStage(ui, run, input, work, thermo_text);
   RunAnalysis(ui, table, run, work);
+  // The working files are gone: nothing is made from the input again.
+  std::string().swap(storage);
   if (options.input != nullptr) std::string().swap(options.input->text);
   if (options.analysed) options.analysed(table, run.vars.index);
   // A check meets every failure a run would meet, and publishes nothing.
@@ -278,9 +294,11 @@ bool RunPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
   // any there were left by a run that was killed.
   if (!options.check_only && lock.held()) RemoveStaleTemporaries(v.inputdir);
 
+  // The input outlives the working files made from it.
+  std::string storage;
   WorkingFiles work;
   try {
-    return RunLockedPhases(ui, table, run, options, work);
+    return RunLockedPhases(ui, table, run, options, storage, work);
   } catch (...) {
     if (!options.check_only) {
       try {

@@ -1,6 +1,7 @@
 #include "run/working_files.h"
 
 #include <cstring>
+#include <utility>
 
 #include "model/run_error.h"
 #include "platform/text_file.h"
@@ -15,6 +16,7 @@ size_t WorkingFiles::Slot(const char* name) {
 }
 
 std::string& WorkingFiles::Create(const char* name) {
+  remakes_[Slot(name)] = nullptr;
   return files_[Slot(name)].emplace();
 }
 
@@ -24,11 +26,23 @@ const std::string& WorkingFiles::Text(const char* name) const {
   return *file;
 }
 
-void WorkingFiles::Remove(const char* name) { files_[Slot(name)].reset(); }
+void WorkingFiles::Remove(const char* name) {
+  files_[Slot(name)].reset();
+  remakes_[Slot(name)] = nullptr;
+}
+
+void WorkingFiles::Drop(const char* name, std::function<std::string()> remake) {
+  files_[Slot(name)].reset();
+  remakes_[Slot(name)] = std::move(remake);
+}
 
 void WorkingFiles::LeaveOnDisk(const std::string& directory) const {
   for (size_t i = 0; i < files_.size(); ++i) {
-    if (files_[i]) WriteFile(directory + kNames[i], *files_[i]);
+    if (files_[i]) {
+      WriteFile(directory + kNames[i], *files_[i]);
+    } else if (remakes_[i]) {
+      WriteFile(directory + kNames[i], remakes_[i]());
+    }
   }
 }
 
