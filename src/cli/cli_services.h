@@ -64,6 +64,7 @@ class CliServices : public UiServices {
   void Repaint() override {}
   void SetLoadedLabel(const std::string&) override {}
   void SetOutputLabel(const std::string&) override {}
+  bool ShowsTable() const override { return false; }
   void ShowErrorDialog() override;
   void RunRenameDialog(RenameSession& session) override;
   void OpenLink(const std::string&) override {}

@@ -91,6 +91,10 @@ class UiServices {
 
   // The working table was changed in a way the user may look at.
   virtual void TableChanged() {}
+  // Whether the user can look at the working table after a run (the
+  // window's grid). A run for a user who cannot lets the table go as soon
+  // as the files are composed from it.
+  virtual bool ShowsTable() const { return true; }
 
   // Opens the error dialog without blocking; there is never more than one.
   virtual void ShowErrorDialog() = 0;

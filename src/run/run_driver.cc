@@ -175,6 +175,8 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
   OutputResult written =
       RunOutputStage(table, run.vars.index, run.style, run.input);
   run.nercount = written.nercount;
+  const bool table_shown = ui.ShowsTable();
+  if (!table_shown) table.Clear();
   if (publisher != nullptr && run.vars.has_thermo) {
     publisher->Stage(run.vars.thermopath, thermo_text);
   }
@@ -190,7 +192,7 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
       LayOutText(text, paths[f], kOutUnits[f], run.style, memo, written.lines,
                  sink);
     } catch (const FileError&) {
-      ShowFileLinesInTable(table, run.vars.index, f);
+      if (table_shown) ShowFileLinesInTable(table, run.vars.index, f);
       throw;
     }
   }
