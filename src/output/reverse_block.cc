@@ -5,8 +5,10 @@
 namespace kestrelon {
 namespace {
 
+// FirstAuxiliaryWord(line) == "REV", without looking past the word.
 bool IsRevLine(std::string_view line) {
-  return FirstAuxiliaryWord(line) == "REV";
+  return StartsWith(line, "REV") &&
+         (line.size() == 3 || line[3] == ' ' || line[3] == '/');
 }
 
 bool IsReactionLine(std::string_view line) { return Contains(line, "="); }
