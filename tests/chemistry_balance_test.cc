@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
 #include "tests/support/process_support.h"
 
 namespace kestrelon {
@@ -23,11 +24,9 @@ const fs::path kGolden = fs::path(KESTRELON_SOURCE_DIR) / "tests/golden";
 std::string Imbalances(const std::vector<std::string>& args) {
   std::string found;
   const std::string out = RunKestrelon(args).out;
-  size_t start = 0;
-  for (size_t end; (end = out.find('\n', start)) != std::string::npos;
-       start = end + 1) {
-    const std::string line = out.substr(start, end - start);
-    if (line.find("is not balanced") != std::string::npos) found += line + "\n";
+  for (std::string_view line : LinesOf(out)) {
+    if (line.find("is not balanced") != line.npos)
+      found += std::string(line) + "\n";
   }
   return found;
 }

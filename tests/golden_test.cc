@@ -109,15 +109,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, testing::ValuesIn(CaseNames()),
 
 TEST(GoldenTest, AllCasesArePresent) { EXPECT_EQ(CaseNames().size(), 17u); }
 
-TEST(GoldenTest, CleaningTwiceGivesTheSameFiles) {
-  ScratchDir scratch;
-  ASSERT_EQ(Clean("thermo_falloff", scratch).status, 0);
-  const auto first = FilesIn(scratch.path());
-  ASSERT_EQ(Clean("thermo_falloff", scratch).status, 0);
-  EXPECT_EQ(FilesIn(scratch.path()), first);
-  EXPECT_EQ(first.size(), 5u);
-}
-
 TEST(GoldenTest, SpellingOfTheMechanismDoesNotShowInTheFiles) {
   // The two differ in comments, case, blanks, tabs, blank lines and number
   // notation only.

@@ -98,17 +98,12 @@ class InterruptedRunTest : public testing::Test {
 // under strace are about files, not leaks.
 std::vector<std::string> Strace(const std::string& call,
                                 const std::string& fault, int when) {
-  return {"env",
-          "ASAN_OPTIONS=detect_leaks=0",
-          "strace",
-          "-f",
-          "-qq",
-          "-o",
-          "/dev/null",
-          "-e",
-          "trace=" + call,
-          "-e",
-          "inject=" + call + ":" + fault + ":when=" + std::to_string(when)};
+  std::vector<std::string> words = testing_support::Words(
+      "env ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null -e");
+  words.insert(words.end(), {"trace=" + call, "-e",
+                             "inject=" + call + ":" + fault +
+                                 ":when=" + std::to_string(when)});
+  return words;
 }
 
 TEST_F(InterruptedRunTest, AKillAnywhereLeavesOldOrNewFiles) {

@@ -13,7 +13,6 @@ namespace kestrelon {
 namespace {
 
 using nlohmann::json;
-using testing_support::RunKestrelon;
 using testing_support::Words;
 
 // A small cleaned mechanism as the writer lays it out, Ea in J/mol:
@@ -262,17 +261,6 @@ TEST_F(CompareCommandTest, UsageErrorsUnreadableFilesAndExitStatus) {
   EXPECT_EQ(Run("@aj.rxn -- -oddj.rxn"), 2);
   EXPECT_EQ(err_,
             "kestrelon: -oddj.rxn: cannot open: No such file or directory\n");
-  // The program exits with the status; --json writes JSON.
-  for (const char* args : {"@aj.rxn @aj.rxn", "@aj.rxn @ccal.rxn",
-                           "@aj.rxn @bj.rxn", "--json @aj.rxn @ccal.rxn"}) {
-    EXPECT_EQ(RunKestrelon(Words(At("compare " + std::string(args)))).status,
-              Run(args));
-  }
-  Write("bj.rxn", Edit(kBase, {{"TROE /0.5 ", "TROE /0.7 "}}));
-  testing_support::ProcessResult r =
-      RunKestrelon(Words(At("compare --json @aj.rxn @bj.rxn")));
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(json::parse(r.out).at("same"), false);
 }
 
 }  // namespace

@@ -9,20 +9,16 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
 #include <cmath>
 
 #include "shell/main_window.h"
 #include "tests/support/window_test_hooks.h"
+#include "tests/support/window_test_support.h"
 
 namespace kestrelon {
 namespace {
@@ -56,14 +52,6 @@ double HandLog10K(double a, double n, double ea, double t) {
   return std::log10(a * std::pow(t, n) * std::exp(-ea / (8.3144 * t)));
 }
 
-QString RowText(QTableView* table, int row) {
-  QStringList cells;
-  for (int c = 0; c < table->model()->columnCount(); ++c) {
-    cells << table->model()->index(row, c).data().toString();
-  }
-  return cells.join('|');
-}
-
 QStringList Names(QChart* chart) {
   QStringList names;
   for (QAbstractSeries* s : chart->series()) names << s->name();
@@ -81,30 +69,10 @@ QString AxisTitles(QChart* chart) {
 
 }  // namespace
 
-class CompareTabTest : public QObject {
+class CompareTabTest : public QObject, CompareTabDriver {
   Q_OBJECT
 
  private:
-  template <typename T = QWidget>
-  T* Find(const char* name) {
-    T* found = tab_->findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-  }
-  QString Write(const QString& name, const char* text) {
-    QFile file(dir_.filePath(name));
-    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write");
-    file.write(text);
-    return file.fileName();
-  }
-  void Compare(const QString& a, const QString& b) {
-    Find<QLineEdit>("CompareFileA")->setText(a);
-    Find<QLineEdit>("CompareFileB")->setText(b);
-    Find<QPushButton>("CompareCmd")->click();
-  }
-  QString Message() { return Find<QLabel>("CompareMessage")->text(); }
-
-  QTemporaryDir dir_;
   TestHooks hooks_;
   std::unique_ptr<MainWindow> window_;
   CompareTab* tab_ = nullptr;
@@ -113,7 +81,7 @@ class CompareTabTest : public QObject {
   void init() {
     hooks_ = TestHooks();
     window_ = std::make_unique<MainWindow>(hooks_, "");
-    tab_ = window_->compare_tab();
+    root_ = tab_ = window_->compare_tab();
     window_->tabs()->setCurrentWidget(tab_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));

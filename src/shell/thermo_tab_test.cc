@@ -7,19 +7,15 @@
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTableView>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "shell/compare_tab.h"
 #include "shell/thermo_pane.h"
 #include "tests/support/check_test_support.h"
 #include "tests/support/window_test_hooks.h"
+#include "tests/support/window_test_support.h"
 
 namespace kestrelon {
 namespace {
@@ -49,40 +45,12 @@ const char* const kMechanism =
     "ELEMENTS\nH O\nEND\nSPECIES\nH H2 O OH\nEND\nREACTIONS\n"
     "O+H2<=>H+OH 5.080E+04 2.6700 26317.4\nEND\n";
 
-QString RowText(QTableView* table, int row) {
-  QStringList cells;
-  for (int c = 0; c < table->model()->columnCount(); ++c) {
-    cells << table->model()->index(row, c).data().toString();
-  }
-  return cells.join('|');
-}
-
 }  // namespace
 
-class ThermoTabTest : public QObject {
+class ThermoTabTest : public QObject, CompareTabDriver {
   Q_OBJECT
 
  private:
-  template <typename T = QWidget>
-  T* Find(const char* name) {
-    T* found = tab_->findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-  }
-  QString Write(const QString& name, const std::string& text) {
-    QFile file(dir_.filePath(name));
-    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write");
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    return file.fileName();
-  }
-  void Compare(const QString& a, const QString& b) {
-    Find<QLineEdit>("CompareFileA")->setText(a);
-    Find<QLineEdit>("CompareFileB")->setText(b);
-    Find<QPushButton>("CompareCmd")->click();
-  }
-  QString Message() { return Find<QLabel>("CompareMessage")->text(); }
-
-  QTemporaryDir dir_;
   TestHooks hooks_;
   std::unique_ptr<CompareTab> tab_;
 
@@ -90,6 +58,7 @@ class ThermoTabTest : public QObject {
   void init() {
     hooks_ = TestHooks();
     tab_ = std::make_unique<CompareTab>(hooks_);
+    root_ = tab_.get();
     tab_->show();
     QVERIFY(QTest::qWaitForWindowExposed(tab_.get()));
   }

@@ -3,13 +3,9 @@
 // ways the window closes, the about links and the file chooser's filters.
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "shell/chooser_filters.h"
@@ -17,6 +13,7 @@
 #include "shell/main_window.h"
 #include "shell/settings_file.h"
 #include "tests/support/window_test_hooks.h"
+#include "tests/support/window_test_support.h"
 
 namespace kestrelon {
 namespace {
@@ -45,12 +42,6 @@ QString TextOf(QWidget* w) {
   return parts.isEmpty() ? w->windowTitle() : parts.join('|');
 }
 
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-  return file.readAll();
-}
-
 const QByteArray kFirstLine =
     "This file can be erased without consequences to your computer\r\n";
 
@@ -60,13 +51,6 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
-  template <typename T = QWidget>
-  T* Find(MainWindow& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-  }
-
   QTemporaryDir dir_;
   QString settings_;
 
@@ -129,11 +113,13 @@ class WindowTest : public QObject {
       const QList<QByteArray> lines = file.split('\n');
       TestHooks hooks;
       MainWindow window(hooks, settings_.toStdString());
-      Find<QLineEdit>(window, "thermext")->setText("t x");
-      Find<QRadioButton>(window, "optOB1")->click();
-      if (lines[1] != "XXX\r") Find<QRadioButton>(window, "OptOB7")->click();
-      if (lines[2] != "XXX\r") Find<QRadioButton>(window, "OptOB10")->click();
-      Find<QPushButton>(window, "QuitCmd")->click();
+      FindChild<QLineEdit>(&window, "thermext")->setText("t x");
+      FindChild<QRadioButton>(&window, "optOB1")->click();
+      if (lines[1] != "XXX\r")
+        FindChild<QRadioButton>(&window, "OptOB7")->click();
+      if (lines[2] != "XXX\r")
+        FindChild<QRadioButton>(&window, "OptOB10")->click();
+      FindChild<QPushButton>(&window, "QuitCmd")->click();
       QCOMPARE(hooks.quits, 1);
       QCOMPARE(ReadAll(settings_), file);
     } else {
@@ -167,8 +153,8 @@ class WindowTest : public QObject {
     QCOMPARE(ReadAll(settings_), QByteArray("<missing>"));
     window.show();
     window.ShowErrorDialog();
-    QTimer::singleShot(0,
-                       [&] { Find<QPushButton>(window, "QuitCmd")->click(); });
+    QTimer::singleShot(
+        0, [&] { FindChild<QPushButton>(&window, "QuitCmd")->click(); });
     QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(hooks.quits, 1);
