@@ -22,25 +22,57 @@ void WorkingTable::SetCopies(int row, int first_column,
   SetRange(row, first_column, views);
 }
 
-void WorkingTable::SetRange(int row, int first_column,
-                            std::span<const std::string_view> texts) {
+namespace {
+
+// A row's block: its capacity in the four bytes before the texts.
+char* AllocateBlock(size_t capacity) {
+  if (capacity > UINT32_MAX) throw std::bad_alloc();
+  char* raw = static_cast<char*>(std::malloc(capacity + sizeof(uint32_t)));
+  if (raw == nullptr) throw std::bad_alloc();
+  const uint32_t c = static_cast<uint32_t>(capacity);
+  std::memcpy(raw, &c, sizeof c);
+  return raw + sizeof c;
+}
+
+size_t CapacityOf(const char* data) {
+  if (data == nullptr) return 0;
+  uint32_t c;
+  std::memcpy(&c, data - sizeof c, sizeof c);
+  return c;
+}
+
+void FreeBlock(char* data) {
+  if (data != nullptr) std::free(data - sizeof(uint32_t));
+}
+
+}  // namespace
+
+std::string_view WorkingTable::WideCell(const Row& r, int column) {
+  uint32_t sizes[kColumns];
+  ReadSizes(r, sizes);
+  size_t at = kWideHeader;
+  for (int c = 1; c < column; ++c) at += sizes[c];
+  return std::string_view(r.data + at, sizes[column]);
+}
+
+bool WorkingTable::ReadSizes(const Row& r, uint32_t* sizes) {
+  sizes[0] = 0;
+  if (r.size[0] != kWide) {
+    for (int c = 1; c < kColumns; ++c) sizes[c] = r.size[c - 1];
+    return false;
+  }
+  std::memcpy(sizes + 1, r.data, kWideHeader);
+  return true;
+}
+
+bool WorkingTable::SetInPlace(Row& r, size_t capacity, int first_column,
+                              std::span<const std::string_view> texts) {
   const int end_column = first_column + static_cast<int>(texts.size());
-  if (texts.empty()) return;
-  if (Outside(row, first_column) || end_column > kColumns) {
-    ThrowOutside(row, end_column - 1);
-  }
-  size_t size = 0;
-  for (std::string_view t : texts) size += t.size();
-  if (row >= rows_in_use()) {
-    if (size == 0) return;  // an unwritten cell is empty already
-    Grow(row + 1);
-  }
-  Row& r = rows_[static_cast<size_t>(row)];
-  uint32_t before = 0;
-  uint32_t old_size = 0;
-  uint32_t after = 0;
-  for (int c = 0; c < kColumns; ++c) {
-    const uint32_t s = r.size[c];
+  size_t before = 0;
+  size_t old_size = 0;
+  size_t after = 0;
+  for (int c = 1; c < kColumns; ++c) {
+    const size_t s = r.size[c - 1];
     if (c < first_column) {
       before += s;
     } else if (c < end_column) {
@@ -49,44 +81,111 @@ void WorkingTable::SetRange(int row, int first_column,
       after += s;
     }
   }
-  const size_t total = size_t{before} + size + after;
-  if (total > UINT32_MAX) throw std::bad_alloc();
+  size_t size = 0;
+  for (std::string_view t : texts) size += t.size();
+  if (before + size + after > capacity) return false;
+  char* at = r.data + before;
+  if (after > 0 && size != old_size) {
+    std::memmove(at + size, at + old_size, after);
+  }
+  for (std::string_view t : texts) {
+    if (!t.empty()) std::memcpy(at, t.data(), t.size());
+    at += t.size();
+  }
+  for (int c = first_column; c < end_column; ++c) {
+    if (c > 0) {
+      r.size[c - 1] = static_cast<uint16_t>(
+          texts[static_cast<size_t>(c - first_column)].size());
+    }
+  }
+  return true;
+}
+
+void WorkingTable::SetRange(int row, int first_column,
+                            std::span<const std::string_view> texts) {
+  const int end_column = first_column + static_cast<int>(texts.size());
+  if (texts.empty()) return;
+  if (Outside(row, first_column) || end_column > kColumns ||
+      (first_column == 0 && !texts[0].empty())) {
+    ThrowOutside(row, first_column == 0 ? 0 : end_column - 1);
+  }
+  size_t size = 0;
+  for (std::string_view t : texts) size += t.size();
+  if (row >= rows_in_use()) {
+    if (size == 0) return;  // an unwritten cell is empty already
+    Grow(row + 1);
+  }
+  Row& r = rows_[static_cast<size_t>(row)];
+  const size_t capacity = CapacityOf(r.data);
   // A text may be a view into this very row, which the move below shifts:
   // such texts are copied first.
   for (std::string_view t : texts) {
-    if (!t.empty() && t.data() >= r.data && t.data() < r.data + r.capacity) {
+    if (!t.empty() && t.data() >= r.data && t.data() < r.data + capacity) {
       return SetCopies(row, first_column, texts);
     }
   }
-  char* data = r.data;
-  if (total > r.capacity) {
-    // Rows gain their columns one pass after another: some room for the
-    // next ones saves moving the row at every pass.
-    size_t capacity = total + 16;
-    capacity = (capacity + 15) & ~size_t{15};
-    if (capacity > UINT32_MAX) capacity = total;
-    data = static_cast<char*>(std::malloc(capacity));
-    if (data == nullptr) throw std::bad_alloc();
-    if (before > 0) std::memcpy(data, r.data, before);
-    if (after > 0) {
-      std::memcpy(data + before + size, r.data + before + old_size, after);
-    }
-    r.capacity = static_cast<uint32_t>(capacity);
-  } else if (after > 0 && size != old_size) {
-    std::memmove(data + before + size, data + before + old_size, after);
+  if (r.size[0] != kWide && size < kWide &&
+      SetInPlace(r, capacity, first_column, texts)) {
+    return;
   }
-  char* to = data + before;
+  uint32_t sizes[kColumns];
+  const bool was_wide = ReadSizes(r, sizes);
+  size_t before = 0;
+  size_t old_size = 0;
+  size_t after = 0;
+  for (int c = 1; c < kColumns; ++c) {
+    if (c < first_column) {
+      before += sizes[c];
+    } else if (c < end_column) {
+      old_size += sizes[c];
+    } else {
+      after += sizes[c];
+    }
+  }
+  bool wide = false;
+  for (int c = 1; c < kColumns; ++c) {
+    if (c >= first_column && c < end_column) {
+      if (texts[static_cast<size_t>(c - first_column)].size() > UINT32_MAX) {
+        throw std::bad_alloc();
+      }
+      sizes[c] = static_cast<uint32_t>(
+          texts[static_cast<size_t>(c - first_column)].size());
+    }
+    wide = wide || sizes[c] >= kWide;
+  }
+  const size_t old_header = was_wide ? kWideHeader : 0;
+  const size_t header = wide ? kWideHeader : 0;
+  const size_t total = header + before + size + after;
+  char* data = r.data;
+  if (total > capacity || header != old_header) {
+    // Rows gain their columns one pass after another; a little room
+    // spares some of the moves.
+    data = AllocateBlock(total + 16);
+    if (before > 0) std::memcpy(data + header, r.data + old_header, before);
+    if (after > 0) {
+      std::memcpy(data + header + before + size,
+                  r.data + old_header + before + old_size, after);
+    }
+  } else if (after > 0 && size != old_size) {
+    std::memmove(data + header + before + size,
+                 data + header + before + old_size, after);
+  }
+  char* to = data + header + before;
   for (std::string_view t : texts) {
     if (!t.empty()) std::memcpy(to, t.data(), t.size());
     to += t.size();
   }
   if (data != r.data) {
-    std::free(r.data);
+    FreeBlock(r.data);
     r.data = data;
   }
-  for (size_t k = 0; k < texts.size(); ++k) {
-    r.size[first_column + static_cast<int>(k)] =
-        static_cast<uint32_t>(texts[k].size());
+  if (wide) {
+    std::memcpy(r.data, sizes + 1, kWideHeader);
+    r.size[0] = kWide;
+  } else {
+    for (int c = 1; c < kColumns; ++c) {
+      r.size[c - 1] = static_cast<uint16_t>(sizes[c]);
+    }
   }
 }
 
@@ -97,7 +196,7 @@ void WorkingTable::Grow(int rows) {
 }
 
 void WorkingTable::Clear() {
-  for (Row& r : rows_) std::free(r.data);
+  for (Row& r : rows_) FreeBlock(r.data);
   // The next mechanism may be a tenth of this one: its table is sized anew.
   std::vector<Row>().swap(rows_);
   limit_ = kRows;

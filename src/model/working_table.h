@@ -6,10 +6,11 @@
 // sizes the table to its lines, and a row written past them grows it; rows
 // past the last one written read as empty.
 //
-// The cells of a row share one block of memory (a 64-byte row header and
+// The cells of a row share one block of memory (a 32-byte row header and
 // the texts one after another), so a table of 26,000 mostly short cells
-// takes a few megabytes rather than 338,000 strings. A view returned by Get
-// or Cell stays valid until that row is next written; to edit a cell in
+// takes a few megabytes rather than 338,000 strings. Column 0 holds no
+// text: writing one there throws like a cell outside the table. A view returned
+// by Get or Cell stays valid until that row is next written; to edit a cell in
 // place, take a copy (Edit does this with a buffer the caller keeps).
 //
 // Whoever runs owns the table: the window keeps one and shows it in its
@@ -71,9 +72,11 @@ class WorkingTable {
   // Unchecked read of a row below rows_in_use().
   std::string_view Cell(int row, int column) const {
     const Row& r = rows_[static_cast<size_t>(row)];
+    if (column == 0) return {};
+    if (r.size[0] == kWide) return WideCell(r, column);
     uint32_t at = 0;
-    for (int c = 0; c < column; ++c) at += r.size[c];
-    return std::string_view(r.data + at, r.size[column]);
+    for (int c = 1; c < column; ++c) at += r.size[c - 1];
+    return std::string_view(r.data + at, r.size[column - 1]);
   }
 
   // Every cell becomes empty; the table holds no row.
@@ -83,11 +86,23 @@ class WorkingTable {
   int rows_in_use() const { return static_cast<int>(rows_.size()); }
 
  private:
+  // The sizes of columns 1 to 12. A row with a cell of 65,535 bytes or
+  // more is wide: size[0] says so, and its block begins with the sizes as
+  // 32-bit numbers.
   struct Row {
-    char* data = nullptr;  // the cells' texts, column 0 first
-    uint32_t capacity = 0;
-    uint32_t size[kColumns] = {};
+    char* data = nullptr;  // the cells' texts, column 1 first
+    uint16_t size[kColumns - 1] = {};
   };
+  static constexpr uint16_t kWide = 0xFFFF;
+  static constexpr size_t kWideHeader = sizeof(uint32_t) * (kColumns - 1);
+
+  static std::string_view WideCell(const Row& r, int column);
+  // Writes a narrow row's cells where they are when the texts, each
+  // shorter than kWide, fit its block; false otherwise.
+  static bool SetInPlace(Row& r, size_t capacity, int first_column,
+                         std::span<const std::string_view> texts);
+  // The sizes of columns 0 to 12 into `sizes`; whether the row is wide.
+  static bool ReadSizes(const Row& r, uint32_t* sizes);
 
   bool Outside(int row, int column) const {
     return static_cast<unsigned>(row) >= static_cast<unsigned>(limit_) ||

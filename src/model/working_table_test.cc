@@ -60,6 +60,24 @@ TEST(WorkingTableTest, ARangeOfCellsIsWrittenAtOnce) {
   EXPECT_EQ(Row(table, 2), "|H2+O2<=>2OH 1 2 3||||||x|H2+O2||||");
 }
 
+// Past 65,534 bytes a cell's size no longer fits the row header's short
+// sizes (a species line of a million characters cleans).
+TEST(WorkingTableTest, CellsOfAnySize) {
+  WorkingTable table;
+  const std::string huge(70000, 'S');
+  table.Set(4, 2, "A<=>B");
+  table.Set(4, 1, huge);
+  table.Set(4, 12, "IRR");
+  EXPECT_EQ(Row(table, 4), "|" + huge + "|A<=>B||||||||||IRR");
+  table.Set(4, 3, huge + "X");
+  EXPECT_EQ(table.Get(4, 3).size(), 70001u);
+  EXPECT_EQ(table.Get(4, 12), "IRR");
+  table.Set(4, 1, "short");
+  table.Set(4, 3, "");  // no wide cell left
+  EXPECT_EQ(Row(table, 4), "|short|A<=>B||||||||||IRR");
+  EXPECT_THROW(table.Set(4, 0, "x"), RunError);  // column 0 holds no text
+}
+
 TEST(WorkingTableTest, LimitsGrowthAndClear) {
   WorkingTable table;
   EXPECT_EQ(table.Get(25999, 12), "");  // never written, no memory taken
