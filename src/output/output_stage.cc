@@ -236,12 +236,14 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
   OutputResult result;
   result.lines.file = input.file;
   std::vector<int> listed;
-  NonElementaryLists lists;
-  result.nercount =
-      TakeOutNonElementary(table, index, style, input, lists, listed);
+  {
+    NonElementaryLists lists;
+    result.nercount =
+        TakeOutNonElementary(table, index, style, input, lists, listed);
+    AppendNonElementaryList(result.nercount, lists, result.lists);
+  }
   result.shared = std::make_unique<const SharedLines>(table, index, input,
                                                       result.lines.origin);
-  AppendNonElementaryList(result.nercount, lists, result.lists);
   if (result.nercount > 0) {
     result.lines.origin.push_back(0);  // the list's heading
     result.lines.origin.insert(result.lines.origin.end(), listed.begin(),

@@ -75,6 +75,12 @@ ThermoRange FindThermoSection(const TaggedCopy& tagged,
 
 std::string ThermoFileText(const TaggedCopy& tagged, ThermoRange range) {
   LineBuffer thermo;
+  // Sized first: the text is held until the files are published.
+  size_t size = 0;
+  for (size_t i = range.first; i <= range.last; ++i) {
+    size += tagged.line(i).size() + 2;
+  }
+  thermo.Reserve(size);
   for (size_t i = range.first; i <= range.last; ++i) thermo.Add(tagged.line(i));
   return std::move(thermo.mutable_text());
 }
