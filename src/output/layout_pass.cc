@@ -235,44 +235,78 @@ void ReverseLine(const CoefficientStyle& style, KeywordReader& reader,
   AppendValues(out, p);
 }
 
-// The pass; with a sink, the text is handed on whenever a piece is full
-// and what is returned is empty.
-std::string LayOut(std::string_view read, const std::string& path, OutUnit unit,
-                   const CoefficientStyle& style,
-                   std::shared_ptr<LayoutMemo>& memo, const InputLines& origin,
-                   const TextSink* sink) {
-  constexpr size_t kPiece = 256 * 1024;
-  // A REV line goes after every other line of its reaction (its reverse
-  // reaction line would take the lines after it away from the reaction).
-  ReorderedLines lines(read);
+}  // namespace
+
+// What the pass carries from one piece to the next.
+struct LayoutPass::State {
+  State(const std::string& path, OutUnit unit, const CoefficientStyle& style,
+        std::shared_ptr<LayoutMemo>& memo, const InputLines& origin,
+        const TextSink& sink)
+      : path(path),
+        unit(unit),
+        style(style),
+        origin(origin),
+        sink(sink),
+        reader(style, memo),
+        from(style.unit) {}
+
+  const std::string& path;
+  const OutUnit unit;
+  const CoefficientStyle& style;
+  const InputLines& origin;
+  const TextSink& sink;
+  KeywordReader reader;
   LineBuffer out;
-  out.Reserve(sink ? kPiece + kPiece / 4 : read.size() + read.size() / 4);
-  LineCopier copier(read, out.mutable_text());
-  // The reaction line the auxiliary lines read belong to, a view into the
-  // file's text, and the unit its Ea and theirs are written in.
-  std::string_view reaction;
-  EaUnit from = style.unit;
   std::string laid;
-  KeywordReader reader(style, memo);
+  // The unit the Ea of the reaction line last read and of its auxiliary
+  // lines are written in.
+  EaUnit from;
   int number = 0;
   // Element and species lines are never keyword lines, whatever their
   // names; the reaction section and the list after it may hold them.
   bool in_reactions = false;
+};
+
+namespace {
+
+constexpr size_t kPiece = 256 * 1024;
+
+}  // namespace
+
+LayoutPass::LayoutPass(const std::string& path, OutUnit unit,
+                       const CoefficientStyle& style,
+                       std::shared_ptr<LayoutMemo>& memo,
+                       const InputLines& origin, const TextSink& sink)
+    : state_(std::make_unique<State>(path, unit, style, memo, origin, sink)) {
+  state_->out.Reserve(kPiece + kPiece / 4);
+}
+
+LayoutPass::~LayoutPass() = default;
+
+void LayoutPass::Feed(std::string_view piece) {
+  State& s = *state_;
+  // A REV line goes after every other line of its reaction (its reverse
+  // reaction line would take the lines after it away from the reaction).
+  ReorderedLines lines(piece, s.in_reactions);
+  LineCopier copier(piece, s.out.mutable_text());
+  // The reaction line the auxiliary lines read belong to, a view into the
+  // piece: a piece never parts a reaction from its lines.
+  std::string_view reaction;
   std::string_view line;
   while (lines.Next(line)) {
-    if (sink && out.text().size() + copier.pending() >= kPiece) {
+    if (s.out.text().size() + copier.pending() >= kPiece) {
       copier.Finish();
-      (*sink)(out.text());
-      out.mutable_text().clear();
+      s.sink(s.out.text());
+      s.out.mutable_text().clear();
     }
-    ++number;
-    if (!in_reactions && line == "REACTIONS") in_reactions = true;
-    const Keyword keyword = in_reactions ? KeywordOf(line) : Keyword::kNone;
+    ++s.number;
+    if (!s.in_reactions && line == "REACTIONS") s.in_reactions = true;
+    const Keyword keyword = s.in_reactions ? KeywordOf(line) : Keyword::kNone;
     if (keyword == Keyword::kNone) {
-      if (in_reactions && Contains(line, "=")) {
+      if (s.in_reactions && Contains(line, "=")) {
         reaction = line;
-        from = ReactionUnitOfBlock(lines.BlockRest(), style.unit);
-      } else if (in_reactions && !line.empty() && line[0] == 'U') {
+        s.from = ReactionUnitOfBlock(lines.BlockRest(), s.style.unit);
+      } else if (s.in_reactions && !line.empty() && line[0] == 'U') {
         // Every Ea of the file is in the file's unit now: the energy word
         // of a UNITS line would name a unit no number is in.
         const std::optional<UnitsLineReading> units = ReadUnitsLine(line);
@@ -286,40 +320,38 @@ std::string LayOut(std::string_view read, const std::string& path, OutUnit unit,
     }
     try {
       if (keyword == Keyword::kRev) {
-        ReverseLine(style, reader, line, reaction, from, unit, laid);
+        ReverseLine(s.style, s.reader, line, reaction, s.from, s.unit, s.laid);
       } else {
-        LayOutKeywordLine(style, reader, line, from, unit, laid);
+        LayOutKeywordLine(s.style, s.reader, line, s.from, s.unit, s.laid);
       }
     } catch (const RunError& e) {
       if (!e.file().empty()) throw;
       // The user knows the input, not the file written from it.
-      if (origin.LineOfRow(number) > 0) origin.FailAtRow(number, e.reason());
-      throw RunError(e.reason(), path, number);
+      if (s.origin.LineOfRow(s.number) > 0) {
+        s.origin.FailAtRow(s.number, e.reason());
+      }
+      throw RunError(e.reason(), s.path, s.number);
     }
-    copier.Add(laid);
+    copier.Add(s.laid);
   }
   copier.Finish();
-  if (sink) {
-    (*sink)(out.text());
-    return {};
-  }
-  return std::move(out.mutable_text());
 }
 
-}  // namespace
+void LayoutPass::Finish() {
+  state_->sink(state_->out.text());
+  state_->out.mutable_text().clear();
+}
 
 std::string LayOutText(std::string_view text, const std::string& path,
                        OutUnit unit, const CoefficientStyle& style,
                        std::shared_ptr<LayoutMemo>& memo,
                        const InputLines& origin) {
-  return LayOut(text, path, unit, style, memo, origin, nullptr);
-}
-
-void LayOutText(std::string_view text, const std::string& path, OutUnit unit,
-                const CoefficientStyle& style,
-                std::shared_ptr<LayoutMemo>& memo, const InputLines& origin,
-                const TextSink& sink) {
-  LayOut(text, path, unit, style, memo, origin, &sink);
+  std::string laid;
+  const TextSink sink = [&laid](std::string_view piece) { laid.append(piece); };
+  LayoutPass pass(path, unit, style, memo, origin, sink);
+  pass.Feed(text);
+  pass.Finish();
+  return laid;
 }
 
 }  // namespace kestrelon

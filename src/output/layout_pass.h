@@ -58,14 +58,26 @@ std::string LayOutText(std::string_view text, const std::string& path,
                        std::shared_ptr<LayoutMemo>& memo,
                        const InputLines& origin);
 
-// The same, the new text handed to `sink` in pieces of whole lines, in
-// order, rather than returned: a file is never held whole twice. A failure
-// may come after some pieces were handed on.
+// The same pass fed the text piece by piece, each piece whole lines and cut
+// only before a reaction line (a reaction is never parted from its
+// auxiliary lines); the new text goes to `sink` in pieces of whole lines,
+// in order, rather than being returned, so that a file is never held
+// whole. A failure may come after some pieces were handed on.
 using TextSink = std::function<void(std::string_view)>;
-void LayOutText(std::string_view text, const std::string& path, OutUnit unit,
-                const CoefficientStyle& style,
-                std::shared_ptr<LayoutMemo>& memo, const InputLines& origin,
-                const TextSink& sink);
+class LayoutPass {
+ public:
+  LayoutPass(const std::string& path, OutUnit unit,
+             const CoefficientStyle& style, std::shared_ptr<LayoutMemo>& memo,
+             const InputLines& origin, const TextSink& sink);
+  ~LayoutPass();
+
+  void Feed(std::string_view piece);
+  void Finish();  // hands on what is left
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace kestrelon
 

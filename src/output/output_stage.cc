@@ -121,7 +121,8 @@ class SharedLines {
       if (IsReactionRow(table, r, index)) {
         AppendSharedPart(text_, table, r);
         RestoreWorkingForms(text_.data() + at, text_.size() - at);
-        Hole hole{static_cast<uint32_t>(text_.size()),
+        Hole hole{static_cast<uint32_t>(at),
+                  static_cast<uint32_t>(text_.size()),
                   static_cast<uint32_t>(eas_.size()),
                   {0, 0, 0}};
         for (int f = 0; f < 3; ++f) {
@@ -145,29 +146,39 @@ class SharedLines {
     }
   }
 
-  // The text of file `f` (0 joule, 1 calorie, 2 kelvin): the shared text
-  // with the file's Ea in each hole.
-  std::string FileText(int f, std::string_view list) const {
-    std::string out;
-    out.reserve(text_.size() + eas_.size() / 2 + list.size() + 16);
+  // The text of file `f` (0 joule, 1 calorie, 2 kelvin), the shared text
+  // with the file's Ea in each hole, handed to `take` in pieces of some
+  // 64 KiB cut before reaction lines; `list` follows as a piece of its own.
+  void FilePieces(int f, std::string_view list,
+                  const std::function<void(std::string_view)>& take) const {
+    constexpr size_t kPiece = 64 * 1024;
+    std::string piece;
+    piece.reserve(kPiece + 4096);
     size_t from = 0;
     for (const Hole& hole : holes_) {
-      out.append(text_, from, hole.at - from);
+      if (piece.size() + (hole.start - from) >= kPiece) {
+        piece.append(text_, from, hole.start - from);
+        from = hole.start;
+        take(piece);
+        piece.clear();
+      }
+      piece.append(text_, from, hole.at - from);
       uint32_t ea = hole.ea;
       for (int g = 0; g < f; ++g) ea += hole.ea_size[g];
-      out.append(eas_, ea, hole.ea_size[f]);
+      piece.append(eas_, ea, hole.ea_size[f]);
       from = hole.at;
     }
-    out.append(text_, from, std::string::npos);
-    out.append(list);
-    return out;
+    piece.append(text_, from, std::string::npos);
+    take(piece);
+    if (!list.empty()) take(list);
   }
 
  private:
   // Where a reaction line's Ea goes, and its three texts.
   struct Hole {
-    uint32_t at;  // in text_
-    uint32_t ea;  // in eas_: the joule, calorie and kelvin texts in a row
+    uint32_t start;  // of the reaction line, in text_
+    uint32_t at;     // in text_
+    uint32_t ea;     // in eas_: the joule, calorie and kelvin texts in a row
     uint32_t ea_size[3];
   };
 
@@ -225,8 +236,15 @@ OutputResult::OutputResult() = default;
 OutputResult::OutputResult(OutputResult&&) noexcept = default;
 OutputResult::~OutputResult() = default;
 
+void OutputResult::Pieces(
+    int f, const std::function<void(std::string_view)>& take) const {
+  shared->FilePieces(f, lists[static_cast<size_t>(f)], take);
+}
+
 std::string OutputResult::Text(int f) const {
-  return shared->FileText(f, lists[static_cast<size_t>(f)]);
+  std::string text;
+  Pieces(f, [&text](std::string_view piece) { text.append(piece); });
+  return text;
 }
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,

@@ -23,6 +23,7 @@
 #define KESTRELON_OUTPUT_OUTPUT_STAGE_H_
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -38,7 +39,10 @@ struct OutputResult {
   OutputResult(OutputResult&&) noexcept;
   ~OutputResult();
 
-  // The text of file `f`: 0 joule, 1 calorie, 2 kelvin.
+  // The text of file `f` (0 joule, 1 calorie, 2 kelvin) in pieces of whole
+  // lines, each cut before a reaction line, as LayoutPass takes them.
+  void Pieces(int f, const std::function<void(std::string_view)>& take) const;
+  // The same text whole.
   std::string Text(int f) const;
 
   int nercount = 0;  // non-elementary reactions

@@ -38,8 +38,12 @@ namespace kestrelon {
 
 class ReorderedLines {
  public:
-  explicit ReorderedLines(std::string_view text)
-      : reader_(text), any_rev_(Contains(text, "\nREV")) {}
+  // `in_reactions`: the text goes on a file from within its reaction
+  // section (after the "REACTIONS" line).
+  explicit ReorderedLines(std::string_view text, bool in_reactions = false)
+      : reader_(text),
+        any_rev_(StartsWith(text, "REV") || Contains(text, "\nREV")),
+        in_reactions_(in_reactions) {}
 
   // The next line; false when the text is used up.
   bool Next(std::string_view& line);
@@ -55,7 +59,7 @@ class ReorderedLines {
 
   LineReader reader_;
   bool any_rev_;  // most files have no REV line: no block is looked at
-  bool in_reactions_ = false;
+  bool in_reactions_;
   std::vector<std::string_view> block_;  // the current block, reordered
   size_t next_ = 0;                      // in block_
   std::vector<std::string_view> aux_;    // read aside

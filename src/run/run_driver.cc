@@ -186,11 +186,12 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
     if (publisher != nullptr) publisher->Append(piece);
   };
   for (int f = 0; f < 3; ++f) {
-    const std::string text = written.Text(f);
     try {
       if (publisher != nullptr) publisher->Begin(paths[f]);
-      LayOutText(text, paths[f], kOutUnits[f], run.style, memo, written.lines,
-                 sink);
+      LayoutPass pass(paths[f], kOutUnits[f], run.style, memo, written.lines,
+                      sink);
+      written.Pieces(f, [&pass](std::string_view piece) { pass.Feed(piece); });
+      pass.Finish();
     } catch (const FileError&) {
       if (table_shown) ShowFileLinesInTable(table, run.vars.index, f);
       throw;
