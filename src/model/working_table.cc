@@ -41,6 +41,18 @@ size_t CapacityOf(const char* data) {
   return c;
 }
 
+// The block with room for `capacity` bytes, its texts kept.
+char* ResizeBlock(char* data, size_t capacity) {
+  if (capacity > UINT32_MAX) throw std::bad_alloc();
+  char* old = data == nullptr ? nullptr : data - sizeof(uint32_t);
+  char* raw =
+      static_cast<char*>(std::realloc(old, capacity + sizeof(uint32_t)));
+  if (raw == nullptr) throw std::bad_alloc();
+  const uint32_t c = static_cast<uint32_t>(capacity);
+  std::memcpy(raw, &c, sizeof c);
+  return raw + sizeof c;
+}
+
 void FreeBlock(char* data) {
   if (data != nullptr) std::free(data - sizeof(uint32_t));
 }
@@ -65,8 +77,8 @@ bool WorkingTable::ReadSizes(const Row& r, uint32_t* sizes) {
   return true;
 }
 
-bool WorkingTable::SetInPlace(Row& r, size_t capacity, int first_column,
-                              std::span<const std::string_view> texts) {
+void WorkingTable::SetNarrow(Row& r, size_t capacity, int first_column,
+                             std::span<const std::string_view> texts) {
   const int end_column = first_column + static_cast<int>(texts.size());
   size_t before = 0;
   size_t old_size = 0;
@@ -83,7 +95,12 @@ bool WorkingTable::SetInPlace(Row& r, size_t capacity, int first_column,
   }
   size_t size = 0;
   for (std::string_view t : texts) size += t.size();
-  if (before + size + after > capacity) return false;
+  const size_t total = before + size + after;
+  if (total > capacity) {
+    // The block often grows where it stands; room to spare would cost more
+    // memory than the moves it saves.
+    r.data = ResizeBlock(r.data, total);
+  }
   char* at = r.data + before;
   if (after > 0 && size != old_size) {
     std::memmove(at + size, at + old_size, after);
@@ -98,7 +115,6 @@ bool WorkingTable::SetInPlace(Row& r, size_t capacity, int first_column,
           texts[static_cast<size_t>(c - first_column)].size());
     }
   }
-  return true;
 }
 
 void WorkingTable::SetRange(int row, int first_column,
@@ -124,9 +140,8 @@ void WorkingTable::SetRange(int row, int first_column,
       return SetCopies(row, first_column, texts);
     }
   }
-  if (r.size[0] != kWide && size < kWide &&
-      SetInPlace(r, capacity, first_column, texts)) {
-    return;
+  if (r.size[0] != kWide && size < kWide) {
+    return SetNarrow(r, capacity, first_column, texts);
   }
   uint32_t sizes[kColumns];
   const bool was_wide = ReadSizes(r, sizes);

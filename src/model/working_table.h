@@ -97,10 +97,9 @@ class WorkingTable {
   static constexpr size_t kWideHeader = sizeof(uint32_t) * (kColumns - 1);
 
   static std::string_view WideCell(const Row& r, int column);
-  // Writes a narrow row's cells where they are when the texts, each
-  // shorter than kWide, fit its block; false otherwise.
-  static bool SetInPlace(Row& r, size_t capacity, int first_column,
-                         std::span<const std::string_view> texts);
+  // Writes texts shorter than kWide in all into a narrow row.
+  static void SetNarrow(Row& r, size_t capacity, int first_column,
+                        std::span<const std::string_view> texts);
   // The sizes of columns 0 to 12 into `sizes`; whether the row is wide.
   static bool ReadSizes(const Row& r, uint32_t* sizes);
 

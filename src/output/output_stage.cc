@@ -105,7 +105,8 @@ class SharedLines {
  public:
   // `origin` gets the input line of each line of the files.
   SharedLines(WorkingTable& table, const SectionIndex& index,
-              const InputLines& input, std::vector<int>& origin) {
+              const InputLines& input, bool table_shown,
+              std::vector<int>& origin) {
     const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
     text_.reserve(rows * 64);
     eas_.reserve(rows * 24);
@@ -113,9 +114,12 @@ class SharedLines {
     std::string buffer;
     for (int r = index.elemrow; r <= index.reacend; ++r) {
       const bool in_reactions = r > index.reacrow && r < index.reacend;
-      if (in_reactions && StartsWith(table.Get(r, 1), "#DATAUX#")) {
-        table.Edit(r, 1, buffer,
-                   [](std::string& line) { EraseAll(line, "#DATAUX#"); });
+      std::string_view untagged = table.Get(r, 1);
+      if (in_reactions && StartsWith(untagged, "#DATAUX#")) {
+        buffer.assign(untagged);
+        EraseAll(buffer, "#DATAUX#");
+        if (table_shown) table.Set(r, 1, buffer);
+        untagged = buffer;
       }
       const size_t at = text_.size();
       if (IsReactionRow(table, r, index)) {
@@ -131,14 +135,15 @@ class SharedLines {
           hole.ea_size[f] = static_cast<uint32_t>(ea.size());
         }
         holes_.push_back(hole);
-        // The kelvin file's line, its working forms kept.
-        buffer.clear();
-        AppendReactionLine(buffer, table, r, kOutputFiles[2].ea_column);
-        table.Set(r, 1, buffer);
+        if (table_shown) {
+          // The kelvin file's line, its working forms kept.
+          buffer.clear();
+          AppendReactionLine(buffer, table, r, kOutputFiles[2].ea_column);
+          table.Set(r, 1, buffer);
+        }
       } else {
-        const std::string_view line = table.Get(r, 1);
-        if (line.empty()) continue;
-        text_.append(line);
+        if (untagged.empty()) continue;
+        text_.append(untagged);
         RestoreWorkingForms(text_.data() + at, text_.size() - at);
       }
       text_.append(kCrLf, 2);
@@ -249,7 +254,7 @@ std::string OutputResult::Text(int f) const {
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
-                            const InputLines& input) {
+                            const InputLines& input, bool table_shown) {
   ConvertActivationEnergies(table, index, style, input);
   OutputResult result;
   result.lines.file = input.file;
@@ -260,8 +265,8 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
         TakeOutNonElementary(table, index, style, input, lists, listed);
     AppendNonElementaryList(result.nercount, lists, result.lists);
   }
-  result.shared = std::make_unique<const SharedLines>(table, index, input,
-                                                      result.lines.origin);
+  result.shared = std::make_unique<const SharedLines>(
+      table, index, input, table_shown, result.lines.origin);
   if (result.nercount > 0) {
     result.lines.origin.push_back(0);  // the list's heading
     result.lines.origin.insert(result.lines.origin.end(), listed.begin(),

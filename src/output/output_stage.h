@@ -6,16 +6,17 @@
 // into columns 6 (J/mol), 7 (cal/mol) and 5 (K), takes the non-elementary
 // reactions out of the table, removes the auxiliary tags, and composes the
 // joule, calorie and kelvin texts, the non-elementary list at their end.
-// Returns what the three texts share, from which OutputResult::Text makes
+// Returns what the three texts share, from which OutputResult::Pieces makes
 // each on demand (one at a time: the three need not be held at once), with
 // the number of non-elementary reactions and the input line of each line.
 //
 // Each text holds the non-empty rows from "ELEMENTS" to the END of the
 // reaction section, reaction lines rebuilt as equation, A, n and the file's
 // Ea joined by single blanks, with "(+" and "," restored, every line ending
-// in CR LF. The line column of each reaction row then holds the kelvin
-// file's line; ShowFileLinesInTable puts file `f`'s line there instead
-// (0 joule, 1 calorie, 2 kelvin), as the table shows a file that failed.
+// in CR LF. With `table_shown` (someone looks at the table after the run)
+// the line column of each reaction row then holds the kelvin file's line;
+// ShowFileLinesInTable puts file `f`'s line there instead (0 joule,
+// 1 calorie, 2 kelvin), as the table shows a file that failed.
 //
 // Throws RunError when a number is out of range or a non-elementary reaction
 // lacks its coefficients (naming the input line).
@@ -54,7 +55,7 @@ struct OutputResult {
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
-                            const InputLines& input);
+                            const InputLines& input, bool table_shown = true);
 
 void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
                           int f);

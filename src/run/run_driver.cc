@@ -172,10 +172,10 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
   run.vars.outpathk = paths[2];
   ui.SetProgress(90);
   ui.Repaint();
-  OutputResult written =
-      RunOutputStage(table, run.vars.index, run.style, run.input);
-  run.nercount = written.nercount;
   const bool table_shown = ui.ShowsTable();
+  OutputResult written =
+      RunOutputStage(table, run.vars.index, run.style, run.input, table_shown);
+  run.nercount = written.nercount;
   if (!table_shown) table.Clear();
   if (publisher != nullptr && run.vars.has_thermo) {
     publisher->Stage(run.vars.thermopath, thermo_text);
