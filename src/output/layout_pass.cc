@@ -141,9 +141,11 @@ KeywordValues ReadKeywordValues(const CoefficientStyle& style,
 // second and third file find each line where the first one left it.
 class KeywordReader {
  public:
+  // A memo made by an earlier file is only read: files laid out side by
+  // side share it.
   KeywordReader(const CoefficientStyle& style,
                 std::shared_ptr<LayoutMemo>& memo)
-      : style_(style) {
+      : style_(style), writes_(!memo) {
     if (!memo) memo = std::make_shared<LayoutMemo>();
     memo_ = memo.get();
   }
@@ -154,16 +156,23 @@ class KeywordReader {
       return lines[next_++];
     }
     KeywordValues v = ReadKeywordValues(style_, line, scratch_);
-    if (next_ < lines.size()) {
-      lines[next_] = std::move(v);
+    ++next_;
+    if (!writes_) {
+      own_.emplace(std::move(v));
+      return *own_;
+    }
+    if (next_ <= lines.size()) {
+      lines[next_ - 1] = std::move(v);
     } else {
       lines.push_back(std::move(v));
     }
-    return lines[next_++];
+    return lines[next_ - 1];
   }
 
  private:
   const CoefficientStyle& style_;
+  const bool writes_;
+  std::optional<KeywordValues> own_;  // read when the memo is not written
   LayoutMemo* memo_;
   size_t next_ = 0;
   std::string scratch_;

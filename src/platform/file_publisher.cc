@@ -120,7 +120,7 @@ void FilePublisher::Discard() {
   staged_.clear();
 }
 
-void FilePublisher::Begin(const std::string& target) {
+size_t FilePublisher::Begin(const std::string& target) {
   if (!staged_.empty()) StartWriteBack(staged_.back());
   bool keep_mode = false;
   const mode_t mode = ModeFor(target, &keep_mode);
@@ -147,10 +147,11 @@ void FilePublisher::Begin(const std::string& target) {
   if (keep_mode && ::fchmod(staged.fd, mode) != 0) {
     throw FileError(ErrnoText("cannot keep the file mode", errno), target);
   }
+  return staged_.size() - 1;
 }
 
-void FilePublisher::Append(std::string_view bytes) {
-  const Staged& s = staged_.back();
+void FilePublisher::AppendTo(size_t file, std::string_view bytes) {
+  const Staged& s = staged_[file];
   WriteAll(s.fd, bytes, s.target);
 }
 
@@ -162,7 +163,7 @@ void FilePublisher::StartWriteBack(Staged& s) {
 }
 
 void FilePublisher::Commit() {
-  if (!staged_.empty()) StartWriteBack(staged_.back());
+  for (Staged& s : staged_) StartWriteBack(s);
   for (Staged& s : staged_) {
     if (::fsync(s.fd) != 0) {
       throw FileError(ErrnoText("cannot write", errno), s.target);

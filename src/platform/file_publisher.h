@@ -6,10 +6,11 @@
 // target's directory: hidden, named ".kestrelon-tmp." + the target's name +
 // "." + a unique suffix, created exclusively (O_EXCL) and never through a
 // link, with the mode of the file it replaces (new files: 0666 less the
-// umask); Append() writes to the file begun last, and the disk starts
-// writing each file as the next one begins. Stage() is Begin() and one
-// Append(). Commit() flushes every staged file to the disk (fsync: all of
-// them are on the disk before any is renamed), renames them over their
+// umask); Append() writes to the file begun last, AppendTo() to the file
+// Begin() numbered (two threads may write to two files at once), and the
+// disk starts writing each file as the next one begins. Stage() is Begin()
+// and one Append(). Commit() flushes every staged file to the disk (fsync: all
+// of them are on the disk before any is renamed), renames them over their
 // targets, one right after another in the order staged, and flushes the
 // directories. A publisher destroyed before Commit() (a failure part way)
 // removes its temporary files, so the targets keep their old content.
@@ -40,8 +41,9 @@ class FilePublisher {
   FilePublisher(const FilePublisher&) = delete;
   FilePublisher& operator=(const FilePublisher&) = delete;
 
-  void Begin(const std::string& target);
-  void Append(std::string_view bytes);
+  size_t Begin(const std::string& target);
+  void Append(std::string_view bytes) { AppendTo(staged_.size() - 1, bytes); }
+  void AppendTo(size_t file, std::string_view bytes);
   void Stage(const std::string& target, std::string_view content) {
     Begin(target);
     Append(content);

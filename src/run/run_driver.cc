@@ -4,6 +4,8 @@
 #include <exception>
 #include <memory>
 #include <new>
+#include <system_error>
+#include <thread>
 
 #include "model/energy_unit.h"
 #include "output/layout_pass.h"
@@ -158,10 +160,11 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
   ui.TableChanged();
 }
 
-// Composes the three cleaned files with their keyword lines laid out, one
-// after another, and, unless the run is a check, stages them after the
-// thermodynamic file in `publisher`: nothing is published before every
-// file is complete on disk.
+// Composes the three cleaned files with their keyword lines laid out and,
+// unless the run is a check, stages them after the thermodynamic file in
+// `publisher`: nothing is published before every file is complete on disk.
+// The joule file goes first and leaves what its keyword lines hold; the
+// calorie and kelvin files, which read it, are laid out side by side.
 void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
                std::string& thermo_text, FilePublisher* publisher) {
   ui.SetStatus("Creating Files...");
@@ -182,16 +185,54 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
   }
   std::string().swap(thermo_text);
   std::shared_ptr<LayoutMemo> memo;
-  const TextSink sink = [publisher](std::string_view piece) {
-    if (publisher != nullptr) publisher->Append(piece);
+  size_t staged[3] = {};
+  const auto lay_out = [&](int f) {
+    const TextSink sink = [publisher, &staged, f](std::string_view piece) {
+      if (publisher != nullptr) publisher->AppendTo(staged[f], piece);
+    };
+    LayoutPass pass(paths[f], kOutUnits[f], run.style, memo, written.lines,
+                    sink);
+    written.Pieces(f, [&pass](std::string_view piece) { pass.Feed(piece); });
+    pass.Finish();
   };
-  for (int f = 0; f < 3; ++f) {
+  std::exception_ptr failures[3];
+  const auto lay_out_noting = [&](int f) {
     try {
-      if (publisher != nullptr) publisher->Begin(paths[f]);
-      LayoutPass pass(paths[f], kOutUnits[f], run.style, memo, written.lines,
-                      sink);
-      written.Pieces(f, [&pass](std::string_view piece) { pass.Feed(piece); });
-      pass.Finish();
+      lay_out(f);
+    } catch (...) {
+      failures[f] = std::current_exception();
+    }
+  };
+  const auto begin = [&](int f) {
+    try {
+      if (publisher != nullptr) staged[f] = publisher->Begin(paths[f]);
+      return true;
+    } catch (...) {
+      failures[f] = std::current_exception();
+      return false;
+    }
+  };
+  if (begin(0)) lay_out_noting(0);
+  if (!failures[0] && begin(1)) {
+    if (begin(2)) {
+      std::thread calorie;
+      try {
+        calorie = std::thread(lay_out_noting, 1);
+      } catch (const std::system_error&) {
+        lay_out_noting(1);  // no thread to be had: one after the other
+      }
+      lay_out_noting(2);
+      if (calorie.joinable()) calorie.join();
+    } else {
+      lay_out_noting(1);  // its failure, if any, comes first
+    }
+  }
+  // The first failure in the order of the files, as one file after another
+  // would meet it.
+  for (int f = 0; f < 3; ++f) {
+    if (!failures[f]) continue;
+    try {
+      std::rethrow_exception(failures[f]);
     } catch (const FileError&) {
       if (table_shown) ShowFileLinesInTable(table, run.vars.index, f);
       throw;
