@@ -56,6 +56,7 @@ class FilePublisher {
     std::string temporary;
     int slot;     // in the signal handler's list, -1 when not listed
     int fd = -1;  // open until the file is flushed
+    size_t written = 0;
   };
   void Discard();
   void StartWriteBack(Staged& s);
