@@ -75,16 +75,16 @@ bool IsSeparatorPlus(std::string_view line, size_t at) {
 
 // Whether a coefficient may start at `at`: nothing but blanks stands between
 // it and the start of the line, a separating "+", an "=" or a ">".
-bool OpensCoefficient(std::string_view line, size_t at) {
+// `last` is where the last character before `at` that is not a blank
+// stands (npos: none), so that long runs of blanks are not walked back.
+bool OpensCoefficient(std::string_view line, size_t at, size_t last) {
   if (at > 0 && !(line[at - 1] == ' ' || line[at - 1] == '+' ||
                   line[at - 1] == '=' || line[at - 1] == '>')) {
     return false;
   }
-  size_t k = at;
-  while (k > 0 && line[k - 1] == ' ') --k;
-  if (k == 0) return true;
-  const char c = line[k - 1];
-  return c == '=' || c == '>' || (c == '+' && IsSeparatorPlus(line, k - 1));
+  if (last == std::string_view::npos) return true;
+  const char c = line[last];
+  return c == '=' || c == '>' || (c == '+' && IsSeparatorPlus(line, last));
 }
 
 }  // namespace
@@ -99,19 +99,24 @@ void JoinCoefficients(std::string& line) {
   const std::string_view view = line;
   std::string joined;
   size_t copied = 0;
+  size_t last = std::string_view::npos;  // the last character not a blank
   for (size_t i = 0; i < view.size(); ++i) {
-    if (!IsDigit(view[i]) && view[i] != '.') continue;
-    if (!OpensCoefficient(view, i)) continue;
-    const size_t end = i + MantissaLength(view.substr(i));
-    size_t species = end;
-    while (species < view.size() && view[species] == ' ') ++species;
-    if (end == i || species == end || species == view.size() ||
-        !CanBeginSpecies(view[species])) {
-      continue;
+    const char c = view[i];
+    if (c == ' ') continue;
+    if ((IsDigit(c) || c == '.') && OpensCoefficient(view, i, last)) {
+      const size_t end = i + MantissaLength(view.substr(i));
+      size_t species = end;
+      while (species < view.size() && view[species] == ' ') ++species;
+      if (end > i && species > end && species < view.size() &&
+          CanBeginSpecies(view[species])) {
+        joined.append(view.substr(copied, end - copied));
+        copied = species;
+        last = end - 1;
+        i = species - 1;
+        continue;
+      }
     }
-    joined.append(view.substr(copied, end - copied));
-    copied = species;
-    i = species - 1;
+    last = i;
   }
   if (copied == 0) return;
   joined.append(view.substr(copied));
