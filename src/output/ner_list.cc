@@ -5,17 +5,12 @@
 #include "model/energy_unit.h"
 #include "model/number_format.h"
 #include "output/reaction_units.h"
+#include "output/working_forms.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
-
-// The working table holds "(+" as "+(" and the input's commas as ";".
-void RestoreWorkingForms(std::string& line) {
-  ReplaceAll(line, "+(", "(+");
-  ReplaceAll(line, ";", ",");
-}
 
 // Prints the reaction line of row `row` once per output unit into `lists`.
 void ListReaction(const WorkingTable& table, int row, int reacend,
@@ -33,21 +28,25 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
         "non-elementary reaction without its three coefficients A, n "
         "and Ea");
   }
-  const std::string head =
-      line.substr(0, p1) + " " +
-      FormatNumber(LeadingNumber(line.substr(p1 + 1, p2 - p1 - 1)),
-                   style.patterns.a) +
-      " " +
-      FormatNumber(LeadingNumber(line.substr(p2 + 1, p3 - p2 - 1)),
-                   style.patterns.n) +
-      " ";
-  const double ea = LeadingNumber(line.substr(p3 + 1));
+  // "|=>" stands in the equation only: a printed number holds no "|".
+  std::string head = line.substr(0, p1);
+  ReplaceAll(head, "|=>", "=>");
+  const std::string_view view = line;
+  head.push_back(' ');
+  head.append(FormatNumber(LeadingNumber(view.substr(p1 + 1, p2 - p1 - 1)),
+                           style.patterns.a));
+  head.push_back(' ');
+  head.append(FormatNumber(LeadingNumber(view.substr(p2 + 1, p3 - p2 - 1)),
+                           style.patterns.n));
+  head.push_back(' ');
+  const size_t shared = head.size();
+  const double ea = LeadingNumber(view.substr(p3 + 1));
   const EaUnit from = ReactionUnitOfRow(table, row, reacend, style.unit);
   for (int u = 0; u < 3; ++u) {
-    std::string out = head + FormatNumber(ConvertEa(from, kOutUnits[u], ea),
-                                          style.patterns.ea);
-    ReplaceAll(out, "|=>", "=>");
-    lists[u].Add(out);
+    head.resize(shared);
+    head.append(
+        FormatNumber(ConvertEa(from, kOutUnits[u], ea), style.patterns.ea));
+    lists[u].Add(head);
   }
 }
 

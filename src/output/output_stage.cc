@@ -9,6 +9,7 @@
 #include "model/number_format.h"
 #include "output/ner_list.h"
 #include "output/reaction_units.h"
+#include "output/working_forms.h"
 #include "platform/text_ops.h"
 
 namespace kestrelon {
@@ -64,30 +65,6 @@ void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
     table.Set(r, 1, line);
   }
 }
-
-namespace {
-
-// Gives "," and "(+" back. The swaps never meet, and a "+(" cannot overlap
-// another, so every "(" right after a "+" of the text as it was is one:
-// once swapped, the search goes on after the pair, as a replacement
-// scanning from the left would.
-void RestoreWorkingForms(char* p, size_t n) {
-  SwapChar(p, n, ';', ',');
-  for (size_t k = 1; k < n;) {
-    const void* open = std::memchr(p + k, '(', n - k);
-    if (open == nullptr) return;
-    k = static_cast<size_t>(static_cast<const char*>(open) - p);
-    if (p[k - 1] == '+') {
-      p[k - 1] = '(';
-      p[k] = '+';
-      k += 2;
-    } else {
-      k += 1;
-    }
-  }
-}
-
-}  // namespace
 
 // What the three files share: every line they write, from ELEMENTS to the
 // END of the reaction section, with its working forms undone; a reaction
