@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/energy_unit.h"
@@ -66,13 +68,53 @@ void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
   }
 }
 
+// The three Ea texts of every row of the reaction section, in the order of
+// the columns they go to (5 kelvin, 6 joule, 7 calorie), printed once. A
+// printed number is a few hundred bytes at most.
+class EaTexts {
+ public:
+  explicit EaTexts(RowRange rows) : first_(rows.first) {
+    const size_t n = rows.last >= rows.first
+                         ? static_cast<size_t>(rows.last - rows.first + 1)
+                         : 0;
+    starts_.reserve(n);
+    sizes_.reserve(3 * n);
+    text_.reserve(12 * n);
+  }
+
+  // The next row's texts; rows are added in order.
+  void Add(std::span<const std::string_view> texts) {
+    starts_.push_back(static_cast<uint32_t>(text_.size()));
+    for (std::string_view t : texts) {
+      text_.append(t);
+      sizes_.push_back(static_cast<uint16_t>(t.size()));
+    }
+  }
+
+  std::string_view Column(int row, int column) const {
+    const size_t r = static_cast<size_t>(row - first_);
+    size_t from = starts_[r];
+    for (int c = kFirstEaColumn; c < column; ++c) {
+      from += sizes_[3 * r + static_cast<size_t>(c - kFirstEaColumn)];
+    }
+    return std::string_view(text_).substr(
+        from, sizes_[3 * r + static_cast<size_t>(column - kFirstEaColumn)]);
+  }
+
+ private:
+  int first_;
+  std::string text_;
+  std::vector<uint32_t> starts_;
+  std::vector<uint16_t> sizes_;
+};
+
 // What the three files share: every line they write, from ELEMENTS to the
 // END of the reaction section, with its working forms undone; a reaction
 // line up to and with the blank before its Ea, which differs per file. The
 // Ea is a printed number, which holds neither "+(" nor ";", and the blank
 // keeps the two apart, so undoing the forms on the shared part is undoing
-// them on the whole line. The three Ea texts of each line are kept side by
-// side, so that writing a file reads no table cell again.
+// them on the whole line. The Ea texts are the ones the conversion printed,
+// so that writing a file reads no table cell again.
 //
 // Collecting is the one pass over the table after the non-elementary
 // reactions are out: it also takes the auxiliary tags off, and leaves in
@@ -81,12 +123,12 @@ void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
 class SharedLines {
  public:
   // `origin` gets the input line of each line of the files.
-  SharedLines(WorkingTable& table, const SectionIndex& index,
+  SharedLines(WorkingTable& table, const SectionIndex& index, EaTexts eas,
               const InputLines& input, bool table_shown,
-              std::vector<int>& origin) {
+              std::vector<int>& origin)
+      : eas_(std::move(eas)) {
     const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
     text_.reserve(rows * 64);
-    eas_.reserve(rows * 24);
     holes_.reserve(rows);
     std::string buffer;
     for (int r = index.elemrow; r <= index.reacend; ++r) {
@@ -102,16 +144,8 @@ class SharedLines {
       if (IsReactionRow(table, r, index)) {
         AppendSharedPart(text_, table, r);
         RestoreWorkingForms(text_.data() + at, text_.size() - at);
-        Hole hole{static_cast<uint32_t>(at),
-                  static_cast<uint32_t>(text_.size()),
-                  static_cast<uint32_t>(eas_.size()),
-                  {0, 0, 0}};
-        for (int f = 0; f < 3; ++f) {
-          const std::string_view ea = table.Get(r, kOutputFiles[f].ea_column);
-          eas_.append(ea);
-          hole.ea_size[f] = static_cast<uint32_t>(ea.size());
-        }
-        holes_.push_back(hole);
+        holes_.push_back({static_cast<uint32_t>(at),
+                          static_cast<uint32_t>(text_.size()), r});
         if (table_shown) {
           // The kelvin file's line, its working forms kept.
           buffer.clear();
@@ -145,9 +179,7 @@ class SharedLines {
         piece.clear();
       }
       piece.append(text_, from, hole.at - from);
-      uint32_t ea = hole.ea;
-      for (int g = 0; g < f; ++g) ea += hole.ea_size[g];
-      piece.append(eas_, ea, hole.ea_size[f]);
+      piece.append(eas_.Column(hole.row, kOutputFiles[f].ea_column));
       from = hole.at;
     }
     piece.append(text_, from, std::string::npos);
@@ -160,19 +192,25 @@ class SharedLines {
   struct Hole {
     uint32_t start;  // of the reaction line, in text_
     uint32_t at;     // in text_
-    uint32_t ea;     // in eas_: the joule, calorie and kelvin texts in a row
-    uint32_t ea_size[3];
+    int row;         // whose Ea texts go there
   };
 
   // Every line with its CR LF, each reaction line without its Ea.
   std::string text_;
-  std::string eas_;
+  EaTexts eas_;
   std::vector<Hole> holes_;
 };
 
-void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
-                               const CoefficientStyle& style,
-                               const InputLines& input) {
+namespace {
+
+// Ea of every row of the reaction section (column 11), converted from
+// style.unit and printed with the Ea pattern; with `table_shown` also
+// written into columns 6 (J/mol), 7 (cal/mol) and 5 (K).
+EaTexts ConvertActivationEnergies(WorkingTable& table,
+                                  const SectionIndex& index,
+                                  const CoefficientStyle& style,
+                                  const InputLines& input, bool table_shown) {
+  EaTexts eas({index.reacrow + 1, index.reacend - 1});
   // Rows without an Ea (auxiliary lines) read 0, which every unit prints
   // alike.
   const std::string zero = FormatNumber(0.0, style.patterns.ea);
@@ -185,7 +223,8 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
                  : ReactionUnitOfRow(table, r, index.reacend, style.unit);
       if (x == 0) {
         const std::string_view zeros[] = {zero, zero, zero};
-        table.SetRange(r, kFirstEaColumn, zeros);
+        if (table_shown) table.SetRange(r, kFirstEaColumn, zeros);
+        eas.Add(zeros);
         return;
       }
       // The three columns are side by side (kelvin, joule, calorie) and
@@ -200,7 +239,7 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
               FormatNumber(ConvertEa(from, f.unit, x), style.patterns.ea);
         } catch (...) {
           for (const OutputFile& g : kOutputFiles) {
-            if (&g == &f) break;
+            if (&g == &f || !table_shown) break;
             table.Set(
                 r, g.ea_column,
                 printed[static_cast<size_t>(g.ea_column - kFirstEaColumn)]);
@@ -209,10 +248,14 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
         }
       }
       for (size_t k = 0; k < 3; ++k) cells[k] = printed[k];
-      table.SetRange(r, kFirstEaColumn, cells);
+      if (table_shown) table.SetRange(r, kFirstEaColumn, cells);
+      eas.Add(cells);
     });
   }
+  return eas;
 }
+
+}  // namespace
 
 OutputResult::OutputResult() = default;
 OutputResult::OutputResult(OutputResult&&) noexcept = default;
@@ -232,7 +275,8 @@ std::string OutputResult::Text(int f) const {
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
                             const InputLines& input, bool table_shown) {
-  ConvertActivationEnergies(table, index, style, input);
+  EaTexts eas =
+      ConvertActivationEnergies(table, index, style, input, table_shown);
   OutputResult result;
   result.lines.file = input.file;
   std::vector<int> listed;
@@ -243,7 +287,7 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
     AppendNonElementaryList(result.nercount, lists, result.lists);
   }
   result.shared = std::make_unique<const SharedLines>(
-      table, index, input, table_shown, result.lines.origin);
+      table, index, std::move(eas), input, table_shown, result.lines.origin);
   if (result.nercount > 0) {
     result.lines.origin.push_back(0);  // the list's heading
     result.lines.origin.insert(result.lines.origin.end(), listed.begin(),

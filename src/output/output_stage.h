@@ -3,9 +3,10 @@
 // publishes the texts once they are complete and laid out.
 //
 // RunOutputStage converts the activation energies of the reaction section
-// into columns 6 (J/mol), 7 (cal/mol) and 5 (K), takes the non-elementary
-// reactions out of the table, removes the auxiliary tags, and composes the
-// joule, calorie and kelvin texts, the non-elementary list at their end.
+// (column 11) from style.unit into J/mol, cal/mol and K, printed with the
+// Ea pattern, takes the non-elementary reactions out of the table, removes
+// the auxiliary tags, and composes the joule, calorie and kelvin texts, the
+// non-elementary list at their end.
 // Returns what the three texts share, from which OutputResult::Pieces makes
 // each on demand (one at a time: the three need not be held at once), with
 // the number of non-elementary reactions and the input line of each line.
@@ -14,7 +15,8 @@
 // reaction section, reaction lines rebuilt as equation, A, n and the file's
 // Ea joined by single blanks, with "(+" and "," restored, every line ending
 // in CR LF. With `table_shown` (someone looks at the table after the run)
-// the line column of each reaction row then holds the kelvin file's line;
+// the converted Ea are also in columns 6 (J/mol), 7 (cal/mol) and 5 (K)
+// and the line column of each reaction row holds the kelvin file's line;
 // ShowFileLinesInTable puts file `f`'s line there instead (0 joule,
 // 1 calorie, 2 kelvin), as the table shows a file that failed.
 //
@@ -59,13 +61,6 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
 
 void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
                           int f);
-
-// The first step of the stage on its own: the Ea column (11) of every row
-// of the reaction section, converted from style.unit and printed with the
-// Ea pattern, into columns 6 (J/mol), 7 (cal/mol) and 5 (K).
-void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
-                               const CoefficientStyle& style,
-                               const InputLines& input);
 
 }  // namespace kestrelon
 
