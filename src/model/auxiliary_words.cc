@@ -13,7 +13,9 @@ constexpr std::string_view kKeywords[] = {
 }  // namespace
 
 std::string_view FirstAuxiliaryWord(std::string_view line) {
-  return line.substr(0, line.find_first_of(" /"));
+  size_t end = 0;
+  while (end < line.size() && line[end] != ' ' && line[end] != '/') ++end;
+  return line.substr(0, end);
 }
 
 bool IsAuxiliaryKeyword(std::string_view word) {

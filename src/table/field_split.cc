@@ -30,10 +30,14 @@ void SplitRow(WorkingTable& table, int row, const Patterns& patterns,
       FormatNumber(LeadingNumber(line.substr(b1 + 1, b2 - b1 - 1)), patterns.a);
   std::string n =
       FormatNumber(LeadingNumber(line.substr(b2 + 1, b3 - b2 - 1)), patterns.n);
-  table.Set(row, kEquationColumn, line.substr(0, b1));
-  static_assert(kNColumn == kAColumn + 1 && kEaColumn == kAColumn + 2);
-  const std::string_view values[] = {a, n, line.substr(b3 + 1)};
-  table.SetRange(row, kAColumn, values);
+  // One write from the equation to Ea: the slot columns between are empty
+  // until the slots are filled.
+  static_assert(kFirstSlotColumn == kEquationColumn + 1 &&
+                kAColumn == kFirstSlotColumn + 6 && kNColumn == kAColumn + 1 &&
+                kEaColumn == kAColumn + 2);
+  const std::string_view cells[] = {
+      line.substr(0, b1), {}, {}, {}, {}, {}, {}, a, n, line.substr(b3 + 1)};
+  table.SetRange(row, kEquationColumn, cells);
 }
 
 }  // namespace
