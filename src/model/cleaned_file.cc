@@ -23,24 +23,6 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-// The first blank or TAB from `p` on, or `end`.
-const char* FindBlank(const char* p, const char* end) {
-#if defined(__SSE2__)
-  // Sixteen bytes at a time: equations run to some 40 bytes.
-  const __m128i blank = _mm_set1_epi8(' ');
-  const __m128i tab = _mm_set1_epi8('\t');
-  while (end - p >= 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const int hits = _mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(bytes, blank), _mm_cmpeq_epi8(bytes, tab)));
-    if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
-    p += 16;
-  }
-#endif
-  while (p < end && !IsBlank(*p)) ++p;
-  return p;
-}
-
 template <typename F>
 void ForEachWord(std::string_view text, F&& f) {
   const char* p = text.data();
@@ -48,7 +30,7 @@ void ForEachWord(std::string_view text, F&& f) {
   while (p < end) {
     while (p < end && IsBlank(*p)) ++p;
     const char* start = p;
-    p = FindBlank(p, end);
+    p = FindEither(p, end, ' ', '\t');
     if (p > start) f(std::string_view(start, static_cast<size_t>(p - start)));
   }
 }

@@ -137,31 +137,27 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(b, e - b + 1);
 }
 
-namespace {
-
-// The first CR or LF in [p, end), or end.
-const char* FindLineEnd(const char* p, const char* end) {
+const char* FindEither(const char* p, const char* end, char a, char b) {
 #if defined(__SSE2__)
-  // Sixteen bytes at a time: lines are some 40 to 80 bytes long.
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
+  // Sixteen bytes at a time: the lines and words looked through are some 40
+  // to 80 bytes long.
+  const __m128i va = _mm_set1_epi8(a);
+  const __m128i vb = _mm_set1_epi8(b);
   while (end - p >= 16) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const int hits = _mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, va), _mm_cmpeq_epi8(bytes, vb)));
     if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
     p += 16;
   }
 #endif
-  while (p < end && *p != '\r' && *p != '\n') ++p;
+  while (p < end && *p != a && *p != b) ++p;
   return p;
 }
 
-}  // namespace
-
 bool LineReader::Next(std::string_view& line) {
   if (p_ == end_) return false;
-  const char* e = FindLineEnd(p_, end_);
+  const char* e = FindEither(p_, end_, '\r', '\n');
   line = std::string_view(p_, static_cast<size_t>(e - p_));
   if (e == end_) {
     p_ = end_;

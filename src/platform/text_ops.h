@@ -126,6 +126,9 @@ class LineCopier {
   const char* run_end_ = nullptr;
 };
 
+// The first `a` or `b` in [p, end), or `end`.
+const char* FindEither(const char* p, const char* end, char a, char b);
+
 // Every line of `text` as LineReader reads them.
 std::vector<std::string_view> LinesOf(std::string_view text);
 
