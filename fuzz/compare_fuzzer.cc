@@ -22,6 +22,7 @@
 #include "compare/report_text.h"
 #include "fuzz_settings.h"
 #include "fuzz_ui.h"
+#include "model/cleaned_file.h"
 #include "model/run_error.h"
 #include "model/working_table.h"
 #include "run/run_driver.h"
@@ -32,16 +33,15 @@ namespace {
 
 constexpr std::string_view kSecondFile = "\n%B%\n";
 
-std::optional<CleanedMechanism> Read(const std::string& text,
-                                     const char* name) {
+std::optional<CleanedFile> Read(const std::string& text, const char* name) {
   try {
-    return ParseCleanedFile(text, name);
+    return ReadCleanedFile(text, name);
   } catch (const RunError&) {
     return std::nullopt;
   }
 }
 
-void CompareBothWays(const CleanedMechanism& a, const CleanedMechanism& b,
+void CompareBothWays(const CleanedFile& a, const CleanedFile& b,
                      const CompareSettings& settings) {
   const CompareReport ab = CompareMechanisms(a, b, settings);
   const CompareReport ba = CompareMechanisms(b, a, settings);
@@ -71,12 +71,12 @@ void FuzzOne(std::string_view data) {
   compare.file_b = "b.rxn";
   compare.tolerance.relative = data.size() % 2 == 1;
   compare.tolerance.rel = 0.01;
-  std::optional<CleanedMechanism> a;
+  std::optional<CleanedFile> a;
   if (outcome.kind == RunOutcome::Kind::kSuccess) {
     const std::optional<std::string> joule = Slurp(outcome.vars.outpathj);
     if (!joule) Violation("success, but no joule file");
     try {
-      a = ParseCleanedFile(*joule, "a.rxn");
+      a = ReadCleanedFile(*joule, "a.rxn");
     } catch (const RunError& e) {
       Violation("compare refuses a file clean wrote: " + e.Describe());
     }
@@ -88,7 +88,7 @@ void FuzzOne(std::string_view data) {
     a = Read(std::string(mechanism), "a.rxn");
   }
   if (!a || !second) return;
-  std::optional<CleanedMechanism> b = Read(*second, "b.rxn");
+  std::optional<CleanedFile> b = Read(*second, "b.rxn");
   if (b) CompareBothWays(*a, *b, compare);
 }
 
