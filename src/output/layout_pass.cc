@@ -351,16 +351,4 @@ void LayoutPass::Finish() {
   state_->out.mutable_text().clear();
 }
 
-std::string LayOutText(std::string_view text, const std::string& path,
-                       OutUnit unit, const CoefficientStyle& style,
-                       std::shared_ptr<LayoutMemo>& memo,
-                       const InputLines& origin) {
-  std::string laid;
-  const TextSink sink = [&laid](std::string_view piece) { laid.append(piece); };
-  LayoutPass pass(path, unit, style, memo, origin, sink);
-  pass.Feed(text);
-  pass.Finish();
-  return laid;
-}
-
 }  // namespace kestrelon

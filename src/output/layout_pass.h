@@ -25,9 +25,9 @@
 // direction, built from the reaction line above it, which must be
 // reversible.
 //
-// Returns the new text, every line ending with CR LF; the run writes it
-// (where a run on disk went through the working file "tempo3.int").
-// What the keyword lines hold is kept in `memo`, so that the next
+// The new text, every line ending with CR LF, goes to a sink in pieces; the
+// run writes them straight into the file's staged copy. What the keyword
+// lines hold is kept in `memo`, so that the next
 // file of the run, which holds the same lines, needs only its Ea printed.
 //
 // Throws RunError naming the input line that the failing line came from
@@ -50,19 +50,14 @@
 namespace kestrelon {
 
 // What the layout pass read from keyword lines, kept from one file of a run
-// to the next; made by the first call.
+// to the next; made by the first file, only read by the later ones.
 struct LayoutMemo;
 
-std::string LayOutText(std::string_view text, const std::string& path,
-                       OutUnit unit, const CoefficientStyle& style,
-                       std::shared_ptr<LayoutMemo>& memo,
-                       const InputLines& origin);
-
-// The same pass fed the text piece by piece, each piece whole lines and cut
+// The pass is fed the text piece by piece, each piece whole lines and cut
 // only before a reaction line (a reaction is never parted from its
 // auxiliary lines); the new text goes to `sink` in pieces of whole lines,
-// in order, rather than being returned, so that a file is never held
-// whole. A failure may come after some pieces were handed on.
+// in order, so that a file is never held whole. A failure may come after
+// some pieces were handed on.
 using TextSink = std::function<void(std::string_view)>;
 class LayoutPass {
  public:

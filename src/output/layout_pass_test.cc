@@ -27,8 +27,13 @@ class LayoutPassTest : public testing_support::ScratchRunTest {
     std::string text;
     const std::string error = testing_support::ErrorOf([&] {
       std::shared_ptr<LayoutMemo> memo;
-      text = LayOutText(Lines(rest), "mechj.rxn", OutUnit::kJoule, rec_.style,
-                        memo, InputLines());
+      const TextSink sink = [&text](std::string_view piece) {
+        text.append(piece);
+      };
+      LayoutPass pass("mechj.rxn", OutUnit::kJoule, rec_.style, memo,
+                      InputLines(), sink);
+      pass.Feed(Lines(rest));
+      pass.Finish();
     });
     return error == "(no error)" ? text : error;
   }

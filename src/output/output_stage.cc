@@ -266,12 +266,6 @@ void OutputResult::Pieces(
   shared->FilePieces(f, lists[static_cast<size_t>(f)], take);
 }
 
-std::string OutputResult::Text(int f) const {
-  std::string text;
-  Pieces(f, [&text](std::string_view piece) { text.append(piece); });
-  return text;
-}
-
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
                             const InputLines& input, bool table_shown) {

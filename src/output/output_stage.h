@@ -45,8 +45,6 @@ struct OutputResult {
   // The text of file `f` (0 joule, 1 calorie, 2 kelvin) in pieces of whole
   // lines, each cut before a reaction line, as LayoutPass takes them.
   void Pieces(int f, const std::function<void(std::string_view)>& take) const;
-  // The same text whole.
-  std::string Text(int f) const;
 
   int nercount = 0;  // non-elementary reactions
   // The input line of each line of the files (they have the same lines).

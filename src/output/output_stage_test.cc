@@ -42,7 +42,9 @@ class OutputStageTest : public testing_support::ScratchRunTest {
 TEST_F(OutputStageTest, ComposesTheFilesWithTheListAtTheEnd) {
   const OutputResult result = Run();
   EXPECT_EQ(result.nercount, 1);
-  EXPECT_EQ(result.Text(1),
+  std::string calorie;
+  result.Pieces(1, [&calorie](std::string_view piece) { calorie += piece; });
+  EXPECT_EQ(calorie,
             "ELEMENTS\r\nH   O   N,C\r\nEND\r\nSPECIES\r\n"
             "H   O2   OH   HO2   H2O\r\nEND\r\nREACTIONS\r\n"
             "H+O2(+M)<=>HO2(+M) 4.650E+12 0.4400 0.0\r\nLOW /1.0,2.0,3.0/\r\n"
