@@ -56,26 +56,15 @@ QVariant SideCell(const std::optional<RowSide>& side, int field, bool sort) {
 
 }  // namespace
 
-void DifferenceModel::Reset(const std::vector<DifferenceRow>* rows) {
-  beginResetModel();
-  rows_ = rows;
-  endResetModel();
-}
-
-int DifferenceModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() || rows_ == nullptr ? 0
-                                              : static_cast<int>(rows_->size());
-}
-
-int DifferenceModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kColumns;
-}
+DifferenceModel::DifferenceModel(QObject* parent)
+    : RowsModel(kColumns, parent) {}
 
 QVariant DifferenceModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || rows_ == nullptr) return {};
+  const DifferenceRow* shown = RowAt(index);
+  if (shown == nullptr) return {};
   if (role != Qt::DisplayRole && role != Qt::UserRole) return {};
   const bool sort = role == Qt::UserRole;
-  const DifferenceRow& r = (*rows_)[index.row()];
+  const DifferenceRow& r = *shown;
   switch (index.column()) {
     case kKind:
       return KindText(r);

@@ -10,35 +10,23 @@
 #ifndef KESTRELON_SHELL_DIFFERENCE_MODEL_H_
 #define KESTRELON_SHELL_DIFFERENCE_MODEL_H_
 
-#include <QAbstractTableModel>
 #include <optional>
 #include <vector>
 
 #include "compare/difference_rows.h"
 #include "shell/kind_filter.h"
+#include "shell/rows_model.h"
 
 namespace kestrelon {
 
-class DifferenceModel : public QAbstractTableModel {
+class DifferenceModel : public RowsModel<DifferenceRow> {
  public:
-  using QAbstractTableModel::QAbstractTableModel;
+  explicit DifferenceModel(QObject* parent = nullptr);
 
-  // Shows `rows` (which must outlive the model or the next Reset), or
-  // nothing.
-  void Reset(const std::vector<DifferenceRow>* rows);
-
-  // The row behind model row `r`.
-  const DifferenceRow& row(int r) const { return (*rows_)[r]; }
-
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index,
                 int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
-
- private:
-  const std::vector<DifferenceRow>* rows_ = nullptr;
 };
 
 using DifferenceFilter = KindFilter<DifferenceModel, DifferenceKind>;

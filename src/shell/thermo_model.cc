@@ -46,26 +46,14 @@ QVariant NumberCell(bool present, double value, bool sort, bool is_line) {
 
 }  // namespace
 
-void ThermoModel::Reset(const std::vector<ThermoRow>* rows) {
-  beginResetModel();
-  rows_ = rows;
-  endResetModel();
-}
-
-int ThermoModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() || rows_ == nullptr ? 0
-                                              : static_cast<int>(rows_->size());
-}
-
-int ThermoModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kColumns;
-}
+ThermoModel::ThermoModel(QObject* parent) : RowsModel(kColumns, parent) {}
 
 QVariant ThermoModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || rows_ == nullptr) return {};
+  const ThermoRow* shown = RowAt(index);
+  if (shown == nullptr) return {};
   if (role != Qt::DisplayRole && role != Qt::UserRole) return {};
   const bool sort = role == Qt::UserRole;
-  const ThermoRow& r = (*rows_)[index.row()];
+  const ThermoRow& r = *shown;
   const bool value = r.kind == ThermoRowKind::kValue;
   switch (index.column()) {
     case kKind:

@@ -10,35 +10,23 @@
 #ifndef KESTRELON_SHELL_THERMO_MODEL_H_
 #define KESTRELON_SHELL_THERMO_MODEL_H_
 
-#include <QAbstractTableModel>
 #include <optional>
 #include <vector>
 
 #include "check/thermo_file_comparison.h"
 #include "shell/kind_filter.h"
+#include "shell/rows_model.h"
 
 namespace kestrelon {
 
-class ThermoModel : public QAbstractTableModel {
+class ThermoModel : public RowsModel<ThermoRow> {
  public:
-  using QAbstractTableModel::QAbstractTableModel;
+  explicit ThermoModel(QObject* parent = nullptr);
 
-  // Shows `rows` (which must outlive the model or the next Reset), or
-  // nothing.
-  void Reset(const std::vector<ThermoRow>* rows);
-
-  // The row behind model row `r`.
-  const ThermoRow& row(int r) const { return (*rows_)[r]; }
-
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index,
                 int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
-
- private:
-  const std::vector<ThermoRow>* rows_ = nullptr;
 };
 
 using ThermoFilter = KindFilter<ThermoModel, ThermoRowKind>;
