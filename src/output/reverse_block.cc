@@ -5,10 +5,8 @@
 namespace kestrelon {
 namespace {
 
-// FirstAuxiliaryWord(line) == "REV", without looking past the word.
 bool IsRevLine(std::string_view line) {
-  return StartsWith(line, "REV") &&
-         (line.size() == 3 || line[3] == ' ' || line[3] == '/');
+  return FirstAuxiliaryWord(line) == "REV";
 }
 
 bool IsReactionLine(std::string_view line) { return Contains(line, "="); }

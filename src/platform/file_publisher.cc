@@ -121,7 +121,6 @@ void FilePublisher::Discard() {
 }
 
 size_t FilePublisher::Begin(const std::string& target) {
-  if (!staged_.empty()) StartWriteBack(staged_.back());
   bool keep_mode = false;
   const mode_t mode = ModeFor(target, &keep_mode);
   const size_t slash = target.rfind('/');
@@ -160,15 +159,7 @@ void FilePublisher::AppendTo(size_t file, std::string_view bytes) {
   s.written += bytes.size();
 }
 
-// Asks the disk to start writing a finished file now: by the time Commit
-// flushes them, the files written earlier are mostly on the disk, and the
-// file system commits their creation once rather than once per file.
-void FilePublisher::StartWriteBack(Staged& s) {
-  ::sync_file_range(s.fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-}
-
 void FilePublisher::Commit() {
-  for (Staged& s : staged_) StartWriteBack(s);
   for (Staged& s : staged_) {
     if (::fsync(s.fd) != 0) {
       throw FileError(ErrnoText("cannot write", errno), s.target);

@@ -8,8 +8,8 @@
 // link, with the mode of the file it replaces (new files: 0666 less the
 // umask); Append() writes to the file begun last, AppendTo() to the file
 // Begin() numbered (two threads may write to two files at once), and the
-// disk starts writing each file as the next one begins. Stage() is Begin()
-// and one Append(). Commit() flushes every staged file to the disk (fsync: all
+// disk starts writing each piece as it is appended. Stage() is Begin() and
+// one Append(). Commit() flushes every staged file to the disk (fsync: all
 // of them are on the disk before any is renamed), renames them over their
 // targets, one right after another in the order staged, and flushes the
 // directories. A publisher destroyed before Commit() (a failure part way)
@@ -59,7 +59,6 @@ class FilePublisher {
     size_t written = 0;
   };
   void Discard();
-  void StartWriteBack(Staged& s);
 
   std::vector<Staged> staged_;
 };
