@@ -7,6 +7,7 @@
 #define KESTRELON_MODEL_AUXILIARY_WORDS_H_
 
 #include <string_view>
+#include <vector>
 
 namespace kestrelon {
 
@@ -21,6 +22,23 @@ bool IsAuxiliaryKeyword(std::string_view word);
 // a "/" in it) or a DUP line. The reverse of a third-body reaction has the
 // same third body, and the reverses of two duplicates are duplicates too.
 bool CopiedToReverse(std::string_view line);
+
+// The lines an auxiliary line becomes in a cleaned file. CHEMKIN lets one
+// line hold several items ("LOW/1.0E20 -1.7 525/ TROE/0.5 1E-30 1E30/",
+// "REV/1E12 0 100/ DUP"), but a LOW, HIGH, REV or PLOG block is laid out as
+// a line of its own, which would drop the items beside it. So each such
+// block with three values or more between its slashes becomes a part of its
+// own, and the items between such blocks stay together as written:
+//
+//   LOW/1 2 3/ H2/2/ H2O/6/   ->  "LOW/1 2 3/", "H2/2/ H2O/6/"
+//   DUP REV / 1 0 100 /       ->  "DUP", "REV / 1 0 100 /"
+//   H2/2/ H2O/6/              ->  "H2/2/ H2O/6/"
+//
+// `line` is upper case, without comment; the parts are views into it,
+// without blanks at either end, in the order of the line. A line that is
+// not split is its one part, unchanged.
+void SplitAuxiliaryLine(std::string_view line,
+                        std::vector<std::string_view>& parts);
 
 }  // namespace kestrelon
 

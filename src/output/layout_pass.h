@@ -18,7 +18,8 @@
 //     (after H+O2<=>O+OH ..., in the joule file of a cal/mol run)
 //
 // A "LOW" or "HIGH" line keeps its keyword text and becomes
-// keyword " /" A " " n " " Ea "/"; text after the closing slash is dropped.
+// keyword " /" A " " n " " Ea "/" (items that stood beside the block in the
+// input are on lines of their own by now, model/auxiliary_words.h).
 // A "PLOG" line keeps its pressure as written: keyword " /" P " " A ...
 // so that every line of a pressure-dependent rate is in the file's unit.
 // A "REV" line becomes the reversible reaction line of the reverse

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/auxiliary_words.h"
 #include "model/energy_unit.h"
 #include "model/number_format.h"
 #include "output/reaction_units.h"
@@ -57,6 +58,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          NonElementaryLists& lists,
                          std::vector<int>& listed_origin) {
   int count = 0;
+  std::vector<std::string_view> parts;
   const int first = index.reacrow + 1;
   const int end = index.reacend;
   for (int r = first; r < end; ++r) {
@@ -74,8 +76,10 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
       RestoreWorkingForms(line);
       // A line of blanks in the input is an empty row here; the main part
       // of the files skips such rows, and so does the list.
-      if (!line.empty()) {
-        for (LineBuffer& list : lists) list.Add(line);
+      SplitAuxiliaryLine(line, parts);
+      for (std::string_view part : parts) {
+        if (part.empty()) continue;
+        for (LineBuffer& list : lists) list.Add(part);
         listed_origin.push_back(input.LineOfRow(next));
       }
       table.Set(next, 1, {});

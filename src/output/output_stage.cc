@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/auxiliary_words.h"
 #include "model/energy_unit.h"
 #include "model/number_format.h"
 #include "output/ner_list.h"
@@ -131,6 +132,7 @@ class SharedLines {
     text_.reserve(rows * 64);
     holes_.reserve(rows);
     std::string buffer;
+    std::vector<std::string_view> parts;
     for (int r = index.elemrow; r <= index.reacend; ++r) {
       const bool in_reactions = r > index.reacrow && r < index.reacend;
       std::string_view untagged = table.Get(r, 1);
@@ -152,6 +154,17 @@ class SharedLines {
           AppendReactionLine(buffer, table, r, kOutputFiles[2].ea_column);
           table.Set(r, 1, buffer);
         }
+      } else if (in_reactions) {
+        SplitAuxiliaryLine(untagged, parts);
+        for (std::string_view part : parts) {
+          if (part.empty()) continue;
+          const size_t line_at = text_.size();
+          text_.append(part);
+          RestoreWorkingForms(text_.data() + line_at, text_.size() - line_at);
+          text_.append(kCrLf, 2);
+          origin.push_back(input.LineOfRow(r));
+        }
+        continue;
       } else {
         if (untagged.empty()) continue;
         text_.append(untagged);

@@ -14,7 +14,10 @@
 // Each text holds the non-empty rows from "ELEMENTS" to the END of the
 // reaction section, reaction lines rebuilt as equation, A, n and the file's
 // Ea joined by single blanks, with "(+" and "," restored, every line ending
-// in CR LF. With `table_shown` (someone looks at the table after the run)
+// in CR LF; an auxiliary line holding a LOW, HIGH, REV or PLOG block beside
+// other items becomes one line per block and per run of other items
+// (SplitAuxiliaryLine), so that laying the block out loses nothing. With
+// `table_shown` (someone looks at the table after the run)
 // the converted Ea are also in columns 6 (J/mol), 7 (cal/mol) and 5 (K)
 // and the line column of each reaction row holds the kelvin file's line;
 // ShowFileLinesInTable puts file `f`'s line there instead (0 joule,
