@@ -42,6 +42,17 @@ inline bool IsNonElementaryLine(std::string_view line) {
   return StartsWith(line, kNerTag);
 }
 
+// A canonical reaction line is "EQUATION A N EA": a field after Ea is not
+// part of any coefficient, and would be read into Ea ("16800. 5.0" as
+// 16800.5). `ea_field` is the text after the line's third blank.
+inline constexpr const char* kMoreThanThreeCoefficients =
+    "reaction has more than three coefficients after its equation";
+inline bool HasFieldAfter(std::string_view ea_field) {
+  const size_t blank = ea_field.find(' ');
+  return blank != std::string_view::npos &&
+         ea_field.find_first_not_of(' ', blank) != std::string_view::npos;
+}
+
 }  // namespace kestrelon
 
 #endif  // KESTRELON_MODEL_REACTION_MARKERS_H_

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/number_format.h"
+#include "model/reaction_markers.h"
 #include "output/reaction_units.h"
 #include "output/reverse_block.h"
 #include "platform/text_file.h"
@@ -127,6 +128,14 @@ KeywordValues ReadKeywordValues(const CoefficientStyle& style,
             ? "keyword line needs three values A, n and Ea between its "
               "slashes"
             : kPlogNeedsFour);
+  }
+  // A fourth value would be read into Ea ("1600.0 5.0" as 1600.05).
+  if (HasFieldAfter(block.substr(q2 + 1))) {
+    throw RunError(pressure.empty()
+                       ? "keyword line has more than three values A, n and "
+                         "Ea between its slashes"
+                       : "PLOG line has more than four values P, A, n and Ea "
+                         "between its slashes");
   }
   const std::string a =
       FormatNumber(LeadingNumber(block.substr(0, q1)), style.patterns.a);

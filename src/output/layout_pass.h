@@ -34,7 +34,8 @@
 // Throws RunError naming the input line that the failing line came from
 // (`origin`, line by line of the text), or else `path` (the file the text
 // is for) and the line, when a keyword line holds no "/.../" block of three
-// values (four for "PLOG"), when a "REV" line has no reversible reaction
+// values (four for "PLOG") or holds more (the next would be read into Ea),
+// when a "REV" line has no reversible reaction
 // line above it (after an irreversible "=>" reaction it is invalid input),
 // or when a number is out of range.
 #ifndef KESTRELON_OUTPUT_LAYOUT_PASS_H_

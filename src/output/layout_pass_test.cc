@@ -46,14 +46,13 @@ TEST_F(LayoutPassTest, KeywordLineForms) {
   } cases[] = {
       // The closing slash is supplied.
       {"HIGH / 1.0E+14 0.0 1600.0", "HIGH /1.000E+14 0.0000 6694.4/"},
-      // Text after the closing slash is dropped.
+      // Text after the closing slash is dropped: the output stage has put
+      // any item there on a line of its own.
       {"LOW / 1.04E+26 -2.76 1600.0 / TROE / 0.5 100 1000 /",
        "LOW /1.040E+26 -2.7600 6694.4/"},
       // Three blanks before the closing slash leave an empty third value,
       // which reads as zero.
       {"LOW / 2.0 1.0   /", "LOW /2.000E+00 1.0000 0.0/"},
-      // A fourth value joins the third: 1600.05 cal/mol.
-      {"LOW / 1.04E+26 -2.76 1600.0 5.0 /", "LOW /1.040E+26 -2.7600 6694.6/"},
       // Only the first word makes a keyword line.
       {"REVERSE/2.0/ LOWH/3.0/", "REVERSE/2.0/ LOWH/3.0/"},
       {"LOW+H<=>HIGH+O 1.0 0.0 0.0", "LOW+H<=>HIGH+O 1.0 0.0 0.0"},
@@ -66,9 +65,18 @@ TEST_F(LayoutPassTest, KeywordLineForms) {
 
 // The other failures of the layout, with the input lines they name:
 // tests/messages_test.cc and tests/hostile_test.cc.
-TEST_F(LayoutPassTest, RevWithoutAReactionNamesTheFileAndLine) {
+TEST_F(LayoutPassTest, FailuresNameTheFileAndLine) {
   EXPECT_EQ(LayOut({"REV / 1.0 0.0 0.0 /", "END"}),
             "mechj.rxn:8: REV line without a reaction line above it");
+  // A fourth value is not read into Ea (as 1600.05).
+  EXPECT_EQ(LayOut({"H+O2<=>O+OH 1.0 0.0 0.0",
+                    "LOW / 1.04E+26 -2.76 1600.0 5.0 /", "END"}),
+            "mechj.rxn:9: keyword line has more than three values A, n and "
+            "Ea between its slashes");
+  EXPECT_EQ(LayOut({"H+O2<=>O+OH 1.0 0.0 0.0",
+                    "PLOG / 1.0 1.04E+26 -2.76 1600.0 5.0 /", "END"}),
+            "mechj.rxn:9: PLOG line has more than four values P, A, n and Ea "
+            "between its slashes");
 }
 
 }  // namespace

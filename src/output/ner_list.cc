@@ -29,6 +29,9 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
         "non-elementary reaction without its three coefficients A, n "
         "and Ea");
   }
+  if (HasFieldAfter(std::string_view(line).substr(p3 + 1))) {
+    input.FailAtRow(row, kMoreThanThreeCoefficients);
+  }
   // "|=>" stands in the equation only: a printed number holds no "|".
   std::string head = line.substr(0, p1);
   ReplaceAll(head, "|=>", "=>");

@@ -50,7 +50,13 @@ TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
             "A<=>B+C+D+E 1.000E+00 0.0000 -2000.0\r\nREV /1.0 0 0/\r\n");
 }
 
-TEST_F(NerListTest, OverflowNamesTheInputLine) {
+TEST_F(NerListTest, FailuresNameTheInputLine) {
+  // A fourth field would be read into Ea.
+  EXPECT_EQ(testing_support::ErrorOf([&] {
+              TakeOut({"A+B<=>C 1 0 0", "#NER#A+B+C+D<=>E 1 0 100. 5"});
+            }),
+            "mech.inp:7: reaction has more than three coefficients after its "
+            "equation");
   rec_.style.unit = EaUnit::kKj;
   EXPECT_EQ(testing_support::ErrorOf([&] {
               TakeOut({"A+B<=>C 1 0 0", "#NER#A+B+C+D<=>E 1 0 1E306"});

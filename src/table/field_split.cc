@@ -24,6 +24,9 @@ void SplitRow(WorkingTable& table, int row, const Patterns& patterns,
   if (b3 == std::string_view::npos) {
     throw RunError("reaction has fewer than three coefficients");
   }
+  if (HasFieldAfter(line.substr(b3 + 1))) {
+    throw RunError(kMoreThanThreeCoefficients);
+  }
   // Printed before anything is written, so that a failing row is left as
   // it was.
   std::string a =

@@ -2,14 +2,15 @@
 // "#DATAUX#" nor "#NER#" in front of its line) the canonical line
 // "EQUATION A N EA..." is split at its first three blanks: column 2 gets
 // the equation, column 9 the leading-number value of A printed with the A
-// pattern, column 10 that of n printed with the n pattern, column 11 all
-// the text after the third blank as it stands (Ea, with any further fields
-// attached). A tagged row gets "####" in column 2 and nothing else. A field
-// without a number prints as zero in its pattern.
+// pattern, column 10 that of n printed with the n pattern, column 11 the
+// text after the third blank as it stands (Ea). A tagged row gets "####" in
+// column 2 and nothing else. A field without a number prints as zero in its
+// pattern.
 //
 // Throws RunError naming the input line when a reaction line has fewer than
-// three blanks ("reaction has fewer than three coefficients") or A or n is
-// beyond the range of a double ("number out of range").
+// three blanks ("reaction has fewer than three coefficients"), a field
+// after Ea (which would be read into it), or A or n beyond the range of a
+// double ("number out of range").
 #ifndef KESTRELON_TABLE_FIELD_SPLIT_H_
 #define KESTRELON_TABLE_FIELD_SPLIT_H_
 

@@ -15,7 +15,7 @@ TEST(SplitFieldsTest, SplitsReactionRowsAtTheirFirstThreeBlanks) {
   struct Case {
     const char *line, *equation, *a, *n, *ea;
   } cases[] = {
-      // Fields after the third blank stay with Ea (see the reaction passes).
+      // A field without a number prints as zero.
       {"A<=>B 2.0E12/ -1.5 15000.0/", "A<=>B", "2.000E+12", "-1.5000",
        "15000.0/"},
       {"A<=>B X Y Z", "A<=>B", "0.000E+00", "0.0000", "Z"},

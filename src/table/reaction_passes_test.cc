@@ -41,8 +41,6 @@ TEST(NormaliseReactionsTest, EveryColumnOfAReactionSection) {
       "1000.0|Irr",
       "#DATAUX#DUP" + skip,
       "#NER#A+B+C+D<=>E 1 2 3" + skip,
-      "H+O2+M<=>HO2+M 3.0E18 -0.8 0.0 9.9|H+O2+M<=>HO2+M|H|O2|M|HO2|M|///|"
-      "3.000E+18|-0.8000|0.0 9.9|",
   };
   TestRun run;
   run.SetReactionSection({
@@ -53,11 +51,10 @@ TEST(NormaliseReactionsTest, EveryColumnOfAReactionSection) {
       "A + B => C 2.0E12 0.5 1000.0",
       "DUP",
       "A+B+C+D=E 1 2 3",
-      "H+O2+M=HO2+M 3.0E18 -0.8 0.0 9.9",
   });
   Analyse(run);
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(Row(run, i + 2), want[i]);
-  EXPECT_EQ(Row(run, 10), "END|||||||||||");
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(Row(run, i + 2), want[i]);
+  EXPECT_EQ(Row(run, 9), "END|||||||||||");
 }
 
 TEST(NormaliseReactionsTest, FailuresNameTheInputLine) {
@@ -75,6 +72,11 @@ TEST(NormaliseReactionsTest, FailuresNameTheInputLine) {
        "mech.inp:9: reaction has fewer than three coefficients",
        true},
       {{"A=B 1 2 3", "A=B 1E400 2 3"}, "mech.inp:7: number out of range", true},
+      // A fourth field would be read into Ea ("16800. 5.0" as 16800.5).
+      {{"A=B 1 2 3", "A=B 1 0 16800. 5.0"},
+       "mech.inp:7: reaction has more than three coefficients after its "
+       "equation",
+       true},
       {{"A=B 1 2 3", "#DATAUX#C=>D 1 2 3"},
        "mech.inp:7: line begins with \"#DATAUX#\", a mark the cleaner gives "
        "lines of its own; remove it",
