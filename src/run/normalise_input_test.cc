@@ -87,6 +87,10 @@ TEST_F(NormaliseInputTest, PermissiveSectionLines) {
        "ELEMENTS| H|END|SPECIES|H2|END|THERMO|H2 DATA|END|REACTIONS|"
        "H2=H+H 1 0 0|END",
        {1, 1, 2, 2, 3, 4, 4, 5, 6, 6, 7, 7}},
+      // A line of names may end its section; a reaction line may not.
+      {"ELEM\nH O END\nSPEC\nH2 O2\nO END  ! c\nREAC\nH2=END 1 0 0\n",
+       "ELEMENTS||H O|END|SPEC|H2 O2|O|END|REAC|H2=END 1 0 0|END",
+       {1, 1, 2, 2, 3, 4, 5, 5, 6, 7, 7}},
       // An END with no section open, and lines that only look like one,
       // stay as they are; so does a UTF-8 byte-order mark's line, less it.
       {"\xEF\xBB\xBF END\nEND X\nELEM\nEND\n END\nENDS\n",

@@ -32,8 +32,17 @@ SectionLines SectionCloser::Read(std::string_view line) {
     open_ = false;
     return {false, "END", false};
   }
-  if (!IsKeyword(code)) return {false, line, false};
-  SectionLines out{open_, line.substr(line.find_first_not_of(' ')), false};
+  const size_t start = line.find_first_not_of(' ');
+  if (!IsKeyword(code)) {
+    // A line of names may close its section ("H2 O2 N2 END"); in thermo
+    // data or reactions the word would be part of a record or a line.
+    const size_t kept = names_ ? WithoutEndWord(code) : std::string_view::npos;
+    if (!open_ || kept == std::string_view::npos) return {false, line, false};
+    open_ = false;
+    return {false, line.substr(start, kept), true};
+  }
+  SectionLines out{open_, line.substr(start), false};
+  names_ = StartsWith(code, "ELEM") || StartsWith(code, "SPEC");
   if (StartsWith(code, "ELEM")) {
     // The input pass splits an ELEMENTS line with END on it by itself.
     open_ = !Contains(code, "END");

@@ -12,6 +12,9 @@
 //   whose text ends with the word END ("SPECIES H O END") is written
 //   without that word and followed by "END". An ELEMENTS line with END on
 //   it is closed by the input pass itself.
+// - In an open ELEMENTS or SPECIES section, a line of names that ends with
+//   the word END ("H2 O2 N2 END") is written without that word and
+//   followed by "END": END is no element or species.
 // - Every other line is written as it stands.
 //
 // At the end of the input, a section still open (REACTIONS, as a rule)
@@ -40,6 +43,7 @@ class SectionCloser {
 
  private:
   bool open_ = false;
+  bool names_ = false;  // the section opened last holds names
 };
 
 }  // namespace kestrelon
