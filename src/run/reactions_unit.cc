@@ -41,27 +41,27 @@ std::string Joined(const std::vector<DeclaredWord<EnergyUnit>>& words) {
 }  // namespace
 
 std::optional<EnergyUnit> EnergyUnitOfWord(std::string_view word) {
-  // Kelvin and electron volts stand alone; the molar energies need their
-  // "per mole", so that a bare J or CAL is never taken for a unit.
-  if (OneOf(word, {"K", "KELV", "KELVIN", "KELVINS"})) {
-    return EnergyUnit::kKelvin;
-  }
   if (OneOf(word, {"EV", "EVOL", "EVOLT", "EVOLTS"})) {
     return EnergyUnit::kEvolts;
   }
-  size_t slash = word.find('/');
-  if (slash == std::string_view::npos) return std::nullopt;
-  if (!OneOf(word.substr(slash + 1), {"MOL", "MOLE"})) return std::nullopt;
-  std::string_view head = word.substr(0, slash);
-  if (OneOf(head, {"CAL", "CALS", "CALORIE", "CALORIES"})) {
-    return EnergyUnit::kCal;
-  }
-  if (OneOf(head, {"KCAL", "KCALS", "KCALORIE", "KCALORIES"})) {
-    return EnergyUnit::kKcal;
-  }
-  if (OneOf(head, {"J", "JOUL", "JOULE", "JOULES"})) return EnergyUnit::kJ;
-  if (OneOf(head, {"KJ", "KJOU", "KJOUL", "KJOULE", "KJOULES"})) {
-    return EnergyUnit::kKj;
+  // CHEMKIN's own short form of CAL/MOLE.
+  if (word == "CAL/") return EnergyUnit::kCal;
+  // The words a reaction's own UNITS line is read with: a REACTIONS line
+  // written "KCAL" or "KJOU" (the four-letter forms) means what a UNITS line
+  // written so means.
+  const std::optional<EaUnit> unit = UnitsLineEnergy(word);
+  if (!unit) return std::nullopt;
+  switch (*unit) {
+    case EaUnit::kCal:
+      return EnergyUnit::kCal;
+    case EaUnit::kKcal:
+      return EnergyUnit::kKcal;
+    case EaUnit::kJ:
+      return EnergyUnit::kJ;
+    case EaUnit::kKj:
+      return EnergyUnit::kKj;
+    case EaUnit::kKelvin:
+      return EnergyUnit::kKelvin;
   }
   return std::nullopt;
 }

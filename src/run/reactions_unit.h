@@ -7,12 +7,10 @@
 // part of it. The words after the keyword that name units are kept, upper-
 // cased as written; other words (BASE, M=N2, ...) are passed over.
 //
-// A word names an energy unit when it is one of
-//   CAL, CALS, CALORIE, CALORIES        followed by /MOL or /MOLE  (cal/mol)
-//   KCAL, KCALS, KCALORIE, KCALORIES    followed by /MOL or /MOLE  (kcal/mol)
-//   J, JOUL, JOULE, JOULES              followed by /MOL or /MOLE  (J/mol)
-//   KJ, KJOU, KJOUL, KJOULE, KJOULES    followed by /MOL or /MOLE  (kJ/mol)
-//   K, KELV, KELVIN, KELVINS                                       (K)
+// A word names an energy unit when it is one of the words of a reaction's
+// own UNITS line (output/reaction_units.h: CAL, KCAL, JOUL, KJOU, KELV and
+// their longer forms, alone or followed by /MOL or /MOLE; CHEMKIN itself
+// reads the four-letter forms), CAL/ (cal/mol), or
 //   EV, EVOL, EVOLT, EVOLTS                                        (eV)
 // and the unit of A when it is MOLE or MOLES (per mole) or MOLEC, MOLECULE or
 // MOLECULES (per molecule). Nothing else is taken for a unit: a word must be

@@ -12,7 +12,7 @@ namespace {
 // common ones are read in the tests below and in the golden runs.)
 TEST(ReactionsUnitTest, NearMissesNameNoUnit) {
   std::istringstream words(
-      "CAL KCAL J KJOULES KJOULES/ /MOLE CAL/MOLES KCAL/MOLE/K KK KELVINSS KA "
+      "KJOULES/ /MOLE CAL/MOLES KCAL/MOLE/K KK KELVINSS KA KCA JOU "
       "CAL/MOLE! MOL MOLECULESS BASE M=N2 kcal/mole");
   for (std::string w; words >> w;) {
     EXPECT_FALSE(EnergyUnitOfWord(w).has_value()) << w;
@@ -51,6 +51,11 @@ TEST(DecideUnitTest, UnitWarningsAndErrors) {
   } cases[] = {
       // --unit auto takes the declared unit, cal/mol when none is declared.
       {"REACTIONS KJ/MOL KJOULES/MOLE", true, EaUnit::kCal, "kJ/mol"},
+      // CHEMKIN's four-letter forms, without "/MOLE".
+      {"REACTIONS KCAL MOLES", true, EaUnit::kCal, "kcal/mol"},
+      {"REACTIONS JOUL", false, EaUnit::kCal,
+       "cal/mol; line 1: REACTIONS declares JOUL, cleaning as cal/mol; "
+       "--unit auto takes the declared unit"},
       {"ELEMENTS\r\nREAC\r\n", true, EaUnit::kKj, "cal/mol"},
       {"REACTIONS KELVIN MOLECULES", true, EaUnit::kCal,
        "K; line 1: " + molecules},
