@@ -67,6 +67,14 @@ class Copy {
     return line;
   }
 
+  // Takes back the END line that starts at `at` in the text and is line
+  // `index` of the copy; only blank and comment lines came after it.
+  void TakeBackEnd(size_t at, size_t index) {
+    buffer_.mutable_text().erase(at, 5);  // "END" and CR LF
+    origin_.erase(origin_.begin() + static_cast<std::ptrdiff_t>(index));
+    --end_count_;
+  }
+
   // Takes back the line just added by AddNormalised.
   void DropLast(std::string_view line) {
     buffer_.mutable_text().resize(buffer_.text().size() - line.size() - 2);
@@ -98,7 +106,8 @@ class Copy {
 // Rewrites the ELEMENTS keyword line `line` (upper case, no TAB). The part
 // from the first "!" on is a comment: ELEM and END are not looked for in it,
 // and it stays with the symbols line for the next pass to cut.
-void WriteElementsLine(const std::string& line, int input_line, Copy& copy) {
+// Returns whether the line closes the section (an END was written last).
+bool WriteElementsLine(const std::string& line, int input_line, Copy& copy) {
   size_t bang = line.find('!');
   std::string code = line.substr(0, bang);
   std::string comment = bang == std::string::npos ? "" : line.substr(bang);
@@ -112,23 +121,33 @@ void WriteElementsLine(const std::string& line, int input_line, Copy& copy) {
     EraseAll(code, "END");
     copy.Add(code + comment, input_line);
     copy.Add("END", input_line);
-    return;
+    return true;
   }
   // A keyword alone leaves an empty line; symbols stay as they were typed,
   // blanks included, so that they are never glued into one word.
   copy.Add(IsBlankOnly(code) ? comment : code + comment, input_line);
+  return false;
 }
+
+// Where the END line written last stands in the copy.
+struct LastEnd {
+  size_t at = 0;     // in the text
+  size_t index = 0;  // in the lines
+};
 
 // Writes what `closer` makes of `line`, the line just added; returns the
 // line as it now stands last in the copy.
 std::string_view CloseSections(SectionCloser& closer, std::string_view line,
-                               int input_line, Copy& copy) {
+                               int input_line, const LastEnd& last_end,
+                               Copy& copy) {
   const SectionLines lines = closer.Read(line);
-  if (!lines.end_before && !lines.end_after && lines.line == line) {
+  if (!lines.end_before && !lines.end_after && !lines.reopens &&
+      lines.line == line) {
     return line;
   }
   const std::string keep(lines.line);
   copy.DropLast(line);
+  if (lines.reopens) copy.TakeBackEnd(last_end.at, last_end.index);
   if (lines.end_before) copy.Add("END", input_line);
   const std::string_view added = copy.Add(keep, input_line);
   if (!lines.end_after) return added;
@@ -160,15 +179,23 @@ int NormaliseInput(std::string_view input, std::string& out, InputLines& lines,
   int input_line = 0;
   LineReader reader(WithoutByteOrderMark(input));
   std::string_view raw;
+  LastEnd last_end;
   while (reader.Next(raw)) {
     ++input_line;
     std::string_view line = copy.AddNormalised(raw, input_line);
-    if (permissive) line = CloseSections(closer, line, input_line, copy);
+    if (permissive) {
+      line = CloseSections(closer, line, input_line, last_end, copy);
+    }
     if (!elements_done && StartsWith(TrimBlanks(line), "ELEM")) {
       elements_done = true;
       const std::string keyword_line(line);
       copy.DropLast(line);
-      WriteElementsLine(keyword_line, input_line, copy);
+      line = WriteElementsLine(keyword_line, input_line, copy)
+                 ? std::string_view("END")
+                 : std::string_view();
+    }
+    if (line == "END") {
+      last_end = {copy.text().size() - 5, copy.origin().size() - 1};
     }
   }
   // Other readers close a section left open, REACTIONS above all, at the

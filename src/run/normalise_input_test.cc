@@ -91,6 +91,13 @@ TEST_F(NormaliseInputTest, PermissiveSectionLines) {
       {"ELEM\nH O END\nSPEC\nH2 O2\nO END  ! c\nREAC\nH2=END 1 0 0\n",
        "ELEMENTS||H O|END|SPEC|H2 O2|O|END|REAC|H2=END 1 0 0|END",
        {1, 1, 2, 2, 3, 4, 5, 5, 6, 7, 7}},
+      // A second SPECIES section goes on with the first, after its END
+      // (blank and comment lines between) or inside it; so does a second
+      // ELEMENTS section. The names on the keyword lines stay.
+      {"ELEM H END\n! c\nELEM O\nEND\nSPEC\nH2\nEND\n! c\n\nSPECIES O2 END\n"
+       "SPEC\nH\nSPEC O\nEND\nREAC\n",
+       "ELEMENTS| H |! C|O|END|SPEC|H2|! C||O2||H|O|END|REAC|END",
+       {1, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 15}},
       // An END with no section open, and lines that only look like one,
       // stay as they are; so does a UTF-8 byte-order mark's line, less it.
       {"\xEF\xBB\xBF END\nEND X\nELEM\nEND\n END\nENDS\n",

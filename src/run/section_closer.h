@@ -15,6 +15,10 @@
 // - In an open ELEMENTS or SPECIES section, a line of names that ends with
 //   the word END ("H2 O2 N2 END") is written without that word and
 //   followed by "END": END is no element or species.
+// - A SPECIES (or ELEMENTS) keyword line inside a section of its kind, or
+//   after its END with nothing but blank and comment lines between, goes on
+//   with that section: it is written as the names on it, and an END before
+//   it is taken back by the caller (`reopens`).
 // - Every other line is written as it stands.
 //
 // At the end of the input, a section still open (REACTIONS, as a rule)
@@ -32,10 +36,13 @@ struct SectionLines {
   bool end_before = false;
   std::string_view line;
   bool end_after = false;
+  bool reopens = false;  // the END written last is to be taken back
 };
 
 class SectionCloser {
  public:
+  enum class Kind { kNone, kElements, kSpecies, kThermo, kReactions };
+
   SectionLines Read(std::string_view line);
 
   // A section opened and not closed yet.
@@ -43,7 +50,9 @@ class SectionCloser {
 
  private:
   bool open_ = false;
-  bool names_ = false;  // the section opened last holds names
+  Kind kind_ = Kind::kNone;    // of the section opened last
+  Kind closed_ = Kind::kNone;  // of the section closed last, when nothing
+                               // but blank and comment lines came after
 };
 
 }  // namespace kestrelon

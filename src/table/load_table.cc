@@ -86,19 +86,26 @@ void CheckClosedBefore(const std::vector<std::string_view>& lines, int row,
 
 // Between one section's END and the next section's keyword, a line that
 // reads like a section keyword would open a section of its own to whoever
-// reads the cleaned files: it is refused where it stands.
+// reads the cleaned files: it is refused where it stands. A second section
+// of the kind that just ended (`closed`), with only blank lines before it,
+// is one that a permissive run reads as going on with the first.
 void CheckNoKeywordBetween(const std::vector<std::string_view>& lines,
-                           int after, int before, const InputLines& input) {
+                           int after, int before, std::string_view closed,
+                           const InputLines& input) {
+  bool blanks_only = true;
   for (int r = after + 1; r < before; ++r) {
     // As the row will hold it, blanks around it dropped.
     const std::string_view line =
         ReadTableItem(lines[static_cast<size_t>(r) - 1]);
     if (line == "ELEMENTS" || line == "SPECIES" || line == "REACTIONS") {
       FailAt(input, r,
-             "a " + std::string(line) +
+             std::string(line == "ELEMENTS" ? "an " : "a ") +
+                 std::string(line) +
                  " line between two sections opens none; remove it or "
-                 "close the section before it with END");
+                 "close the section before it with END",
+             blanks_only && line == closed);
     }
+    blanks_only = blanks_only && line.empty();
   }
 }
 
@@ -139,8 +146,8 @@ SectionIndex LocateSections(const std::vector<std::string_view>& lines,
     FailAt(input, reacrow,
            "REACTIONS section has no line reading exactly \"END\"", true);
   }
-  CheckNoKeywordBetween(lines, elemend, specrow, input);
-  CheckNoKeywordBetween(lines, specend, reacrow, input);
+  CheckNoKeywordBetween(lines, elemend, specrow, "ELEMENTS", input);
+  CheckNoKeywordBetween(lines, specend, reacrow, "SPECIES", input);
   index.elemrow = elemrow;
   index.elemend = elemend;
   index.specrow = specrow;

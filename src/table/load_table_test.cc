@@ -97,6 +97,7 @@ TEST(LocateSectionsTest, MissingSectionsNameTheInputLine) {
        "END\nREACTIONS\nEND",
        "mech.inp:11: a REACTIONS line between two sections opens none; "
        "remove it or close the section before it with END"},
+
       // Out of order: the search for REACTIONS starts after SPECIES.
       {"ELEMENTS\nEND\nREACTIONS\nEND\nSPECIES\nEND",
        "mech.inp:13: no line reading exactly \"REACTIONS\" after the END of "
@@ -106,6 +107,35 @@ TEST(LocateSectionsTest, MissingSectionsNameTheInputLine) {
     TestRun run;
     EXPECT_EQ(ErrorOf([&] { LocateSections(LinesOf(c.text), run.run.input); }),
               c.want);
+  }
+}
+
+// A second section of the kind just closed, with blank lines only before
+// it, is one a permissive run reads as going on with the first: the refusal
+// says so. Any other keyword line between sections is refused alike.
+TEST(LocateSectionsTest, ASecondSectionOfAKindIsLiftedByPermissive) {
+  struct Case {
+    const char *text, *want;
+    bool lifted;
+  } cases[] = {
+      {"ELEMENTS\nEND\n\nELEMENTS\nEND\nSPECIES\nEND\nREACTIONS\nEND",
+       "mech.inp:9: an ELEMENTS line between two sections opens none; remove "
+       "it or close the section before it with END",
+       true},
+      {"ELEMENTS\nEND\nSPECIES\nEND\nX\nSPECIES\nEND\nREACTIONS\nEND",
+       "mech.inp:13: a SPECIES line between two sections opens none; remove "
+       "it or close the section before it with END",
+       false},
+  };
+  for (const Case& c : cases) {
+    TestRun run;
+    try {
+      LocateSections(LinesOf(c.text), run.run.input);
+      ADD_FAILURE() << c.text;
+    } catch (const RunError& e) {
+      EXPECT_EQ(e.Describe(), c.want);
+      EXPECT_EQ(e.permissive_cleans(), c.lifted) << c.text;
+    }
   }
 }
 
