@@ -1,15 +1,8 @@
-// Runs the cases of tests/cases/*.txt, each a test of its own named after
-// its file and its "=== name" line. A case starts in an empty scratch
-// directory holding its input files, and runs `kestrelon` there once per
-// "$ kestrelon ..." line. Each run must give the exit status of its "? N"
-// line (0 without one), exactly the stdout and stderr of its sections
-// (nothing without them), the names of its "files" section and the
-// contents of its other sections; @DIR@ in arguments and expected texts
-// stands for the directory. Whatever the case, every run ends within ten
-// seconds, leaves its input files as they were written, and a run given
-// --check leaves the whole directory as it found it. In a section,
-// "\x{HH}" stands for the byte HH; a section header may end in "crlf"
-// (each line ends in CR LF) and "noeol" (no line break at the end).
+// Runs the cases of tests/cases/*.txt (their layout: tests/cases/README.md),
+// each a test of its own named after its file and its "=== name" line, in a
+// scratch directory of its own. Besides what a case expects, every run must
+// end within ten seconds and leave its input files as they were written,
+// and a run given --check must leave the whole directory as it found it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -82,7 +75,7 @@ TEST_P(CaseTest, Runs) {
     SCOPED_TRACE(command);
     const auto before = Tree(dir);
     const auto start = std::chrono::steady_clock::now();
-    const ProcessResult r = RunKestrelon(args, dir);
+    const ProcessResult r = RunKestrelon(args, dir, {run.stdout_path});
     const std::chrono::duration<double> took =
         std::chrono::steady_clock::now() - start;
     EXPECT_LT(took.count(), 10);  // even under the sanitizers

@@ -20,6 +20,7 @@ namespace kestrelon::testing_support {
 // One run and what it must give. An absent stdout or stderr must be empty.
 struct CaseRun {
   std::vector<std::string> args;  // after the program name
+  std::string stdout_path = {};   // where stdout goes instead ("> PATH")
   int status = 0;
   std::string out = {};
   std::string err = {};
@@ -132,7 +133,11 @@ inline std::vector<Case> ReadCaseFile(const std::string& path,
       }
     } else if (line.starts_with("$ kestrelon")) {
       close();
-      now->runs.push_back({CommandWords(line.substr(11))});
+      CaseRun& run = now->runs.emplace_back(CommandWords(line.substr(11)));
+      if (run.args.size() >= 2 && run.args.end()[-2] == ">") {
+        run.stdout_path = run.args.back();
+        run.args.resize(run.args.size() - 2);
+      }
     } else if (line.starts_with("? ") && section == nullptr &&
                !now->runs.empty()) {
       now->runs.back().status = std::stoi(line.substr(2));
