@@ -101,8 +101,13 @@ inline std::vector<Case> ReadCaseFile(const std::string& path,
   Case* now = &shared;
   std::string* section = nullptr;
   std::string raw, flags;
+  const std::string folder = path.substr(0, path.rfind('/') + 1);
   auto close = [&] {
-    if (section != nullptr) *section = SectionText(raw, flags);
+    if (section != nullptr) {
+      *section = flags.starts_with(" from ")
+                     ? ReadFile(folder + flags.substr(6))
+                     : SectionText(raw, flags);
+    }
     section = nullptr;
   };
   const std::string text = ReadFile(path);
