@@ -20,7 +20,6 @@ namespace kestrelon {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::RunKestrelon;
 using testing_support::ScratchDir;
 
 const fs::path kGolden = fs::path(KESTRELON_SOURCE_DIR) / "tests/golden";
@@ -63,18 +62,7 @@ TEST(GoldenTest, SpellingOfTheMechanismDoesNotShowInTheFiles) {
             FilesIn(kGolden / "variant_plain/expected"));
 }
 
-TEST(RenameGoldenTest, CleanWithTwoRenames) {
-  ScratchDir scratch;
-  fs::copy_file(kRename / "mech.inp", scratch / "mech.inp");
-  // The first pair is typed in lower case: names are upper-cased.
-  ASSERT_EQ(
-      RunKestrelon({"clean", scratch / "mech.inp", "--name", "x", "--quiet",
-                    "--rename", "ch3=ch3x", "--rename", "AR=ARGON"})
-          .status,
-      0);
-  EXPECT_EQ(FilesIn(scratch.path(), "mech.inp"), FilesIn(kRename, "mech.inp"));
-}
-
+// (Cleaned with the two renames: the case golden_two_renames.)
 TEST(RenameGoldenTest, RenamesOnHandCleanedFiles) {
   ScratchDir scratch;
   fs::copy(kRename / "before", scratch.path());
