@@ -1,8 +1,10 @@
 // Hostile input and hostile surroundings for whole cleaning runs through the
-// command line: whatever comes in, the run answers with a result or a clear
-// failure (exit 1 with the reason on stderr, or exit 2 for an unreadable
-// file), never crashes, never changes the input, and never writes through a
-// link planted in its directory.
+// command line that a case file cannot set up (random bytes, huge inputs,
+// links, FIFOs, read-only folders, a memory limit, a lock held by another
+// run): whatever comes in, the run answers with a result or a
+// clear failure, never crashes, never changes the input, and never writes
+// through a link planted in its directory. The cases of tests/cases/
+// hostile.txt hold the rest.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,50 +31,29 @@ const char kSmall[] =
     "END\r\nREACTIONS\r\nH2=H+H 1E14 0 50000\r\nEND\r\n";
 
 // Writes `text` as mech.inp into `dir` and runs `kestrelon clean mech.inp
-// --quiet [OPTION]` there; the run must neither crash nor change the input.
-ProcessResult Clean(const ScratchDir& dir, const std::string& text,
-                    const std::string& option = "") {
+// --quiet` there; the run must neither crash nor change the input.
+ProcessResult Clean(const ScratchDir& dir, const std::string& text) {
   dir.Write("mech.inp", text);
-  std::vector<std::string> args = {"clean", "mech.inp", "--quiet"};
-  if (!option.empty()) args.push_back(option);
-  ProcessResult r = RunKestrelon(args, dir.path());
+  ProcessResult r = RunKestrelon({"clean", "mech.inp", "--quiet"}, dir.path());
   EXPECT_NE(r.status, -1) << "the run crashed";
   EXPECT_TRUE(dir.Read("mech.inp") == text) << "the input changed";
   return r;
 }
 
+// Random bytes fail or are unreadable; NUL bytes alone are unreadable.
 TEST(HostileTest, BrokenInputsEndCleanly) {
   std::mt19937 random(12345);
   std::string garbage;
   for (int i = 0; i < 8192; ++i) garbage += static_cast<char>(random() & 0xff);
-  const std::string head = "ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH2 H\r\nEND\r\n";
-  const char* unreadable = "kestrelon: mech.inp: Your file can not be treated!";
-  struct Case {
-    std::string text;
-    const char* exits;   // the statuses allowed, as digits
-    const char* prefix;  // of stderr
-    const char* holds;   // a word stderr must hold
-  } cases[] = {
-      {"", "2", unreadable, ""},
-      {garbage, "12", "kestrelon: mech.inp", ""},
-      {std::string(5000, '\0'), "2", unreadable, ""},
-      // The thermodynamic section takes the END of the reactions with it.
-      {head + "THERMO\r\nH2 DATA\r\nREACTIONS\r\nH2=H+H 1 0 0\r\nEND\r\n", "1",
-       "kestrelon: mech.inp:", ""},
-      // With the thermodynamic END there are three; REACTIONS (line 10) is
-      // never closed.
-      {head + "THERMO\r\nH2 DATA\r\nEND\r\nREACTIONS\r\nH2=H+H 1 0 0\r\n", "1",
-       "kestrelon: mech.inp:10: ", "REACTIONS"},
-      {head + "REACTIONS\r\nH2=H+H 1 0 0\r\n", "2", unreadable, ""},
-  };
-  for (const Case& c : cases) {
-    ScratchDir dir;
-    ProcessResult r = Clean(dir, c.text);
-    EXPECT_NE(std::string(c.exits).find('0' + r.status), std::string::npos)
-        << c.text.substr(0, 60) << ": exit " << r.status;
-    EXPECT_EQ(r.err.rfind(c.prefix, 0), 0u) << r.err;
-    EXPECT_NE(r.err.find(c.holds), std::string::npos) << r.err;
-  }
+  ScratchDir dir;
+  ProcessResult r = Clean(dir, garbage);
+  EXPECT_TRUE(r.status == 1 || r.status == 2) << "exit " << r.status;
+  EXPECT_EQ(r.err.rfind("kestrelon: mech.inp", 0), 0u) << r.err;
+  r = Clean(dir, std::string(5000, '\0'));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(
+      r.err.rfind("kestrelon: mech.inp: Your file can not be treated!", 0), 0u)
+      << r.err;
 }
 
 TEST(HostileTest, InputsThatAreNoFile) {
@@ -149,49 +130,10 @@ TEST(HostileTest, AReadOnlyDirectoryEndsTheRunWithTheReason) {
   EXPECT_EQ(dir.Files(), std::vector<std::string>{"mech.inp"});
 }
 
-// Numbers beyond the double range, or conversions that leave it, end the
-// run at the line that holds them; they never print as "inf".
-TEST(HostileTest, NonFiniteNumbersEndTheRunAtTheirLine) {
-  struct Case {
-    const char* reactions;
-    const char* option;
-    const char* line;  // empty: the layout passes work on the written
-                       // files, whose lines are not the input's
-  } cases[] = {
-      {"A+B=C+D 1.0E400 0 1000", "", "8"},
-      {"A+B=C+D 1.0E13 -1E999 1000", "", "8"},
-      // 1E306 kJ/mol is beyond any double once multiplied by 1000.
-      {"A+B=C+D 1.0E13 0 1E306", "--unit=kj", "8"},
-      {"A+B=C+D 1E13 0 0\r\nA+B+C+D=E+F 1E13 0 1E400", "", "9"},
-      {"A+B(+M)=C(+M) 1E13 0 0\r\nLOW / 1E400 0 0 /", "", ""},
-      {"A+B=C+D 1E13 0 0\r\nREV / 1E13 0 1E309 /", "", ""},
-  };
-  for (const Case& c : cases) {
-    ScratchDir dir;
-    ProcessResult r = Clean(dir,
-                            "ELEMENTS\r\nA B\r\nEND\r\nSPECIES\r\nA B C D E "
-                            "F\r\nEND\r\nREACTIONS\r\n" +
-                                std::string(c.reactions) + "\r\nEND\r\n",
-                            c.option);
-    EXPECT_EQ(r.status, 1) << c.reactions;
-    EXPECT_TRUE(r.err.ends_with(": number out of range\n")) << r.err;
-    if (*c.line) {
-      EXPECT_EQ(r.err, "kestrelon: mech.inp:" + std::string(c.line) +
-                           ": number out of range\n");
-    }
-    for (const std::string& name : dir.Files()) {
-      EXPECT_EQ(dir.Read(name).find("inf"), std::string::npos) << name;
-      EXPECT_EQ(dir.Read(name).find("INF"), std::string::npos) << name;
-    }
-  }
-}
-
-// Bytes above 127 and NUL bytes are copied through, only the ASCII letters
-// upper-cased. A comment line and a species line of a million characters
-// each, and a 50 MB file of 2,000-character comment lines around a small
-// mechanism, finish in seconds. No working file is left.
-TEST(HostileTest, OddBytesAndHugeInputs) {
-  using namespace std::string_literals;
+// A comment line and a species line of a million characters each, and a
+// 50 MB file of 2,000-character comment lines around a small mechanism,
+// finish in seconds. No working file is left.
+TEST(HostileTest, HugeInputs) {
   std::string species;
   for (int i = 0; species.size() < 1000000; ++i) {
     species += "S" + std::to_string(i) + "  ";
@@ -206,16 +148,6 @@ TEST(HostileTest, OddBytesAndHugeInputs) {
     std::string text;
     std::string cleaned;  // mechcal.rxn, or a part of it
   } cases[] = {
-      {"elements\r\nh o\r\nend\r\nspecies\r\nh2 o2 caf\xc3\xa9 \xe9t\xe9\r\n"
-       "end\r\nreactions\r\nh2+o2=caf\xc3\xa9+\xe9t\xe9 1.0e13 0 1000 ! \xff"
-       "\r\nend\r\n",
-       "ELEMENTS\r\nH   O\r\nEND\r\nSPECIES\r\nH2   O2   CAF\xc3\xa9   "
-       "\xe9T\xe9\r\nEND\r\nREACTIONS\r\nH2+O2<=>CAF\xc3\xa9+\xe9T\xe9 "
-       "1.000E+13 0.0000 1000.0\r\nEND\r\n"},
-      {"ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH2 H\0X\r\nEND\r\nREACTIONS\r\n"
-       "H2=H+H 1E14 0 50000 !\0\r\nEND\r\n"s,
-       "ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH2   H\0X\r\nEND\r\nREACTIONS\r\n"
-       "H2<=>H+H 1.000E+14 0.0000 50000.0\r\nEND\r\n"s},
       {"! " + std::string(1000000, 'x') +
            "\r\nELEMENTS\r\nH\r\nEND\r\n"
            "SPECIES\r\n" +
@@ -316,72 +248,6 @@ TEST(HostileTest, LinksNeverLetTheRunDestroyAFile) {
   }
 }
 
-// A report that cannot be written is a failure, said on stderr.
-TEST(HostileTest, AFullStandardOutputFailsTheCommand) {
-  ScratchDir dir;
-  dir.Write("mech.inp", kSmall);
-  ASSERT_EQ(RunKestrelon({"clean", "mech.inp"}, dir.path()).status, 0);
-  const std::string full =
-      "kestrelon: cannot write the output: No space "
-      "left on device\n";
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-    std::string err;
-  } cases[] = {
-      {{"clean", "mech.inp"}, 1, full},
-      {{"clean", "mech.inp", "--quiet"}, 0, ""},
-      {{"compare", "mechj.rxn", "mechj.rxn", "--json"}, 2, full},
-      {{"compare", "mechj.rxn", "mechj.rxn"}, 2, full},
-      // Longer than the stream's buffer: it failed before the flush, which
-      // no longer knows why.
-      {{"--help"}, 1, "kestrelon: cannot write the output\n"},
-  };
-  for (const Case& c : cases) {
-    ProcessResult r = RunKestrelon(c.args, dir.path(), {"/dev/full"});
-    EXPECT_EQ(r.status, c.status) << c.args.back();
-    EXPECT_EQ(r.err, c.err) << c.args.back();
-  }
-}
-
-// A new name that would break the files, or a species twice, is refused
-// before any file is written, working files included.
-TEST(HostileTest, RenamesAreJudgedBeforeTheRunWrites) {
-  struct Case {
-    std::vector<std::string> renames;
-    std::string err;  // after "kestrelon: "
-  } cases[] = {
-      {{"H2=+"}, "--rename \"H2=+\": a species name cannot hold \"+\""},
-      {{"H2=<=>"}, "--rename \"H2=<=>\": a species name cannot hold \"<\""},
-      {{"H2=A\nB"},
-       "--rename \"H2=A\nB\": a species name cannot hold a line break"},
-      {{"H2=X!"}, "--rename \"H2=X!\": a species name cannot hold \"!\""},
-      {{"H2=A/B"}, "--rename \"H2=A/B\": a species name cannot hold \"/\""},
-      {{"H2=A B"}, "--rename \"H2=A B\": a species name cannot hold a blank"},
-      {{"C=X", "h=h2"},
-       "--rename h=h2: the mechanism already has a species H2"},
-      {{"H2=X", "H=X"}, "--rename H=X: the mechanism already has a species X"},
-  };
-  for (const Case& c : cases) {
-    ScratchDir dir;
-    dir.Write("mech.inp", kSmall);
-    std::vector<std::string> args = {"clean", "mech.inp"};
-    for (const std::string& r : c.renames) args.push_back("--rename=" + r);
-    ProcessResult r = RunKestrelon(args, dir.path());
-    EXPECT_EQ(r.status, 64) << c.err;
-    EXPECT_EQ(r.err, "kestrelon: " + c.err +
-                         "\nrun 'kestrelon --help' for the options\n");
-    EXPECT_EQ(dir.Files(), std::vector<std::string>{"mech.inp"});
-  }
-  // A name the mechanism lacks is passed over; the run goes on.
-  ScratchDir dir;
-  ProcessResult r = Clean(dir, kSmall, "--rename=C=X");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.err,
-            "kestrelon: mech.inp: warning: --rename C=X: the mechanism has no "
-            "species C; nothing renamed\n");
-}
-
 TEST(HostileTest, OutOfMemoryIsReportedByEveryCommand) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "the address sanitizer needs more address space";
@@ -400,88 +266,20 @@ TEST(HostileTest, OutOfMemoryIsReportedByEveryCommand) {
   }
 }
 
-// What clean writes, compare reads; a byte-order mark changes nothing, and
-// an auxiliary line with no reaction before it is named.
-TEST(HostileTest, OddStartsCleanAndCompare) {
-  const std::string plain = kSmall;
-  const std::string dup_first =
-      "ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH2 H\r\nEND\r\nREACTIONS\r\n"
-      "DUPLICATE\r\nH2=H+H 1E14 0 50000\r\nEND\r\n";
-  const std::string orphan =
-      "kestrelon: mech.inp:8: warning: auxiliary line with no reaction "
-      "before it: kept as it stands, belonging to no reaction\n";
-  struct Case {
-    std::string text;
-    std::string err;
-    std::string check;
-  } cases[] = {
-      {"\xEF\xBB\xBF" + plain, "",
-       "mech.inp: 12 lines, 2 species, 1 reaction: no problem found\n"},
-      {dup_first, orphan,
-       "mech.inp: 10 lines, 2 species, 1 reaction: 1 warning\n"},
-  };
-  for (const Case& c : cases) {
-    ScratchDir dir;
-    ProcessResult check = Clean(dir, c.text, "--check");
-    EXPECT_EQ(check.err, c.err);
-    ProcessResult r =
-        RunKestrelon({"clean", "mech.inp", "--check"}, dir.path());
-    EXPECT_EQ(r.out, c.check);
-    r = Clean(dir, c.text);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, c.err);
-    r = RunKestrelon({"compare", "mechj.rxn", "mechj.rxn"}, dir.path());
-    EXPECT_EQ(r.status, 0) << r.err;
-  }
-}
-
-TEST(HostileTest, WaitingOptionsAndNames) {
-  struct Case {
-    std::string text;
-    std::vector<std::string> options;
-    int status;
-    std::string err;  // "DIR" stands for the directory
-  } cases[] = {
-      {kSmall,
-       {"--wait", "0.2"},
-       1,
-       "kestrelon: mech.inp: waiting for another run in this directory\n"
-       "kestrelon: DIR/: another run still holds this directory; gave up "
-       "waiting\n"},
-      {kSmall,
-       {"--wait=-1"},
-       64,
-       "kestrelon: --wait needs a number of seconds from 0 to 1000000, not "
-       "\"-1\"\nrun 'kestrelon --help' for the options\n"},
-      {kSmall, {"--", "mech.inp"}, 0, ""},
-      // No THERMO section: no thermo file, so its name clashes with none.
-      {"ELEMENTS\r\nH\r\nEND\r\nSPECIES\r\nH2 H\r\nEND\r\nREACTIONS\r\n"
-       "H2=H+H 1E14 0 50000\r\nEND\r\n",
-       {"--thermo-name", "mechj", "--thermo-ext", "rxn"},
-       0,
-       ""},
-      {kSmall,
-       {"--thermo-name", "mechj", "--thermo-ext", "rxn"},
-       64,
-       "kestrelon: --name mech and --thermo-name mechj both name mechj.rxn\n"
-       "run 'kestrelon --help' for the options\n"},
-  };
-  for (const Case& c : cases) {
-    ScratchDir dir;
-    dir.Write("mech.inp", c.text);
-    std::optional<kestrelon::DirectoryLock> other;
-    if (c.options[0] == "--wait") other.emplace(dir.path());
-    std::vector<std::string> args = {"clean", "--quiet"};
-    args.insert(args.end(), c.options.begin(), c.options.end());
-    if (c.options[0] != "--") args.push_back("mech.inp");
-    ProcessResult r = RunKestrelon(args, dir.path());
-    std::string err = c.err;
-    if (size_t at = err.find("DIR"); at != std::string::npos) {
-      err.replace(at, 3, fs::canonical(dir.path()).string());
-    }
-    EXPECT_EQ(r.status, c.status) << c.options[0];
-    EXPECT_EQ(r.err, err);
-  }
+// Another run holds the directory for longer than the run waits.
+TEST(HostileTest, WaitingGivesUpWithTheReason) {
+  ScratchDir dir;
+  dir.Write("mech.inp", kSmall);
+  kestrelon::DirectoryLock other(dir.path());
+  ProcessResult r = RunKestrelon(
+      {"clean", "--quiet", "--wait", "0.2", "mech.inp"}, dir.path());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            "kestrelon: mech.inp: waiting for another run in this directory\n"
+            "kestrelon: " +
+                fs::canonical(dir.path()).string() +
+                "/: another run still holds this directory; gave up "
+                "waiting\n");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <sstream>
 
-#include "cli/compare_command.h"
 #include "tests/support/process_support.h"
 
 namespace kestrelon {
@@ -35,47 +34,7 @@ const char* const kB =
     "OH+OH<=>O+H2O 3.570E+04 2.4000 -8000.0\r\n"
     "OH+OH<=>H2+O2 2.000E+12 0.0000 100000.0\r\nEND\r\n";
 
-std::string Compare(const std::vector<std::string>& args, int* status) {
-  std::ostringstream out, err;
-  *status = RunCompareCommand(args, out, err);
-  return err.str();
-}
-
-TEST(PlotOptionTest, UsageErrors) {
-  const std::string usage =
-      "usage: kestrelon compare FILE_A FILE_B --plot FILE.svg|FILE.png "
-      "[--size WxH] [--temperatures LOW:HIGH]\n";
-  struct Case {
-    std::vector<std::string> args;
-    const char* err;
-  };
-  const Case cases[] = {
-      {{"aj.rxn", "bj.rxn", "--plot"}, "--plot needs a value"},
-      {{"aj.rxn", "bj.rxn", "--plot", "k.pdf"},
-       "--plot needs a file name ending in .svg or .png, not \"k.pdf\""},
-      {{"aj.rxn", "bj.rxn", "--size", "800x600"}, "--size needs --plot"},
-      {{"aj.rxn", "bj.rxn", "--temperatures", "500:900", "--plot", "k.png",
-        "--size", "800"},
-       "--size needs WIDTHxHEIGHT in pixels from 1 to 20000, such as "
-       "1200x800, not \"800\""},
-      {{"aj.rxn", "bj.rxn", "--plot", "k.png", "--size", "0x600"},
-       "--size needs WIDTHxHEIGHT in pixels from 1 to 20000, such as "
-       "1200x800, not \"0x600\""},
-      {{"aj.rxn", "bj.rxn", "--plot", "k.SVG", "--temperatures", "900:500"},
-       "--temperatures needs LOW:HIGH in K with 0 < LOW < HIGH, such as "
-       "300:3000, not \"900:500\""},
-      {{"aj.rxn", "bj.rxn", "--plot", "k.SVG", "--temperatures", "0:500"},
-       "--temperatures needs LOW:HIGH in K with 0 < LOW < HIGH, such as "
-       "300:3000, not \"0:500\""},
-  };
-  for (const Case& c : cases) {
-    int status = 0;
-    EXPECT_EQ(Compare(c.args, &status),
-              std::string("kestrelon: ") + c.err + "\n" + usage);
-    EXPECT_EQ(status, 64);
-  }
-}
-
+// (Its usage errors are cases of tests/cases/compare.txt.)
 TEST(PlotOptionTest, TakesItsOptionsAndLeavesTheRest) {
   std::vector<std::string> args = {
       "--json",         "aj.rxn",     "--plot", "k.PNG", "--size", "640x480",
