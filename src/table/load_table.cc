@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/text_ops.h"
+#include "table/written_forms.h"
 
 namespace kestrelon {
 namespace {
@@ -109,6 +110,48 @@ void CheckNoKeywordBetween(const std::vector<std::string_view>& lines,
   }
 }
 
+// Whether `line` reads as a reaction: an equation and three numbers.
+bool IsReactionLike(std::string_view line) {
+  if (line.find('=') == std::string_view::npos) return false;
+  int numbers = 0;
+  size_t end = line.size();
+  while (numbers < 3) {
+    const size_t blank = line.rfind(' ', end == 0 ? 0 : end - 1);
+    if (blank == std::string_view::npos) return false;
+    if (!StartsWithNumberWord(line.substr(blank + 1, end - blank - 1))) {
+      return false;
+    }
+    ++numbers;
+    end = blank;
+    while (end > 0 && line[end - 1] == ' ') --end;
+  }
+  return end > 0;
+}
+
+// Nothing after the END of the REACTIONS section is written: a second
+// REACTIONS section, or reactions after an END put too early, would be left
+// out of the cleaned files without a word. Other text there (notes) is.
+void CheckNoReactionsAfter(const std::vector<std::string_view>& lines,
+                           int reacend, const InputLines& input) {
+  for (size_t i = static_cast<size_t>(reacend); i < lines.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    const std::string_view line = ReadTableItem(lines[i]);
+    if (line == "REACTIONS") {
+      FailAt(input, row,
+             "a second REACTIONS section: its reactions would be left out of "
+             "the cleaned files; join it to the first (their units must "
+             "agree)");
+    }
+    if (IsReactionLike(line)) {
+      FailAt(input, row,
+             "reaction line after the END of the REACTIONS section (line " +
+                 std::to_string(input.LineOfRow(reacend)) +
+                 "): it would be left out of the cleaned files; move that "
+                 "END below it");
+    }
+  }
+}
+
 }  // namespace
 
 SectionIndex LocateSections(const std::vector<std::string_view>& lines,
@@ -148,6 +191,7 @@ SectionIndex LocateSections(const std::vector<std::string_view>& lines,
   }
   CheckNoKeywordBetween(lines, elemend, specrow, "ELEMENTS", input);
   CheckNoKeywordBetween(lines, specend, reacrow, "SPECIES", input);
+  CheckNoReactionsAfter(lines, reacend, input);
   index.elemrow = elemrow;
   index.elemend = elemend;
   index.specrow = specrow;

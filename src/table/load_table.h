@@ -11,7 +11,10 @@
 //
 // Both throw RunError naming the input file and line (through `input`):
 // FillTable when there are more than 25,999 lines (the table is full),
-// LocateSections when a section keyword or its END is missing. A permissive
+// LocateSections when a section keyword or its END is missing, or when
+// reactions stand after the END of the REACTIONS section (a second
+// REACTIONS section, or a line that reads as a reaction), which the cleaned
+// files would leave out. A permissive
 // FillTable first grows the table to the number of lines, and is never
 // full; the refusals that a permissive run does not make (a full table, a
 // section without END) are marked so (RunError::permissive_cleans).
