@@ -7,9 +7,10 @@
 #
 # e.g. bench/time_against_cat.sh creck.CKI 21 --permissive. Each run starts
 # from a fresh directory holding only a copy of FILE; one untimed run of
-# each warms the page cache. Prints the median and least wall and CPU time
-# (user + system) of both and the ratio of the medians. KESTRELON names the
-# binary (default: the bench preset's build). Needs python3.
+# each warms the page cache, then the two take turns RUNS times. Prints the
+# median and least wall and CPU time (user + system) of both and the ratio
+# of the medians. KESTRELON names the binary (default: the bench preset's
+# build). Needs python3.
 set -eu
 
 file=$(realpath "$1")
@@ -47,13 +48,17 @@ def one_run(argv):
         sys.exit("%s failed with status %d" % (argv[0], status))
     return wall, (usage.ru_utime + usage.ru_stime) * 1e3
 
-results = {}
-for label, argv in (("cat floor", cat), ("kestrelon", clean)):
+cases = (("cat floor", cat), ("kestrelon", clean))
+for _, argv in cases:
     one_run(argv)
-    # Interleaving would be fairer on a busy host; the two sets are run
-    # back to back and several calls should be compared.
-    samples = [one_run(argv) for _ in range(runs)]
-    walls, cpus = zip(*samples)
+# The two take turns, so that a busy neighbour slows both alike.
+samples = {label: [] for label, _ in cases}
+for _ in range(runs):
+    for label, argv in cases:
+        samples[label].append(one_run(argv))
+results = {}
+for label, _ in cases:
+    walls, cpus = zip(*samples[label])
     results[label] = statistics.median(walls), statistics.median(cpus)
     print("%-10s wall ms median %7.1f least %7.1f | cpu ms median %7.1f least %7.1f"
           % (label, statistics.median(walls), min(walls),
