@@ -11,7 +11,7 @@ using check_test::Entry;
 
 // The plain fixed columns (names, elements, temperatures, both ranges of
 // coefficients and the line of an entry) are read by every finding of
-// mechanism_check_test.cc.
+// tests/cases/findings.txt.
 
 // Real files: Fortran blank exponents, TABs inside the columns, a blank
 // middle temperature, counts after column 80 or on a "&" line, a missing
