@@ -10,8 +10,9 @@ namespace {
 using check_test::Entry;
 
 // The plain fixed columns (names, elements, temperatures, both ranges of
-// coefficients and the line of an entry) are read by every finding of
-// mechanism_check_test.cc.
+// coefficients and the line of an entry) are read by every case of
+// tests/cases/findings.txt; its unreadable_thermo_entry shows an entry the
+// reader cannot read.
 
 // Real files: Fortran blank exponents, TABs inside the columns, a blank
 // middle temperature, counts after column 80 or on a "&" line, a missing
@@ -51,17 +52,6 @@ TEST(ThermoReader, ReadsTheVariantsOfRealFiles) {
   EXPECT_EQ(data.entries[2].line, 11);
   EXPECT_EQ(data.entries[3].name, "NOMARK");
   EXPECT_EQ(data.entries[3].t_mid, 1200);
-}
-
-TEST(ThermoReader, ReportsAnEntryItCannotRead) {
-  std::string entry = Entry("H2", {{"H", 2}});
-  entry.replace(entry.find('\n') + 1, 15, "    not a num  ");
-  ThermoData data = ReadThermoFile(check_test::ThermoFile(entry));
-  EXPECT_TRUE(data.entries.empty());
-  ASSERT_EQ(data.problems.size(), 1u);
-  EXPECT_EQ(data.problems[0].line, 3);
-  EXPECT_EQ(data.problems[0].text,
-            "thermo entry of H2: a coefficient cannot be read as a number");
 }
 
 TEST(ThermoReader, TellsThermoFilesFromMechanisms) {

@@ -2,34 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "model/run_error.h"
-
 namespace kestrelon {
 namespace {
 
-TEST(CleanedFileTest, RefusesWhatIsNotACleanedFileAtItsFirstFault) {
-  struct Case {
-    const char* text;
-    const char* message;
-  } cases[] = {
-      {"ELEMENTS\nH\nEND\n", "m.rxn: no REACTIONS line"},
-      {"REACTIONS\nA<=>B 1.0 0.0 0.0\n",
-       "m.rxn:1: this list has no closing END"},
-      {"REACTIONS\nA<=>B 1.0 0.0 0.0 5.0\nEND\n",
-       "m.rxn:2: a reaction line needs its equation and three numbers (A, n, "
-       "Ea)"},
-      // A fault in a line comes before the missing END of its list.
-      {"REACTIONS\nA<=>B 1.0 x 0.0\n", "m.rxn:2: n \"x\" is not a number"},
-  };
-  for (const Case& c : cases) {
-    try {
-      ReadCleanedFile(c.text, "m.rxn");
-      ADD_FAILURE() << "no error for " << c.text;
-    } catch (const RunError& e) {
-      EXPECT_EQ(e.Describe(), c.message);
-    }
-  }
-}
+// Files that are not cleaned files: the cleaned_* cases of
+// tests/cases/compare.txt.
 
 // The cleaner keeps an auxiliary line with no reaction before it where it
 // stood; read back, it belongs to no reaction.

@@ -75,9 +75,10 @@ TEST_F(LoadTableTest, HoldsAtMost25999Lines) {
   EXPECT_EQ(grown.Get(26000, 1), "END");
 }
 
-// A missing SPECIES line and an END missing before the SPECIES line:
-// through whole runs, in tests/messages_test.cc; the END of REACTIONS
-// missing, in tests/permissive_test.cc.
+// Through whole runs, in tests/cases/messages.txt: a missing SPECIES line,
+// an END missing before the SPECIES or the REACTIONS line, sections out of
+// order and a second section of a kind; the END of REACTIONS missing, in
+// tests/permissive_test.cc.
 TEST(LocateSectionsTest, MissingSectionsNameTheInputLine) {
   struct Case {
     const char *text, *want;
@@ -88,54 +89,16 @@ TEST(LocateSectionsTest, MissingSectionsNameTheInputLine) {
        "mech.inp:5: ELEMENTS section has no line reading exactly \"END\""},
       {"ELEMENTS\nEND\nSPECIES\nH2\nREACTIONS",
        "mech.inp:7: SPECIES section has no line reading exactly \"END\""},
-      // An END further down would fold the next sections into the list.
-      {"ELEMENTS\nEND\nSPECIES\nH2\nREACTIONS\nA=B 1 0 0\nEND\nEND",
-       "mech.inp:7: SPECIES section has no line reading exactly \"END\" "
-       "before the REACTIONS line (line 11)"},
       // A keyword line between sections would open one in the cleaned files.
       {"ELEMENTS\nEND\nSPECIEZ\nEND\nREACTIONS\nA=B 1\nEND\nSPECIES\n"
        "END\nREACTIONS\nEND",
        "mech.inp:11: a REACTIONS line between two sections opens none; "
        "remove it or close the section before it with END"},
-
-      // Out of order: the search for REACTIONS starts after SPECIES.
-      {"ELEMENTS\nEND\nREACTIONS\nEND\nSPECIES\nEND",
-       "mech.inp:13: no line reading exactly \"REACTIONS\" after the END of "
-       "the SPECIES section"},
   };
   for (const Case& c : cases) {
     TestRun run;
     EXPECT_EQ(ErrorOf([&] { LocateSections(LinesOf(c.text), run.run.input); }),
               c.want);
-  }
-}
-
-// A second section of the kind just closed, with blank lines only before
-// it, is one a permissive run reads as going on with the first: the refusal
-// says so. Any other keyword line between sections is refused alike.
-TEST(LocateSectionsTest, ASecondSectionOfAKindIsLiftedByPermissive) {
-  struct Case {
-    const char *text, *want;
-    bool lifted;
-  } cases[] = {
-      {"ELEMENTS\nEND\n\nELEMENTS\nEND\nSPECIES\nEND\nREACTIONS\nEND",
-       "mech.inp:9: an ELEMENTS line between two sections opens none; remove "
-       "it or close the section before it with END",
-       true},
-      {"ELEMENTS\nEND\nSPECIES\nEND\nX\nSPECIES\nEND\nREACTIONS\nEND",
-       "mech.inp:13: a SPECIES line between two sections opens none; remove "
-       "it or close the section before it with END",
-       false},
-  };
-  for (const Case& c : cases) {
-    TestRun run;
-    try {
-      LocateSections(LinesOf(c.text), run.run.input);
-      ADD_FAILURE() << c.text;
-    } catch (const RunError& e) {
-      EXPECT_EQ(e.Describe(), c.want);
-      EXPECT_EQ(e.permissive_cleans(), c.lifted) << c.text;
-    }
   }
 }
 
