@@ -97,8 +97,17 @@ std::optional<int> CompareIfThermoFiles(const std::vector<std::string>& args,
       return kBadUsage;
     }
   }
-  ThermoCompareReport report = CompareThermo(
-      ReadThermoFile(texts[0]), ReadThermoFile(texts[1]), settings);
+  ThermoData data[2] = {ReadThermoFile(texts[0]), ReadThermoFile(texts[1])};
+  // An entry that cannot be read is left out of the comparison: the user is
+  // told, or two files with the same unreadable entry would pass as the
+  // same without a word.
+  for (int k = 0; k < 2; ++k) {
+    for (const ThermoProblem& p : data[k].problems) {
+      err << "kestrelon: " << files[k] << ":" << p.line
+          << ": warning: " << p.text << "\n";
+    }
+  }
+  ThermoCompareReport report = CompareThermo(data[0], data[1], settings);
   report.file_a = files[0];
   report.file_b = files[1];
   out << (json ? RenderThermoCompareJson(report)
