@@ -4,6 +4,7 @@
 
 #include "check/equation_terms.h"
 #include "check/words.h"
+#include "model/auxiliary_words.h"
 #include "model/reaction_markers.h"
 #include "table/reaction_lines.h"
 
@@ -11,22 +12,6 @@ namespace kestrelon {
 namespace {
 
 enum class Section { kNone, kElements, kSpecies, kThermo, kReactions };
-
-// Auxiliary keywords that are not species names; a name with a value that
-// is none of these is an efficiency.
-constexpr std::string_view kKeywords[] = {
-    "LOW",       "HIGH",   "TROE", "SRI",   "REV",   "DUP",
-    "DUPLICATE", "PLOG",   "CHEB", "TCHEB", "PCHEB", "FORD",
-    "RORD",      "UNITS",  "LT",   "RLT",   "JAN",   "FIT1",
-    "HV",        "TDEP",   "EXCI", "MOME",  "XSMI",  "USRPROG",
-    "COLLEFF",   "NONCON", "MWON", "MWOFF", "STICK", "COV"};
-
-bool IsKeyword(std::string_view word) {
-  for (std::string_view k : kKeywords) {
-    if (word == k) return true;
-  }
-  return false;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -73,7 +58,7 @@ void ReadAuxLine(std::string_view line, int line_number, Reaction& reaction) {
       reaction.form = RateForm::kPlog;
     } else if (word == "CHEB" || word == "TCHEB" || word == "PCHEB") {
       reaction.form = RateForm::kChebyshev;
-    } else if (item.has_values && !IsKeyword(word)) {
+    } else if (item.has_values && !IsAuxiliaryKeyword(word)) {
       reaction.efficiencies.push_back(
           {std::string(item.word), word, line_number, 1});
     }

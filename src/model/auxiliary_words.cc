@@ -4,11 +4,11 @@ namespace kestrelon {
 namespace {
 
 constexpr std::string_view kKeywords[] = {
-    "LOW",     "HIGH",  "TROE",  "SRI",   "REV",       "LT",
-    "RLT",     "PLOG",  "CHEB",  "TCHEB", "PCHEB",     "FORD",
-    "RORD",    "UNITS", "TDEP",  "EXCI",  "JAN",       "FIT1",
-    "HV",      "MOME",  "XSMI",  "DUP",   "DUPLICATE", "USRPROG",
-    "COLLEFF", "EFFS",  "STICK", "MWON",  "MWOFF"};
+    "LOW",   "HIGH",      "TROE",    "SRI",     "REV",  "LT",    "RLT",
+    "PLOG",  "CHEB",      "TCHEB",   "PCHEB",   "FORD", "RORD",  "UNITS",
+    "TDEP",  "EXCI",      "JAN",     "FIT1",    "HV",   "MOME",  "XSMI",
+    "DUP",   "DUPLICATE", "USRPROG", "COLLEFF", "EFFS", "STICK", "MWON",
+    "MWOFF", "NONCON",    "COV"};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
