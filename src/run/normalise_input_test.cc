@@ -98,6 +98,11 @@ TEST_F(NormaliseInputTest, PermissiveSectionLines) {
        "SPEC\nH\nSPEC O\nEND\nREAC\n",
        "ELEMENTS| H |! C|O|END|SPEC|H2|! C||O2||H|O|END|REAC|END",
        {1, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 15}},
+      // Not after a second END: the section is no longer the one just
+      // closed (the strict reading refuses the second SPECIES line).
+      {"SPECIES\nH2\nEND\nEND\nSPECIES\nO2\nEND\n",
+       "SPECIES|H2|END|END|SPECIES|O2|END",
+       {1, 2, 3, 4, 5, 6, 7}},
       // An END with no section open, and lines that only look like one,
       // stay as they are; so does a UTF-8 byte-order mark's line, less it.
       {"\xEF\xBB\xBF END\nEND X\nELEM\nEND\n END\nENDS\n",

@@ -36,7 +36,10 @@ SectionLines SectionCloser::Read(std::string_view line) {
   if (code == "END") {
     // An END with no section open is none of this mode's business: the
     // strict reading of it stays, so that such files clean as before.
-    if (!open_) return {false, line, false};
+    if (!open_) {
+      closed_ = Kind::kNone;  // no longer right after the section's END
+      return {false, line, false};
+    }
     open_ = false;
     closed_ = kind_;
     return {false, "END", false};
