@@ -140,6 +140,10 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
     work.Remove(kTempo);
     work.Remove(kTempo2);
     run.vars.index = LocateSections(lines, run.input);
+    for (RunWarning& w :
+         TextBetweenSections(lines, run.vars.index, run.input)) {
+      run.warnings.push_back(std::move(w));
+    }
     work.Remove(kTempo3);
     ui.SetProgress(50);
   }

@@ -201,4 +201,23 @@ SectionIndex LocateSections(const std::vector<std::string_view>& lines,
   return index;
 }
 
+std::vector<RunWarning> TextBetweenSections(
+    const std::vector<std::string_view>& lines, const SectionIndex& index,
+    const InputLines& input) {
+  std::vector<RunWarning> warnings;
+  const auto look = [&](int after, int before, const char* section,
+                        const char* next) {
+    for (int r = after + 1; r < before; ++r) {
+      if (ReadTableItem(lines[static_cast<size_t>(r) - 1]).empty()) continue;
+      warnings.push_back({std::string("text between the END of the ") +
+                              section + " section and the " + next +
+                              " line is left out of the cleaned files",
+                          input.file, input.LineOfRow(r)});
+    }
+  };
+  look(index.elemend, index.specrow, "ELEMENTS", "SPECIES");
+  look(index.specend, index.reacrow, "SPECIES", "REACTIONS");
+  return warnings;
+}
+
 }  // namespace kestrelon

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "model/run_record.h"
+#include "model/run_warning.h"
 #include "model/working_table.h"
 
 namespace kestrelon {
@@ -34,6 +35,14 @@ void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
 
 // The text item that a working-file line puts into its row.
 std::string_view ReadTableItem(std::string_view line);
+
+// Lines between the END of one section and the keyword of the next are not
+// written; each one that holds text (names put after an END by mistake, or
+// a note) is named in a warning, so that nothing is left out without a
+// word. Lines before ELEMENTS and after the reactions are not looked at.
+std::vector<RunWarning> TextBetweenSections(
+    const std::vector<std::string_view>& lines, const SectionIndex& index,
+    const InputLines& input);
 
 // The section index of `lines` (line 1 is lines[0], and equals table row 1).
 SectionIndex LocateSections(const std::vector<std::string_view>& lines,
