@@ -75,6 +75,24 @@ std::string ThermoShortSummary(const ThermoCompareReport& r) {
          (r.Same() ? "No differences." : "The files differ.");
 }
 
+std::string UnreadEntriesNote(const ThermoFileComparison& c) {
+  const ThermoProblem* first = nullptr;
+  const std::string* file = nullptr;
+  const size_t count = c.a.problems.size() + c.b.problems.size();
+  if (!c.a.problems.empty()) {
+    first = &c.a.problems.front();
+    file = &c.report.file_a;
+  } else if (!c.b.problems.empty()) {
+    first = &c.b.problems.front();
+    file = &c.report.file_b;
+  }
+  if (first == nullptr) return {};
+  std::string note = *file + ":" + std::to_string(first->line) + ": " +
+                     first->text + "; left out of the comparison";
+  if (count > 1) note += " (and " + std::to_string(count - 1) + " more)";
+  return note;
+}
+
 const ThermoEntry* FirstEntry(const ThermoData& data, std::string_view key) {
   for (const ThermoEntry& e : data.entries) {
     if (e.key == key) return &e;

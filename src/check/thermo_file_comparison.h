@@ -54,6 +54,11 @@ std::vector<ThermoRow> ThermoRows(const ThermoCompareReport& report);
 // different values; the verdict.
 std::string ThermoShortSummary(const ThermoCompareReport& report);
 
+// What the window says of the entries neither file could give (their
+// numbers cannot be read): "FILE:LINE: what; left out of the comparison",
+// for the first, and how many more; empty when every entry was read.
+std::string UnreadEntriesNote(const ThermoFileComparison& c);
+
 // The first entry of `data` for the upper-cased `key`, or null.
 const ThermoEntry* FirstEntry(const ThermoData& data, std::string_view key);
 

@@ -254,7 +254,9 @@ void CompareTab::Compare() {
       if (thermo) {
         ShowPage(true);
         summary_->setText(ToDisplay(ThermoShortSummary(thermo->report)));
+        const std::string unread = UnreadEntriesNote(*thermo);
         thermo_->Show(std::move(thermo), Context());
+        Say(ToDisplay(unread));
         return;
       }
       comparison_ = std::make_unique<FileComparison>(

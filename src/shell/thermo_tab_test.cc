@@ -153,6 +153,19 @@ class ThermoTabTest : public QObject, CompareTabDriver {
     QCOMPARE(tab_->thermo_pane()->chart_view()->chart()->series().size(), 0);
     QVERIFY(tab_->thermo_pane()->comparison() == nullptr);
   }
+
+  // An entry whose numbers cannot be read is left out, and the tab says so.
+  void UnreadableEntriesAreNamed() {
+    std::string a = FileA();
+    size_t line4 = 0;
+    for (int k = 0; k < 3; ++k) line4 = a.find('\n', line4) + 1;
+    a.replace(line4, 15, "    not a num  ");
+    const QString path = Write("therma.dat", a);
+    Compare(path, Write("thermb.dat", FileB()));
+    QCOMPARE(Message(), path +
+                            ":3: thermo entry of H2: a coefficient cannot be "
+                            "read as a number; left out of the comparison");
+  }
 };
 
 }  // namespace kestrelon
