@@ -16,19 +16,10 @@ bool NumberShape(std::string_view t, bool* negative_exponent) {
   size_t i = 0;
   const size_t n = t.size();
   if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
-  int digits = 0;
-  bool point = false;
-  for (; i < n; ++i) {
-    if (IsDigit(t[i])) {
-      ++digits;
-    } else if (t[i] == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
-  }
+  const size_t mantissa = MantissaLength(t.substr(i));
   *negative_exponent = false;
-  if (digits == 0) return false;
+  if (mantissa == 0) return false;
+  i += mantissa;
   if (i == n) return true;
   if (t[i] != 'E' && t[i] != 'e' && t[i] != 'D' && t[i] != 'd') return false;
   ++i;
@@ -99,6 +90,22 @@ bool ReadPlainNumber(std::string_view t, double* value) {
 }
 
 }  // namespace
+
+size_t MantissaLength(std::string_view text) {
+  size_t i = 0;
+  size_t digits = 0;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    if (IsDigit(text[i])) {
+      ++digits;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  return digits == 0 ? 0 : i;
+}
 
 std::optional<double> ParseNumberText(std::string_view text) {
   double fast = 0;

@@ -7,6 +7,7 @@
 #ifndef KESTRELON_MODEL_NUMBER_READING_H_
 #define KESTRELON_MODEL_NUMBER_READING_H_
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -17,6 +18,11 @@ namespace kestrelon {
 // one digit, an optional exponent (E or D, either case, optional sign,
 // digits). A value too small for a double reads as 0.
 std::optional<double> ParseNumberText(std::string_view text);
+
+// The length of the digits-and-point part at the start of `text` (at most
+// one "."), 0 when it holds no digit: the mantissa of a number without its
+// sign.
+size_t MantissaLength(std::string_view text);
 
 }  // namespace kestrelon
 

@@ -142,8 +142,8 @@ class SharedLines {
         if (table_shown) table.Set(r, 1, buffer);
         untagged = buffer;
       }
-      const size_t at = text_.size();
       if (IsReactionRow(table, r, index)) {
+        const size_t at = text_.size();
         AppendSharedPart(text_, table, r);
         RestoreWorkingForms(text_.data() + at, text_.size() - at);
         holes_.push_back({static_cast<uint32_t>(at),
@@ -154,24 +154,25 @@ class SharedLines {
           AppendReactionLine(buffer, table, r, kOutputFiles[2].ea_column);
           table.Set(r, 1, buffer);
         }
-      } else if (in_reactions) {
-        SplitAuxiliaryLine(untagged, parts);
-        for (std::string_view part : parts) {
-          if (part.empty()) continue;
-          const size_t line_at = text_.size();
-          text_.append(part);
-          RestoreWorkingForms(text_.data() + line_at, text_.size() - line_at);
-          text_.append(kCrLf, 2);
-          origin.push_back(input.LineOfRow(r));
-        }
+        text_.append(kCrLf, 2);
+        origin.push_back(input.LineOfRow(r));
         continue;
-      } else {
-        if (untagged.empty()) continue;
-        text_.append(untagged);
-        RestoreWorkingForms(text_.data() + at, text_.size() - at);
       }
-      text_.append(kCrLf, 2);
-      origin.push_back(input.LineOfRow(r));
+      // Any other row is a line as it stands, an auxiliary line of the
+      // reaction section split where it holds a laid-out block.
+      if (in_reactions) {
+        SplitAuxiliaryLine(untagged, parts);
+      } else {
+        parts.assign(1, untagged);
+      }
+      for (std::string_view part : parts) {
+        if (part.empty()) continue;
+        const size_t line_at = text_.size();
+        text_.append(part);
+        RestoreWorkingForms(text_.data() + line_at, text_.size() - line_at);
+        text_.append(kCrLf, 2);
+        origin.push_back(input.LineOfRow(r));
+      }
     }
   }
 

@@ -1,5 +1,7 @@
 #include "table/written_forms.h"
 
+#include "model/number_reading.h"
+
 namespace kestrelon {
 namespace {
 
@@ -8,24 +10,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool EndsWord(char c) { return c == ' ' || c == '/'; }
 
 bool IsSign(char c) { return c == '+' || c == '-'; }
-
-// The length of the digits-and-point part at the start of `text` (one point
-// at most), 0 when it holds no digit.
-size_t MantissaLength(std::string_view text) {
-  size_t i = 0;
-  size_t digits = 0;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    if (IsDigit(text[i])) {
-      ++digits;
-    } else if (text[i] == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
-  }
-  return digits == 0 ? 0 : i;
-}
 
 // The length of the number at the start of `text`, 0 when there is none.
 size_t NumberLength(std::string_view text) {
