@@ -204,6 +204,31 @@ void WorkingTable::SetRange(int row, int first_column,
   }
 }
 
+void WorkingTable::ReplaceRow(int row, std::span<const std::string_view> texts,
+                              std::vector<char*>& released) {
+  size_t size = 0;
+  for (std::string_view t : texts) size += t.size();
+  if (texts.size() != kColumns - 1 || row >= rows_in_use() || row <= 0 ||
+      size >= kWide) {
+    return SetRange(row, 1, texts);  // the checks, and wide rows
+  }
+  Row& r = rows_[static_cast<size_t>(row)];
+  char* data = AllocateBlock(size);
+  char* to = data;
+  for (size_t c = 0; c < texts.size(); ++c) {
+    if (!texts[c].empty()) std::memcpy(to, texts[c].data(), texts[c].size());
+    to += texts[c].size();
+    r.size[c] = static_cast<uint16_t>(texts[c].size());
+  }
+  if (r.data != nullptr) released.push_back(r.data);
+  r.data = data;
+}
+
+void WorkingTable::Release(std::vector<char*>& released) {
+  for (char* data : released) FreeBlock(data);
+  released.clear();
+}
+
 void WorkingTable::Grow(int rows) {
   if (rows <= rows_in_use()) return;
   if (rows > limit_) ThrowOutside(rows - 1, 0);

@@ -51,6 +51,17 @@ class WorkingTable {
   void SetRange(int row, int first_column,
                 std::span<const std::string_view> texts);
 
+  // Writes every cell of the row, columns 1 to 12, as SetRange would, but
+  // into a new block taken by the calling thread; the row's old block goes
+  // to `released` instead of being let go. Threads writing rows of their
+  // own use it: a block let go by another thread than the one that took it
+  // locks the memory of the table's thread for each row, the threads then
+  // taking turns. The row must be below rows_in_use().
+  void ReplaceRow(int row, std::span<const std::string_view> texts,
+                  std::vector<char*>& released);
+  // Lets go of the blocks ReplaceRow set aside.
+  static void Release(std::vector<char*>& released);
+
   // Copies the cell into `buffer`, lets `edit` change it there and writes
   // it back: the buffer keeps its storage from row to row.
   template <typename EditFn>

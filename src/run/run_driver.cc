@@ -154,10 +154,16 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
   NormaliseNameRows(table, SpeciesRows(index));
   ui.SetProgress(70);
   const RowRange reactions = ReactionRows(index);
-  NormaliseAndFlag(table, reactions, run.input);
-  ui.SetProgress(80);
-  SplitAndFillSlots(table, reactions, run.style.patterns,
-                    ReadDeclaredSpecies(table, index), run.input);
+  if (ui.ShowsTable()) {
+    NormaliseAndFlag(table, reactions, run.input);
+    ui.SetProgress(80);
+    SplitAndFillSlots(table, reactions, run.style.patterns,
+                      ReadDeclaredSpecies(table, index), run.input);
+  } else {
+    // Nobody looks at the rows a failure leaves.
+    RunReactionPasses(table, reactions, run.style.patterns,
+                      ReadDeclaredSpecies(table, index), run.input);
+  }
   for (RunWarning& w : UnknownAuxiliaryLines(table, reactions, run.input)) {
     run.warnings.push_back(std::move(w));
   }

@@ -10,14 +10,27 @@ namespace {
 
 // `buffer` holds the line while the row's other cells are written.
 void SplitRow(WorkingTable& table, int row, const Patterns& patterns,
-              std::string& buffer) {
-  if (IsAuxiliaryLine(table.Get(row, kLineColumn)) ||
-      IsNonElementaryLine(table.Get(row, kLineColumn))) {
+              std::string& buffer, SplitCells& cells) {
+  buffer.assign(table.Get(row, kLineColumn));
+  if (!SplitReactionLine(buffer, patterns, cells)) {
     table.Set(row, kEquationColumn, kSkipMark);
     return;
   }
-  buffer.assign(table.Get(row, kLineColumn));
-  const std::string_view line = buffer;
+  // One write from the equation to Ea: the slot columns between are empty
+  // until the slots are filled.
+  static_assert(kFirstSlotColumn == kEquationColumn + 1 &&
+                kAColumn == kFirstSlotColumn + 6 && kNColumn == kAColumn + 1 &&
+                kEaColumn == kAColumn + 2);
+  const std::string_view written[] = {cells.equation, {}, {}, {}, {}, {}, {},
+                                      cells.a,        cells.n, cells.ea};
+  table.SetRange(row, kEquationColumn, written);
+}
+
+}  // namespace
+
+bool SplitReactionLine(std::string_view line, const Patterns& patterns,
+                       SplitCells& cells) {
+  if (IsAuxiliaryLine(line) || IsNonElementaryLine(line)) return false;
   const size_t b1 = line.find(' ');
   const size_t b2 = b1 == std::string_view::npos ? b1 : line.find(' ', b1 + 1);
   const size_t b3 = b2 == std::string_view::npos ? b2 : line.find(' ', b2 + 1);
@@ -29,27 +42,21 @@ void SplitRow(WorkingTable& table, int row, const Patterns& patterns,
   }
   // Printed before anything is written, so that a failing row is left as
   // it was.
-  std::string a =
+  cells.a =
       FormatNumber(LeadingNumber(line.substr(b1 + 1, b2 - b1 - 1)), patterns.a);
-  std::string n =
+  cells.n =
       FormatNumber(LeadingNumber(line.substr(b2 + 1, b3 - b2 - 1)), patterns.n);
-  // One write from the equation to Ea: the slot columns between are empty
-  // until the slots are filled.
-  static_assert(kFirstSlotColumn == kEquationColumn + 1 &&
-                kAColumn == kFirstSlotColumn + 6 && kNColumn == kAColumn + 1 &&
-                kEaColumn == kAColumn + 2);
-  const std::string_view cells[] = {
-      line.substr(0, b1), {}, {}, {}, {}, {}, {}, a, n, line.substr(b3 + 1)};
-  table.SetRange(row, kEquationColumn, cells);
+  cells.equation = line.substr(0, b1);
+  cells.ea = line.substr(b3 + 1);
+  return true;
 }
-
-}  // namespace
 
 void SplitFields(WorkingTable& table, RowRange rows, const Patterns& patterns,
                  const InputLines& input) {
   std::string buffer;
+  SplitCells cells;
   for (int row = rows.first; row <= rows.last; ++row) {
-    input.AtRow(row, [&] { SplitRow(table, row, patterns, buffer); });
+    input.AtRow(row, [&] { SplitRow(table, row, patterns, buffer, cells); });
   }
 }
 

@@ -14,6 +14,9 @@
 #ifndef KESTRELON_TABLE_FIELD_SPLIT_H_
 #define KESTRELON_TABLE_FIELD_SPLIT_H_
 
+#include <string>
+#include <string_view>
+
 #include "model/reaction_markers.h"
 #include "model/run_record.h"
 #include "model/working_table.h"
@@ -22,6 +25,20 @@ namespace kestrelon {
 
 void SplitFields(WorkingTable& table, RowRange rows, const Patterns& patterns,
                  const InputLines& input);
+
+// What one reaction line splits into: the equation and Ea as views into
+// the line, A and n printed.
+struct SplitCells {
+  std::string_view equation;
+  std::string a;
+  std::string n;
+  std::string_view ea;
+};
+
+// Splits `line` as SplitFields splits one row's line into `cells`; false,
+// and nothing split, for a tagged line. Throws RunError naming no file.
+bool SplitReactionLine(std::string_view line, const Patterns& patterns,
+                       SplitCells& cells);
 
 }  // namespace kestrelon
 

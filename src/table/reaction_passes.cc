@@ -1,7 +1,11 @@
 #include "table/reaction_passes.h"
 
+#include <exception>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "model/reaction_markers.h"
 #include "table/field_split.h"
@@ -11,8 +15,10 @@
 
 namespace kestrelon {
 
-void NormaliseAndFlag(WorkingTable& table, RowRange rows,
-                      const InputLines& input) {
+namespace {
+
+void CheckNoMarks(const WorkingTable& table, RowRange rows,
+                  const InputLines& input) {
   // A reaction line that already begins with a mark the passes put in front
   // of lines would be taken for what the mark says, and written as something
   // else; a line without "=" is kept as auxiliary data whatever it begins
@@ -27,6 +33,10 @@ void NormaliseAndFlag(WorkingTable& table, RowRange rows,
       }
     }
   }
+}
+
+void NormaliseAndFlagLines(WorkingTable& table, RowRange rows,
+                           const InputLines& input) {
   // The line steps never fail: when flagging fails at a row, the rows after
   // it still go through them before the failure goes on, so the table is
   // left as two separate passes would leave it.
@@ -47,12 +57,146 @@ void NormaliseAndFlag(WorkingTable& table, RowRange rows,
   }
 }
 
+// The first failure met in some rows: at which step (0 the line steps, 1
+// the field split, 2 the slots; 3 none) and row.
+struct Failure {
+  int step = 3;
+  int row = 0;
+  std::exception_ptr what;
+
+  // Done one pass after the other, a step goes over all the rows before
+  // the next step begins.
+  bool Before(const Failure& other) const {
+    return step < other.step || (step == other.step && row < other.row);
+  }
+};
+
+// What the steps of one row keep from row to row.
+struct RowBuffers {
+  std::string line;
+  SplitCells split;
+  SlotCells spread;
+  std::vector<char*> released;  // the rows' old blocks
+};
+
+// Takes `row` through every step and writes its cells 1 to 12 at once.
+// Returns the step that failed (3: none), the row left as it was.
+int RunRowSteps(WorkingTable& table, int row, const Patterns& patterns,
+                const DeclaredSpecies& declared, const InputLines& input,
+                RowBuffers& b, std::exception_ptr& failure) {
+  int step = 0;
+  bool split = false;
+  try {
+    b.line.assign(table.Get(row, kLineColumn));
+    NormaliseReactionLine(b.line);
+    FlagNonElementaryLine(b.line, row, input);
+    step = 1;
+    input.AtRow(row, [&] {
+      split = SplitReactionLine(b.line, patterns, b.split);
+    });
+    step = 2;
+    if (split) {
+      input.AtRow(row,
+                  [&] { SpreadEquation(b.split.equation, declared, b.spread); });
+    }
+  } catch (...) {
+    failure = std::current_exception();
+    return step;
+  }
+  static_assert(kEquationColumn == kLineColumn + 1 &&
+                kFirstSlotColumn == kEquationColumn + 1 &&
+                kAColumn == kFirstSlotColumn + 6 && kFlagColumn == kAColumn + 3 &&
+                kFlagColumn == WorkingTable::kColumns - 1);
+  const auto& slots = b.spread.slots;
+  // A row skipped as a reaction keeps its cells from A on.
+  const std::string_view cells[] = {
+      b.line,
+      split ? std::string_view(b.spread.rebuilt) : kSkippedEquation,
+      split ? slots[0] : kSkipMark,
+      split ? slots[1] : kSkipMark,
+      split ? slots[2] : kSkipMark,
+      split ? slots[3] : kSkipMark,
+      split ? slots[4] : kSkipMark,
+      split ? slots[5] : kSkipMark,
+      split ? std::string_view(b.split.a) : table.Get(row, kAColumn),
+      split ? std::string_view(b.split.n) : table.Get(row, kNColumn),
+      split ? b.split.ea : table.Get(row, kEaColumn),
+      split && b.spread.irreversible ? kIrreversibleFlag
+                                     : table.Get(row, kFlagColumn)};
+  table.ReplaceRow(row, cells, b.released);
+  return 3;
+}
+
+// `released` gets the rows' old blocks.
+Failure RunRows(WorkingTable& table, RowRange rows, const Patterns& patterns,
+                const DeclaredSpecies& declared, const InputLines& input,
+                std::vector<char*>& released) {
+  Failure first;
+  RowBuffers buffers;
+  buffers.released.swap(released);
+  std::exception_ptr failure;
+  for (int row = rows.first; row <= rows.last; ++row) {
+    const int step =
+        RunRowSteps(table, row, patterns, declared, input, buffers, failure);
+    if (step == 3) continue;
+    const Failure here{step, row, failure};
+    if (here.Before(first)) first = here;
+    if (step == 0) break;  // no later row can fail before it
+  }
+  released.swap(buffers.released);
+  return first;
+}
+
+}  // namespace
+
+void NormaliseAndFlag(WorkingTable& table, RowRange rows,
+                      const InputLines& input) {
+  CheckNoMarks(table, rows, input);
+  NormaliseAndFlagLines(table, rows, input);
+}
+
 void SplitAndFillSlots(WorkingTable& table, RowRange rows,
                        const Patterns& patterns,
                        const DeclaredSpecies& declared,
                        const InputLines& input) {
   SplitFields(table, rows, patterns, input);
   BuildSpeciesSlots(table, rows, declared, input);
+}
+
+void RunReactionPasses(WorkingTable& table, RowRange rows,
+                       const Patterns& patterns,
+                       const DeclaredSpecies& declared,
+                       const InputLines& input) {
+  CheckNoMarks(table, rows, input);
+  // A second thread costs more than it saves on a small section.
+  constexpr int kFewRows = 4000;
+  if (rows.last - rows.first < kFewRows) {
+    std::vector<char*> released;
+    const Failure all =
+        RunRows(table, rows, patterns, declared, input, released);
+    WorkingTable::Release(released);
+    if (all.what) std::rethrow_exception(all.what);
+    return;
+  }
+  const int middle = rows.first + (rows.last - rows.first) / 2;
+  Failure low;
+  std::vector<char*> released[2];
+  const auto run_low = [&] {
+    low = RunRows(table, {rows.first, middle}, patterns, declared, input,
+                  released[0]);
+  };
+  std::thread helper;
+  try {
+    helper = std::thread(run_low);
+  } catch (const std::system_error&) {
+    run_low();  // no thread to be had: one half after the other
+  }
+  const Failure high = RunRows(table, {middle + 1, rows.last}, patterns,
+                               declared, input, released[1]);
+  if (helper.joinable()) helper.join();
+  for (std::vector<char*>& blocks : released) WorkingTable::Release(blocks);
+  const Failure& first = high.Before(low) ? high : low;
+  if (first.what) std::rethrow_exception(first.what);
 }
 
 }  // namespace kestrelon

@@ -18,6 +18,13 @@
 // a reaction line that cannot be read: no three coefficients, a blank
 // inside its equation, a number beyond the range of a double, an equation
 // that does not split.
+//
+// RunReactionPasses leaves the rows as the two calls one after the other
+// leave them and throws what they would throw, but takes each row through
+// every step at once and writes it once, the two halves of a large section
+// on two threads (the steps of a row read and write that row alone). A
+// failure leaves the rows in another state than the two calls: for runs
+// whose table nobody looks at after a failure.
 #ifndef KESTRELON_TABLE_REACTION_PASSES_H_
 #define KESTRELON_TABLE_REACTION_PASSES_H_
 
@@ -30,6 +37,10 @@ namespace kestrelon {
 void NormaliseAndFlag(WorkingTable& table, RowRange rows,
                       const InputLines& input);
 void SplitAndFillSlots(WorkingTable& table, RowRange rows,
+                       const Patterns& patterns,
+                       const DeclaredSpecies& declared,
+                       const InputLines& input);
+void RunReactionPasses(WorkingTable& table, RowRange rows,
                        const Patterns& patterns,
                        const DeclaredSpecies& declared,
                        const InputLines& input);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/support/run_test_support.h"
 
@@ -27,6 +29,20 @@ void Analyse(TestRun& run) {
                     DeclaredSpecies(), run.run.input);
 }
 
+// The same in one call, row by row (on two threads for a large section).
+void AnalyseAtOnce(TestRun& run) {
+  RunReactionPasses(run.table, run.Reactions(), run.run.style.patterns,
+                    DeclaredSpecies(), run.run.input);
+}
+
+// `lines` repeated to `rows` lines: large enough for two threads.
+std::vector<std::string> Repeated(const std::vector<std::string>& lines,
+                                  size_t rows) {
+  std::vector<std::string> out;
+  while (out.size() < rows) out.push_back(lines[out.size() % lines.size()]);
+  return out;
+}
+
 TEST(NormaliseReactionsTest, EveryColumnOfAReactionSection) {
   const std::string skip =
       "|####+####+####<=>####+####+####|####|####|####|####|####|####||||";
@@ -42,8 +58,7 @@ TEST(NormaliseReactionsTest, EveryColumnOfAReactionSection) {
       "#DATAUX#DUP" + skip,
       "#NER#A+B+C+D<=>E 1 2 3" + skip,
   };
-  TestRun run;
-  run.SetReactionSection({
+  const std::vector<std::string> lines = {
       "H + O2 = OH + O   3.547E+15  -0.406  16599.0",
       "2CH3(+M)=C2H6(+M)  9.21E16 -1.17 635.8",
       "LOW  /  1.135E36  -5.246  1705.0 /",
@@ -51,10 +66,18 @@ TEST(NormaliseReactionsTest, EveryColumnOfAReactionSection) {
       "A + B => C 2.0E12 0.5 1000.0",
       "DUP",
       "A+B+C+D=E 1 2 3",
-  });
-  Analyse(run);
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(Row(run, i + 2), want[i]);
-  EXPECT_EQ(Row(run, 9), "END|||||||||||");
+  };
+  for (const size_t rows : {size_t{7}, size_t{9100}}) {
+    for (const auto analyse : {Analyse, AnalyseAtOnce}) {
+      TestRun run;
+      run.SetReactionSection(Repeated(lines, rows));
+      analyse(run);
+      for (int i = 0; i < static_cast<int>(rows); ++i) {
+        ASSERT_EQ(Row(run, i + 2), want[i % 7]) << rows << " rows, row " << i;
+      }
+      EXPECT_EQ(Row(run, static_cast<int>(rows) + 2), "END|||||||||||");
+    }
+  }
 }
 
 TEST(NormaliseReactionsTest, FailuresNameTheInputLine) {
@@ -83,6 +106,11 @@ TEST(NormaliseReactionsTest, FailuresNameTheInputLine) {
        false},
   };
   for (const Case& c : cases) {
+    {
+      TestRun run;
+      run.SetReactionSection(c.lines);
+      EXPECT_EQ(testing_support::ErrorOf([&] { AnalyseAtOnce(run); }), c.want);
+    }
     TestRun run;
     run.SetReactionSection(c.lines);
     bool second = false;
@@ -95,6 +123,32 @@ TEST(NormaliseReactionsTest, FailuresNameTheInputLine) {
               }),
               c.want);
     EXPECT_EQ(second, c.in_second_call) << c.want;
+  }
+}
+
+TEST(NormaliseReactionsTest, AtOnceOnTwoThreadsFailsWhereOneStepAfterAnother) {
+  // Row r comes from input line 2r + 1; rows 2 to 4501, split in the middle
+  // at row 2251. The step that comes first fails first, then the lower row.
+  const std::string flag = "A B=C 1 2 3";  // fails in the line steps
+  const std::string split = "A=B 1 2";     // fails in the field split
+  struct Case {
+    std::vector<std::pair<int, std::string>> bad;  // rows and their lines
+    const char* want;
+  } cases[] = {
+      {{{100, split}, {4000, flag}}, "mech.inp:8001: blank inside an equation"},
+      {{{100, flag}, {4000, split}}, "mech.inp:201: blank inside an equation"},
+      {{{3000, split}, {4400, split}},
+       "mech.inp:6001: reaction has fewer than three coefficients"},
+      {{{2000, split}, {3000, split}},
+       "mech.inp:4001: reaction has fewer than three coefficients"},
+      {{{4500, flag}}, "mech.inp:9001: blank inside an equation"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> lines = Repeated({"A+B=C+D 1 2 3"}, 4500);
+    for (const auto& [row, line] : c.bad) lines[row - 2] = line;
+    TestRun run;
+    run.SetReactionSection(lines);
+    EXPECT_EQ(testing_support::ErrorOf([&] { AnalyseAtOnce(run); }), c.want);
   }
 }
 

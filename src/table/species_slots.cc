@@ -172,17 +172,11 @@ void RemoveEmptySlots(std::string& equation) {
   EraseInPlace(equation, "+///");
 }
 
-// What a skipped row's six markers make, joined like an equation.
-constexpr std::string_view kSkippedEquation = "####+####+####<=>####+####+####";
-
 // The six steps for one row. They read nothing but the row itself and only
 // the split can fail, so taking each row through all six in one pass over
-// the rows fails on the same row as six passes would. The equation is
-// filled in `filled` and rebuilt in `rebuilt` (both reused from row to
-// row); the slots are views into `filled` until they are written.
+// the rows fails on the same row as six passes would.
 void BuildRowSlots(WorkingTable& table, int row,
-                   const DeclaredSpecies& declared, std::string& filled,
-                   std::string& rebuilt) {
+                   const DeclaredSpecies& declared, SlotCells& spread) {
   const std::string_view equation = table.Get(row, kEquationColumn);
   if (IsSkipped(equation)) {
     const std::string_view skipped[] = {kSkippedEquation, kSkipMark, kSkipMark,
@@ -191,42 +185,48 @@ void BuildRowSlots(WorkingTable& table, int row,
     table.SetRange(row, kEquationColumn, skipped);
     return;
   }
-  filled.assign(equation);
-  FillToTwoPerSide(filled);
-  FillToThreePerSide(filled);
-  bool irreversible = false;
-  SlotViews slots;
   try {
-    slots = SplitSlotViews(filled, irreversible);
+    SpreadEquation(equation, declared, spread);
   } catch (const RunError&) {
     // The filling is done on the column itself, as the passes leave it.
-    table.Set(row, kEquationColumn, filled);
+    table.Set(row, kEquationColumn, spread.filled);
     throw;
   }
-  ExpandCoefficientViews(slots, declared);
-  // Built aside: with its empty slots the equation is longer than the
-  // cell's buffer, without them it fits again.
-  rebuilt.clear();
-  AppendEquation(rebuilt, slots, irreversible);
-  RemoveEmptySlots(rebuilt);
   // The equation and its six slots are side by side in the row.
   static_assert(kFirstSlotColumn == kEquationColumn + 1);
-  const std::string_view cells[] = {rebuilt,  slots[0], slots[1], slots[2],
-                                    slots[3], slots[4], slots[5]};
+  const auto& slots = spread.slots;
+  const std::string_view cells[] = {spread.rebuilt, slots[0], slots[1],
+                                    slots[2],       slots[3], slots[4],
+                                    slots[5]};
   table.SetRange(row, kEquationColumn, cells);
-  if (irreversible) table.Set(row, kFlagColumn, kIrreversibleFlag);
+  if (spread.irreversible) table.Set(row, kFlagColumn, kIrreversibleFlag);
 }
 
 }  // namespace
 
+// The equation is filled in `filled` and rebuilt in `rebuilt`; the slots
+// are views into `filled`.
+void SpreadEquation(std::string_view equation, const DeclaredSpecies& declared,
+                    SlotCells& cells) {
+  std::string& filled = cells.filled;
+  filled.assign(equation);
+  FillToTwoPerSide(filled);
+  FillToThreePerSide(filled);
+  cells.slots = SplitSlotViews(filled, cells.irreversible);
+  ExpandCoefficientViews(cells.slots, declared);
+  // Built aside: with its empty slots the equation is longer than the
+  // cell's buffer, without them it fits again.
+  cells.rebuilt.clear();
+  AppendEquation(cells.rebuilt, cells.slots, cells.irreversible);
+  RemoveEmptySlots(cells.rebuilt);
+}
+
 void BuildSpeciesSlots(WorkingTable& table, RowRange rows,
                        const DeclaredSpecies& declared,
                        const InputLines& input) {
-  std::string filled;
-  std::string rebuilt;
+  SlotCells spread;
   for (int row = rows.first; row <= rows.last; ++row) {
-    input.AtRow(row,
-                [&] { BuildRowSlots(table, row, declared, filled, rebuilt); });
+    input.AtRow(row, [&] { BuildRowSlots(table, row, declared, spread); });
   }
 }
 

@@ -23,6 +23,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "model/reaction_markers.h"
 #include "model/run_record.h"
@@ -36,6 +37,25 @@ namespace kestrelon {
 void BuildSpeciesSlots(WorkingTable& table, RowRange rows,
                        const DeclaredSpecies& declared,
                        const InputLines& input);
+
+// The slots of one equation, as BuildSpeciesSlots makes them for one row.
+// The buffers are kept from equation to equation.
+struct SlotCells {
+  std::string filled;   // the equation filled out to three per side
+  std::string rebuilt;  // the equation rebuilt from the slots
+  std::array<std::string_view, 6> slots;  // views into `filled`
+  bool irreversible = false;
+};
+
+// Spreads `equation` (not a skipped row's "####") over `cells`. Throws
+// RunError naming no file when it does not split, `cells.filled` holding
+// the equation filled out as far as it went.
+void SpreadEquation(std::string_view equation, const DeclaredSpecies& declared,
+                    SlotCells& cells);
+
+// What a skipped row's six markers make, joined like an equation.
+inline constexpr std::string_view kSkippedEquation =
+    "####+####+####<=>####+####+####";
 
 }  // namespace kestrelon
 
