@@ -1,6 +1,7 @@
 #include "output/ner_list.h"
 
 #include <string>
+#include <utility>
 
 #include "model/auxiliary_words.h"
 #include "model/energy_unit.h"
@@ -59,7 +60,15 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          const CoefficientStyle& style, const InputLines& input,
                          NonElementaryLists& lists,
-                         std::vector<int>& listed_origin) {
+                         std::vector<int>& listed_origin,
+                         std::vector<int>* to_empty) {
+  const auto empty = [&table, to_empty](int row) {
+    if (to_empty != nullptr) {
+      to_empty->push_back(row);
+    } else {
+      table.Set(row, kLineColumn, {});
+    }
+  };
   int count = 0;
   std::vector<std::string_view> parts;
   const int first = index.reacrow + 1;
@@ -69,7 +78,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
     ++count;
     input.AtRow(r, [&] { ListReaction(table, r, end, style, input, lists); });
     listed_origin.push_back(input.LineOfRow(r));
-    table.Set(r, 1, {});
+    empty(r);
     // The block ends at the next reaction line: within the section only
     // reaction lines hold "=>" (in "<=>", "|=>" or "=>").
     int next = r + 1;
@@ -85,20 +94,26 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
         for (LineBuffer& list : lists) list.Add(part);
         listed_origin.push_back(input.LineOfRow(next));
       }
-      table.Set(next, 1, {});
+      empty(next);
     }
     r = next - 1;
   }
   return count;
 }
 
-void AppendNonElementaryList(int count, const NonElementaryLists& lists,
+void AppendNonElementaryList(int count, NonElementaryLists& lists,
                              std::array<std::string, 3>& outputs) {
   if (count == 0) return;
-  for (int u = 0; u < 3; ++u) {
-    outputs[u].append(kNerHeading);
-    outputs[u].append(kCrLf, 2);
-    outputs[u].append(lists[u].text());
+  for (size_t u = 0; u < 3; ++u) {
+    std::string& list = lists[u].mutable_text();
+    // A list is a third of a large file: taken over, not copied.
+    list.insert(0, kCrLf, 2);
+    list.insert(0, kNerHeading);
+    if (outputs[u].empty()) {
+      outputs[u] = std::move(list);
+    } else {
+      outputs[u].append(list);
+    }
   }
 }
 

@@ -11,12 +11,14 @@
 // auxiliary lines keep their text without the tag (empty ones are left
 // out, as in the main part of the files). Both get "(+" and "," back.
 // Returns the number of such reactions; `listed_origin` gets the input line
-// of each listed line.
+// of each listed line. Given `to_empty`, the rows are listed there for the
+// caller to empty instead, and the table is only read (so that another
+// thread may read it meanwhile).
 //
 // AppendNonElementaryList appends, when `count` > 0, the heading
 // "****List of non-elementary reactions****" and the matching list to the
-// texts of the joule, calorie and kelvin files `outputs`. Every line ends
-// with CR LF.
+// texts of the joule, calorie and kelvin files `outputs`, taking the lists'
+// texts. Every line ends with CR LF.
 //
 // Throws RunError naming the input line when a non-elementary reaction lacks
 // its three coefficients or a number is out of range.
@@ -39,9 +41,10 @@ using NonElementaryLists = std::array<LineBuffer, 3>;
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          const CoefficientStyle& style, const InputLines& input,
                          NonElementaryLists& lists,
-                         std::vector<int>& listed_origin);
+                         std::vector<int>& listed_origin,
+                         std::vector<int>* to_empty = nullptr);
 
-void AppendNonElementaryList(int count, const NonElementaryLists& lists,
+void AppendNonElementaryList(int count, NonElementaryLists& lists,
                              std::array<std::string, 3>& outputs);
 
 }  // namespace kestrelon

@@ -2,8 +2,12 @@
 
 #include <cstdint>
 #include <cstring>
+#include <exception>
+#include <optional>
 #include <span>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -283,19 +287,53 @@ void OutputResult::Pieces(
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
                             const InputLines& input, bool table_shown) {
-  EaTexts eas =
-      ConvertActivationEnergies(table, index, style, input, table_shown);
   OutputResult result;
   result.lines.file = input.file;
   std::vector<int> listed;
+  std::optional<EaTexts> eas;
   {
     NonElementaryLists lists;
-    result.nercount =
-        TakeOutNonElementary(table, index, style, input, lists, listed);
+    if (table_shown) {
+      eas.emplace(
+          ConvertActivationEnergies(table, index, style, input, table_shown));
+      result.nercount =
+          TakeOutNonElementary(table, index, style, input, lists, listed);
+    } else {
+      // The table is only read until both are done: the conversion goes
+      // on beside the list.
+      std::exception_ptr failure;
+      const auto convert = [&] {
+        try {
+          eas.emplace(ConvertActivationEnergies(table, index, style, input,
+                                                false));
+        } catch (...) {
+          failure = std::current_exception();
+        }
+      };
+      std::thread converter;
+      try {
+        converter = std::thread(convert);
+      } catch (const std::system_error&) {
+        convert();  // no thread to be had: one after the other
+      }
+      std::vector<int> to_empty;
+      std::exception_ptr list_failure;
+      try {
+        result.nercount = TakeOutNonElementary(table, index, style, input,
+                                               lists, listed, &to_empty);
+      } catch (...) {
+        list_failure = std::current_exception();
+      }
+      if (converter.joinable()) converter.join();
+      // The conversion comes first when one follows the other.
+      if (failure) std::rethrow_exception(failure);
+      if (list_failure) std::rethrow_exception(list_failure);
+      for (int row : to_empty) table.Set(row, kLineColumn, {});
+    }
     AppendNonElementaryList(result.nercount, lists, result.lists);
   }
   result.shared = std::make_unique<const SharedLines>(
-      table, index, std::move(eas), input, table_shown, result.lines.origin);
+      table, index, std::move(*eas), input, table_shown, result.lines.origin);
   if (result.nercount > 0) {
     result.lines.origin.push_back(0);  // the list's heading
     result.lines.origin.insert(result.lines.origin.end(), listed.begin(),
