@@ -1,5 +1,6 @@
 #include "output/ner_list.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -62,6 +63,15 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          NonElementaryLists& lists,
                          std::vector<int>& listed_origin,
                          std::vector<int>* to_empty) {
+  return TakeOutNonElementary(table, index, ReactionRows(index), style, input,
+                              lists, listed_origin, to_empty);
+}
+
+int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
+                         RowRange rows, const CoefficientStyle& style,
+                         const InputLines& input, NonElementaryLists& lists,
+                         std::vector<int>& listed_origin,
+                         std::vector<int>* to_empty) {
   const auto empty = [&table, to_empty](int row) {
     if (to_empty != nullptr) {
       to_empty->push_back(row);
@@ -71,9 +81,9 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
   };
   int count = 0;
   std::vector<std::string_view> parts;
-  const int first = index.reacrow + 1;
   const int end = index.reacend;
-  for (int r = first; r < end; ++r) {
+  const int last = std::min(rows.last, end - 1);
+  for (int r = rows.first; r <= last; ++r) {
     if (!IsNonElementaryLine(table.Get(r, kLineColumn))) continue;
     ++count;
     input.AtRow(r, [&] { ListReaction(table, r, end, style, input, lists); });
@@ -82,7 +92,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
     // The block ends at the next reaction line: within the section only
     // reaction lines hold "=>" (in "<=>", "|=>" or "=>").
     int next = r + 1;
-    for (; next < end && !Contains(table.Get(next, 1), "=>"); ++next) {
+    for (; next <= last && !Contains(table.Get(next, 1), "=>"); ++next) {
       std::string line(table.Get(next, 1));
       EraseAll(line, kAuxTag);
       RestoreWorkingForms(line);

@@ -43,6 +43,14 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          NonElementaryLists& lists,
                          std::vector<int>& listed_origin,
                          std::vector<int>* to_empty = nullptr);
+// The same over `rows` of the reaction section alone, which begin at a
+// reaction line (or the section's first row) and end before one (or at
+// the section's last row).
+int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
+                         RowRange rows, const CoefficientStyle& style,
+                         const InputLines& input, NonElementaryLists& lists,
+                         std::vector<int>& listed_origin,
+                         std::vector<int>* to_empty);
 
 void AppendNonElementaryList(int count, NonElementaryLists& lists,
                              std::array<std::string, 3>& outputs);

@@ -273,6 +273,85 @@ EaTexts ConvertActivationEnergies(WorkingTable& table,
   return eas;
 }
 
+
+// What the list of some rows of the reaction section gathered.
+struct ListPart {
+  NonElementaryLists lists;
+  std::vector<int> listed;
+  std::vector<int> to_empty;
+  int count = 0;
+  std::exception_ptr failure;
+
+  void Take(WorkingTable& table, const SectionIndex& index, RowRange rows,
+            const CoefficientStyle& style, const InputLines& input) {
+    try {
+      count = TakeOutNonElementary(table, index, rows, style, input, lists,
+                                   listed, &to_empty);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  }
+};
+
+// The Ea converted into `eas` and the non-elementary reactions taken out,
+// as one after the other, for a table nobody looks at: the table is only
+// read while the second half of the section is listed on a thread of its
+// own, the rows taken out are emptied after. The lists of that half go to
+// `more_lists`. Returns the number listed.
+int ConvertAndList(WorkingTable& table, const SectionIndex& index,
+                   const CoefficientStyle& style, const InputLines& input,
+                   std::optional<EaTexts>& eas, NonElementaryLists& lists,
+                   std::array<std::string, 3>& more_lists,
+                   std::vector<int>& listed) {
+  const RowRange rows = ReactionRows(index);
+  // The halves hold as many non-elementary reactions each and meet at one
+  // of them: a reaction's lines stay together.
+  int count = 0;
+  for (int r = rows.first; r <= rows.last; ++r) {
+    if (IsNonElementaryLine(table.Get(r, kLineColumn))) ++count;
+  }
+  int middle = rows.last + 1;
+  for (int r = rows.first, seen = 0; r <= rows.last; ++r) {
+    if (IsNonElementaryLine(table.Get(r, kLineColumn)) && ++seen > count / 2) {
+      middle = r;
+      break;
+    }
+  }
+  ListPart low;
+  ListPart high;
+  const auto list_high = [&] {
+    high.Take(table, index, {middle, rows.last}, style, input);
+  };
+  std::thread lister;
+  try {
+    lister = std::thread(list_high);
+  } catch (const std::system_error&) {
+    list_high();  // no thread to be had: one after the other
+  }
+  std::exception_ptr failure;
+  try {
+    eas.emplace(ConvertActivationEnergies(table, index, style, input, false));
+    low.Take(table, index, {rows.first, middle - 1}, style, input);
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  if (lister.joinable()) lister.join();
+  // Converting comes first when one follows the other, then the rows in
+  // their order.
+  for (const std::exception_ptr& f : {failure, low.failure, high.failure}) {
+    if (f) std::rethrow_exception(f);
+  }
+  for (const ListPart* part : {&low, &high}) {
+    for (int row : part->to_empty) table.Set(row, kLineColumn, {});
+    listed.insert(listed.end(), part->listed.begin(), part->listed.end());
+  }
+  lists = std::move(low.lists);
+  for (size_t u = 0; u < lists.size(); ++u) {
+    more_lists[u] = std::move(high.lists[u].mutable_text());
+  }
+  return low.count + high.count;
+}
+
 }  // namespace
 
 OutputResult::OutputResult() = default;
@@ -281,7 +360,9 @@ OutputResult::~OutputResult() = default;
 
 void OutputResult::Pieces(
     int f, const std::function<void(std::string_view)>& take) const {
-  shared->FilePieces(f, lists[static_cast<size_t>(f)], take);
+  const size_t u = static_cast<size_t>(f);
+  shared->FilePieces(f, lists[u], take);
+  if (!more_lists[u].empty()) take(more_lists[u]);
 }
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
@@ -299,36 +380,8 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
       result.nercount =
           TakeOutNonElementary(table, index, style, input, lists, listed);
     } else {
-      // The table is only read until both are done: the conversion goes
-      // on beside the list.
-      std::exception_ptr failure;
-      const auto convert = [&] {
-        try {
-          eas.emplace(ConvertActivationEnergies(table, index, style, input,
-                                                false));
-        } catch (...) {
-          failure = std::current_exception();
-        }
-      };
-      std::thread converter;
-      try {
-        converter = std::thread(convert);
-      } catch (const std::system_error&) {
-        convert();  // no thread to be had: one after the other
-      }
-      std::vector<int> to_empty;
-      std::exception_ptr list_failure;
-      try {
-        result.nercount = TakeOutNonElementary(table, index, style, input,
-                                               lists, listed, &to_empty);
-      } catch (...) {
-        list_failure = std::current_exception();
-      }
-      if (converter.joinable()) converter.join();
-      // The conversion comes first when one follows the other.
-      if (failure) std::rethrow_exception(failure);
-      if (list_failure) std::rethrow_exception(list_failure);
-      for (int row : to_empty) table.Set(row, kLineColumn, {});
+      result.nercount = ConvertAndList(table, index, style, input, eas, lists,
+                                       result.more_lists, listed);
     }
     AppendNonElementaryList(result.nercount, lists, result.lists);
   }

@@ -54,6 +54,7 @@ struct OutputResult {
   InputLines lines;
   std::unique_ptr<const SharedLines> shared;
   std::array<std::string, 3> lists;  // the non-elementary list of each file
+  std::array<std::string, 3> more_lists;  // and its rest, when listed apart
 };
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
