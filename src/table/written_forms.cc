@@ -57,20 +57,6 @@ bool IsSeparatorPlus(std::string_view line, size_t at) {
            (IsDigit(before) || before == '.'));
 }
 
-// Whether a coefficient may start at `at`: nothing but blanks stands between
-// it and the start of the line, a separating "+", an "=" or a ">".
-// `last` is where the last character before `at` that is not a blank
-// stands (npos: none), so that long runs of blanks are not walked back.
-bool OpensCoefficient(std::string_view line, size_t at, size_t last) {
-  if (at > 0 && !(line[at - 1] == ' ' || line[at - 1] == '+' ||
-                  line[at - 1] == '=' || line[at - 1] == '>')) {
-    return false;
-  }
-  if (last == std::string_view::npos) return true;
-  const char c = line[last];
-  return c == '=' || c == '>' || (c == '+' && IsSeparatorPlus(line, last));
-}
-
 }  // namespace
 
 bool StartsWithNumberWord(std::string_view text) {
@@ -79,32 +65,44 @@ bool StartsWithNumberWord(std::string_view text) {
 }
 
 void JoinCoefficients(std::string& line) {
-  if (line.find('=') == std::string::npos) return;
   const std::string_view view = line;
+  if (view.find('=') == std::string_view::npos) return;
+  const size_t n = view.size();
   std::string joined;
   size_t copied = 0;
-  size_t last = std::string_view::npos;  // the last character not a blank
-  for (size_t i = 0; i < view.size(); ++i) {
-    const char c = view[i];
-    if (c == ' ') continue;
-    if ((IsDigit(c) || c == '.') && OpensCoefficient(view, i, last)) {
+  // A coefficient stands after blanks at the start of the line or after an
+  // operator; the scan goes from one such place to the next, passing over
+  // the species between, which make nearly all of the line.
+  size_t from = 0;  // just after the start or an operator
+  for (;;) {
+    size_t i = from;
+    while (i < n && view[i] == ' ') ++i;
+    if (i < n && (IsDigit(view[i]) || view[i] == '.')) {
       const size_t end = i + MantissaLength(view.substr(i));
       size_t species = end;
-      while (species < view.size() && view[species] == ' ') ++species;
-      if (end > i && species > end && species < view.size() &&
+      while (species < n && view[species] == ' ') ++species;
+      if (end > i && species > end && species < n &&
           CanBeginSpecies(view[species])) {
         joined.append(view.substr(copied, end - copied));
         copied = species;
-        last = end - 1;
-        i = species - 1;
-        continue;
+        i = species;
       }
     }
-    last = i;
+    // The next operator that may stand before a coefficient.
+    for (;; ++i) {
+      if (i >= n) {
+        if (copied == 0) return;
+        joined.append(view.substr(copied));
+        line = std::move(joined);
+        return;
+      }
+      const char c = view[i];
+      if (c == '=' || c == '>' || (c == '+' && IsSeparatorPlus(view, i))) {
+        break;
+      }
+    }
+    from = i + 1;
   }
-  if (copied == 0) return;
-  joined.append(view.substr(copied));
-  line = std::move(joined);
 }
 
 size_t RemoveBlankBeforeSeparators(std::string& line) {
