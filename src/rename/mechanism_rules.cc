@@ -19,6 +19,17 @@ bool IsParameterLine(std::string_view line) {
   for (std::string_view word : {"DUP", "LOW", "TROE", "HIGH", "REV", "SRI"}) {
     if (StartsWith(line, word)) return true;
   }
+  // Lines of numbers only, whose words a species named like a number would
+  // otherwise match; a species whose name merely begins with these letters
+  // keeps its efficiency line renamed.
+  for (std::string_view word : {"PLOG", "CHEB", "PCHEB", "TCHEB", "LT", "RLT",
+                                "JAN", "FIT1"}) {
+    if (StartsWith(line, word) &&
+        (line.size() == word.size() || line[word.size()] == ' ' ||
+         line[word.size()] == '/')) {
+      return true;
+    }
+  }
   return false;
 }
 
@@ -118,10 +129,15 @@ std::string MechanismRenamer::Reaction(std::string_view line) const {
       s = renamed_ + s.substr(len);
     }
   }
+  // The numbers after the equation hold "+" too ("4.600E+00"): only the
+  // equation and the blank that ends it are looked at.
+  const size_t blank = s.find(' ');
+  const size_t end = blank == std::string::npos ? s.size() : blank + 1;
+  std::string equation = s.substr(0, end);
   for (const Pattern& row : reaction_table_) {
-    ReplaceAll(s, row.find, row.with);
+    ReplaceAll(equation, row.find, row.with);
   }
-  return s;
+  return equation + s.substr(end);
 }
 
 std::optional<std::string> RenameInMechanism(std::string_view text,

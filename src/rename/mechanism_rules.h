@@ -5,13 +5,16 @@
 // each line with the former name replaced by the new one wherever it stands
 // as a whole name by the layout of that kind of line:
 //   - section keywords, "DUP" lines and the "LOW", "TROE", "HIGH", "REV" and
-//     "SRI" lines are never changed, nor are the element lines between
+//     "SRI" lines are never changed, nor are the lines of numbers opened by
+//     "PLOG", "CHEB", "PCHEB", "TCHEB", "LT", "RLT", "JAN" or "FIT1" and a
+//     blank or "/", nor the element lines between
 //     "ELEMENTS" and its "END";
 //   - before "REACTIONS": blank-separated words;
 //   - after it, lines without "=>" (efficiency lines, the heading of the
 //     non-elementary list): words before a blank or a "/";
 //   - after it, lines with "=>": species between "+", "<=>", "=>", "(+" and
-//     the blank that ends the equation.
+//     the blank that ends the equation; the numbers after that blank
+//     never change, whatever the name ("4.600E+00" with a species "00").
 // Promises: every replacement scans the line once from the left and never
 // looks again at text it put in, so of two occurrences that share a "+" only
 // the first is replaced; a name that is the beginning of a longer name is

@@ -75,11 +75,33 @@ TEST(MechanismRulesTest, KeywordLinesAreNeverChanged) {
   MechanismRenamer renamer("1.0", "9.9");
   renamer.RenameLine("REACTIONS");
   EXPECT_EQ(renamer.RenameLine("FOO /2.0 1.0 3.0/"), "FOO /2.0 9.9 3.0/");
-  for (std::string keyword : {"LOW ", "HIGH ", "TROE ", "SRI ", "REV "}) {
+  for (std::string keyword :
+       {"LOW ", "HIGH ", "TROE ", "SRI ", "REV ", "PLOG ", "PLOG", "CHEB ",
+        "LT ", "JAN", "FIT1 "}) {
     EXPECT_EQ(renamer.RenameLine(keyword + "/2.0 1.0 3.0/"),
               keyword + "/2.0 1.0 3.0/");
   }
   EXPECT_EQ(renamer.RenameLine("DUPLICATE 1.0 "), "DUPLICATE 1.0 ");
+  // A species whose name begins like a keyword still has its efficiency.
+  EXPECT_EQ(renamer.RenameLine("PLOGX/2.0/ 1.0/3.0/"), "PLOGX/2.0/ 9.9/3.0/");
+}
+
+TEST(MechanismRulesTest, NumbersAfterTheEquationNeverChange) {
+  // A species named like the exponent of A, n or Ea: "+00 " and ">00 "
+  // stand in "4.600E+00 " as they would in an equation.
+  const LineCase cases[] = {
+      {"H2<=>00 4.600E+00 0.0000 0.0", "H2<=>FZ 4.600E+00 0.0000 0.0"},
+      {"H2+00<=>H+H 1.000E+00 0.0000 0.0",
+       "H2+FZ<=>H+H 1.000E+00 0.0000 0.0"},
+      {"H+H<=>H2+00 1.000E+00 0.0000 1.0E+00",
+       "H+H<=>H2+FZ 1.000E+00 0.0000 1.0E+00"},
+      {"H+H<=>H2 1.000E+00 0.0000 1.0E+00", "H+H<=>H2 1.000E+00 0.0000 1.0E+00"},
+  };
+  MechanismRenamer renamer("00", "FZ");
+  renamer.RenameLine("REACTIONS");
+  for (const LineCase& c : cases) {
+    EXPECT_EQ(renamer.RenameLine(c.line), c.want) << c.line;
+  }
 }
 
 TEST(MechanismRulesTest, WholeFileEndsEveryLineWithCrLfOrIsNotRewritten) {
