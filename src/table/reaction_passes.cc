@@ -127,23 +127,29 @@ int RunRowSteps(WorkingTable& table, int row, const Patterns& patterns,
   return 3;
 }
 
-// `released` gets the rows' old blocks.
+// The rows' old blocks are let go `batch` at a time: a thread that did not
+// take them (they were read into the table on another) locks the other's
+// memory once per block, which costs least in bursts, while holding them
+// to the end would hold the section twice over.
 Failure RunRows(WorkingTable& table, RowRange rows, const Patterns& patterns,
                 const DeclaredSpecies& declared, const InputLines& input,
-                std::vector<char*>& released) {
+                size_t batch) {
   Failure first;
   RowBuffers buffers;
-  buffers.released.swap(released);
+  buffers.released.reserve(batch);
   std::exception_ptr failure;
   for (int row = rows.first; row <= rows.last; ++row) {
     const int step =
         RunRowSteps(table, row, patterns, declared, input, buffers, failure);
+    if (buffers.released.size() >= batch) {
+      WorkingTable::Release(buffers.released);
+    }
     if (step == 3) continue;
     const Failure here{step, row, failure};
     if (here.Before(first)) first = here;
     if (step == 0) break;  // no later row can fail before it
   }
-  released.swap(buffers.released);
+  WorkingTable::Release(buffers.released);
   return first;
 }
 
@@ -171,19 +177,14 @@ void RunReactionPasses(WorkingTable& table, RowRange rows,
   // A second thread costs more than it saves on a small section.
   constexpr int kFewRows = 4000;
   if (rows.last - rows.first < kFewRows) {
-    std::vector<char*> released;
-    const Failure all =
-        RunRows(table, rows, patterns, declared, input, released);
-    WorkingTable::Release(released);
+    const Failure all = RunRows(table, rows, patterns, declared, input, 1);
     if (all.what) std::rethrow_exception(all.what);
     return;
   }
   const int middle = rows.first + (rows.last - rows.first) / 2;
   Failure low;
-  std::vector<char*> released[2];
   const auto run_low = [&] {
-    low = RunRows(table, {rows.first, middle}, patterns, declared, input,
-                  released[0]);
+    low = RunRows(table, {rows.first, middle}, patterns, declared, input, 4096);
   };
   std::thread helper;
   try {
@@ -191,10 +192,9 @@ void RunReactionPasses(WorkingTable& table, RowRange rows,
   } catch (const std::system_error&) {
     run_low();  // no thread to be had: one half after the other
   }
-  const Failure high = RunRows(table, {middle + 1, rows.last}, patterns,
-                               declared, input, released[1]);
+  const Failure high =
+      RunRows(table, {middle + 1, rows.last}, patterns, declared, input, 1);
   if (helper.joinable()) helper.join();
-  for (std::vector<char*>& blocks : released) WorkingTable::Release(blocks);
   const Failure& first = high.Before(low) ? high : low;
   if (first.what) std::rethrow_exception(first.what);
 }
