@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/auxiliary_words.h"
 #include "platform/text_ops.h"
 #include "rename/line_rewrite.h"
 
@@ -22,13 +23,10 @@ bool IsParameterLine(std::string_view line) {
   // Lines of numbers only, whose words a species named like a number would
   // otherwise match; a species whose name merely begins with these letters
   // keeps its efficiency line renamed.
+  const std::string_view first = FirstAuxiliaryWord(line);
   for (std::string_view word : {"PLOG", "CHEB", "PCHEB", "TCHEB", "LT", "RLT",
                                 "JAN", "FIT1"}) {
-    if (StartsWith(line, word) &&
-        (line.size() == word.size() || line[word.size()] == ' ' ||
-         line[word.size()] == '/')) {
-      return true;
-    }
+    if (first == word) return true;
   }
   return false;
 }
@@ -137,7 +135,7 @@ std::string MechanismRenamer::Reaction(std::string_view line) const {
   for (const Pattern& row : reaction_table_) {
     ReplaceAll(equation, row.find, row.with);
   }
-  return equation + s.substr(end);
+  return s.replace(0, end, equation);
 }
 
 std::optional<std::string> RenameInMechanism(std::string_view text,
