@@ -34,6 +34,9 @@ Keyword KeywordOf(std::string_view line) {
       (line[0] != 'L' && line[0] != 'H' && line[0] != 'R' && line[0] != 'P')) {
     return Keyword::kNone;
   }
+  // A line with an arrow is a reaction whatever its first letters
+  // ("PLOG/X=>Y" names a species "PLOG/X"), as the REV reordering reads it.
+  if (Contains(line, "=")) return Keyword::kNone;
   if (BeginsWithWord(line, "LOW")) return Keyword::kLow;
   if (BeginsWithWord(line, "HIGH")) return Keyword::kHigh;
   if (BeginsWithWord(line, "REV")) return Keyword::kRev;

@@ -9,8 +9,8 @@
 //
 // A keyword line is a line from "REACTIONS" on whose first word is the
 // keyword: it begins with "LOW", "HIGH", "PLOG" or "REV" followed by a blank, a
-// "/" or its end. Element and species lines, and reaction lines with a species
-// whose name holds those letters, are never keyword lines.
+// "/" or its end. Element and species lines, and reaction lines (any line
+// with a "="), whatever their first letters, are never keyword lines.
 //
 //   LOW / 1.04E+26 -2.76 1600.0 /   ->  LOW /1.040E+26 -2.7600 6694.4/
 //   PLOG / 0.1 1.0E+10 0.0 1600.0 / ->  PLOG /0.1 1.000E+10 0.0000 6694.4/

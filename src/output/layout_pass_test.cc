@@ -57,6 +57,11 @@ TEST_F(LayoutPassTest, KeywordLineForms) {
       {"REVERSE/2.0/ LOWH/3.0/", "REVERSE/2.0/ LOWH/3.0/"},
       {"LOW+H<=>HIGH+O 1.0 0.0 0.0", "LOW+H<=>HIGH+O 1.0 0.0 0.0"},
       {"PLOGX/1.0/", "PLOGX/1.0/"},
+      // A reaction is one whatever its first word ("PLOG/X" and "REV" are
+      // species names there).
+      {"PLOG/X<=>OH+O 3.500E+15 -0.4000 16600.0",
+       "PLOG/X<=>OH+O 3.500E+15 -0.4000 16600.0"},
+      {"REV+H=>LOW/1 1.0 0.0 0.0", "REV+H=>LOW/1 1.0 0.0 0.0"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(LayOut({c.line, "END"}), Lines({c.want, "END"})) << c.line;

@@ -66,16 +66,18 @@ std::string MechanismRenamer::RenameLine(std::string_view line) {
     return std::string(line);
   }
   // Every rule below needs the name somewhere in the line.
-  if (IsParameterLine(line) || !Contains(line, former_)) {
-    return std::string(line);
-  }
+  if (!Contains(line, former_)) return std::string(line);
+  // A reaction line is one whatever its first letters ("PLOG/X=>Y" names a
+  // species "PLOG/X"), as the layout reads it.
+  const bool reaction = in_reactions_ && Contains(line, "=>");
+  if (!reaction && IsParameterLine(line)) return std::string(line);
   if (!in_reactions_) {
     // An element symbol may equal a species name (AR); the element list
     // names elements, not species.
     if (in_elements_) return std::string(line);
     return BeforeReactions(line);
   }
-  return Contains(line, "=>") ? Reaction(line) : Auxiliary(line);
+  return reaction ? Reaction(line) : Auxiliary(line);
 }
 
 bool MechanismRenamer::RenameLeadingName(std::string& s) const {

@@ -7,8 +7,8 @@
 //   - section keywords, "DUP" lines and the "LOW", "TROE", "HIGH", "REV" and
 //     "SRI" lines are never changed, nor are the lines of numbers opened by
 //     "PLOG", "CHEB", "PCHEB", "TCHEB", "LT", "RLT", "JAN" or "FIT1" and a
-//     blank or "/", nor the element lines between
-//     "ELEMENTS" and its "END";
+//     blank or "/" (a line with "=>" is a reaction line whatever its first
+//     letters), nor the element lines between "ELEMENTS" and its "END";
 //   - before "REACTIONS": blank-separated words;
 //   - after it, lines without "=>" (efficiency lines, the heading of the
 //     non-elementary list): words before a blank or a "/";

@@ -96,6 +96,9 @@ TEST(MechanismRulesTest, NumbersAfterTheEquationNeverChange) {
       {"H+H<=>H2+00 1.000E+00 0.0000 1.0E+00",
        "H+H<=>H2+FZ 1.000E+00 0.0000 1.0E+00"},
       {"H+H<=>H2 1.000E+00 0.0000 1.0E+00", "H+H<=>H2 1.000E+00 0.0000 1.0E+00"},
+      // A reaction whose first species begins like a keyword line.
+      {"PLOG/X+00<=>H2 1.000E+00 0.0000 0.0",
+       "PLOG/X+FZ<=>H2 1.000E+00 0.0000 0.0"},
   };
   MechanismRenamer renamer("00", "FZ");
   renamer.RenameLine("REACTIONS");
