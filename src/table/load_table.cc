@@ -211,7 +211,7 @@ std::vector<RunWarning> TextBetweenSections(
       if (ReadTableItem(lines[static_cast<size_t>(r) - 1]).empty()) continue;
       warnings.push_back({std::string("text between the END of the ") +
                               section + " section and the " + next +
-                              " line is left out of the cleaned files",
+                              " line is written as it stands, outside every section",
                           input.file, input.LineOfRow(r)});
     }
   };

@@ -36,10 +36,11 @@ void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
 // The text item that a working-file line puts into its row.
 std::string_view ReadTableItem(std::string_view line);
 
-// Lines between the END of one section and the keyword of the next are not
-// written; each one that holds text (names put after an END by mistake, or
-// a note) is named in a warning, so that nothing is left out without a
-// word. Lines before ELEMENTS and after the reactions are not looked at.
+// Lines between the END of one section and the keyword of the next are
+// written as they stand, outside every section; each one that holds text
+// (names put after an END by mistake, or a note) is named in a warning, so
+// that nothing stands there without a word. Lines before ELEMENTS and after
+// the reactions are not looked at.
 std::vector<RunWarning> TextBetweenSections(
     const std::vector<std::string_view>& lines, const SectionIndex& index,
     const InputLines& input);
