@@ -195,18 +195,36 @@ void RemovePendingTemporaries() noexcept {
   }
 }
 
-void RemoveStaleTemporaries(const std::string& directory) noexcept {
+// Whether `name` has the form Begin() gives a temporary file: the prefix, a
+// target's name, "." and the ten characters of UniqueSuffix().
+bool IsTemporaryName(std::string_view name) {
+  const std::string_view prefix = kTemporaryPrefix;
+  constexpr size_t kSuffix = 10;
+  if (name.size() < prefix.size() + 2 + kSuffix ||
+      name.substr(0, prefix.size()) != prefix ||
+      name[name.size() - kSuffix - 1] != '.') {
+    return false;
+  }
+  for (char c : name.substr(name.size() - kSuffix)) {
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'))) return false;
+  }
+  return true;
+}
+
+void RemoveStaleTemporaries(const std::string& directory,
+                            const std::string& keep) noexcept {
   const std::string name = directory.empty() ? "." : directory;
+  struct stat kept;
+  const bool keeps = !keep.empty() && ::stat(keep.c_str(), &kept) == 0;
   DIR* dir = ::opendir(name.c_str());
   if (dir == nullptr) return;
-  const size_t prefix = std::strlen(kTemporaryPrefix);
   while (const dirent* e = ::readdir(dir)) {
-    if (std::strncmp(e->d_name, kTemporaryPrefix, prefix) != 0) continue;
+    if (!IsTemporaryName(e->d_name)) continue;
     const std::string path = directory + e->d_name;
     struct stat st;
-    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-      ::unlink(path.c_str());
-    }
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (keeps && st.st_dev == kept.st_dev && st.st_ino == kept.st_ino) continue;
+    ::unlink(path.c_str());
   }
   ::closedir(dir);
 }

@@ -67,9 +67,17 @@ class FilePublisher {
 // yet committed. Async-signal-safe.
 void RemovePendingTemporaries() noexcept;
 
+// Whether `name` is one Begin() gives a temporary file: kTemporaryPrefix,
+// a target's name, "." and a ten-character suffix of digits and lower-case
+// letters.
+bool IsTemporaryName(std::string_view name);
+
 // Removes the regular files of `directory` (ends with "/", or empty for the
-// current directory) whose names begin with kTemporaryPrefix. Never throws.
-void RemoveStaleTemporaries(const std::string& directory) noexcept;
+// current directory) whose names IsTemporaryName() accepts, but never the
+// file `keep` names (the run's input, whatever it is called or linked as).
+// Never throws.
+void RemoveStaleTemporaries(const std::string& directory,
+                            const std::string& keep = "") noexcept;
 
 }  // namespace kestrelon
 

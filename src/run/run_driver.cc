@@ -346,7 +346,9 @@ bool RunPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
   v.tempopath = run.WorkPath(kTempo);
   // Holding the lock, no other run's temporary files are in the directory:
   // any there were left by a run that was killed.
-  if (!options.check_only && lock.held()) RemoveStaleTemporaries(v.inputdir);
+  if (!options.check_only && lock.held()) {
+    RemoveStaleTemporaries(v.inputdir, v.inputpath);
+  }
 
   // The input outlives the working files made from it.
   std::string storage;
