@@ -6,8 +6,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -17,6 +15,7 @@
 #include "output/ner_list.h"
 #include "output/reaction_units.h"
 #include "output/working_forms.h"
+#include "platform/side_task.h"
 #include "platform/text_ops.h"
 
 namespace kestrelon {
@@ -273,7 +272,6 @@ EaTexts ConvertActivationEnergies(WorkingTable& table,
   return eas;
 }
 
-
 // What the list of some rows of the reaction section gathered.
 struct ListPart {
   NonElementaryLists lists;
@@ -322,12 +320,7 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
   const auto list_high = [&] {
     high.Take(table, index, {middle, rows.last}, style, input);
   };
-  std::thread lister;
-  try {
-    lister = std::thread(list_high);
-  } catch (const std::system_error&) {
-    list_high();  // no thread to be had: one after the other
-  }
+  SideTask lister(list_high);
   std::exception_ptr failure;
   try {
     eas.emplace(ConvertActivationEnergies(table, index, style, input, false));
@@ -335,7 +328,7 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
   } catch (...) {
     failure = std::current_exception();
   }
-  if (lister.joinable()) lister.join();
+  lister.Wait();
   // Converting comes first when one follows the other, then the rows in
   // their order.
   for (const std::exception_ptr& f : {failure, low.failure, high.failure}) {

@@ -4,8 +4,6 @@
 #include <exception>
 #include <memory>
 #include <new>
-#include <system_error>
-#include <thread>
 
 #include "model/energy_unit.h"
 #include "output/layout_pass.h"
@@ -13,6 +11,7 @@
 #include "platform/dir_lock.h"
 #include "platform/file_publisher.h"
 #include "platform/paths.h"
+#include "platform/side_task.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "rename/rename_session.h"
@@ -225,14 +224,9 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
   if (begin(0)) lay_out_noting(0);
   if (!failures[0] && begin(1)) {
     if (begin(2)) {
-      std::thread calorie;
-      try {
-        calorie = std::thread(lay_out_noting, 1);
-      } catch (const std::system_error&) {
-        lay_out_noting(1);  // no thread to be had: one after the other
-      }
+      SideTask calorie([&] { lay_out_noting(1); });
       lay_out_noting(2);
-      if (calorie.joinable()) calorie.join();
+      calorie.Wait();
     } else {
       lay_out_noting(1);  // its failure, if any, comes first
     }
@@ -374,6 +368,8 @@ RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
   table.Clear();
   ui.TableChanged();
   ui.ShowProgress(true);
+  // Made now, it is on a core of its own by the time work is handed to it.
+  PrepareSideThread();
   RunRecord run;
   run.check_only = options.check_only;
   run.permissive = options.permissive;

@@ -3,11 +3,10 @@
 #include <exception>
 #include <string>
 #include <string_view>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "model/reaction_markers.h"
+#include "platform/side_task.h"
 #include "table/field_split.h"
 #include "table/non_elementary.h"
 #include "table/reaction_lines.h"
@@ -91,13 +90,12 @@ int RunRowSteps(WorkingTable& table, int row, const Patterns& patterns,
     NormaliseReactionLine(b.line);
     FlagNonElementaryLine(b.line, row, input);
     step = 1;
-    input.AtRow(row, [&] {
-      split = SplitReactionLine(b.line, patterns, b.split);
-    });
+    input.AtRow(row,
+                [&] { split = SplitReactionLine(b.line, patterns, b.split); });
     step = 2;
     if (split) {
-      input.AtRow(row,
-                  [&] { SpreadEquation(b.split.equation, declared, b.spread); });
+      input.AtRow(
+          row, [&] { SpreadEquation(b.split.equation, declared, b.spread); });
     }
   } catch (...) {
     failure = std::current_exception();
@@ -105,7 +103,8 @@ int RunRowSteps(WorkingTable& table, int row, const Patterns& patterns,
   }
   static_assert(kEquationColumn == kLineColumn + 1 &&
                 kFirstSlotColumn == kEquationColumn + 1 &&
-                kAColumn == kFirstSlotColumn + 6 && kFlagColumn == kAColumn + 3 &&
+                kAColumn == kFirstSlotColumn + 6 &&
+                kFlagColumn == kAColumn + 3 &&
                 kFlagColumn == WorkingTable::kColumns - 1);
   const auto& slots = b.spread.slots;
   // A row skipped as a reaction keeps its cells from A on.
@@ -186,15 +185,10 @@ void RunReactionPasses(WorkingTable& table, RowRange rows,
   const auto run_low = [&] {
     low = RunRows(table, {rows.first, middle}, patterns, declared, input, 4096);
   };
-  std::thread helper;
-  try {
-    helper = std::thread(run_low);
-  } catch (const std::system_error&) {
-    run_low();  // no thread to be had: one half after the other
-  }
+  SideTask helper(run_low);
   const Failure high =
       RunRows(table, {middle + 1, rows.last}, patterns, declared, input, 1);
-  if (helper.joinable()) helper.join();
+  helper.Wait();
   const Failure& first = high.Before(low) ? high : low;
   if (first.what) std::rethrow_exception(first.what);
 }
