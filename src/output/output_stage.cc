@@ -95,6 +95,14 @@ class EaTexts {
     }
   }
 
+  // Takes on the texts of the rows after this object's, in order.
+  void Append(const EaTexts& next) {
+    const auto shift = static_cast<uint32_t>(text_.size());
+    for (uint32_t start : next.starts_) starts_.push_back(start + shift);
+    sizes_.insert(sizes_.end(), next.sizes_.begin(), next.sizes_.end());
+    text_.append(next.text_);
+  }
+
   std::string_view Column(int row, int column) const {
     const size_t r = static_cast<size_t>(row - first_);
     size_t from = starts_[r];
@@ -220,18 +228,18 @@ class SharedLines {
 
 namespace {
 
-// Ea of every row of the reaction section (column 11), converted from
+// Ea of `rows` of the reaction section (column 11), converted from
 // style.unit and printed with the Ea pattern; with `table_shown` also
 // written into columns 6 (J/mol), 7 (cal/mol) and 5 (K).
 EaTexts ConvertActivationEnergies(WorkingTable& table,
-                                  const SectionIndex& index,
+                                  const SectionIndex& index, RowRange rows,
                                   const CoefficientStyle& style,
                                   const InputLines& input, bool table_shown) {
-  EaTexts eas({index.reacrow + 1, index.reacend - 1});
+  EaTexts eas(rows);
   // Rows without an Ea (auxiliary lines) read 0, which every unit prints
   // alike.
   const std::string zero = FormatNumber(0.0, style.patterns.ea);
-  for (int r = index.reacrow + 1; r < index.reacend; ++r) {
+  for (int r = rows.first; r <= rows.last; ++r) {
     input.AtRow(r, [&] {
       const double x = LeadingNumber(table.Get(r, 11));
       // A reaction with a UNITS line of its own gives Ea in that unit.
@@ -272,72 +280,83 @@ EaTexts ConvertActivationEnergies(WorkingTable& table,
   return eas;
 }
 
-// What the list of some rows of the reaction section gathered.
-struct ListPart {
+// What the conversion and the list of some rows of the reaction section
+// gathered.
+struct HalfOutput {
+  std::optional<EaTexts> eas;
   NonElementaryLists lists;
   std::vector<int> listed;
   std::vector<int> to_empty;
   int count = 0;
-  std::exception_ptr failure;
+  std::exception_ptr convert_failure;
+  std::exception_ptr list_failure;
 
-  void Take(WorkingTable& table, const SectionIndex& index, RowRange rows,
-            const CoefficientStyle& style, const InputLines& input) {
+  // Converts the Ea of `convert` and lists the reactions of `list`; a
+  // failed conversion lists nothing, as its failure comes first.
+  void Make(WorkingTable& table, const SectionIndex& index, RowRange convert,
+            RowRange list, const CoefficientStyle& style,
+            const InputLines& input) {
     try {
-      count = TakeOutNonElementary(table, index, rows, style, input, lists,
+      eas.emplace(ConvertActivationEnergies(table, index, convert, style, input,
+                                            false));
+    } catch (...) {
+      convert_failure = std::current_exception();
+      return;
+    }
+    try {
+      count = TakeOutNonElementary(table, index, list, style, input, lists,
                                    listed, &to_empty);
     } catch (...) {
-      failure = std::current_exception();
+      list_failure = std::current_exception();
     }
   }
 };
 
 // The Ea converted into `eas` and the non-elementary reactions taken out,
-// as one after the other, for a table nobody looks at: the table is only
-// read while the second half of the section is listed on a thread of its
-// own, the rows taken out are emptied after. The lists of that half go to
-// `more_lists`. Returns the number listed.
+// as one after the other, for a table nobody looks at: each of two threads
+// converts half the rows of the section and lists half its non-elementary
+// reactions while the table is only read; the rows taken out are emptied
+// after. The lists of the second half go to `more_lists`. Returns the
+// number listed.
 int ConvertAndList(WorkingTable& table, const SectionIndex& index,
                    const CoefficientStyle& style, const InputLines& input,
                    std::optional<EaTexts>& eas, NonElementaryLists& lists,
                    std::array<std::string, 3>& more_lists,
                    std::vector<int>& listed) {
   const RowRange rows = ReactionRows(index);
-  // The halves hold as many non-elementary reactions each and meet at one
-  // of them: a reaction's lines stay together.
-  int count = 0;
+  // The list halves hold as many non-elementary reactions each and meet at
+  // one of them: a reaction's lines stay together.
+  std::vector<int> non_elementary;
   for (int r = rows.first; r <= rows.last; ++r) {
-    if (IsNonElementaryLine(table.Get(r, kLineColumn))) ++count;
-  }
-  int middle = rows.last + 1;
-  for (int r = rows.first, seen = 0; r <= rows.last; ++r) {
-    if (IsNonElementaryLine(table.Get(r, kLineColumn)) && ++seen > count / 2) {
-      middle = r;
-      break;
+    if (IsNonElementaryLine(table.Get(r, kLineColumn))) {
+      non_elementary.push_back(r);
     }
   }
-  ListPart low;
-  ListPart high;
-  const auto list_high = [&] {
-    high.Take(table, index, {middle, rows.last}, style, input);
-  };
-  SideTask lister(list_high);
-  std::exception_ptr failure;
-  try {
-    eas.emplace(ConvertActivationEnergies(table, index, style, input, false));
-    low.Take(table, index, {rows.first, middle - 1}, style, input);
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  lister.Wait();
+  const int list_middle = non_elementary.empty()
+                              ? rows.last + 1
+                              : non_elementary[non_elementary.size() / 2];
+  const int convert_middle = rows.first + (rows.last - rows.first + 1) / 2;
+  HalfOutput low;
+  HalfOutput high;
+  SideTask second([&] {
+    high.Make(table, index, {convert_middle, rows.last},
+              {list_middle, rows.last}, style, input);
+  });
+  low.Make(table, index, {rows.first, convert_middle - 1},
+           {rows.first, list_middle - 1}, style, input);
+  second.Wait();
   // Converting comes first when one follows the other, then the rows in
   // their order.
-  for (const std::exception_ptr& f : {failure, low.failure, high.failure}) {
+  for (const std::exception_ptr& f : {low.convert_failure, high.convert_failure,
+                                      low.list_failure, high.list_failure}) {
     if (f) std::rethrow_exception(f);
   }
-  for (const ListPart* part : {&low, &high}) {
-    for (int row : part->to_empty) table.Set(row, kLineColumn, {});
-    listed.insert(listed.end(), part->listed.begin(), part->listed.end());
+  for (const HalfOutput* half : {&low, &high}) {
+    for (int row : half->to_empty) table.Set(row, kLineColumn, {});
+    listed.insert(listed.end(), half->listed.begin(), half->listed.end());
   }
+  low.eas->Append(*high.eas);
+  eas = std::move(low.eas);
   lists = std::move(low.lists);
   for (size_t u = 0; u < lists.size(); ++u) {
     more_lists[u] = std::move(high.lists[u].mutable_text());
@@ -368,8 +387,8 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
   {
     NonElementaryLists lists;
     if (table_shown) {
-      eas.emplace(
-          ConvertActivationEnergies(table, index, style, input, table_shown));
+      eas.emplace(ConvertActivationEnergies(table, index, ReactionRows(index),
+                                            style, input, table_shown));
       result.nercount =
           TakeOutNonElementary(table, index, style, input, lists, listed);
     } else {
