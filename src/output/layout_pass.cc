@@ -297,9 +297,12 @@ constexpr size_t kPiece = 256 * 1024;
 LayoutPass::LayoutPass(const std::string& path, OutUnit unit,
                        const CoefficientStyle& style,
                        std::shared_ptr<LayoutMemo>& memo,
-                       const InputLines& origin, const TextSink& sink)
+                       const InputLines& origin, const TextSink& sink,
+                       size_t lines_before)
     : state_(std::make_unique<State>(path, unit, style, memo, origin, sink)) {
   state_->out.Reserve(kPiece + kPiece / 4);
+  state_->number = static_cast<int>(lines_before);
+  state_->in_reactions = lines_before > 0;
 }
 
 LayoutPass::~LayoutPass() = default;
@@ -361,6 +364,19 @@ void LayoutPass::Feed(std::string_view piece) {
 void LayoutPass::Finish() {
   state_->sink(state_->out.text());
   state_->out.mutable_text().clear();
+}
+
+void JoinMemos(std::shared_ptr<LayoutMemo>& memo,
+               std::shared_ptr<LayoutMemo>& later) {
+  if (!later) return;
+  if (!memo) {
+    memo = std::move(later);
+    return;
+  }
+  std::vector<KeywordValues>& lines = memo->lines;
+  lines.insert(lines.end(), std::make_move_iterator(later->lines.begin()),
+               std::make_move_iterator(later->lines.end()));
+  later.reset();
 }
 
 }  // namespace kestrelon

@@ -63,9 +63,12 @@ struct LayoutMemo;
 using TextSink = std::function<void(std::string_view)>;
 class LayoutPass {
  public:
+  // `lines_before`: the text fed begins after that many lines of the file,
+  // at a reaction line (0: at the start of the file).
   LayoutPass(const std::string& path, OutUnit unit,
              const CoefficientStyle& style, std::shared_ptr<LayoutMemo>& memo,
-             const InputLines& origin, const TextSink& sink);
+             const InputLines& origin, const TextSink& sink,
+             size_t lines_before = 0);
   ~LayoutPass();
 
   void Feed(std::string_view piece);
@@ -75,6 +78,11 @@ class LayoutPass {
   struct State;
   std::unique_ptr<State> state_;
 };
+
+// Appends to `memo` what `later` holds, made by a pass over the rest of
+// the same file, so that the next files find every line in order.
+void JoinMemos(std::shared_ptr<LayoutMemo>& memo,
+               std::shared_ptr<LayoutMemo>& later);
 
 }  // namespace kestrelon
 

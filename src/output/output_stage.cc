@@ -158,7 +158,8 @@ class SharedLines {
         AppendSharedPart(text_, table, r);
         RestoreWorkingForms(text_.data() + at, text_.size() - at);
         holes_.push_back({static_cast<uint32_t>(at),
-                          static_cast<uint32_t>(text_.size()), r});
+                          static_cast<uint32_t>(text_.size()), r,
+                          origin.size()});
         if (table_shown) {
           // The kelvin file's line, its working forms kept.
           buffer.clear();
@@ -188,29 +189,37 @@ class SharedLines {
   }
 
   // The text of file `f` (0 joule, 1 calorie, 2 kelvin), the shared text
-  // with the file's Ea in each hole, handed to `take` in pieces of some
-  // 64 KiB cut before reaction lines; `list` follows as a piece of its own.
-  void FilePieces(int f, std::string_view list,
+  // with the file's Ea in each hole, from the reaction line of hole `from`
+  // (the start of the text for 0) to the one of hole `to` (the end of the
+  // text for holes()), handed to `take` in pieces of some 64 KiB cut before
+  // reaction lines; `list` follows as a piece of its own.
+  void FilePieces(int f, size_t from, size_t to, std::string_view list,
                   const std::function<void(std::string_view)>& take) const {
     constexpr size_t kPiece = 64 * 1024;
     std::string piece;
     piece.reserve(kPiece + 4096);
-    size_t from = 0;
-    for (const Hole& hole : holes_) {
-      if (piece.size() + (hole.start - from) >= kPiece) {
-        piece.append(text_, from, hole.start - from);
-        from = hole.start;
+    size_t at = from == 0 ? 0 : holes_[from].start;
+    const size_t end = to == holes_.size() ? text_.size() : holes_[to].start;
+    for (size_t h = from; h < to; ++h) {
+      const Hole& hole = holes_[h];
+      if (piece.size() + (hole.start - at) >= kPiece) {
+        piece.append(text_, at, hole.start - at);
+        at = hole.start;
         take(piece);
         piece.clear();
       }
-      piece.append(text_, from, hole.at - from);
+      piece.append(text_, at, hole.at - at);
       piece.append(eas_.Column(hole.row, kOutputFiles[f].ea_column));
-      from = hole.at;
+      at = hole.at;
     }
-    piece.append(text_, from, std::string::npos);
+    piece.append(text_, at, end - at);
     take(piece);
     if (!list.empty()) take(list);
   }
+
+  size_t holes() const { return holes_.size(); }
+  // The number of lines of the files before the reaction line of hole `h`.
+  size_t LinesBefore(size_t h) const { return holes_[h].line; }
 
  private:
   // Where a reaction line's Ea goes, and its three texts.
@@ -218,6 +227,7 @@ class SharedLines {
     uint32_t start;  // of the reaction line, in text_
     uint32_t at;     // in text_
     int row;         // whose Ea texts go there
+    size_t line;     // the number of lines before it
   };
 
   // Every line with its CR LF, each reaction line without its Ea.
@@ -373,7 +383,39 @@ OutputResult::~OutputResult() = default;
 void OutputResult::Pieces(
     int f, const std::function<void(std::string_view)>& take) const {
   const size_t u = static_cast<size_t>(f);
-  shared->FilePieces(f, lists[u], take);
+  shared->FilePieces(f, 0, shared->holes(), lists[u], take);
+  if (!more_lists[u].empty()) take(more_lists[u]);
+}
+
+OutputResult::Split OutputResult::Halves() const {
+  // A second thread costs more than it saves on few reactions.
+  constexpr size_t kFewReactions = 2000;
+  const size_t holes = shared->holes();
+  if (holes < kFewReactions) return {};
+  // The halves hold as many lines each, the list at the end counted in.
+  const size_t half = lines.origin.size() / 2;
+  size_t low = 1;
+  size_t high = holes - 1;
+  while (low < high) {
+    const size_t mid = low + (high - low) / 2;
+    if (shared->LinesBefore(mid) < half) {
+      low = mid + 1;
+    } else {
+      high = mid;
+    }
+  }
+  return {low, shared->LinesBefore(low)};
+}
+
+void OutputResult::HalfPieces(
+    int f, const Split& split, int half,
+    const std::function<void(std::string_view)>& take) const {
+  const size_t u = static_cast<size_t>(f);
+  if (half == 0) {
+    shared->FilePieces(f, 0, split.hole, {}, take);
+    return;
+  }
+  shared->FilePieces(f, split.hole, shared->holes(), lists[u], take);
   if (!more_lists[u].empty()) take(more_lists[u]);
 }
 

@@ -49,6 +49,19 @@ struct OutputResult {
   // lines, each cut before a reaction line, as LayoutPass takes them.
   void Pieces(int f, const std::function<void(std::string_view)>& take) const;
 
+  // Where the texts may be parted in two, for two layout passes side by
+  // side: before the reaction line of hole `hole`, the `lines`th line of
+  // the texts. `hole` 0: the texts are not worth parting.
+  struct Split {
+    size_t hole = 0;
+    size_t lines = 0;
+  };
+  Split Halves() const;
+  // The pieces of file `f` before the split (`half` 0) or from it on (1),
+  // which together are Pieces(f).
+  void HalfPieces(int f, const Split& split, int half,
+                  const std::function<void(std::string_view)>& take) const;
+
   int nercount = 0;  // non-elementary reactions
   // The input line of each line of the files (they have the same lines).
   InputLines lines;

@@ -6,7 +6,6 @@
 #include <new>
 
 #include "model/energy_unit.h"
-#include "output/layout_pass.h"
 #include "output/output_stage.h"
 #include "platform/dir_lock.h"
 #include "platform/file_publisher.h"
@@ -16,6 +15,7 @@
 #include "platform/text_ops.h"
 #include "rename/rename_session.h"
 #include "run/extract_thermo.h"
+#include "run/file_layouts.h"
 #include "run/name_prompt.h"
 #include "run/name_rules.h"
 #include "run/normalise_input.h"
@@ -172,8 +172,6 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
 // Composes the three cleaned files with their keyword lines laid out and,
 // unless the run is a check, stages them after the thermodynamic file in
 // `publisher`: nothing is published before every file is complete on disk.
-// The joule file goes first and leaves what its keyword lines hold; the
-// calorie and kelvin files, which read it, are laid out side by side.
 void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
                std::string& thermo_text, FilePublisher* publisher) {
   ui.SetStatus("Creating Files...");
@@ -193,54 +191,12 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
     publisher->Stage(run.vars.thermopath, thermo_text);
   }
   std::string().swap(thermo_text);
-  std::shared_ptr<LayoutMemo> memo;
-  size_t staged[3] = {};
-  const auto lay_out = [&](int f) {
-    const TextSink sink = [publisher, &staged, f](std::string_view piece) {
-      if (publisher != nullptr) publisher->AppendTo(staged[f], piece);
-    };
-    LayoutPass pass(paths[f], kOutUnits[f], run.style, memo, written.lines,
-                    sink);
-    written.Pieces(f, [&pass](std::string_view piece) { pass.Feed(piece); });
-    pass.Finish();
-  };
-  std::exception_ptr failures[3];
-  const auto lay_out_noting = [&](int f) {
-    try {
-      lay_out(f);
-    } catch (...) {
-      failures[f] = std::current_exception();
-    }
-  };
-  const auto begin = [&](int f) {
-    try {
-      if (publisher != nullptr) staged[f] = publisher->Begin(paths[f]);
-      return true;
-    } catch (...) {
-      failures[f] = std::current_exception();
-      return false;
-    }
-  };
-  if (begin(0)) lay_out_noting(0);
-  if (!failures[0] && begin(1)) {
-    if (begin(2)) {
-      SideTask calorie([&] { lay_out_noting(1); });
-      lay_out_noting(2);
-      calorie.Wait();
-    } else {
-      lay_out_noting(1);  // its failure, if any, comes first
-    }
-  }
-  // The first failure in the order of the files, as one file after another
-  // would meet it.
-  for (int f = 0; f < 3; ++f) {
-    if (!failures[f]) continue;
-    try {
-      std::rethrow_exception(failures[f]);
-    } catch (const FileError&) {
-      if (table_shown) ShowFileLinesInTable(table, run.vars.index, f);
-      throw;
-    }
+  int failed = 0;
+  try {
+    LayOutFiles(written, run.style, paths, publisher, failed);
+  } catch (const FileError&) {
+    if (table_shown) ShowFileLinesInTable(table, run.vars.index, failed);
+    throw;
   }
 }
 

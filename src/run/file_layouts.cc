@@ -1,0 +1,117 @@
+#include "run/file_layouts.h"
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "model/energy_unit.h"
+#include "output/layout_pass.h"
+#include "platform/side_task.h"
+
+namespace kestrelon {
+namespace {
+
+// File `f` in two halves, the second beside the first.
+void LayOutInHalves(const OutputResult& written,
+                    const OutputResult::Split& split, int f,
+                    const CoefficientStyle& style, const std::string& path,
+                    std::shared_ptr<LayoutMemo>& memo, const TextSink& sink) {
+  std::string held;
+  std::shared_ptr<LayoutMemo> later;
+  const TextSink hold = [&held](std::string_view piece) { held.append(piece); };
+  SideTask second([&] {
+    LayoutPass pass(path, kOutUnits[f], style, later, written.lines, hold,
+                    split.lines);
+    written.HalfPieces(f, split, 1,
+                       [&pass](std::string_view piece) { pass.Feed(piece); });
+    pass.Finish();
+  });
+  std::exception_ptr failure;
+  try {
+    LayoutPass pass(path, kOutUnits[f], style, memo, written.lines, sink);
+    written.HalfPieces(f, split, 0,
+                       [&pass](std::string_view piece) { pass.Feed(piece); });
+    pass.Finish();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  try {
+    second.Wait();
+  } catch (...) {
+    if (!failure) failure = std::current_exception();
+  }
+  if (failure) std::rethrow_exception(failure);
+  sink(held);
+  JoinMemos(memo, later);
+}
+
+}  // namespace
+
+void LayOutFiles(const OutputResult& written, const CoefficientStyle& style,
+                 const std::array<std::string, 3>& paths,
+                 FilePublisher* publisher, int& failed) {
+  size_t staged[3] = {};
+  const TextSink sinks[3] = {[publisher, &staged](std::string_view piece) {
+                               if (publisher != nullptr)
+                                 publisher->AppendTo(staged[0], piece);
+                             },
+                             [publisher, &staged](std::string_view piece) {
+                               if (publisher != nullptr)
+                                 publisher->AppendTo(staged[1], piece);
+                             },
+                             [publisher, &staged](std::string_view piece) {
+                               if (publisher != nullptr)
+                                 publisher->AppendTo(staged[2], piece);
+                             }};
+  std::exception_ptr failures[3];
+  const auto noting = [&failures](int f, const std::function<void()>& work) {
+    try {
+      work();
+    } catch (...) {
+      failures[f] = std::current_exception();
+    }
+    return !failures[f];
+  };
+  const auto begin = [&](int f) {
+    return noting(f, [&] {
+      if (publisher != nullptr) staged[f] = publisher->Begin(paths[f]);
+    });
+  };
+  std::shared_ptr<LayoutMemo> memo;
+  const auto lay_out = [&](int f) {
+    noting(f, [&] {
+      LayoutPass pass(paths[f], kOutUnits[f], style, memo, written.lines,
+                      sinks[f]);
+      written.Pieces(f, [&pass](std::string_view piece) { pass.Feed(piece); });
+      pass.Finish();
+    });
+  };
+
+  if (begin(0)) {
+    const OutputResult::Split split = written.Halves();
+    if (split.hole == 0) {
+      lay_out(0);
+    } else {
+      noting(0, [&] {
+        LayOutInHalves(written, split, 0, style, paths[0], memo, sinks[0]);
+      });
+    }
+  }
+  if (!failures[0] && begin(1)) {
+    if (begin(2)) {
+      SideTask calorie([&] { lay_out(1); });
+      lay_out(2);
+      calorie.Wait();
+    } else {
+      lay_out(1);  // its failure, if any, comes first
+    }
+  }
+  for (int f = 0; f < 3; ++f) {
+    if (!failures[f]) continue;
+    failed = f;
+    std::rethrow_exception(failures[f]);
+  }
+}
+
+}  // namespace kestrelon
