@@ -1,101 +1,97 @@
 #include "run/extract_thermo.h"
 
-#include <string>
-#include <string_view>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
+#include "run/tag_sections.h"
 
 namespace kestrelon {
 namespace {
 
-// Collects the lines of "tempo3.int": empty lines are dropped and commas
-// held as ";".
-class MechanismCopy {
+// Where the lines of the tagged copy go.
+class Copier {
  public:
-  explicit MechanismCopy(const TaggedCopy& tagged) {
-    out_.Reserve(tagged.text_size() + 64);
-    origin_.reserve(tagged.size());
+  Copier(std::string_view normalised, size_t lines, MechanismCopy& copy)
+      : copy_(copy), copier_(normalised, copy.text) {
+    copy.text.reserve(normalised.size() + 64);
+    origin_.reserve(lines);
   }
 
-  void AddRange(const TaggedCopy& tagged, size_t begin, size_t end) {
-    std::string& text = out_.mutable_text();
-    const size_t start = text.size();
-    LineCopier copier(tagged.text(), text);
-    for (size_t i = begin; i < end; ++i) {
-      std::string_view line = tagged.line(i);
-      if (line.empty()) continue;
-      copier.AddFromText(line);
-      origin_.push_back(tagged.origin(i));
+  // A line of the tagged copy; `from_text` when it views the normalised
+  // copy.
+  void Add(std::string_view line, bool from_text, int from) {
+    if (section_ == Section::kThermo) {
+      thermo_.Add(line);
+      if (line == "END") section_ = Section::kAfter;
+      return;
     }
-    copier.Finish();
-    // Line ends hold no comma, so the lines' commas are the text's.
-    SwapChar(text.data() + start, text.size() - start, ',', ';');
+    if (section_ == Section::kBefore && line == "THERMO") {
+      section_ = Section::kThermo;
+      thermo_line_ = from;
+      thermo_.Add(line);
+      return;
+    }
+    if (line.empty()) return;
+    if (from_text) {
+      copier_.AddFromText(line);
+    } else {
+      copier_.Add(line);
+    }
+    origin_.push_back(from);
   }
 
-  void MoveTo(std::string& out, InputLines& input) {
-    out = std::move(out_.mutable_text());
-    input.origin = std::move(origin_);
+  // `known`: the input lines given match the normalised copy's.
+  void Finish(bool known, const InputLines& input, std::vector<int>& origin) {
+    copier_.Finish();
+    // Line ends hold no comma, so the lines' commas are the text's.
+    SwapChar(copy_.text.data(), copy_.text.size(), ',', ';');
+    if (!known) std::fill(origin_.begin(), origin_.end(), 0);
+    origin = std::move(origin_);
+    if (section_ == Section::kThermo) {
+      copy_.thermo_failure = RunError("THERMO section has no END line",
+                                      input.file, known ? thermo_line_ : 0)
+                                 .PermissiveCleans();
+    } else if (section_ == Section::kAfter) {
+      copy_.thermo_text = std::move(thermo_.mutable_text());
+      // Held until the files are published.
+      copy_.thermo_text.shrink_to_fit();
+    }
   }
 
  private:
-  LineBuffer out_;
+  enum class Section { kBefore, kThermo, kAfter };
+
+  MechanismCopy& copy_;
+  LineCopier copier_;
   std::vector<int> origin_;
+  LineBuffer thermo_;
+  Section section_ = Section::kBefore;
+  int thermo_line_ = 0;
 };
 
 }  // namespace
 
-TaggedCopy::TaggedCopy(std::string_view text, const InputLines& input)
-    : text_(text),
-      lines_(LinesOf(text_)),
-      origin_(input.origin.size() == lines_.size() ? input.origin
-                                                   : std::vector<int>()) {}
-
-size_t TaggedCopy::Find(std::string_view what, size_t from) const {
-  while (from < lines_.size() && lines_[from] != what) ++from;
-  return from;
-}
-
-ThermoRange FindThermoSection(const TaggedCopy& tagged,
-                              const InputLines& input) {
-  const size_t first = tagged.Find("THERMO", 0);
-  if (first == tagged.size()) {
-    throw RunError("has no THERMO line", kTempo2);
+MechanismCopy CopyMechanism(std::string_view normalised, InputLines& input) {
+  MechanismCopy copy;
+  Copier copier(normalised, input.origin.size(), copy);
+  LineReader reader(normalised);
+  std::string_view view;
+  std::string scratch;
+  size_t count = 0;
+  for (; reader.Next(view); ++count) {
+    const int from = count < input.origin.size() ? input.origin[count] : 0;
+    const TaggedLine tagged = TagLine(view, scratch);
+    copy.has_thermo = copy.has_thermo || tagged.thermo;
+    copier.Add(tagged.line, !tagged.keyword, from);
+    if (!tagged.rest.empty()) copier.Add(tagged.rest, false, from);
   }
-  const size_t last = tagged.Find("END", first + 1);
-  if (last == tagged.size()) {
-    throw RunError("THERMO section has no END line", input.file,
-                   tagged.origin(first))
-        .PermissiveCleans();
-  }
-  return {first, last};
-}
-
-std::string ThermoFileText(const TaggedCopy& tagged, ThermoRange range) {
-  LineBuffer thermo;
-  // Sized first: the text is held until the files are published.
-  size_t size = 0;
-  for (size_t i = range.first; i <= range.last; ++i) {
-    size += tagged.line(i).size() + 2;
-  }
-  thermo.Reserve(size);
-  for (size_t i = range.first; i <= range.last; ++i) thermo.Add(tagged.line(i));
-  return std::move(thermo.mutable_text());
-}
-
-void WriteMechanismCopy(const TaggedCopy& tagged,
-                        std::optional<ThermoRange> thermo, std::string& out,
-                        InputLines& input) {
-  MechanismCopy copy(tagged);
-  if (thermo) {
-    copy.AddRange(tagged, 0, thermo->first);
-    copy.AddRange(tagged, thermo->last + 1, tagged.size());
-  } else {
-    copy.AddRange(tagged, 0, tagged.size());
-  }
-  copy.MoveTo(out, input);
+  std::vector<int> origin;
+  copier.Finish(count == input.origin.size(), input, origin);
+  input.origin = std::move(origin);
+  return copy;
 }
 
 }  // namespace kestrelon

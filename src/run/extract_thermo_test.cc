@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/text_file.h"
+#include "platform/text_ops.h"
+#include "run/tag_sections.h"
 #include "tests/support/run_test_support.h"
 
 namespace kestrelon {
@@ -13,9 +15,9 @@ namespace {
 
 class ExtractThermoTest : public testing_support::ScratchRunTest {
  protected:
-  // The text of "tempo2.int" from `lines`, which came from input lines
+  // The text of "tempo.int" from `lines`, which came from input lines
   // 101, ...
-  void WriteTagged(const std::vector<std::string>& lines) {
+  std::string Normalised(const std::vector<std::string>& lines) {
     LineBuffer text;
     rec_.input.origin.clear();
     for (const std::string& line : lines) {
@@ -23,30 +25,62 @@ class ExtractThermoTest : public testing_support::ScratchRunTest {
       rec_.input.origin.push_back(101 +
                                   static_cast<int>(rec_.input.origin.size()));
     }
-    tagged_ = text.text();
+    return text.text();
   }
-  std::string tagged_;
 };
 
 TEST_F(ExtractThermoTest, SplitsOffTheThermoSectionWithItsEmptyLines) {
-  WriteTagged({"ELEMENTS", "END", "", "THERMO", "H2  1,2", "", "END",
-               "REACTIONS", "H+O2=OH+O 1,2 3", "", "END"});
-  const TaggedCopy tagged(tagged_, rec_.input);
-  const ThermoRange range = FindThermoSection(tagged, rec_.input);
-  std::string copy;
-  WriteMechanismCopy(tagged, range, copy, rec_.input);
-
-  EXPECT_EQ(ThermoFileText(tagged, range), "THERMO\r\nH2  1,2\r\n\r\nEND\r\n");
-  EXPECT_EQ(copy, "ELEMENTS\r\nEND\r\nREACTIONS\r\nH+O2=OH+O 1;2 3\r\nEND\r\n");
-  EXPECT_EQ(rec_.input.origin, (std::vector<int>{101, 102, 108, 109, 111}));
+  const MechanismCopy copy = CopyMechanism(
+      Normalised({"ELEMENTS", "END", "", "THERMO ALL", "H2  1,2", "! note",
+                  "END", "REACTIONS KCAL", "H+O2=OH+O 1,2 3 ! fast", "",
+                  "SPECIES H2 ! names", "END"}),
+      rec_.input);
+  EXPECT_TRUE(copy.has_thermo);
+  EXPECT_FALSE(copy.thermo_failure);
+  EXPECT_EQ(copy.thermo_text, "THERMO\r\nH2  1,2\r\n\r\nEND\r\n");
+  EXPECT_EQ(copy.text,
+            "ELEMENTS\r\nEND\r\nREACTIONS\r\nH+O2=OH+O 1;2 3\r\nSPECIES\r\n"
+            " H2\r\nEND\r\n");
+  EXPECT_EQ(rec_.input.origin,
+            (std::vector<int>{101, 102, 108, 109, 111, 111, 112}));
 }
 
 TEST_F(ExtractThermoTest, ASectionWithoutEndNamesTheThermoLine) {
-  WriteTagged({"ELEMENTS", "END", "THERMO", "H2 1", "", "REACTIONS"});
-  const TaggedCopy tagged(tagged_, rec_.input);
-  EXPECT_EQ(
-      testing_support::ErrorOf([&] { FindThermoSection(tagged, rec_.input); }),
-      "mech.inp:103: THERMO section has no END line");
+  const MechanismCopy copy = CopyMechanism(
+      Normalised({"ELEMENTS", "END", "THERMO", "H2 1", "", "REACTIONS"}),
+      rec_.input);
+  ASSERT_TRUE(copy.thermo_failure);
+  EXPECT_EQ(copy.thermo_failure->Describe(),
+            "mech.inp:103: THERMO section has no END line");
+  EXPECT_EQ(copy.thermo_text, "");
+}
+
+// The copy is the tagged copy without its empty lines and its THERMO
+// section, commas held as ";", whatever stands where.
+TEST_F(ExtractThermoTest, HoldsTheTaggedLinesOutsideTheThermoSection) {
+  const std::vector<std::vector<std::string>> inputs = {
+      {"ELEMENTS H O ! two", "END", "REACTIONS", "H+O=OH 1 2 3", "END"},
+      {"THERMO", "THERMO", "END", "THERMO", "END", "REAC", "END"},
+      {"SPEC", "H2,O2", "END", "THERMOS", "END", "END"},
+      {"", "  ", "! only", "ELEM    ! x", "END"},
+  };
+  for (const std::vector<std::string>& lines : inputs) {
+    const std::string text = Normalised(lines);
+    InputLines tagged_lines = rec_.input;
+    std::string tagged;
+    TagSections(text, tagged, tagged_lines);
+    LineBuffer expected;
+    bool in_thermo = false;
+    bool thermo_seen = false;
+    for (std::string_view line : LinesOf(tagged)) {
+      if (!thermo_seen && line == "THERMO") in_thermo = thermo_seen = true;
+      if (!in_thermo && !line.empty()) expected.Add(line);
+      if (in_thermo && line == "END") in_thermo = false;
+    }
+    std::string want = expected.text();
+    SwapChar(want.data(), want.size(), ',', ';');
+    EXPECT_EQ(CopyMechanism(text, rec_.input).text, want) << lines[0];
+  }
 }
 
 }  // namespace

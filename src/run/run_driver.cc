@@ -72,12 +72,13 @@ void AskThermoPath(UiServices& ui, RunRecord& run) {
   ui.Repaint();
 }
 
-// The input stage: the tagged and thermo-less copies of the normalised
-// input, the database text when there is one. Leaves "tempo3.int".
+// The input stage: the thermo-less copy of the normalised input (the
+// tagged copy is made again only for the user to see it), the database
+// text when there is one. Leaves "tempo3.int".
 void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
                    WorkingFiles& work, std::string& thermo_text) {
-  run.vars.has_thermo =
-      TagSections(work.Text(kTempo), work.Create(kTempo2), run.input);
+  MechanismCopy copy = CopyMechanism(work.Text(kTempo), run.input);
+  run.vars.has_thermo = copy.has_thermo;
   const bool permissive = run.permissive;
   const auto normalised = [input, permissive](InputLines& lines) {
     std::string text;
@@ -88,6 +89,12 @@ void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
     InputLines lines;
     return normalised(lines);
   });
+  work.Drop(kTempo2, [normalised] {
+    InputLines lines;
+    std::string tagged_text;
+    TagSections(normalised(lines), tagged_text, lines);
+    return tagged_text;
+  });
   ui.Repaint();
   ui.SetProgress(20);
   // Two databases would give two files of one name, or one species twice.
@@ -97,22 +104,14 @@ void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
         "thermodynamic file cannot be added",
         run.input.file);
   }
-  const TaggedCopy tagged(work.Text(kTempo2), run.input);
-  std::optional<ThermoRange> thermo;
   if (run.vars.has_thermo) {
     ui.SetStatus("Thermo Section...");
-    thermo = FindThermoSection(tagged, run.input);
+    if (copy.thermo_failure) throw *copy.thermo_failure;
     AskThermoPath(ui, run);
-    thermo_text = ThermoFileText(tagged, *thermo);
+    thermo_text = std::move(copy.thermo_text);
     ui.Repaint();
   }
-  WriteMechanismCopy(tagged, thermo, work.Create(kTempo3), run.input);
-  work.Drop(kTempo2, [normalised] {
-    InputLines lines;
-    std::string tagged_text;
-    TagSections(normalised(lines), tagged_text, lines);
-    return tagged_text;
-  });
+  work.Create(kTempo3) = std::move(copy.text);
   if (!run.thermo_file.empty()) {
     thermo_text = CleanThermoText(ReadFile(run.thermo_file));
     AskThermoPath(ui, run);

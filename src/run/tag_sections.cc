@@ -62,6 +62,25 @@ size_t CodeLength(std::string_view line) {
 
 void CutComment(std::string& line) { line.resize(CodeLength(line)); }
 
+TaggedLine TagLine(std::string_view line, std::string& scratch) {
+  const Keyword* keyword = KeywordOf(line);
+  TaggedLine tagged;
+  if (keyword == nullptr) {
+    tagged.line = line.substr(0, CodeLength(line));
+    return tagged;
+  }
+  tagged.line = keyword->canonical;
+  tagged.keyword = true;
+  tagged.thermo = keyword->marks_thermo;
+  if (!keyword->keeps_rest) return tagged;
+  const size_t word_end = line.find_first_of(" !");
+  if (word_end == std::string_view::npos) return tagged;
+  scratch.assign(line.substr(word_end));
+  CutComment(scratch);
+  if (!IsBlankOnly(scratch)) tagged.rest = scratch;
+  return tagged;
+}
+
 bool TagSections(std::string_view text, std::string& out_text,
                  InputLines& input) {
   std::vector<int> origin;
@@ -73,26 +92,22 @@ bool TagSections(std::string_view text, std::string& out_text,
 
   LineReader reader(text);
   std::string_view view;
+  std::string scratch;
   size_t count = 0;
   for (; reader.Next(view); ++count) {
     const int from = count < input.origin.size() ? input.origin[count] : 0;
-    const Keyword* keyword = KeywordOf(view);
-    if (keyword == nullptr) {
-      copier.AddFromText(view.substr(0, CodeLength(view)));
-      origin.push_back(from);
-      continue;
+    const TaggedLine tagged = TagLine(view, scratch);
+    if (tagged.keyword) {
+      copier.Add(tagged.line);
+    } else {
+      copier.AddFromText(tagged.line);
     }
-    if (keyword->marks_thermo) has_thermo = true;
-    copier.Add(keyword->canonical);
     origin.push_back(from);
-    if (!keyword->keeps_rest) continue;
-    size_t word_end = view.find_first_of(" !");
-    if (word_end == std::string_view::npos) continue;
-    std::string line(view.substr(word_end));
-    CutComment(line);
-    if (IsBlankOnly(line)) continue;
-    copier.Add(line);
-    origin.push_back(from);
+    has_thermo = has_thermo || tagged.thermo;
+    if (!tagged.rest.empty()) {
+      copier.Add(tagged.rest);
+      origin.push_back(from);
+    }
   }
   copier.Finish();
   out_text = std::move(out.mutable_text());

@@ -29,6 +29,18 @@ namespace kestrelon {
 bool TagSections(std::string_view text, std::string& out_text,
                  InputLines& input);
 
+// What "tempo2.int" holds for one line of "tempo.int": the line cut at its
+// comment, or a keyword line's keyword and the rest it keeps.
+struct TaggedLine {
+  std::string_view line;  // a prefix of the line given, or a keyword
+  bool keyword = false;   // `line` is a keyword
+  bool thermo = false;    // the keyword is THERMO
+  std::string_view rest;  // a line of its own after it; empty: none
+};
+
+// `scratch` holds the rest.
+TaggedLine TagLine(std::string_view line, std::string& scratch);
+
 // Applies the five blank-and-"!" steps to `line` and cuts it at its first
 // "!".
 void CutComment(std::string& line);
