@@ -235,6 +235,13 @@ void WorkingTable::Grow(int rows) {
   rows_.resize(static_cast<size_t>(rows));
 }
 
+void WorkingTable::ReleaseRow(int row) {
+  if (row < 0 || row >= rows_in_use()) return;
+  Row& r = rows_[static_cast<size_t>(row)];
+  FreeBlock(r.data);
+  r = Row();
+}
+
 void WorkingTable::Clear() {
   for (Row& r : rows_) FreeBlock(r.data);
   // The next mechanism may be a tenth of this one: its table is sized anew.

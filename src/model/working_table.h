@@ -90,6 +90,9 @@ class WorkingTable {
     return std::string_view(r.data + at, r.size[column - 1]);
   }
 
+  // Every cell of `row` becomes empty and its memory is let go.
+  void ReleaseRow(int row);
+
   // Every cell becomes empty; the table holds no row.
   void Clear();
 

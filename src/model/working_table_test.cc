@@ -96,5 +96,20 @@ TEST(WorkingTableTest, LimitsGrowthAndClear) {
   EXPECT_THROW(table.Set(26000, 1, "A"), RunError);  // the limit is back
 }
 
+TEST(WorkingTableTest, AReleasedRowReadsEmptyAndCanBeWrittenAgain) {
+  WorkingTable table;
+  const std::string_view cells[] = {"A", "B", "C", "D", "E", "F",
+                                    "G", "H", "I", "J", "K", "L"};
+  table.SetRange(1, 1, cells);
+  table.Set(2, 3, "KEPT");
+  table.ReleaseRow(1);
+  table.ReleaseRow(7);  // past the rows written: nothing to let go
+  EXPECT_EQ(Row(table, 1), "||||||||||||");
+  EXPECT_EQ(Row(table, 2), "|||KEPT|||||||||");
+  EXPECT_EQ(table.rows_in_use(), 3);
+  table.Set(1, 12, "AGAIN");
+  EXPECT_EQ(Row(table, 1), "||||||||||||AGAIN");
+}
+
 }  // namespace
 }  // namespace kestrelon

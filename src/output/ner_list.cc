@@ -111,18 +111,17 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
   return count;
 }
 
-void AppendNonElementaryList(int count, NonElementaryLists& lists,
-                             std::array<std::string, 3>& outputs) {
-  if (count == 0) return;
+void BeginNonElementaryLists(NonElementaryLists& lists) {
+  for (LineBuffer& list : lists) list.Add(kNerHeading);
+}
+
+void EndNonElementaryLists(int count, NonElementaryLists& lists,
+                           std::array<std::string, 3>& outputs) {
   for (size_t u = 0; u < 3; ++u) {
-    std::string& list = lists[u].mutable_text();
-    // A list is a third of a large file: taken over, not copied.
-    list.insert(0, kCrLf, 2);
-    list.insert(0, kNerHeading);
-    if (outputs[u].empty()) {
-      outputs[u] = std::move(list);
+    if (count == 0) {
+      outputs[u].clear();
     } else {
-      outputs[u].append(list);
+      outputs[u] = std::move(lists[u].mutable_text());
     }
   }
 }

@@ -15,10 +15,12 @@
 // caller to empty instead, and the table is only read (so that another
 // thread may read it meanwhile).
 //
-// AppendNonElementaryList appends, when `count` > 0, the heading
-// "****List of non-elementary reactions****" and the matching list to the
-// texts of the joule, calorie and kelvin files `outputs`, taking the lists'
-// texts. Every line ends with CR LF.
+// BeginNonElementaryLists puts the heading
+// "****List of non-elementary reactions****" at the start of each list,
+// before anything is listed; EndNonElementaryLists takes the lists' texts
+// for the joule, calorie and kelvin files `outputs` when `count` > 0 (and
+// leaves them empty otherwise), so that a list is never copied. Every line
+// ends with CR LF.
 //
 // Throws RunError naming the input line when a non-elementary reaction lacks
 // its three coefficients or a number is out of range.
@@ -52,8 +54,9 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          std::vector<int>& listed_origin,
                          std::vector<int>* to_empty);
 
-void AppendNonElementaryList(int count, NonElementaryLists& lists,
-                             std::array<std::string, 3>& outputs);
+void BeginNonElementaryLists(NonElementaryLists& lists);
+void EndNonElementaryLists(int count, NonElementaryLists& lists,
+                           std::array<std::string, 3>& outputs);
 
 }  // namespace kestrelon
 

@@ -15,6 +15,7 @@
 #include "output/ner_list.h"
 #include "output/reaction_units.h"
 #include "output/working_forms.h"
+#include "platform/freed_memory.h"
 #include "platform/side_task.h"
 #include "platform/text_ops.h"
 
@@ -33,6 +34,8 @@ constexpr OutputFile kOutputFiles[] = {
     {OutUnit::kKelvin, "kelvin", 5},
 };
 constexpr int kFirstEaColumn = 5;
+// How often the rows let go are handed back while the files' text grows.
+constexpr int kRowsBetweenReturns = 8192;
 
 bool IsReactionRow(const WorkingTable& table, int r,
                    const SectionIndex& index) {
@@ -142,48 +145,15 @@ class SharedLines {
     const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
     text_.reserve(rows * 64);
     holes_.reserve(rows);
-    std::string buffer;
-    std::vector<std::string_view> parts;
+    Scratch scratch;
     for (int r = index.elemrow; r <= index.reacend; ++r) {
-      const bool in_reactions = r > index.reacrow && r < index.reacend;
-      std::string_view untagged = table.Get(r, 1);
-      if (in_reactions && StartsWith(untagged, "#DATAUX#")) {
-        buffer.assign(untagged);
-        EraseAll(buffer, "#DATAUX#");
-        if (table_shown) table.Set(r, 1, buffer);
-        untagged = buffer;
-      }
-      if (IsReactionRow(table, r, index)) {
-        const size_t at = text_.size();
-        AppendSharedPart(text_, table, r);
-        RestoreWorkingForms(text_.data() + at, text_.size() - at);
-        holes_.push_back({static_cast<uint32_t>(at),
-                          static_cast<uint32_t>(text_.size()), r,
-                          origin.size()});
-        if (table_shown) {
-          // The kelvin file's line, its working forms kept.
-          buffer.clear();
-          AppendReactionLine(buffer, table, r, kOutputFiles[2].ea_column);
-          table.Set(r, 1, buffer);
-        }
-        text_.append(kCrLf, 2);
-        origin.push_back(input.LineOfRow(r));
-        continue;
-      }
-      // Any other row is a line as it stands, an auxiliary line of the
-      // reaction section split where it holds a laid-out block.
-      if (in_reactions) {
-        SplitAuxiliaryLine(untagged, parts);
-      } else {
-        parts.assign(1, untagged);
-      }
-      for (std::string_view part : parts) {
-        if (part.empty()) continue;
-        const size_t line_at = text_.size();
-        text_.append(part);
-        RestoreWorkingForms(text_.data() + line_at, text_.size() - line_at);
-        text_.append(kCrLf, 2);
-        origin.push_back(input.LineOfRow(r));
+      AddRow(table, index, r, input, table_shown, origin, scratch);
+      // Read once: a table nobody looks at lets go of each row as it goes,
+      // so that the table and the texts made from it are not held at once.
+      if (table_shown) continue;
+      table.ReleaseRow(r);
+      if ((r - index.elemrow + 1) % kRowsBetweenReturns == 0) {
+        ReturnFreedMemory();
       }
     }
   }
@@ -222,6 +192,58 @@ class SharedLines {
   size_t LinesBefore(size_t h) const { return holes_[h].line; }
 
  private:
+  struct Scratch {
+    std::string buffer;
+    std::vector<std::string_view> parts;
+  };
+
+  // The lines of row `r`.
+  void AddRow(WorkingTable& table, const SectionIndex& index, int r,
+              const InputLines& input, bool table_shown,
+              std::vector<int>& origin, Scratch& scratch) {
+    std::string& buffer = scratch.buffer;
+    std::vector<std::string_view>& parts = scratch.parts;
+    const bool in_reactions = r > index.reacrow && r < index.reacend;
+    std::string_view untagged = table.Get(r, 1);
+    if (in_reactions && StartsWith(untagged, "#DATAUX#")) {
+      buffer.assign(untagged);
+      EraseAll(buffer, "#DATAUX#");
+      if (table_shown) table.Set(r, 1, buffer);
+      untagged = buffer;
+    }
+    if (IsReactionRow(table, r, index)) {
+      const size_t at = text_.size();
+      AppendSharedPart(text_, table, r);
+      RestoreWorkingForms(text_.data() + at, text_.size() - at);
+      holes_.push_back({static_cast<uint32_t>(at),
+                        static_cast<uint32_t>(text_.size()), r, origin.size()});
+      if (table_shown) {
+        // The kelvin file's line, its working forms kept.
+        buffer.clear();
+        AppendReactionLine(buffer, table, r, kOutputFiles[2].ea_column);
+        table.Set(r, 1, buffer);
+      }
+      text_.append(kCrLf, 2);
+      origin.push_back(input.LineOfRow(r));
+      return;
+    }
+    // Any other row is a line as it stands, an auxiliary line of the
+    // reaction section split where it holds a laid-out block.
+    if (in_reactions) {
+      SplitAuxiliaryLine(untagged, parts);
+    } else {
+      parts.assign(1, untagged);
+    }
+    for (std::string_view part : parts) {
+      if (part.empty()) continue;
+      const size_t line_at = text_.size();
+      text_.append(part);
+      RestoreWorkingForms(text_.data() + line_at, text_.size() - line_at);
+      text_.append(kCrLf, 2);
+      origin.push_back(input.LineOfRow(r));
+    }
+  }
+
   // Where a reaction line's Ea goes, and its three texts.
   struct Hole {
     uint32_t start;  // of the reaction line, in text_
@@ -347,6 +369,7 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
                               : non_elementary[non_elementary.size() / 2];
   const int convert_middle = rows.first + (rows.last - rows.first + 1) / 2;
   HalfOutput low;
+  BeginNonElementaryLists(low.lists);
   HalfOutput high;
   SideTask second([&] {
     high.Make(table, index, {convert_middle, rows.last},
@@ -429,6 +452,7 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
   {
     NonElementaryLists lists;
     if (table_shown) {
+      BeginNonElementaryLists(lists);
       eas.emplace(ConvertActivationEnergies(table, index, ReactionRows(index),
                                             style, input, table_shown));
       result.nercount =
@@ -437,7 +461,7 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
       result.nercount = ConvertAndList(table, index, style, input, eas, lists,
                                        result.more_lists, listed);
     }
-    AppendNonElementaryList(result.nercount, lists, result.lists);
+    EndNonElementaryLists(result.nercount, lists, result.lists);
   }
   result.shared = std::make_unique<const SharedLines>(
       table, index, std::move(*eas), input, table_shown, result.lines.origin);

@@ -21,7 +21,9 @@
 // the converted Ea are also in columns 6 (J/mol), 7 (cal/mol) and 5 (K)
 // and the line column of each reaction row holds the kelvin file's line;
 // ShowFileLinesInTable puts file `f`'s line there instead (0 joule,
-// 1 calorie, 2 kelvin), as the table shows a file that failed.
+// 1 calorie, 2 kelvin), as the table shows a file that failed. Without
+// it, each row of the table is let go once its lines are composed: the
+// table reads empty after.
 //
 // Throws RunError when a number is out of range or a non-elementary reaction
 // lacks its coefficients (naming the input line).
