@@ -15,7 +15,7 @@
 #include "output/ner_list.h"
 #include "output/reaction_units.h"
 #include "output/working_forms.h"
-#include "platform/freed_memory.h"
+#include "platform/process_memory.h"
 #include "platform/side_task.h"
 #include "platform/text_ops.h"
 

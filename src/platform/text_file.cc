@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/file_error.h"
+#include "platform/process_memory.h"
 
 namespace kestrelon {
 namespace {
@@ -90,7 +91,10 @@ std::string ReadFile(const std::string& path) {
     throw FileError(ErrnoText("cannot read"), path);
   if (!S_ISREG(st.st_mode)) throw FileError("is not a regular file", path);
   if (static_cast<uint64_t>(st.st_size) > kMaxFileBytes) throw TooLarge(path);
-  std::string content(static_cast<size_t>(st.st_size), '\0');
+  std::string content;
+  content.reserve(static_cast<size_t>(st.st_size));
+  PrefaultForWriting(content.data(), static_cast<size_t>(st.st_size));
+  content.resize(static_cast<size_t>(st.st_size));
   size_t got = 0;
   auto read_some = [&](char* into, size_t room) -> size_t {
     for (;;) {

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/process_memory.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "run/tag_sections.h"
@@ -35,6 +36,7 @@ class Copier {
       return;
     }
     if (line.empty()) return;
+    PrefaultAhead(line.size());
     if (from_text) {
       copier_.AddFromText(line);
     } else {
@@ -64,12 +66,26 @@ class Copier {
  private:
   enum class Section { kBefore, kThermo, kAfter };
 
+  // The copy is the normalised copy less its comments, how much less is
+  // known only at its end: its pages are asked for a stretch at a time,
+  // before the line of `size` bytes is added.
+  void PrefaultAhead(size_t size) {
+    constexpr size_t kStretch = 256 * 1024;
+    const std::string& text = copy_.text;
+    const size_t end = text.size() + copier_.pending() + size + 2;
+    if (end <= prefaulted_ || prefaulted_ >= text.capacity()) return;
+    const size_t stretch = std::min(kStretch, text.capacity() - prefaulted_);
+    PrefaultForWriting(copy_.text.data() + prefaulted_, stretch);
+    prefaulted_ += stretch;
+  }
+
   MechanismCopy& copy_;
   LineCopier copier_;
   std::vector<int> origin_;
   LineBuffer thermo_;
   Section section_ = Section::kBefore;
   int thermo_line_ = 0;
+  size_t prefaulted_ = 0;  // bytes of the copy's room asked for
 };
 
 }  // namespace

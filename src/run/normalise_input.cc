@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/process_memory.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "run/name_rules.h"
@@ -43,6 +44,8 @@ class Copy {
   // `unbounded`: END lines are counted without a limit.
   Copy(size_t input_bytes, bool unbounded) : unbounded_(unbounded) {
     buffer_.Reserve(input_bytes + input_bytes / 16 + 64);
+    // The copy is about the input's size, written at once.
+    PrefaultForWriting(buffer_.mutable_text().data(), input_bytes);
     origin_.reserve(input_bytes / 40 + 1);
   }
 
