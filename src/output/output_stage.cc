@@ -348,22 +348,17 @@ struct HalfOutput {
 // as one after the other, for a table nobody looks at: each of two threads
 // converts half the rows of the section and lists half its non-elementary
 // reactions while the table is only read; the rows taken out are emptied
-// after. The lists of the second half go to `more_lists`. Returns the
-// number listed.
+// after. `non_elementary` holds the rows of the reactions to list. The
+// lists of the second half go to `more_lists`. Returns the number listed.
 int ConvertAndList(WorkingTable& table, const SectionIndex& index,
                    const CoefficientStyle& style, const InputLines& input,
+                   std::span<const int> non_elementary,
                    std::optional<EaTexts>& eas, NonElementaryLists& lists,
                    std::array<std::string, 3>& more_lists,
                    std::vector<int>& listed) {
   const RowRange rows = ReactionRows(index);
   // The list halves hold as many non-elementary reactions each and meet at
   // one of them: a reaction's lines stay together.
-  std::vector<int> non_elementary;
-  for (int r = rows.first; r <= rows.last; ++r) {
-    if (IsNonElementaryLine(table.Get(r, kLineColumn))) {
-      non_elementary.push_back(r);
-    }
-  }
   const int list_middle = non_elementary.empty()
                               ? rows.last + 1
                               : non_elementary[non_elementary.size() / 2];
@@ -444,7 +439,8 @@ void OutputResult::HalfPieces(
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
-                            const InputLines& input, bool table_shown) {
+                            const InputLines& input, bool table_shown,
+                            std::span<const int> non_elementary) {
   OutputResult result;
   result.lines.file = input.file;
   std::vector<int> listed;
@@ -458,8 +454,9 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
       result.nercount =
           TakeOutNonElementary(table, index, style, input, lists, listed);
     } else {
-      result.nercount = ConvertAndList(table, index, style, input, eas, lists,
-                                       result.more_lists, listed);
+      result.nercount =
+          ConvertAndList(table, index, style, input, non_elementary, eas, lists,
+                         result.more_lists, listed);
     }
     EndNonElementaryLists(result.nercount, lists, result.lists);
   }

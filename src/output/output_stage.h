@@ -33,6 +33,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "model/run_record.h"
@@ -72,9 +73,12 @@ struct OutputResult {
   std::array<std::string, 3> more_lists;  // and its rest, when listed apart
 };
 
+// Without `table_shown`, `non_elementary` holds the rows of the
+// non-elementary reactions in order, as RunReactionPasses returns them.
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
-                            const InputLines& input, bool table_shown = true);
+                            const InputLines& input, bool table_shown = true,
+                            std::span<const int> non_elementary = {});
 
 void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
                           int f);

@@ -4,6 +4,8 @@
 #include <exception>
 #include <memory>
 #include <new>
+#include <span>
+#include <vector>
 
 #include "model/energy_unit.h"
 #include "output/output_stage.h"
@@ -128,9 +130,10 @@ void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
 }
 
 // Loads the table from "tempo3.int", finds the sections and runs the
-// analysis passes over them.
-void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
-                 WorkingFiles& work) {
+// analysis passes over them. Returns the rows of the non-elementary
+// reactions when nobody looks at the table (none otherwise).
+std::vector<int> RunAnalysis(UiServices& ui, WorkingTable& table,
+                             RunRecord& run, WorkingFiles& work) {
   {
     const std::vector<std::string_view> lines = LinesOf(work.Text(kTempo3));
     FillTable(table, lines, run.input, run.permissive);
@@ -152,6 +155,7 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
   NormaliseNameRows(table, SpeciesRows(index));
   ui.SetProgress(70);
   const RowRange reactions = ReactionRows(index);
+  std::vector<int> non_elementary;
   if (ui.ShowsTable()) {
     NormaliseAndFlag(table, reactions, run.input);
     ui.SetProgress(80);
@@ -159,20 +163,23 @@ void RunAnalysis(UiServices& ui, WorkingTable& table, RunRecord& run,
                       ReadDeclaredSpecies(table, index), run.input);
   } else {
     // Nobody looks at the rows a failure leaves.
-    RunReactionPasses(table, reactions, run.style.patterns,
-                      ReadDeclaredSpecies(table, index), run.input);
+    non_elementary =
+        RunReactionPasses(table, reactions, run.style.patterns,
+                          ReadDeclaredSpecies(table, index), run.input);
   }
   for (RunWarning& w : UnknownAuxiliaryLines(table, reactions, run.input)) {
     run.warnings.push_back(std::move(w));
   }
   ui.TableChanged();
+  return non_elementary;
 }
 
 // Composes the three cleaned files with their keyword lines laid out and,
 // unless the run is a check, stages them after the thermodynamic file in
 // `publisher`: nothing is published before every file is complete on disk.
 void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
-               std::string& thermo_text, FilePublisher* publisher) {
+               std::span<const int> non_elementary, std::string& thermo_text,
+               FilePublisher* publisher) {
   ui.SetStatus("Creating Files...");
   if (!run.check_only) run.cleanname = AskCleanName(ui, run);
   const std::array<std::string, 3> paths = CleanedFilePaths(run, run.cleanname);
@@ -182,8 +189,8 @@ void RunOutput(UiServices& ui, WorkingTable& table, RunRecord& run,
   ui.SetProgress(90);
   ui.Repaint();
   const bool table_shown = ui.ShowsTable();
-  OutputResult written =
-      RunOutputStage(table, run.vars.index, run.style, run.input, table_shown);
+  OutputResult written = RunOutputStage(table, run.vars.index, run.style,
+                                        run.input, table_shown, non_elementary);
   run.nercount = written.nercount;
   if (!table_shown) table.Clear();
   if (publisher != nullptr && run.vars.has_thermo) {
@@ -239,14 +246,14 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
 
   std::string thermo_text;  // when v.has_thermo
   RunInputStage(ui, run, input, work, thermo_text);
-  RunAnalysis(ui, table, run, work);
+  const std::vector<int> non_elementary = RunAnalysis(ui, table, run, work);
   // The working files are gone: nothing is made from the input again.
   std::string().swap(storage);
   if (options.input != nullptr) std::string().swap(options.input->text);
   if (options.analysed) options.analysed(table, run.vars.index);
   // A check meets every failure a run would meet, and publishes nothing.
   FilePublisher publisher;
-  RunOutput(ui, table, run, thermo_text,
+  RunOutput(ui, table, run, non_elementary, thermo_text,
             options.check_only ? nullptr : &publisher);
   if (options.check_only) return true;
   publisher.Commit();

@@ -70,6 +70,12 @@ struct Failure {
   }
 };
 
+// What the steps did to some rows.
+struct RowsDone {
+  Failure first;
+  std::vector<int> non_elementary;  // the rows of such reactions, in order
+};
+
 // What the steps of one row keep from row to row.
 struct RowBuffers {
   std::string line;
@@ -132,10 +138,11 @@ int RunRowSteps(WorkingTable& table, int row, const Patterns& patterns,
 // memory, and the two threads then take turns: on a large section that
 // cost more than a quarter of the time, while holding the blocks raises
 // the peak memory of a 26,000-line run by less than half a megabyte.
-Failure RunRows(WorkingTable& table, RowRange rows, const Patterns& patterns,
-                const DeclaredSpecies& declared, const InputLines& input,
-                bool as_it_goes) {
-  Failure first;
+RowsDone RunRows(WorkingTable& table, RowRange rows, const Patterns& patterns,
+                 const DeclaredSpecies& declared, const InputLines& input,
+                 bool as_it_goes) {
+  RowsDone done;
+  Failure& first = done.first;
   RowBuffers buffers;
   buffers.released.reserve(
       as_it_goes ? 1 : static_cast<size_t>(rows.last - rows.first + 1));
@@ -144,13 +151,16 @@ Failure RunRows(WorkingTable& table, RowRange rows, const Patterns& patterns,
     const int step =
         RunRowSteps(table, row, patterns, declared, input, buffers, failure);
     if (as_it_goes) WorkingTable::Release(buffers.released);
-    if (step == 3) continue;
+    if (step == 3) {
+      if (IsNonElementaryLine(buffers.line)) done.non_elementary.push_back(row);
+      continue;
+    }
     const Failure here{step, row, failure};
     if (here.Before(first)) first = here;
     if (step == 0) break;  // no later row can fail before it
   }
   WorkingTable::Release(buffers.released);
-  return first;
+  return done;
 }
 
 }  // namespace
@@ -169,30 +179,34 @@ void SplitAndFillSlots(WorkingTable& table, RowRange rows,
   BuildSpeciesSlots(table, rows, declared, input);
 }
 
-void RunReactionPasses(WorkingTable& table, RowRange rows,
-                       const Patterns& patterns,
-                       const DeclaredSpecies& declared,
-                       const InputLines& input) {
+std::vector<int> RunReactionPasses(WorkingTable& table, RowRange rows,
+                                   const Patterns& patterns,
+                                   const DeclaredSpecies& declared,
+                                   const InputLines& input) {
   CheckNoMarks(table, rows, input);
   // A second thread costs more than it saves on a small section.
   constexpr int kFewRows = 4000;
   if (rows.last - rows.first < kFewRows) {
-    const Failure all = RunRows(table, rows, patterns, declared, input, true);
-    if (all.what) std::rethrow_exception(all.what);
-    return;
+    RowsDone all = RunRows(table, rows, patterns, declared, input, true);
+    if (all.first.what) std::rethrow_exception(all.first.what);
+    return std::move(all.non_elementary);
   }
   const int middle = rows.first + (rows.last - rows.first) / 2;
-  Failure low;
+  RowsDone low;
   const auto run_low = [&] {
     low =
         RunRows(table, {rows.first, middle}, patterns, declared, input, false);
   };
   SideTask helper(run_low);
-  const Failure high =
+  RowsDone high =
       RunRows(table, {middle + 1, rows.last}, patterns, declared, input, true);
   helper.Wait();
-  const Failure& first = high.Before(low) ? high : low;
+  const Failure& first = high.first.Before(low.first) ? high.first : low.first;
   if (first.what) std::rethrow_exception(first.what);
+  low.non_elementary.insert(low.non_elementary.end(),
+                            high.non_elementary.begin(),
+                            high.non_elementary.end());
+  return std::move(low.non_elementary);
 }
 
 }  // namespace kestrelon

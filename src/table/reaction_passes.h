@@ -24,9 +24,13 @@
 // every step at once and writes it once, the two halves of a large section
 // on two threads (the steps of a row read and write that row alone). A
 // failure leaves the rows in another state than the two calls: for runs
-// whose table nobody looks at after a failure.
+// whose table nobody looks at after a failure. It returns the rows of the
+// non-elementary reactions, in order, which the output stage would
+// otherwise look for.
 #ifndef KESTRELON_TABLE_REACTION_PASSES_H_
 #define KESTRELON_TABLE_REACTION_PASSES_H_
+
+#include <vector>
 
 #include "model/run_record.h"
 #include "model/working_table.h"
@@ -40,10 +44,10 @@ void SplitAndFillSlots(WorkingTable& table, RowRange rows,
                        const Patterns& patterns,
                        const DeclaredSpecies& declared,
                        const InputLines& input);
-void RunReactionPasses(WorkingTable& table, RowRange rows,
-                       const Patterns& patterns,
-                       const DeclaredSpecies& declared,
-                       const InputLines& input);
+std::vector<int> RunReactionPasses(WorkingTable& table, RowRange rows,
+                                   const Patterns& patterns,
+                                   const DeclaredSpecies& declared,
+                                   const InputLines& input);
 
 }  // namespace kestrelon
 
