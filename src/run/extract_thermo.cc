@@ -93,19 +93,14 @@ class Copier {
 MechanismCopy CopyMechanism(std::string_view normalised, InputLines& input) {
   MechanismCopy copy;
   Copier copier(normalised, input.origin.size(), copy);
-  LineReader reader(normalised);
-  std::string_view view;
-  std::string scratch;
-  size_t count = 0;
-  for (; reader.Next(view); ++count) {
-    const int from = count < input.origin.size() ? input.origin[count] : 0;
-    const TaggedLine tagged = TagLine(view, scratch);
-    copy.has_thermo = copy.has_thermo || tagged.thermo;
-    copier.Add(tagged.line, !tagged.keyword, from);
-    if (!tagged.rest.empty()) copier.Add(tagged.rest, false, from);
-  }
+  bool matched = false;
+  copy.has_thermo = ForEachTaggedLine(
+      normalised, input.origin, matched,
+      [&copier](std::string_view line, bool from_text, int from) {
+        copier.Add(line, from_text, from);
+      });
   std::vector<int> origin;
-  copier.Finish(count == input.origin.size(), input, origin);
+  copier.Finish(matched, input, origin);
   input.origin = std::move(origin);
   return copy;
 }

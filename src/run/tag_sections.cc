@@ -88,32 +88,23 @@ bool TagSections(std::string_view text, std::string& out_text,
   LineBuffer out;
   out.Reserve(text.size() + 64);
   LineCopier copier(text, out.mutable_text());
-  bool has_thermo = false;
 
-  LineReader reader(text);
-  std::string_view view;
-  std::string scratch;
-  size_t count = 0;
-  for (; reader.Next(view); ++count) {
-    const int from = count < input.origin.size() ? input.origin[count] : 0;
-    const TaggedLine tagged = TagLine(view, scratch);
-    if (tagged.keyword) {
-      copier.Add(tagged.line);
-    } else {
-      copier.AddFromText(tagged.line);
-    }
-    origin.push_back(from);
-    has_thermo = has_thermo || tagged.thermo;
-    if (!tagged.rest.empty()) {
-      copier.Add(tagged.rest);
-      origin.push_back(from);
-    }
-  }
+  bool matched = false;
+  const bool has_thermo =
+      ForEachTaggedLine(text, input.origin, matched,
+                        [&](std::string_view line, bool from_text, int from) {
+                          if (from_text) {
+                            copier.AddFromText(line);
+                          } else {
+                            copier.Add(line);
+                          }
+                          origin.push_back(from);
+                        });
   copier.Finish();
   out_text = std::move(out.mutable_text());
   // An origin that does not match the file would name wrong lines; no line
   // is better than a wrong one.
-  if (count != input.origin.size()) std::fill(origin.begin(), origin.end(), 0);
+  if (!matched) std::fill(origin.begin(), origin.end(), 0);
   input.origin = std::move(origin);
   return has_thermo;
 }

@@ -21,8 +21,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/run_record.h"
+#include "platform/text_ops.h"
 
 namespace kestrelon {
 
@@ -40,6 +42,30 @@ struct TaggedLine {
 
 // `scratch` holds the rest.
 TaggedLine TagLine(std::string_view line, std::string& scratch);
+
+// Hands every line "tempo2.int" holds for `text` ("tempo.int") to
+// `add(line, from_text, from)`: the line, whether it views `text`, and the
+// input line it came from (`origin`, line by line of `text`; 0 past its
+// end). Returns whether the text has a THERMO line; `matched` tells
+// whether `origin` had one entry per line of `text`.
+template <typename Add>
+bool ForEachTaggedLine(std::string_view text, const std::vector<int>& origin,
+                       bool& matched, Add&& add) {
+  LineReader reader(text);
+  std::string_view view;
+  std::string scratch;
+  bool has_thermo = false;
+  size_t count = 0;
+  for (; reader.Next(view); ++count) {
+    const int from = count < origin.size() ? origin[count] : 0;
+    const TaggedLine tagged = TagLine(view, scratch);
+    has_thermo = has_thermo || tagged.thermo;
+    add(tagged.line, !tagged.keyword, from);
+    if (!tagged.rest.empty()) add(tagged.rest, false, from);
+  }
+  matched = count == origin.size();
+  return has_thermo;
+}
 
 // Applies the five blank-and-"!" steps to `line` and cuts it at its first
 // "!".
