@@ -52,18 +52,12 @@ void LayOutFiles(const OutputResult& written, const CoefficientStyle& style,
                  const std::array<std::string, 3>& paths,
                  FilePublisher* publisher, int& failed) {
   size_t staged[3] = {};
-  const TextSink sinks[3] = {[publisher, &staged](std::string_view piece) {
-                               if (publisher != nullptr)
-                                 publisher->AppendTo(staged[0], piece);
-                             },
-                             [publisher, &staged](std::string_view piece) {
-                               if (publisher != nullptr)
-                                 publisher->AppendTo(staged[1], piece);
-                             },
-                             [publisher, &staged](std::string_view piece) {
-                               if (publisher != nullptr)
-                                 publisher->AppendTo(staged[2], piece);
-                             }};
+  const auto sink_of = [publisher, &staged](size_t f) -> TextSink {
+    return [publisher, &staged, f](std::string_view piece) {
+      if (publisher != nullptr) publisher->AppendTo(staged[f], piece);
+    };
+  };
+  const TextSink sinks[3] = {sink_of(0), sink_of(1), sink_of(2)};
   std::exception_ptr failures[3];
   const auto noting = [&failures](int f, const std::function<void()>& work) {
     try {

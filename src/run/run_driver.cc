@@ -2,12 +2,10 @@
 
 #include <array>
 #include <exception>
-#include <memory>
 #include <new>
 #include <span>
 #include <vector>
 
-#include "model/energy_unit.h"
 #include "output/output_stage.h"
 #include "platform/dir_lock.h"
 #include "platform/file_publisher.h"
