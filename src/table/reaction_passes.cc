@@ -16,21 +16,24 @@ namespace kestrelon {
 
 namespace {
 
+// A reaction line that already begins with a mark the passes put in front
+// of lines would be taken for what the mark says, and written as something
+// else; a line without "=" is kept as auxiliary data whatever it begins
+// with.
+void CheckNoMark(std::string_view line, int row, const InputLines& input) {
+  for (std::string_view mark : {kAuxTag, kNerTag, kSkipMark}) {
+    if (StartsWith(line, mark) && Contains(line, "=")) {
+      input.FailAtRow(row, "line begins with \"" + std::string(mark) +
+                               "\", a mark the cleaner gives lines of its "
+                               "own; remove it");
+    }
+  }
+}
+
 void CheckNoMarks(const WorkingTable& table, RowRange rows,
                   const InputLines& input) {
-  // A reaction line that already begins with a mark the passes put in front
-  // of lines would be taken for what the mark says, and written as something
-  // else; a line without "=" is kept as auxiliary data whatever it begins
-  // with.
   for (int row = rows.first; row <= rows.last; ++row) {
-    const std::string_view line = table.Get(row, kLineColumn);
-    for (std::string_view mark : {kAuxTag, kNerTag, kSkipMark}) {
-      if (StartsWith(line, mark) && Contains(line, "=")) {
-        input.FailAtRow(row, "line begins with \"" + std::string(mark) +
-                                 "\", a mark the cleaner gives lines of its "
-                                 "own; remove it");
-      }
-    }
+    CheckNoMark(table.Get(row, kLineColumn), row, input);
   }
 }
 
@@ -56,8 +59,8 @@ void NormaliseAndFlagLines(WorkingTable& table, RowRange rows,
   }
 }
 
-// The first failure met in some rows: at which step (0 the line steps, 1
-// the field split, 2 the slots; 3 none) and row.
+// The first failure met in some rows: at which step (-1 the check for
+// marks, 0 the line steps, 1 the field split, 2 the slots; 3 none) and row.
 struct Failure {
   int step = 3;
   int row = 0;
@@ -89,9 +92,11 @@ struct RowBuffers {
 int RunRowSteps(WorkingTable& table, int row, const Patterns& patterns,
                 const DeclaredSpecies& declared, const InputLines& input,
                 RowBuffers& b, std::exception_ptr& failure) {
-  int step = 0;
+  int step = -1;
   bool split = false;
   try {
+    CheckNoMark(table.Get(row, kLineColumn), row, input);
+    step = 0;
     b.line.assign(table.Get(row, kLineColumn));
     NormaliseReactionLine(b.line);
     FlagNonElementaryLine(b.line, row, input);
@@ -157,7 +162,17 @@ RowsDone RunRows(WorkingTable& table, RowRange rows, const Patterns& patterns,
     }
     const Failure here{step, row, failure};
     if (here.Before(first)) first = here;
-    if (step == 0) break;  // no later row can fail before it
+    if (step > 0) continue;
+    // No later row can fail before this one but at the check for marks.
+    for (int later = row + 1; step == 0 && later <= rows.last; ++later) {
+      try {
+        CheckNoMark(table.Get(later, kLineColumn), later, input);
+      } catch (...) {
+        first = {-1, later, std::current_exception()};
+        break;
+      }
+    }
+    break;
   }
   WorkingTable::Release(buffers.released);
   return done;
@@ -183,7 +198,6 @@ std::vector<int> RunReactionPasses(WorkingTable& table, RowRange rows,
                                    const Patterns& patterns,
                                    const DeclaredSpecies& declared,
                                    const InputLines& input) {
-  CheckNoMarks(table, rows, input);
   // A second thread costs more than it saves on a small section.
   constexpr int kFewRows = 4000;
   if (rows.last - rows.first < kFewRows) {

@@ -137,11 +137,15 @@ TEST(NormaliseReactionsTest, FailuresNameTheInputLine) {
 TEST(NormaliseReactionsTest, AtOnceOnTwoThreadsFailsWhereOneStepAfterAnother) {
   // Row r comes from input line 2r + 1; rows 2 to 4501, split in the middle
   // at row 2251. The step that comes first fails first, then the lower row.
-  const std::string flag = "A B=C 1 2 3";  // fails in the line steps
-  const std::string split = "A=B 1 2";     // fails in the field split
+  const std::string flag = "A B=C 1 2 3";     // fails in the line steps
+  const std::string split = "A=B 1 2";        // fails in the field split
+  const std::string mark = "#NER#A=B 1 2 3";  // fails before any step
+  const std::string marked =
+      ": line begins with \"#NER#\", a mark the cleaner gives lines of its "
+      "own; remove it";
   struct Case {
     std::vector<std::pair<int, std::string>> bad;  // rows and their lines
-    const char* want;
+    std::string want;
   } cases[] = {
       {{{100, split}, {4000, flag}}, "mech.inp:8001: blank inside an equation"},
       {{{100, flag}, {4000, split}}, "mech.inp:201: blank inside an equation"},
@@ -150,6 +154,11 @@ TEST(NormaliseReactionsTest, AtOnceOnTwoThreadsFailsWhereOneStepAfterAnother) {
       {{{2000, split}, {3000, split}},
        "mech.inp:4001: reaction has fewer than three coefficients"},
       {{{4500, flag}}, "mech.inp:9001: blank inside an equation"},
+      // The check for marks comes before every step.
+      {{{100, flag}, {4400, mark}}, "mech.inp:8801" + marked},
+      {{{3000, flag}, {4400, mark}}, "mech.inp:8801" + marked},
+      {{{100, mark}, {4000, mark}}, "mech.inp:201" + marked},
+      {{{3000, split}, {3100, flag}, {4400, mark}}, "mech.inp:8801" + marked},
   };
   for (const Case& c : cases) {
     std::vector<std::string> lines = Repeated({"A+B=C+D 1 2 3"}, 4500);
