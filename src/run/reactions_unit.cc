@@ -89,6 +89,13 @@ bool BeginsWithFolded(std::string_view text, std::string_view upper) {
 // The text of a reaction's own UNITS line, blanks around it and its comment
 // cut off; empty for any other line.
 std::string_view UnitsLine(std::string_view line) {
+  // Most lines are told apart by their first letter, before the search for
+  // a comment.
+  size_t first = 0;
+  while (first < line.size() && IsBlank(line[first])) ++first;
+  if (first == line.size() || (line[first] != 'U' && line[first] != 'u')) {
+    return {};
+  }
   size_t bang = line.find('!');
   if (bang != std::string_view::npos) line = line.substr(0, bang);
   while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
