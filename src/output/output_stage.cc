@@ -400,9 +400,7 @@ OutputResult::~OutputResult() = default;
 
 void OutputResult::Pieces(
     int f, const std::function<void(std::string_view)>& take) const {
-  const size_t u = static_cast<size_t>(f);
-  shared->FilePieces(f, 0, shared->holes(), lists[u], take);
-  if (!more_lists[u].empty()) take(more_lists[u]);
+  HalfPieces(f, Split{}, 1, take);
 }
 
 OutputResult::Split OutputResult::Halves() const {

@@ -61,7 +61,8 @@ struct OutputResult {
   };
   Split Halves() const;
   // The pieces of file `f` before the split (`half` 0) or from it on (1),
-  // which together are Pieces(f).
+  // which together are Pieces(f); from the start of no split (Split{}),
+  // half 1 is the whole file.
   void HalfPieces(int f, const Split& split, int half,
                   const std::function<void(std::string_view)>& take) const;
 

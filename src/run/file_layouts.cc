@@ -12,6 +12,19 @@
 namespace kestrelon {
 namespace {
 
+// Half `half` of file `f` parted at `split` through one layout pass; the
+// second half of no split (Split{}) is the whole file.
+void LayOutHalf(const OutputResult& written, const OutputResult::Split& split,
+                int half, int f, const CoefficientStyle& style,
+                const std::string& path, std::shared_ptr<LayoutMemo>& memo,
+                const TextSink& sink) {
+  LayoutPass pass(path, kOutUnits[f], style, memo, written.lines, sink,
+                  half == 0 ? 0 : split.lines);
+  written.HalfPieces(f, split, half,
+                     [&pass](std::string_view piece) { pass.Feed(piece); });
+  pass.Finish();
+}
+
 // File `f` in two halves, the second beside the first.
 void LayOutInHalves(const OutputResult& written,
                     const OutputResult::Split& split, int f,
@@ -20,19 +33,11 @@ void LayOutInHalves(const OutputResult& written,
   std::string held;
   std::shared_ptr<LayoutMemo> later;
   const TextSink hold = [&held](std::string_view piece) { held.append(piece); };
-  SideTask second([&] {
-    LayoutPass pass(path, kOutUnits[f], style, later, written.lines, hold,
-                    split.lines);
-    written.HalfPieces(f, split, 1,
-                       [&pass](std::string_view piece) { pass.Feed(piece); });
-    pass.Finish();
-  });
+  SideTask second(
+      [&] { LayOutHalf(written, split, 1, f, style, path, later, hold); });
   std::exception_ptr failure;
   try {
-    LayoutPass pass(path, kOutUnits[f], style, memo, written.lines, sink);
-    written.HalfPieces(f, split, 0,
-                       [&pass](std::string_view piece) { pass.Feed(piece); });
-    pass.Finish();
+    LayOutHalf(written, split, 0, f, style, path, memo, sink);
   } catch (...) {
     failure = std::current_exception();
   }
@@ -75,10 +80,8 @@ void LayOutFiles(const OutputResult& written, const CoefficientStyle& style,
   std::shared_ptr<LayoutMemo> memo;
   const auto lay_out = [&](int f) {
     noting(f, [&] {
-      LayoutPass pass(paths[f], kOutUnits[f], style, memo, written.lines,
-                      sinks[f]);
-      written.Pieces(f, [&pass](std::string_view piece) { pass.Feed(piece); });
-      pass.Finish();
+      LayOutHalf(written, OutputResult::Split{}, 1, f, style, paths[f], memo,
+                 sinks[f]);
     });
   };
 
