@@ -169,6 +169,18 @@ bool LineReader::Next(std::string_view& line) {
   return true;
 }
 
+int CountLineEnds(const char* from, const char* to) {
+  if (from >= to) return 0;
+  // A CR is counted where no LF follows it; `to` is past a whole line end.
+  // Without branches, so that the compiler can vectorise the loop.
+  const char* last = to - 1;
+  int ends = (*last == '\n') + (*last == '\r');
+  for (const char* p = from; p < last; ++p) {
+    ends += (p[0] == '\n') + ((p[0] == '\r') & (p[1] != '\n'));
+  }
+  return ends;
+}
+
 std::vector<std::string_view> LinesOf(std::string_view text) {
   std::vector<std::string_view> lines;
   // Mechanism lines hold some 40 to 80 bytes.

@@ -13,6 +13,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace kestrelon {
@@ -131,6 +132,48 @@ const char* FindEither(const char* p, const char* end, char a, char b);
 
 // Every line of `text` as LineReader reads them.
 std::vector<std::string_view> LinesOf(std::string_view text);
+
+// The number of line ends (CR LF, CR or LF) in [from, to); `to` starts a
+// line or ends the text.
+int CountLineEnds(const char* from, const char* to);
+
+// Calls `visit(line, number)`, in order, for each line of `text` (as
+// LineReader reads them) whose first character other than blanks and TABs
+// is `letter`, an upper-case ASCII letter, in either case; `number` is the
+// line's, counting the first line of `text` as `first_number`. A `visit`
+// that takes the line alone is not given its number, which is then not
+// counted. Stops when `visit` returns false. It goes from one such letter
+// to the next rather than through every line: a scan for a rare keyword
+// line costs little more than a search for the letter.
+template <typename Visit>
+void ForEachLineStartingWith(std::string_view text, char letter,
+                             int first_number, Visit&& visit) {
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char lower = static_cast<char>(letter | 0x20);
+  const char* counted = begin;
+  int number = first_number;
+  for (const char* p = begin; p < end;) {
+    const char* hit = FindEither(p, end, letter, lower);
+    if (hit == end) return;
+    const char* start = hit;
+    while (start > begin && (start[-1] == ' ' || start[-1] == '\t')) --start;
+    if (start != begin && start[-1] != '\n' && start[-1] != '\r') {
+      p = hit + 1;
+      continue;
+    }
+    const char* line_end = FindEither(hit, end, '\r', '\n');
+    const std::string_view line(start, static_cast<size_t>(line_end - start));
+    if constexpr (std::is_invocable_v<Visit, std::string_view, int>) {
+      number += CountLineEnds(counted, start);
+      counted = start;
+      if (!visit(line, number)) return;
+    } else {
+      if (!visit(line)) return;
+    }
+    p = line_end;
+  }
+}
 
 }  // namespace kestrelon
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kestrelon {
@@ -108,6 +109,66 @@ TEST(LineReaderTest, EndsLinesAtCrLfCrAndLfAnywhereInABlock) {
     for (std::string_view line : LinesOf(c.text)) got.emplace_back(line);
     EXPECT_EQ(got, c.want);
   }
+}
+
+
+// The lines whose first character other than blanks and TABs is the letter
+// (either case), numbered from the given first number, as a reading of
+// every line finds them.
+std::vector<std::pair<std::string, int>> LinesStartingWith(
+    std::string_view text, char letter, int first_number) {
+  std::vector<std::pair<std::string, int>> found;
+  int number = first_number;
+  for (std::string_view line : LinesOf(text)) {
+    const size_t first = line.find_first_not_of(" \t");
+    if (first != std::string_view::npos &&
+        (line[first] == letter || line[first] == (letter | 0x20))) {
+      found.emplace_back(line, number);
+    }
+    ++number;
+  }
+  return found;
+}
+
+TEST(ForEachLineStartingWithTest, FindsTheLinesAReadingOfEveryLineFinds) {
+  // The letter at a line's start after blanks and TABs, in the middle of
+  // lines, at the text's very start and end, after every kind of line end
+  // and after empty lines; a long text puts the letters at every place of
+  // a block of sixteen bytes.
+  std::string long_text;
+  const char* const ends[] = {"\r\n", "\r", "\n"};
+  for (int length = 0; length <= 40; ++length) {
+    long_text += std::string(static_cast<size_t>(length % 7), ' ') + "u" +
+                 std::string(static_cast<size_t>(length), 'A') + "U" +
+                 ends[length % 3];
+    if (length % 5 == 0) long_text += ends[(length + 1) % 3];
+  }
+  const std::string texts[] = {
+      long_text,
+      "UNITS",
+      "A U\nU\r\n \tu x\rXU\n\r\rU\r\n",
+      "\n\nU",
+      "B\r\n  \r\n\tU\n",
+      "",
+  };
+  for (const std::string& text : texts) {
+    std::vector<std::pair<std::string, int>> got;
+    ForEachLineStartingWith(text, 'U', 7, [&got](std::string_view line, int n) {
+      got.emplace_back(line, n);
+      return true;
+    });
+    EXPECT_EQ(got, LinesStartingWith(text, 'U', 7)) << text;
+  }
+}
+
+TEST(ForEachLineStartingWithTest, StopsWhenTold) {
+  std::vector<std::string> got;
+  ForEachLineStartingWith("R1\nX\n R2\nR3", 'R', 1,
+                          [&got](std::string_view line) {
+                            got.emplace_back(line);
+                            return got.size() < 2;
+                          });
+  EXPECT_EQ(got, (std::vector<std::string>{"R1", " R2"}));
 }
 
 }  // namespace

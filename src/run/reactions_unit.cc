@@ -119,36 +119,41 @@ bool ConvertedAway(std::string_view units) {
 
 ReactionsLine ReadReactionsLine(std::string_view text) {
   ReactionsLine found;
-  LineReader reader(text);
   std::string_view line;
-  int n = 1;
-  for (; reader.Next(line); ++n) {
+  ForEachLineStartingWith(text, 'R', 1, [&](std::string_view l, int n) {
     size_t first = 0;
-    while (first < line.size() && IsBlank(line[first])) ++first;
-    if (!BeginsWithFolded(line.substr(first), "REAC")) continue;
-    size_t bang = line.find('!');
-    if (bang != std::string_view::npos) line = line.substr(0, bang);
-    std::vector<std::string_view> words = Words(line);
+    while (first < l.size() && IsBlank(l[first])) ++first;
+    if (!BeginsWithFolded(l.substr(first), "REAC")) return true;
+    line = l;
     found.line = n;
-    for (size_t w = 1; w < words.size(); ++w) {
-      std::string word(words[w]);
-      UpperCaseAscii(word);
-      if (std::optional<EnergyUnit> e = EnergyUnitOfWord(word)) {
-        found.energies.push_back({*e, word});
-      } else if (std::optional<AmountUnit> a = AmountUnitOfWord(word)) {
-        found.amounts.push_back({*a, word});
-      }
+    return false;
+  });
+  if (found.line == 0) return found;
+  LineReader reader(text.substr(static_cast<size_t>(line.data() - text.data())));
+  reader.Next(line);
+  const std::string_view after = reader.rest();
+  size_t bang = line.find('!');
+  if (bang != std::string_view::npos) line = line.substr(0, bang);
+  std::vector<std::string_view> words = Words(line);
+  for (size_t w = 1; w < words.size(); ++w) {
+    std::string word(words[w]);
+    UpperCaseAscii(word);
+    if (std::optional<EnergyUnit> e = EnergyUnitOfWord(word)) {
+      found.energies.push_back({*e, word});
+    } else if (std::optional<AmountUnit> a = AmountUnitOfWord(word)) {
+      found.amounts.push_back({*a, word});
     }
-    break;
   }
   // Only the lines after the REACTIONS line may give a reaction units of
   // its own.
-  for (++n; reader.Next(line); ++n) {
-    std::string_view units = UnitsLine(line);
-    if (!units.empty() && !ConvertedAway(units)) {
-      found.units_lines.push_back({n, std::string(units)});
-    }
-  }
+  ForEachLineStartingWith(
+      after, 'U', found.line + 1, [&found](std::string_view l, int n) {
+        std::string_view units = UnitsLine(l);
+        if (!units.empty() && !ConvertedAway(units)) {
+          found.units_lines.push_back({n, std::string(units)});
+        }
+        return true;
+      });
   return found;
 }
 

@@ -33,12 +33,12 @@ std::string CleanLine(std::string_view line) {
 }  // namespace
 
 bool HasThermoSection(std::string_view text) {
-  LineReader reader(text);
-  std::string_view line;
-  while (reader.Next(line)) {
-    if (BeginsWithFolded(line, "THERM")) return true;
-  }
-  return false;
+  bool found = false;
+  ForEachLineStartingWith(text, 'T', 1, [&found](std::string_view line) {
+    found = BeginsWithFolded(line, "THERM");
+    return !found;
+  });
+  return found;
 }
 
 std::string CleanThermoText(std::string_view text) {
