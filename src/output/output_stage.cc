@@ -75,18 +75,27 @@ void ShowFileLinesInTable(WorkingTable& table, const SectionIndex& index,
   }
 }
 
+// The number of rows of `rows`.
+size_t RowCount(RowRange rows) {
+  return rows.last >= rows.first
+             ? static_cast<size_t>(rows.last - rows.first + 1)
+             : 0;
+}
+
 // The three Ea texts of every row of the reaction section, in the order of
 // the columns they go to (5 kelvin, 6 joule, 7 calorie), printed once. A
 // printed number is a few hundred bytes at most.
 class EaTexts {
  public:
+  // Room for the texts of `rows` (those added, then those appended).
   explicit EaTexts(RowRange rows) : first_(rows.first) {
-    const size_t n = rows.last >= rows.first
-                         ? static_cast<size_t>(rows.last - rows.first + 1)
-                         : 0;
+    // Room asked for and never written takes no memory: growing by copies
+    // would write the texts twice over.
+    constexpr size_t kRoomPerRow = 3 * 16;
+    const size_t n = RowCount(rows);
     starts_.reserve(n);
     sizes_.reserve(3 * n);
-    text_.reserve(12 * n);
+    text_.reserve(kRoomPerRow * n);
   }
 
   // The next row's texts; rows are added in order.
@@ -188,6 +197,8 @@ class SharedLines {
   }
 
   size_t holes() const { return holes_.size(); }
+  // The bytes of the shared text from the reaction line of hole `h` on.
+  size_t BytesFrom(size_t h) const { return text_.size() - holes_[h].start; }
   // The number of lines of the files before the reaction line of hole `h`.
   size_t LinesBefore(size_t h) const { return holes_[h].line; }
 
@@ -261,13 +272,12 @@ class SharedLines {
 namespace {
 
 // Ea of `rows` of the reaction section (column 11), converted from
-// style.unit and printed with the Ea pattern; with `table_shown` also
-// written into columns 6 (J/mol), 7 (cal/mol) and 5 (K).
-EaTexts ConvertActivationEnergies(WorkingTable& table,
-                                  const SectionIndex& index, RowRange rows,
-                                  const CoefficientStyle& style,
-                                  const InputLines& input, bool table_shown) {
-  EaTexts eas(rows);
+// style.unit and printed with the Ea pattern into `eas`; with `table_shown`
+// also written into columns 6 (J/mol), 7 (cal/mol) and 5 (K).
+void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
+                               RowRange rows, const CoefficientStyle& style,
+                               const InputLines& input, bool table_shown,
+                               EaTexts& eas) {
   // Rows without an Ea (auxiliary lines) read 0, which every unit prints
   // alike.
   const std::string zero = FormatNumber(0.0, style.patterns.ea);
@@ -309,7 +319,15 @@ EaTexts ConvertActivationEnergies(WorkingTable& table,
       eas.Add(cells);
     });
   }
-  return eas;
+}
+
+// Room in each list for what `rows` may add: a listed line is rarely longer
+// than a mechanism line, and few rows are listed.
+void ReserveLists(NonElementaryLists& lists, RowRange rows) {
+  constexpr size_t kRoomPerRow = 128;
+  for (LineBuffer& list : lists) {
+    list.Reserve(list.text().size() + kRoomPerRow * RowCount(rows));
+  }
 }
 
 // What the conversion and the list of some rows of the reaction section
@@ -323,19 +341,22 @@ struct HalfOutput {
   std::exception_ptr convert_failure;
   std::exception_ptr list_failure;
 
-  // Converts the Ea of `convert` and lists the reactions of `list`; a
-  // failed conversion lists nothing, as its failure comes first.
+  // Converts the Ea of `convert` into texts with room for the rows of
+  // `room`, and lists the reactions of `list`; a failed conversion lists
+  // nothing, as its failure comes first.
   void Make(WorkingTable& table, const SectionIndex& index, RowRange convert,
-            RowRange list, const CoefficientStyle& style,
+            RowRange room, RowRange list, const CoefficientStyle& style,
             const InputLines& input) {
     try {
-      eas.emplace(ConvertActivationEnergies(table, index, convert, style, input,
-                                            false));
+      eas.emplace(room);
+      ConvertActivationEnergies(table, index, convert, style, input, false,
+                                *eas);
     } catch (...) {
       convert_failure = std::current_exception();
       return;
     }
     try {
+      ReserveLists(lists, list);
       count = TakeOutNonElementary(table, index, list, style, input, lists,
                                    listed, &to_empty);
     } catch (...) {
@@ -366,11 +387,13 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
   HalfOutput low;
   BeginNonElementaryLists(low.lists);
   HalfOutput high;
+  const RowRange high_rows{convert_middle, rows.last};
   SideTask second([&] {
-    high.Make(table, index, {convert_middle, rows.last},
-              {list_middle, rows.last}, style, input);
+    high.Make(table, index, high_rows, high_rows, {list_middle, rows.last},
+              style, input);
   });
-  low.Make(table, index, {rows.first, convert_middle - 1},
+  // The first half's texts take on the second's.
+  low.Make(table, index, {rows.first, convert_middle - 1}, rows,
            {rows.first, list_middle - 1}, style, input);
   second.Wait();
   // Converting comes first when one follows the other, then the rows in
@@ -435,6 +458,15 @@ void OutputResult::HalfPieces(
   if (!more_lists[u].empty()) take(more_lists[u]);
 }
 
+size_t OutputResult::SecondHalfSize(int f, const Split& split) const {
+  // A printed Ea is some ten bytes.
+  constexpr size_t kEaBytes = 16;
+  const size_t u = static_cast<size_t>(f);
+  const size_t from = split.hole < shared->holes() ? split.hole : 0;
+  return shared->BytesFrom(from) + kEaBytes * (shared->holes() - from) +
+         lists[u].size() + more_lists[u].size();
+}
+
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
                             const CoefficientStyle& style,
                             const InputLines& input, bool table_shown,
@@ -447,8 +479,10 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
     NonElementaryLists lists;
     if (table_shown) {
       BeginNonElementaryLists(lists);
-      eas.emplace(ConvertActivationEnergies(table, index, ReactionRows(index),
-                                            style, input, table_shown));
+      ReserveLists(lists, ReactionRows(index));
+      eas.emplace(ReactionRows(index));
+      ConvertActivationEnergies(table, index, ReactionRows(index), style,
+                                input, table_shown, *eas);
       result.nercount =
           TakeOutNonElementary(table, index, style, input, lists, listed);
     } else {

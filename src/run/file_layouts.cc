@@ -31,6 +31,10 @@ void LayOutInHalves(const OutputResult& written,
                     const CoefficientStyle& style, const std::string& path,
                     std::shared_ptr<LayoutMemo>& memo, const TextSink& sink) {
   std::string held;
+  // Room asked for and never written takes no memory; growing by copies
+  // would write the half twice over. Laying out adds a little.
+  const size_t size = written.SecondHalfSize(f, split);
+  held.reserve(size + size / 4);
   std::shared_ptr<LayoutMemo> later;
   const TextSink hold = [&held](std::string_view piece) { held.append(piece); };
   SideTask second(
