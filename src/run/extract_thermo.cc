@@ -1,10 +1,11 @@
 #include "run/extract_thermo.h"
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
-#include "platform/process_memory.h"
 #include "platform/text_file.h"
 #include "platform/text_ops.h"
 #include "run/tag_sections.h"
@@ -12,18 +13,87 @@
 namespace kestrelon {
 namespace {
 
+// The copy's text, written over the normalised copy it is read from: its
+// memory is the input's size and already the process's. A line is written
+// only where the text is read already; where one would not be (a keyword
+// line split in two, with no comment before it to make room), the rest of
+// the copy goes to memory of its own.
+class CopyText {
+ public:
+  explicit CopyText(std::string& text)
+      : text_(text), end_(text.data() + text.size()) {}
+
+  // `line` views the text when `from_text`; `unread`: where the text not
+  // read yet begins.
+  void Add(std::string_view line, bool from_text, const char* unread) {
+    if (own_) {
+      own_->append(line);
+      own_->append(kCrLf, 2);
+      return;
+    }
+    const char* const line_end = line.data() + line.size();
+    if (from_text && end_ - line_end >= 2 && line_end[0] == '\r' &&
+        line_end[1] == '\n') {
+      // Lines that follow one another in the text move as one.
+      if (line.data() != run_end_) {
+        Flush();
+        run_begin_ = line.data();
+      }
+      run_end_ = line_end + 2;
+      return;
+    }
+    Flush();
+    char* const base = text_.data();
+    if (at_ + line.size() + 2 <= static_cast<size_t>(unread - base)) {
+      std::memmove(base + at_, line.data(), line.size());
+      std::memcpy(base + at_ + line.size(), kCrLf, 2);
+      at_ += line.size() + 2;
+      return;
+    }
+    own_.emplace();
+    own_->reserve(text_.size() + 64);
+    own_->assign(base, at_);
+    Add(line, from_text, unread);
+  }
+
+  // The copy's text; the normalised copy is used up.
+  std::string Finish() {
+    Flush();
+    if (own_) return std::move(*own_);
+    text_.resize(at_);
+    return std::move(text_);
+  }
+
+ private:
+  void Flush() {
+    if (run_begin_ == run_end_) return;
+    const size_t size = static_cast<size_t>(run_end_ - run_begin_);
+    char* const to = text_.data() + at_;
+    if (run_begin_ != to) std::memmove(to, run_begin_, size);
+    at_ += size;
+    run_begin_ = run_end_ = nullptr;
+  }
+
+  std::string& text_;
+  const char* end_;
+  size_t at_ = 0;  // the copy's size while written in place
+  const char* run_begin_ = nullptr;
+  const char* run_end_ = nullptr;
+  std::optional<std::string> own_;
+};
+
 // Where the lines of the tagged copy go.
 class Copier {
  public:
-  Copier(std::string_view normalised, size_t lines, MechanismCopy& copy)
-      : copy_(copy), copier_(normalised, copy.text) {
-    copy.text.reserve(normalised.size() + 64);
+  Copier(std::string& normalised, size_t lines, MechanismCopy& copy)
+      : copy_(copy), text_(normalised) {
     origin_.reserve(lines);
   }
 
   // A line of the tagged copy; `from_text` when it views the normalised
-  // copy.
-  void Add(std::string_view line, bool from_text, int from) {
+  // copy, whose text from `unread` on is not read yet.
+  void Add(std::string_view line, bool from_text, int from,
+           const char* unread) {
     if (section_ == Section::kThermo) {
       thermo_.Add(line);
       if (line == "END") section_ = Section::kAfter;
@@ -36,18 +106,13 @@ class Copier {
       return;
     }
     if (line.empty()) return;
-    PrefaultAhead(line.size());
-    if (from_text) {
-      copier_.AddFromText(line);
-    } else {
-      copier_.Add(line);
-    }
+    text_.Add(line, from_text, unread);
     origin_.push_back(from);
   }
 
   // `known`: the input lines given match the normalised copy's.
   void Finish(bool known, const InputLines& input, std::vector<int>& origin) {
-    copier_.Finish();
+    copy_.text = text_.Finish();
     // Line ends hold no comma, so the lines' commas are the text's.
     SwapChar(copy_.text.data(), copy_.text.size(), ',', ';');
     if (!known) std::fill(origin_.begin(), origin_.end(), 0);
@@ -66,38 +131,25 @@ class Copier {
  private:
   enum class Section { kBefore, kThermo, kAfter };
 
-  // The copy is the normalised copy less its comments, how much less is
-  // known only at its end: its pages are asked for a stretch at a time,
-  // before the line of `size` bytes is added.
-  void PrefaultAhead(size_t size) {
-    constexpr size_t kStretch = 256 * 1024;
-    const std::string& text = copy_.text;
-    const size_t end = text.size() + copier_.pending() + size + 2;
-    if (end <= prefaulted_ || prefaulted_ >= text.capacity()) return;
-    const size_t stretch = std::min(kStretch, text.capacity() - prefaulted_);
-    PrefaultForWriting(copy_.text.data() + prefaulted_, stretch);
-    prefaulted_ += stretch;
-  }
-
   MechanismCopy& copy_;
-  LineCopier copier_;
+  CopyText text_;
   std::vector<int> origin_;
   LineBuffer thermo_;
   Section section_ = Section::kBefore;
   int thermo_line_ = 0;
-  size_t prefaulted_ = 0;  // bytes of the copy's room asked for
 };
 
 }  // namespace
 
-MechanismCopy CopyMechanism(std::string_view normalised, InputLines& input) {
+MechanismCopy CopyMechanism(std::string normalised, InputLines& input) {
   MechanismCopy copy;
   Copier copier(normalised, input.origin.size(), copy);
   bool matched = false;
   copy.has_thermo = ForEachTaggedLine(
       normalised, input.origin, matched,
-      [&copier](std::string_view line, bool from_text, int from) {
-        copier.Add(line, from_text, from);
+      [&copier](std::string_view line, bool from_text, int from,
+                const char* unread) {
+        copier.Add(line, from_text, from, unread);
       });
   std::vector<int> origin;
   copier.Finish(matched, input, origin);

@@ -1,6 +1,6 @@
 // The third pass of a cleaning run. It reads the normalised copy
-// "tempo.int" and writes the text of "tempo3.int", the file the working
-// table is loaded from: the lines of the tagged copy "tempo2.int" (as
+// "tempo.int" and writes over it, in its memory, the text of "tempo3.int",
+// the file the working table is loaded from: the lines of the tagged copy "tempo2.int" (as
 // TagLine makes them, run/tag_sections.h) in the same order without the
 // empty ones (a line of blanks is not empty), every "," turned into ";",
 // and without the THERMO section when the input has one. The tagged copy
@@ -36,7 +36,8 @@ struct MechanismCopy {
   std::optional<RunError> thermo_failure;
 };
 
-MechanismCopy CopyMechanism(std::string_view normalised, InputLines& input);
+// `normalised` is used up.
+MechanismCopy CopyMechanism(std::string normalised, InputLines& input);
 
 }  // namespace kestrelon
 

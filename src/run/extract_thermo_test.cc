@@ -56,13 +56,22 @@ TEST_F(ExtractThermoTest, ASectionWithoutEndNamesTheThermoLine) {
 }
 
 // The copy is the tagged copy without its empty lines and its THERMO
-// section, commas held as ";", whatever stands where.
+// section, commas held as ";", whatever stands where. It is written over
+// the normalised copy: a keyword line split in two with too little room
+// before it (no comment or empty line cut away yet) is longer than the
+// line it was read from, and is never written over a line still to read.
 TEST_F(ExtractThermoTest, HoldsTheTaggedLinesOutsideTheThermoSection) {
   const std::vector<std::vector<std::string>> inputs = {
       {"ELEMENTS H O ! two", "END", "REACTIONS", "H+O=OH 1 2 3", "END"},
       {"THERMO", "THERMO", "END", "THERMO", "END", "REAC", "END"},
       {"SPEC", "H2,O2", "END", "THERMOS", "END", "END"},
       {"", "  ", "! only", "ELEM    ! x", "END"},
+      {"ELEM H O N", "END", "SPEC H2 O2", "SPEC N2,AR", "END", "REAC",
+       "H+O2=OH+O 1,2 3", "END"},
+      {"!", "ELEM H", "X", "SPEC A B C D", "Y", "SPEC E", "END"},
+      {"! a long note that leaves room", "ELEM H O N", "SPEC H2 O2", "END",
+       "REACTIONS", "H+O=OH 1 2 3 ! fast", "H+H=H2 1 2 3", "END"},
+      {"SPEC A", "SPEC B", "SPEC C", "SPEC D", "SPEC E"},
   };
   for (const std::vector<std::string>& lines : inputs) {
     const std::string text = Normalised(lines);

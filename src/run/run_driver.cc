@@ -72,23 +72,24 @@ void AskThermoPath(UiServices& ui, RunRecord& run) {
   ui.Repaint();
 }
 
-// The input stage: the thermo-less copy of the normalised input (the
-// tagged copy is made again only for the user to see it), the database
-// text when there is one. Leaves "tempo3.int".
+// The input stage: the thermo-less copy of the normalised input, written
+// over it (the normalised and the tagged copy are made again only for the
+// user to see them), the database text when there is one. Leaves
+// "tempo3.int".
 void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
                    WorkingFiles& work, std::string& thermo_text) {
-  MechanismCopy copy = CopyMechanism(work.Text(kTempo), run.input);
-  run.vars.has_thermo = copy.has_thermo;
   const bool permissive = run.permissive;
   const auto normalised = [input, permissive](InputLines& lines) {
     std::string text;
     NormaliseInput(input, text, lines, permissive);
     return text;
   };
-  work.Drop(kTempo, [normalised] {
+  std::string text = work.Drop(kTempo, [normalised] {
     InputLines lines;
     return normalised(lines);
   });
+  MechanismCopy copy = CopyMechanism(std::move(text), run.input);
+  run.vars.has_thermo = copy.has_thermo;
   work.Drop(kTempo2, [normalised] {
     InputLines lines;
     std::string tagged_text;

@@ -92,7 +92,8 @@ bool TagSections(std::string_view text, std::string& out_text,
   bool matched = false;
   const bool has_thermo =
       ForEachTaggedLine(text, input.origin, matched,
-                        [&](std::string_view line, bool from_text, int from) {
+                        [&](std::string_view line, bool from_text, int from,
+                            const char*) {
                           if (from_text) {
                             copier.AddFromText(line);
                           } else {

@@ -44,10 +44,11 @@ struct TaggedLine {
 TaggedLine TagLine(std::string_view line, std::string& scratch);
 
 // Hands every line "tempo2.int" holds for `text` ("tempo.int") to
-// `add(line, from_text, from)`: the line, whether it views `text`, and the
-// input line it came from (`origin`, line by line of `text`; 0 past its
-// end). Returns whether the text has a THERMO line; `matched` tells
-// whether `origin` had one entry per line of `text`.
+// `add(line, from_text, from, unread)`: the line, whether it views `text`,
+// the input line it came from (`origin`, line by line of `text`; 0 past
+// its end), and where the text not read yet begins. Returns whether the
+// text has a THERMO line; `matched` tells whether `origin` had one entry
+// per line of `text`.
 template <typename Add>
 bool ForEachTaggedLine(std::string_view text, const std::vector<int>& origin,
                        bool& matched, Add&& add) {
@@ -60,8 +61,9 @@ bool ForEachTaggedLine(std::string_view text, const std::vector<int>& origin,
     const int from = count < origin.size() ? origin[count] : 0;
     const TaggedLine tagged = TagLine(view, scratch);
     has_thermo = has_thermo || tagged.thermo;
-    add(tagged.line, !tagged.keyword, from);
-    if (!tagged.rest.empty()) add(tagged.rest, false, from);
+    const char* const unread = reader.rest().data();
+    add(tagged.line, !tagged.keyword, from, unread);
+    if (!tagged.rest.empty()) add(tagged.rest, false, from, unread);
   }
   matched = count == origin.size();
   return has_thermo;

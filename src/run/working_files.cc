@@ -31,9 +31,13 @@ void WorkingFiles::Remove(const char* name) {
   remakes_[Slot(name)] = nullptr;
 }
 
-void WorkingFiles::Drop(const char* name, std::function<std::string()> remake) {
-  files_[Slot(name)].reset();
+std::string WorkingFiles::Drop(const char* name,
+                               std::function<std::string()> remake) {
+  std::optional<std::string>& file = files_[Slot(name)];
+  std::string text = file ? std::move(*file) : std::string();
+  file.reset();
   remakes_[Slot(name)] = std::move(remake);
+  return text;
 }
 
 void WorkingFiles::LeaveOnDisk(const std::string& directory) const {

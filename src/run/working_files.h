@@ -28,7 +28,8 @@ class WorkingFiles {
   std::string& Create(const char* name);
   const std::string& Text(const char* name) const;
   void Remove(const char* name);
-  void Drop(const char* name, std::function<std::string()> remake);
+  // Returns the text let go.
+  std::string Drop(const char* name, std::function<std::string()> remake);
 
   // Writes every file the run holds now into `directory` (ends with "/").
   void LeaveOnDisk(const std::string& directory) const;
