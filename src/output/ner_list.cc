@@ -45,15 +45,14 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
   head.append(FormatNumber(LeadingNumber(view.substr(p2 + 1, p3 - p2 - 1)),
                            style.patterns.n));
   head.push_back(' ');
-  const size_t shared = head.size();
   const double ea = LeadingNumber(view.substr(p3 + 1));
   const EaUnit from = ReactionUnitOfRow(table, row, reacend, style.unit);
-  for (int u = 0; u < 3; ++u) {
-    head.resize(shared);
-    head.append(
-        FormatNumber(ConvertEa(from, kOutUnits[u], ea), style.patterns.ea));
-    lists[u].Add(head);
+  std::array<std::string, 3> eas;
+  for (size_t u = 0; u < 3; ++u) {
+    eas[u] =
+        FormatNumber(ConvertEa(from, kOutUnits[u], ea), style.patterns.ea);
   }
+  lists.AddReaction(head, eas);
 }
 
 }  // namespace
@@ -101,7 +100,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
       SplitAuxiliaryLine(line, parts);
       for (std::string_view part : parts) {
         if (part.empty()) continue;
-        for (LineBuffer& list : lists) list.Add(part);
+        lists.Add(part);
         listed_origin.push_back(input.LineOfRow(next));
       }
       empty(next);
@@ -111,19 +110,74 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
   return count;
 }
 
-void BeginNonElementaryLists(NonElementaryLists& lists) {
-  for (LineBuffer& list : lists) list.Add(kNerHeading);
+void NonElementaryLists::Reserve(size_t bytes, size_t reactions) {
+  // A printed Ea is some ten bytes.
+  constexpr size_t kEaBytes = 16;
+  lines_.Reserve(lines_.text().size() + bytes, holes_.size() + reactions);
+  eas_.reserve(eas_.size() + 3 * kEaBytes * reactions);
+  holes_.reserve(holes_.size() + reactions);
 }
 
-void EndNonElementaryLists(int count, NonElementaryLists& lists,
-                           std::array<std::string, 3>& outputs) {
+void NonElementaryLists::Add(std::string_view line) {
+  std::string& text = lines_.text();
+  text.append(line);
+  text.append(kCrLf, 2);
+}
+
+void NonElementaryLists::AddReaction(std::string_view head,
+                                     const std::array<std::string, 3>& eas) {
+  std::string& text = lines_.text();
+  const size_t start = text.size();
+  text.append(head);
+  lines_.AddHole(start);
+  text.append(kCrLf, 2);
+  Eas hole{static_cast<uint32_t>(eas_.size()), {}};
   for (size_t u = 0; u < 3; ++u) {
-    if (count == 0) {
-      outputs[u].clear();
-    } else {
-      outputs[u] = std::move(lists[u].mutable_text());
-    }
+    eas_.append(eas[u]);
+    hole.size[u] = static_cast<uint16_t>(eas[u].size());
+    ea_bytes_[u] += eas[u].size();
   }
+  holes_.push_back(hole);
+}
+
+void NonElementaryLists::Pieces(
+    int u, const std::function<void(std::string_view)>& take) const {
+  if (lines_.empty()) return;
+  const size_t k = static_cast<size_t>(u);
+  lines_.Pieces(
+      0, lines_.holes(),
+      [this, k](size_t h) {
+        const Eas& hole = holes_[h];
+        size_t from = hole.from;
+        for (size_t before = 0; before < k; ++before) from += hole.size[before];
+        return std::string_view(eas_).substr(from, hole.size[k]);
+      },
+      take);
+}
+
+std::string NonElementaryLists::Text(int u) const {
+  std::string text;
+  Pieces(u, [&text](std::string_view piece) { text.append(piece); });
+  return text;
+}
+
+size_t NonElementaryLists::size(int u) const {
+  return lines_.text().size() + ea_bytes_[static_cast<size_t>(u)];
+}
+
+void NonElementaryLists::clear() {
+  lines_.clear();
+  eas_.clear();
+  holes_.clear();
+  for (size_t& bytes : ea_bytes_) bytes = 0;
+}
+
+void BeginNonElementaryLists(NonElementaryLists& lists) {
+  lists.Add(kNerHeading);
+}
+
+void EndNonElementaryLists(int count, NonElementaryLists& lists) {
+  if (count == 0) lists.clear();
 }
 
 }  // namespace kestrelon

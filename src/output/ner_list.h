@@ -16,11 +16,9 @@
 // thread may read it meanwhile).
 //
 // BeginNonElementaryLists puts the heading
-// "****List of non-elementary reactions****" at the start of each list,
-// before anything is listed; EndNonElementaryLists takes the lists' texts
-// for the joule, calorie and kelvin files `outputs` when `count` > 0 (and
-// leaves them empty otherwise), so that a list is never copied. Every line
-// ends with CR LF.
+// "****List of non-elementary reactions****" at the start of the lists,
+// before anything is listed; EndNonElementaryLists empties them when
+// `count` is 0. Every line ends with CR LF.
 //
 // Throws RunError naming the input line when a non-elementary reaction lacks
 // its three coefficients or a number is out of range.
@@ -28,17 +26,50 @@
 #define KESTRELON_OUTPUT_NER_LIST_H_
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/reaction_markers.h"
 #include "model/run_record.h"
 #include "model/working_table.h"
-#include "platform/text_file.h"
+#include "output/holed_text.h"
 
 namespace kestrelon {
 
-using NonElementaryLists = std::array<LineBuffer, 3>;
+// The lists of the joule, calorie and kelvin files (0, 1, 2), held once:
+// their lines are the same but for the Ea of each reaction line.
+class NonElementaryLists {
+ public:
+  // Room for about `bytes` of lines and `reactions` reaction lines.
+  void Reserve(size_t bytes, size_t reactions);
+  // A line of the three lists.
+  void Add(std::string_view line);
+  // A reaction line: `head` (up to the Ea), then the Ea of each list.
+  void AddReaction(std::string_view head,
+                   const std::array<std::string, 3>& eas);
+  // The list of file `u`, in pieces as HoledText::Pieces hands them;
+  // nothing for an empty list.
+  void Pieces(int u, const std::function<void(std::string_view)>& take) const;
+  // The list of file `u`, whole.
+  std::string Text(int u) const;
+  // About the bytes of the list of file `u`.
+  size_t size(int u) const;
+  bool empty() const { return lines_.empty(); }
+  void clear();
+
+ private:
+  HoledText lines_;
+  std::string eas_;  // the three Ea texts of each reaction line, in turn
+  struct Eas {
+    uint32_t from;  // in eas_
+    uint16_t size[3];
+  };
+  std::vector<Eas> holes_;
+  size_t ea_bytes_[3] = {};
+};
 
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          const CoefficientStyle& style, const InputLines& input,
@@ -55,8 +86,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          std::vector<int>* to_empty);
 
 void BeginNonElementaryLists(NonElementaryLists& lists);
-void EndNonElementaryLists(int count, NonElementaryLists& lists,
-                           std::array<std::string, 3>& outputs);
+void EndNonElementaryLists(int count, NonElementaryLists& lists);
 
 }  // namespace kestrelon
 

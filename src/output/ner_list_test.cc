@@ -43,11 +43,16 @@ TEST_F(NerListTest, BlocksRunToTheNextReactionLine) {
                                       "#DATAUX#DUP", "", ""}));
   EXPECT_EQ(count_, 3);
   EXPECT_EQ(run_.Cell(rec_.vars.index.reacend, 1), "END");
-  // The joule and kelvin lists are checked by the golden runs.
-  EXPECT_EQ(lists_[1].text(),
+  // The lists share their lines but for each reaction line's Ea (the
+  // kelvin list is checked by the golden runs).
+  EXPECT_EQ(lists_.Text(1),
             "A+B+C+D=>E 2.000E+12 1.5000 1000.0\r\nTROE /0.5,100,1000/\r\n"
             "A+B+C(+M)<=>D(+M) 3.000E+11 -1.0000 0.0\r\n"
             "A<=>B+C+D+E 1.000E+00 0.0000 -2000.0\r\nREV /1.0 0 0/\r\n");
+  EXPECT_EQ(lists_.Text(0),
+            "A+B+C+D=>E 2.000E+12 1.5000 4184.0\r\nTROE /0.5,100,1000/\r\n"
+            "A+B+C(+M)<=>D(+M) 3.000E+11 -1.0000 0.0\r\n"
+            "A<=>B+C+D+E 1.000E+00 0.0000 -8368.0\r\nREV /1.0 0 0/\r\n");
 }
 
 TEST_F(NerListTest, FailuresNameTheInputLine) {

@@ -152,8 +152,9 @@ class SharedLines {
               std::vector<int>& origin)
       : eas_(std::move(eas)) {
     const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
-    text_.reserve(rows * 64);
-    holes_.reserve(rows);
+    lines_.Reserve(rows * 64, rows);
+    rows_.reserve(rows);
+    lines_before_.reserve(rows);
     Scratch scratch;
     for (int r = index.elemrow; r <= index.reacend; ++r) {
       AddRow(table, index, r, input, table_shown, origin, scratch);
@@ -171,36 +172,21 @@ class SharedLines {
   // with the file's Ea in each hole, from the reaction line of hole `from`
   // (the start of the text for 0) to the one of hole `to` (the end of the
   // text for holes()), handed to `take` in pieces of some 64 KiB cut before
-  // reaction lines; `list` follows as a piece of its own.
-  void FilePieces(int f, size_t from, size_t to, std::string_view list,
+  // reaction lines.
+  void FilePieces(int f, size_t from, size_t to,
                   const std::function<void(std::string_view)>& take) const {
-    constexpr size_t kPiece = 64 * 1024;
-    std::string piece;
-    piece.reserve(kPiece + 4096);
-    size_t at = from == 0 ? 0 : holes_[from].start;
-    const size_t end = to == holes_.size() ? text_.size() : holes_[to].start;
-    for (size_t h = from; h < to; ++h) {
-      const Hole& hole = holes_[h];
-      if (piece.size() + (hole.start - at) >= kPiece) {
-        piece.append(text_, at, hole.start - at);
-        at = hole.start;
-        take(piece);
-        piece.clear();
-      }
-      piece.append(text_, at, hole.at - at);
-      piece.append(eas_.Column(hole.row, kOutputFiles[f].ea_column));
-      at = hole.at;
-    }
-    piece.append(text_, at, end - at);
-    take(piece);
-    if (!list.empty()) take(list);
+    const int column = kOutputFiles[f].ea_column;
+    lines_.Pieces(
+        from, to,
+        [this, column](size_t h) { return eas_.Column(rows_[h], column); },
+        take);
   }
 
-  size_t holes() const { return holes_.size(); }
+  size_t holes() const { return lines_.holes(); }
   // The bytes of the shared text from the reaction line of hole `h` on.
-  size_t BytesFrom(size_t h) const { return text_.size() - holes_[h].start; }
+  size_t BytesFrom(size_t h) const { return lines_.BytesFrom(h); }
   // The number of lines of the files before the reaction line of hole `h`.
-  size_t LinesBefore(size_t h) const { return holes_[h].line; }
+  size_t LinesBefore(size_t h) const { return lines_before_[h]; }
 
  private:
   struct Scratch {
@@ -223,18 +209,20 @@ class SharedLines {
       untagged = buffer;
     }
     if (IsReactionRow(table, r, index)) {
-      const size_t at = text_.size();
-      AppendSharedPart(text_, table, r);
-      RestoreWorkingForms(text_.data() + at, text_.size() - at);
-      holes_.push_back({static_cast<uint32_t>(at),
-                        static_cast<uint32_t>(text_.size()), r, origin.size()});
+      std::string& text = lines_.text();
+      const size_t at = text.size();
+      AppendSharedPart(text, table, r);
+      RestoreWorkingForms(text.data() + at, text.size() - at);
+      lines_.AddHole(at);
+      rows_.push_back(r);
+      lines_before_.push_back(origin.size());
       if (table_shown) {
         // The kelvin file's line, its working forms kept.
         buffer.clear();
         AppendReactionLine(buffer, table, r, kOutputFiles[2].ea_column);
         table.Set(r, 1, buffer);
       }
-      text_.append(kCrLf, 2);
+      text.append(kCrLf, 2);
       origin.push_back(input.LineOfRow(r));
       return;
     }
@@ -247,26 +235,22 @@ class SharedLines {
     }
     for (std::string_view part : parts) {
       if (part.empty()) continue;
-      const size_t line_at = text_.size();
-      text_.append(part);
-      RestoreWorkingForms(text_.data() + line_at, text_.size() - line_at);
-      text_.append(kCrLf, 2);
+      std::string& text = lines_.text();
+      const size_t line_at = text.size();
+      text.append(part);
+      RestoreWorkingForms(text.data() + line_at, text.size() - line_at);
+      text.append(kCrLf, 2);
       origin.push_back(input.LineOfRow(r));
     }
   }
 
-  // Where a reaction line's Ea goes, and its three texts.
-  struct Hole {
-    uint32_t start;  // of the reaction line, in text_
-    uint32_t at;     // in text_
-    int row;         // whose Ea texts go there
-    size_t line;     // the number of lines before it
-  };
-
-  // Every line with its CR LF, each reaction line without its Ea.
-  std::string text_;
+  // Every line with its CR LF, each reaction line with a hole for its Ea;
+  // for each hole, the row whose Ea texts go there and the number of lines
+  // before its line.
+  HoledText lines_;
+  std::vector<int> rows_;
+  std::vector<size_t> lines_before_;
   EaTexts eas_;
-  std::vector<Hole> holes_;
 };
 
 namespace {
@@ -321,13 +305,11 @@ void ConvertActivationEnergies(WorkingTable& table, const SectionIndex& index,
   }
 }
 
-// Room in each list for what `rows` may add: a listed line is rarely longer
-// than a mechanism line, and few rows are listed.
+// Room in the lists for what `rows` may add: a listed line is rarely longer
+// than a mechanism line.
 void ReserveLists(NonElementaryLists& lists, RowRange rows) {
   constexpr size_t kRoomPerRow = 128;
-  for (LineBuffer& list : lists) {
-    list.Reserve(list.text().size() + kRoomPerRow * RowCount(rows));
-  }
+  lists.Reserve(kRoomPerRow * RowCount(rows), RowCount(rows));
 }
 
 // What the conversion and the list of some rows of the reaction section
@@ -375,8 +357,7 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
                    const CoefficientStyle& style, const InputLines& input,
                    std::span<const int> non_elementary,
                    std::optional<EaTexts>& eas, NonElementaryLists& lists,
-                   std::array<std::string, 3>& more_lists,
-                   std::vector<int>& listed) {
+                   NonElementaryLists& more_lists, std::vector<int>& listed) {
   const RowRange rows = ReactionRows(index);
   // The list halves hold as many non-elementary reactions each and meet at
   // one of them: a reaction's lines stay together.
@@ -409,9 +390,7 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
   low.eas->Append(*high.eas);
   eas = std::move(low.eas);
   lists = std::move(low.lists);
-  for (size_t u = 0; u < lists.size(); ++u) {
-    more_lists[u] = std::move(high.lists[u].mutable_text());
-  }
+  more_lists = std::move(high.lists);
   return low.count + high.count;
 }
 
@@ -449,22 +428,21 @@ OutputResult::Split OutputResult::Halves() const {
 void OutputResult::HalfPieces(
     int f, const Split& split, int half,
     const std::function<void(std::string_view)>& take) const {
-  const size_t u = static_cast<size_t>(f);
   if (half == 0) {
-    shared->FilePieces(f, 0, split.hole, {}, take);
+    shared->FilePieces(f, 0, split.hole, take);
     return;
   }
-  shared->FilePieces(f, split.hole, shared->holes(), lists[u], take);
-  if (!more_lists[u].empty()) take(more_lists[u]);
+  shared->FilePieces(f, split.hole, shared->holes(), take);
+  lists.Pieces(f, take);
+  more_lists.Pieces(f, take);
 }
 
 size_t OutputResult::SecondHalfSize(int f, const Split& split) const {
   // A printed Ea is some ten bytes.
   constexpr size_t kEaBytes = 16;
-  const size_t u = static_cast<size_t>(f);
   const size_t from = split.hole < shared->holes() ? split.hole : 0;
   return shared->BytesFrom(from) + kEaBytes * (shared->holes() - from) +
-         lists[u].size() + more_lists[u].size();
+         lists.size(f) + more_lists.size(f);
 }
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
@@ -476,7 +454,7 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
   std::vector<int> listed;
   std::optional<EaTexts> eas;
   {
-    NonElementaryLists lists;
+    NonElementaryLists& lists = result.lists;
     if (table_shown) {
       BeginNonElementaryLists(lists);
       ReserveLists(lists, ReactionRows(index));
@@ -490,7 +468,8 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
           ConvertAndList(table, index, style, input, non_elementary, eas, lists,
                          result.more_lists, listed);
     }
-    EndNonElementaryLists(result.nercount, lists, result.lists);
+    EndNonElementaryLists(result.nercount, lists);
+    if (result.nercount == 0) result.more_lists.clear();
   }
   result.shared = std::make_unique<const SharedLines>(
       table, index, std::move(*eas), input, table_shown, result.lines.origin);

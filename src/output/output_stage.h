@@ -38,6 +38,7 @@
 
 #include "model/run_record.h"
 #include "model/working_table.h"
+#include "output/ner_list.h"
 
 namespace kestrelon {
 
@@ -73,8 +74,8 @@ struct OutputResult {
   // The input line of each line of the files (they have the same lines).
   InputLines lines;
   std::unique_ptr<const SharedLines> shared;
-  std::array<std::string, 3> lists;  // the non-elementary list of each file
-  std::array<std::string, 3> more_lists;  // and its rest, when listed apart
+  NonElementaryLists lists;  // the non-elementary lists of the files
+  NonElementaryLists more_lists;  // and their rest, when listed apart
 };
 
 // Without `table_shown`, `non_elementary` holds the rows of the
