@@ -1,5 +1,7 @@
 #include "table/reaction_passes.h"
 
+#include <algorithm>
+#include <atomic>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -138,19 +140,15 @@ int RunRowSteps(WorkingTable& table, int row, const Patterns& patterns,
 }
 
 // The thread that loaded the table lets go of the rows' old blocks one by
-// one (`as_it_goes`); another thread holds them to the end of its rows. A
+// one (`as_it_goes`); another thread leaves them in `buffers.released`. A
 // block let go by a thread that did not take it locks the other thread's
 // memory, and the two threads then take turns: on a large section that
-// cost more than a quarter of the time, while holding the blocks raises
-// the peak memory of a 26,000-line run by less than half a megabyte.
+// cost more than a quarter of the time.
 RowsDone RunRows(WorkingTable& table, RowRange rows, const Patterns& patterns,
                  const DeclaredSpecies& declared, const InputLines& input,
-                 bool as_it_goes) {
+                 bool as_it_goes, RowBuffers& buffers) {
   RowsDone done;
   Failure& first = done.first;
-  RowBuffers buffers;
-  buffers.released.reserve(
-      as_it_goes ? 1 : static_cast<size_t>(rows.last - rows.first + 1));
   std::exception_ptr failure;
   for (int row = rows.first; row <= rows.last; ++row) {
     const int step =
@@ -174,7 +172,6 @@ RowsDone RunRows(WorkingTable& table, RowRange rows, const Patterns& patterns,
     }
     break;
   }
-  WorkingTable::Release(buffers.released);
   return done;
 }
 
@@ -201,26 +198,53 @@ std::vector<int> RunReactionPasses(WorkingTable& table, RowRange rows,
   // A second thread costs more than it saves on a small section.
   constexpr int kFewRows = 4000;
   if (rows.last - rows.first < kFewRows) {
-    RowsDone all = RunRows(table, rows, patterns, declared, input, true);
+    RowBuffers buffers;
+    RowsDone all =
+        RunRows(table, rows, patterns, declared, input, true, buffers);
     if (all.first.what) std::rethrow_exception(all.first.what);
     return std::move(all.non_elementary);
   }
-  const int middle = rows.first + (rows.last - rows.first) / 2;
-  RowsDone low;
-  const auto run_low = [&] {
-    low =
-        RunRows(table, {rows.first, middle}, patterns, declared, input, false);
+  // The two threads take blocks of rows in turn, so that they end together
+  // whichever rows cost more. The main thread, which loaded the table, lets
+  // go of the old row blocks of the helper's rows too, as the helper hands
+  // them over block by block.
+  constexpr int kBlockRows = 512;
+  const auto blocks =
+      static_cast<size_t>((rows.last - rows.first) / kBlockRows + 1);
+  std::vector<RowsDone> done(blocks);
+  std::vector<std::vector<char*>> held(blocks);
+  std::vector<std::atomic<bool>> finished(blocks);
+  std::atomic<size_t> next{0};
+  size_t let_go = 0;  // blocks whose old row blocks are let go
+  const auto run_blocks = [&](bool main) {
+    RowBuffers buffers;
+    for (size_t b = next++; b < blocks; b = next++) {
+      const int first = rows.first + static_cast<int>(b) * kBlockRows;
+      const RowRange block{first, std::min(rows.last, first + kBlockRows - 1)};
+      done[b] = RunRows(table, block, patterns, declared, input, main, buffers);
+      held[b] = std::move(buffers.released);
+      buffers.released.clear();
+      finished[b].store(true, std::memory_order_release);
+      for (; main && let_go < blocks &&
+             finished[let_go].load(std::memory_order_acquire);
+           ++let_go) {
+        WorkingTable::Release(held[let_go]);
+      }
+    }
   };
-  SideTask helper(run_low);
-  RowsDone high =
-      RunRows(table, {middle + 1, rows.last}, patterns, declared, input, true);
+  SideTask helper([&run_blocks] { run_blocks(false); });
+  run_blocks(true);
   helper.Wait();
-  const Failure& first = high.first.Before(low.first) ? high.first : low.first;
-  if (first.what) std::rethrow_exception(first.what);
-  low.non_elementary.insert(low.non_elementary.end(),
-                            high.non_elementary.begin(),
-                            high.non_elementary.end());
-  return std::move(low.non_elementary);
+  for (; let_go < blocks; ++let_go) WorkingTable::Release(held[let_go]);
+  const Failure* first = &done.front().first;
+  std::vector<int> non_elementary;
+  for (const RowsDone& block : done) {
+    if (block.first.Before(*first)) first = &block.first;
+    non_elementary.insert(non_elementary.end(), block.non_elementary.begin(),
+                          block.non_elementary.end());
+  }
+  if (first->what) std::rethrow_exception(first->what);
+  return non_elementary;
 }
 
 }  // namespace kestrelon
