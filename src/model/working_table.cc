@@ -131,6 +131,7 @@ void WorkingTable::SetRange(int row, int first_column,
     if (size == 0) return;  // an unwritten cell is empty already
     Grow(row + 1);
   }
+  if (Lent(row)) OwnLentRow(row);
   Row& r = rows_[static_cast<size_t>(row)];
   const size_t capacity = CapacityOf(r.data);
   // A text may be a view into this very row, which the move below shifts:
@@ -220,7 +221,11 @@ void WorkingTable::ReplaceRow(int row, std::span<const std::string_view> texts,
     to += texts[c].size();
     r.size[c] = static_cast<uint16_t>(texts[c].size());
   }
-  if (r.data != nullptr) released.push_back(r.data);
+  if (Lent(row)) {
+    lent_[static_cast<size_t>(row)] = 0;
+  } else if (r.data != nullptr) {
+    released.push_back(r.data);
+  }
   r.data = data;
 }
 
@@ -233,19 +238,57 @@ void WorkingTable::Grow(int rows) {
   if (rows <= rows_in_use()) return;
   if (rows > limit_) ThrowOutside(rows - 1, 0);
   rows_.resize(static_cast<size_t>(rows));
+  if (!lent_.empty()) lent_.resize(rows_.size());
 }
 
 void WorkingTable::ReleaseRow(int row) {
   if (row < 0 || row >= rows_in_use()) return;
   Row& r = rows_[static_cast<size_t>(row)];
-  FreeBlock(r.data);
+  if (Lent(row)) {
+    lent_[static_cast<size_t>(row)] = 0;
+  } else {
+    FreeBlock(r.data);
+  }
   r = Row();
 }
 
+void WorkingTable::Lend(int row, std::string_view text) {
+  if (row <= 0 || row >= rows_in_use() || text.size() >= kWide) {
+    return Set(row, 1, text);
+  }
+  if (lent_.empty()) lent_.resize(rows_.size());
+  Row& r = rows_[static_cast<size_t>(row)];
+  if (!Lent(row)) FreeBlock(r.data);
+  r = Row();
+  // Never written through: every write makes the row's text its own first.
+  r.data = const_cast<char*>(text.data());
+  r.size[0] = static_cast<uint16_t>(text.size());
+  lent_[static_cast<size_t>(row)] = 1;
+}
+
+void WorkingTable::OwnLentRow(int row) {
+  Row& r = rows_[static_cast<size_t>(row)];
+  const size_t size = r.size[0];
+  char* data = AllocateBlock(size);
+  if (size > 0) std::memcpy(data, r.data, size);
+  r.data = data;
+  lent_[static_cast<size_t>(row)] = 0;
+}
+
+void WorkingTable::EndLoans() {
+  for (size_t row = 0; row < lent_.size(); ++row) {
+    if (lent_[row] != 0) rows_[row] = Row();
+  }
+  std::vector<unsigned char>().swap(lent_);
+}
+
 void WorkingTable::Clear() {
-  for (Row& r : rows_) FreeBlock(r.data);
+  for (size_t row = 0; row < rows_.size(); ++row) {
+    if (!Lent(static_cast<int>(row))) FreeBlock(rows_[row].data);
+  }
   // The next mechanism may be a tenth of this one: its table is sized anew.
   std::vector<Row>().swap(rows_);
+  std::vector<unsigned char>().swap(lent_);
   limit_ = kRows;
 }
 

@@ -93,6 +93,14 @@ class WorkingTable {
   // Every cell of `row` becomes empty and its memory is let go.
   void ReleaseRow(int row);
 
+  // `row`, below rows_in_use(), holds `text` in column 1 alone, read
+  // without a copy: the caller keeps the text unchanged until the row is
+  // written again, released or cleared, or EndLoans() is called. A text of
+  // 65,535 bytes or more is copied.
+  void Lend(int row, std::string_view text);
+  // Every row still reading a lent text becomes empty.
+  void EndLoans();
+
   // Every cell becomes empty; the table holds no row.
   void Clear();
 
@@ -125,7 +133,17 @@ class WorkingTable {
   void SetCopies(int row, int first_column,
                  std::span<const std::string_view> texts);
 
+  // Whether the row's column 1 is a lent text (one byte a row, so that
+  // threads writing rows of their own never share one); empty when no row
+  // is.
+  bool Lent(int row) const {
+    return !lent_.empty() && lent_[static_cast<size_t>(row)] != 0;
+  }
+  // Makes a lent row's text the row's own.
+  void OwnLentRow(int row);
+
   std::vector<Row> rows_;
+  std::vector<unsigned char> lent_;
   int limit_ = kRows;
 };
 

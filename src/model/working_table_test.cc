@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "model/run_error.h"
 
@@ -109,6 +110,39 @@ TEST(WorkingTableTest, AReleasedRowReadsEmptyAndCanBeWrittenAgain) {
   EXPECT_EQ(table.rows_in_use(), 3);
   table.Set(1, 12, "AGAIN");
   EXPECT_EQ(Row(table, 1), "||||||||||||AGAIN");
+}
+
+// A lent row reads the caller's text until a write makes it the row's own;
+// letting go of the table never lets go of a lent text.
+TEST(WorkingTableTest, ALentRowReadsTheTextUntilWritten) {
+  std::string text = "A+B<=>C 1 0 0|D+E<=>F 2 0 0|G<=>H 3 0 0|I<=>J 4 0 0";
+  WorkingTable table;
+  table.Grow(6);
+  table.Set(1, 2, "OLD");
+  for (int row = 1; row <= 4; ++row) {
+    table.Lend(row, std::string_view(text).substr(
+                        static_cast<size_t>(row - 1) * 14, 13));
+  }
+  EXPECT_EQ(Row(table, 1), "|A+B<=>C 1 0 0|||||||||||");  // OLD is gone
+  table.Set(2, 9, "2.0");  // written: its own
+  std::vector<char*> released;
+  const std::string_view cells[] = {"G<=>H", "G<=>H", "G", "", "", "",
+                                    "H",     "",      "3", "0", "0", ""};
+  table.ReplaceRow(3, cells, released);
+  EXPECT_TRUE(released.empty());  // nothing of the lent text to let go
+  table.ReleaseRow(4);
+  text.assign(text.size(), 'X');  // the rows written hold their own texts
+  EXPECT_EQ(Row(table, 2), "|D+E<=>F 2 0 0||||||||2.0|||");
+  EXPECT_EQ(Row(table, 3), "|G<=>H|G<=>H|G||||H||3|0|0|");
+  EXPECT_EQ(Row(table, 4), "||||||||||||");
+  EXPECT_EQ(Row(table, 1), "|XXXXXXXXXXXXX|||||||||||");  // still lent
+  table.EndLoans();
+  EXPECT_EQ(Row(table, 1), "||||||||||||");
+  table.Lend(5, text);
+  const std::string wide(70000, 'W');
+  table.Lend(1, wide);  // too long to lend: copied
+  table.Clear();
+  EXPECT_EQ(table.rows_in_use(), 0);
 }
 
 }  // namespace

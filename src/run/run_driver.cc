@@ -77,7 +77,8 @@ void AskThermoPath(UiServices& ui, RunRecord& run) {
 // user to see them), the database text when there is one. Leaves
 // "tempo3.int".
 void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
-                   WorkingFiles& work, std::string& thermo_text) {
+                   WorkingFiles& work, std::string& thermo_text,
+                   std::shared_ptr<const std::string>& table_text) {
   const bool permissive = run.permissive;
   const auto normalised = [input, permissive](InputLines& lines) {
     std::string text;
@@ -112,7 +113,9 @@ void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
     thermo_text = std::move(copy.thermo_text);
     ui.Repaint();
   }
-  work.Create(kTempo3) = std::move(copy.text);
+  // Held where it is while rows of the table read it.
+  table_text = std::make_shared<const std::string>(std::move(copy.text));
+  work.Drop(kTempo3, [table_text] { return *table_text; });
   if (!run.thermo_file.empty()) {
     thermo_text = CleanThermoText(ReadFile(run.thermo_file));
     AskThermoPath(ui, run);
@@ -128,25 +131,50 @@ void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
   ui.Repaint();
 }
 
-// Loads the table from "tempo3.int", finds the sections and runs the
-// analysis passes over them. Returns the rows of the non-elementary
-// reactions when nobody looks at the table (none otherwise).
-std::vector<int> RunAnalysis(UiServices& ui, WorkingTable& table,
-                             RunRecord& run, WorkingFiles& work) {
-  {
-    const std::vector<std::string_view> lines = LinesOf(work.Text(kTempo3));
+// Loads the table from "tempo3.int" (`text`) and finds the sections; the
+// working files are gone then. With `lend`, the reaction rows read their
+// lines from `text` (for the reaction steps to write each once), and are
+// loaded once the sections are found.
+void LoadTable(UiServices& ui, WorkingTable& table, RunRecord& run,
+               WorkingFiles& work, const std::string& text, bool lend) {
+  const std::vector<std::string_view> lines = LinesOf(text);
+  if (lend) {
+    CheckTableRoom(table, lines, run.input, run.permissive);
+  } else {
     FillTable(table, lines, run.input, run.permissive);
-    ui.SetProgress(40);
-    work.Remove(kTempo);
-    work.Remove(kTempo2);
-    run.vars.index = LocateSections(lines, run.input);
-    for (RunWarning& w :
-         TextBetweenSections(lines, run.vars.index, run.input)) {
-      run.warnings.push_back(std::move(w));
-    }
-    work.Remove(kTempo3);
-    ui.SetProgress(50);
   }
+  ui.SetProgress(40);
+  work.Remove(kTempo);
+  work.Remove(kTempo2);
+  run.vars.index = LocateSections(lines, run.input);
+  for (RunWarning& w : TextBetweenSections(lines, run.vars.index, run.input)) {
+    run.warnings.push_back(std::move(w));
+  }
+  if (lend) {
+    FillTable(table, lines, run.input, run.permissive,
+              ReactionRows(run.vars.index));
+  }
+  work.Remove(kTempo3);
+  ui.SetProgress(50);
+}
+
+// Ends the table's loans of a text before the text goes.
+class LoansEnd {
+ public:
+  explicit LoansEnd(WorkingTable& table) : table_(table) {}
+  ~LoansEnd() { table_.EndLoans(); }
+  LoansEnd(const LoansEnd&) = delete;
+  LoansEnd& operator=(const LoansEnd&) = delete;
+
+ private:
+  WorkingTable& table_;
+};
+
+// Runs the analysis passes over the sections of the loaded table. Returns
+// the rows of the non-elementary reactions when nobody looks at the table
+// (none otherwise).
+std::vector<int> RunAnalysis(UiServices& ui, WorkingTable& table,
+                             RunRecord& run) {
   ui.TableChanged();
   const SectionIndex& index = run.vars.index;
   NormaliseNameRows(table, ElementRows(index));
@@ -244,11 +272,22 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
   ui.Repaint();
 
   std::string thermo_text;  // when v.has_thermo
-  RunInputStage(ui, run, input, work, thermo_text);
-  const std::vector<int> non_elementary = RunAnalysis(ui, table, run, work);
-  // The working files are gone: nothing is made from the input again.
-  std::string().swap(storage);
-  if (options.input != nullptr) std::string().swap(options.input->text);
+  std::shared_ptr<const std::string> table_text;  // of "tempo3.int"
+  RunInputStage(ui, run, input, work, thermo_text, table_text);
+  // A table nobody looks at reads the reaction lines from the text until
+  // the reaction steps write each row once.
+  const bool lend = !ui.ShowsTable();
+  std::vector<int> non_elementary;
+  {
+    LoansEnd loans_end(table);
+    LoadTable(ui, table, run, work, *table_text, lend);
+    // The working files are gone: nothing is made from the input again.
+    std::string().swap(storage);
+    if (options.input != nullptr) std::string().swap(options.input->text);
+    if (!lend) table_text.reset();
+    non_elementary = RunAnalysis(ui, table, run);
+  }
+  table_text.reset();
   if (options.analysed) options.analysed(table, run.vars.index);
   // A check meets every failure a run would meet, and publishes nothing.
   FilePublisher publisher;

@@ -30,8 +30,9 @@ int FindLine(const std::vector<std::string_view>& lines, int after,
 
 }  // namespace
 
-void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
-               const InputLines& input, bool permissive) {
+void CheckTableRoom(WorkingTable& table,
+                    const std::vector<std::string_view>& lines,
+                    const InputLines& input, bool permissive) {
   // The one place the table's limit is checked against the input.
   if (permissive) {
     table.AllowRows(static_cast<int>(lines.size()) + 1);
@@ -39,11 +40,20 @@ void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
     FailAt(input, WorkingTable::kLastDataRow + 1,
            "more than 25999 lines: the working table is full", true);
   }
+}
+
+void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
+               const InputLines& input, bool permissive, RowRange lend) {
+  CheckTableRoom(table, lines, input, permissive);
   table.Grow(static_cast<int>(lines.size()) + 1);
   int row = 1;
   for (std::string_view line : lines) {
     std::string_view item = ReadTableItem(line);
-    table.Set(row, 1, item);
+    if (row >= lend.first && row <= lend.last) {
+      table.Lend(row, item);
+    } else {
+      table.Set(row, 1, item);
+    }
     ++row;
   }
 }

@@ -30,8 +30,16 @@
 
 namespace kestrelon {
 
+// Rows in `lend` read their items from `lines` without a copy
+// (WorkingTable::Lend): the caller keeps the lines' text until those rows
+// are written again or the loans end.
 void FillTable(WorkingTable& table, const std::vector<std::string_view>& lines,
-               const InputLines& input, bool permissive = false);
+               const InputLines& input, bool permissive = false,
+               RowRange lend = {1, 0});
+// FillTable's check alone, which lets a permissive table hold the lines.
+void CheckTableRoom(WorkingTable& table,
+                    const std::vector<std::string_view>& lines,
+                    const InputLines& input, bool permissive);
 
 // The text item that a working-file line puts into its row.
 std::string_view ReadTableItem(std::string_view line);
