@@ -34,8 +34,10 @@ constexpr OutputFile kOutputFiles[] = {
     {OutUnit::kKelvin, "kelvin", 5},
 };
 constexpr int kFirstEaColumn = 5;
-// How often the rows let go are handed back while the files' text grows.
-constexpr int kRowsBetweenReturns = 8192;
+// How often the rows let go are handed back while the files' text grows:
+// each handing back costs a walk over the free memory, and the pages handed
+// back are asked for again by the layouts.
+constexpr int kRowsBetweenReturns = 16384;
 
 bool IsReactionRow(const WorkingTable& table, int r,
                    const SectionIndex& index) {
