@@ -20,8 +20,9 @@ namespace {
 // the copy goes to memory of its own.
 class CopyText {
  public:
-  explicit CopyText(std::string& text)
-      : text_(text), end_(text.data() + text.size()) {}
+  // The lines written go to `lines`.
+  CopyText(std::string& text, std::vector<std::string_view>& lines)
+      : text_(text), end_(text.data() + text.size()), lines_(lines) {}
 
   // `line` views the text when `from_text`; `unread`: where the text not
   // read yet begins.
@@ -32,6 +33,7 @@ class CopyText {
       return;
     }
     const char* const line_end = line.data() + line.size();
+    char* const base = text_.data();
     if (from_text && end_ - line_end >= 2 && line_end[0] == '\r' &&
         line_end[1] == '\n') {
       // Lines that follow one another in the text move as one.
@@ -40,13 +42,15 @@ class CopyText {
         run_begin_ = line.data();
       }
       run_end_ = line_end + 2;
+      lines_.emplace_back(base + at_ + (line.data() - run_begin_),
+                          line.size());
       return;
     }
     Flush();
-    char* const base = text_.data();
     if (at_ + line.size() + 2 <= static_cast<size_t>(unread - base)) {
       std::memmove(base + at_, line.data(), line.size());
       std::memcpy(base + at_ + line.size(), kCrLf, 2);
+      lines_.emplace_back(base + at_, line.size());
       at_ += line.size() + 2;
       return;
     }
@@ -56,12 +60,15 @@ class CopyText {
     Add(line, from_text, unread);
   }
 
-  // The copy's text; the normalised copy is used up.
-  std::string Finish() {
+  // Leaves the copy's text in the text given, and its lines in `lines`.
+  void Finish() {
     Flush();
-    if (own_) return std::move(*own_);
-    text_.resize(at_);
-    return std::move(text_);
+    if (!own_) {
+      text_.resize(at_);
+      return;
+    }
+    text_ = std::move(*own_);
+    lines_ = LinesOf(text_);
   }
 
  private:
@@ -76,6 +83,7 @@ class CopyText {
 
   std::string& text_;
   const char* end_;
+  std::vector<std::string_view>& lines_;
   size_t at_ = 0;  // the copy's size while written in place
   const char* run_begin_ = nullptr;
   const char* run_end_ = nullptr;
@@ -86,8 +94,9 @@ class CopyText {
 class Copier {
  public:
   Copier(std::string& normalised, size_t lines, MechanismCopy& copy)
-      : copy_(copy), text_(normalised) {
+      : copy_(copy), text_(normalised, copy.lines), out_(normalised) {
     origin_.reserve(lines);
+    copy.lines.reserve(lines);
   }
 
   // A line of the tagged copy; `from_text` when it views the normalised
@@ -112,9 +121,9 @@ class Copier {
 
   // `known`: the input lines given match the normalised copy's.
   void Finish(bool known, const InputLines& input, std::vector<int>& origin) {
-    copy_.text = text_.Finish();
+    text_.Finish();
     // Line ends hold no comma, so the lines' commas are the text's.
-    SwapChar(copy_.text.data(), copy_.text.size(), ',', ';');
+    SwapChar(out_.data(), out_.size(), ',', ';');
     if (!known) std::fill(origin_.begin(), origin_.end(), 0);
     origin = std::move(origin_);
     if (section_ == Section::kThermo) {
@@ -133,6 +142,7 @@ class Copier {
 
   MechanismCopy& copy_;
   CopyText text_;
+  std::string& out_;
   std::vector<int> origin_;
   LineBuffer thermo_;
   Section section_ = Section::kBefore;
@@ -141,12 +151,12 @@ class Copier {
 
 }  // namespace
 
-MechanismCopy CopyMechanism(std::string normalised, InputLines& input) {
+MechanismCopy CopyMechanism(std::string& text, InputLines& input) {
   MechanismCopy copy;
-  Copier copier(normalised, input.origin.size(), copy);
+  Copier copier(text, input.origin.size(), copy);
   bool matched = false;
   copy.has_thermo = ForEachTaggedLine(
-      normalised, input.origin, matched,
+      text, input.origin, matched,
       [&copier](std::string_view line, bool from_text, int from,
                 const char* unread) {
         copier.Add(line, from_text, from, unread);

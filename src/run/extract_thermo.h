@@ -1,6 +1,7 @@
 // The third pass of a cleaning run. It reads the normalised copy
 // "tempo.int" and writes over it, in its memory, the text of "tempo3.int",
-// the file the working table is loaded from: the lines of the tagged copy "tempo2.int" (as
+// the file the working table is loaded from: the lines of the tagged copy
+// "tempo2.int" (as
 // TagLine makes them, run/tag_sections.h) in the same order without the
 // empty ones (a line of blanks is not empty), every "," turned into ";",
 // and without the THERMO section when the input has one. The tagged copy
@@ -22,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/run_error.h"
 #include "model/run_record.h"
@@ -30,14 +32,16 @@ namespace kestrelon {
 
 struct MechanismCopy {
   bool has_thermo = false;  // the tagged copy holds a THERMO line
-  std::string text;         // of "tempo3.int"
+  // The lines of "tempo3.int" as LinesOf reads them, views into the text
+  // written, valid while it is unchanged.
+  std::vector<std::string_view> lines;
   std::string thermo_text;  // the THERMO section, when it has its END
   // "THERMO section has no END line", naming the input line of "THERMO".
   std::optional<RunError> thermo_failure;
 };
 
-// `normalised` is used up.
-MechanismCopy CopyMechanism(std::string normalised, InputLines& input);
+// `text` holds the normalised copy, and then the text of "tempo3.int".
+MechanismCopy CopyMechanism(std::string& text, InputLines& input);
 
 }  // namespace kestrelon
 

@@ -30,25 +30,26 @@ class ExtractThermoTest : public testing_support::ScratchRunTest {
 };
 
 TEST_F(ExtractThermoTest, SplitsOffTheThermoSectionWithItsEmptyLines) {
-  const MechanismCopy copy = CopyMechanism(
+  std::string text =
       Normalised({"ELEMENTS", "END", "", "THERMO ALL", "H2  1,2", "! note",
                   "END", "REACTIONS KCAL", "H+O2=OH+O 1,2 3 ! fast", "",
-                  "SPECIES H2 ! names", "END"}),
-      rec_.input);
+                  "SPECIES H2 ! names", "END"});
+  const MechanismCopy copy = CopyMechanism(text, rec_.input);
   EXPECT_TRUE(copy.has_thermo);
   EXPECT_FALSE(copy.thermo_failure);
   EXPECT_EQ(copy.thermo_text, "THERMO\r\nH2  1,2\r\n\r\nEND\r\n");
-  EXPECT_EQ(copy.text,
+  EXPECT_EQ(text,
             "ELEMENTS\r\nEND\r\nREACTIONS\r\nH+O2=OH+O 1;2 3\r\nSPECIES\r\n"
             " H2\r\nEND\r\n");
+  EXPECT_EQ(copy.lines, LinesOf(text));
   EXPECT_EQ(rec_.input.origin,
             (std::vector<int>{101, 102, 108, 109, 111, 111, 112}));
 }
 
 TEST_F(ExtractThermoTest, ASectionWithoutEndNamesTheThermoLine) {
-  const MechanismCopy copy = CopyMechanism(
-      Normalised({"ELEMENTS", "END", "THERMO", "H2 1", "", "REACTIONS"}),
-      rec_.input);
+  std::string text =
+      Normalised({"ELEMENTS", "END", "THERMO", "H2 1", "", "REACTIONS"});
+  const MechanismCopy copy = CopyMechanism(text, rec_.input);
   ASSERT_TRUE(copy.thermo_failure);
   EXPECT_EQ(copy.thermo_failure->Describe(),
             "mech.inp:103: THERMO section has no END line");
@@ -74,7 +75,7 @@ TEST_F(ExtractThermoTest, HoldsTheTaggedLinesOutsideTheThermoSection) {
       {"SPEC A", "SPEC B", "SPEC C", "SPEC D", "SPEC E"},
   };
   for (const std::vector<std::string>& lines : inputs) {
-    const std::string text = Normalised(lines);
+    std::string text = Normalised(lines);
     InputLines tagged_lines = rec_.input;
     std::string tagged;
     TagSections(text, tagged, tagged_lines);
@@ -88,7 +89,11 @@ TEST_F(ExtractThermoTest, HoldsTheTaggedLinesOutsideTheThermoSection) {
     }
     std::string want = expected.text();
     SwapChar(want.data(), want.size(), ',', ';');
-    EXPECT_EQ(CopyMechanism(text, rec_.input).text, want) << lines[0];
+    const MechanismCopy copy = CopyMechanism(text, rec_.input);
+    EXPECT_EQ(text, want) << lines[0];
+    // The lines given view the text written, in place or not.
+    EXPECT_EQ(copy.lines, LinesOf(text)) << lines[0];
+    EXPECT_TRUE(copy.lines.empty() || copy.lines[0].data() == text.data());
   }
 }
 

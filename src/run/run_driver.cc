@@ -78,18 +78,20 @@ void AskThermoPath(UiServices& ui, RunRecord& run) {
 // "tempo3.int".
 void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
                    WorkingFiles& work, std::string& thermo_text,
-                   std::shared_ptr<const std::string>& table_text) {
+                   std::shared_ptr<const std::string>& table_text,
+                   std::vector<std::string_view>& table_lines) {
   const bool permissive = run.permissive;
   const auto normalised = [input, permissive](InputLines& lines) {
     std::string text;
     NormaliseInput(input, text, lines, permissive);
     return text;
   };
-  std::string text = work.Drop(kTempo, [normalised] {
+  // Held where it is while the table's lines view it.
+  auto text = std::make_shared<std::string>(work.Drop(kTempo, [normalised] {
     InputLines lines;
     return normalised(lines);
-  });
-  MechanismCopy copy = CopyMechanism(std::move(text), run.input);
+  }));
+  MechanismCopy copy = CopyMechanism(*text, run.input);
   run.vars.has_thermo = copy.has_thermo;
   work.Drop(kTempo2, [normalised] {
     InputLines lines;
@@ -113,8 +115,8 @@ void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
     thermo_text = std::move(copy.thermo_text);
     ui.Repaint();
   }
-  // Held where it is while rows of the table read it.
-  table_text = std::make_shared<const std::string>(std::move(copy.text));
+  table_text = std::move(text);
+  table_lines = std::move(copy.lines);
   work.Drop(kTempo3, [table_text] { return *table_text; });
   if (!run.thermo_file.empty()) {
     thermo_text = CleanThermoText(ReadFile(run.thermo_file));
@@ -131,13 +133,13 @@ void RunInputStage(UiServices& ui, RunRecord& run, std::string_view input,
   ui.Repaint();
 }
 
-// Loads the table from "tempo3.int" (`text`) and finds the sections; the
-// working files are gone then. With `lend`, the reaction rows read their
-// lines from `text` (for the reaction steps to write each once), and are
+// Loads the table from the lines of "tempo3.int" and finds the sections;
+// the working files are gone then. With `lend`, the reaction rows read their
+// lines from the text (for the reaction steps to write each once), and are
 // loaded once the sections are found.
 void LoadTable(UiServices& ui, WorkingTable& table, RunRecord& run,
-               WorkingFiles& work, const std::string& text, bool lend) {
-  const std::vector<std::string_view> lines = LinesOf(text);
+               WorkingFiles& work, const std::vector<std::string_view>& lines,
+               bool lend) {
   if (lend) {
     CheckTableRoom(table, lines, run.input, run.permissive);
   } else {
@@ -273,17 +275,19 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
 
   std::string thermo_text;  // when v.has_thermo
   std::shared_ptr<const std::string> table_text;  // of "tempo3.int"
-  RunInputStage(ui, run, input, work, thermo_text, table_text);
+  std::vector<std::string_view> table_lines;      // its lines
+  RunInputStage(ui, run, input, work, thermo_text, table_text, table_lines);
   // A table nobody looks at reads the reaction lines from the text until
   // the reaction steps write each row once.
   const bool lend = !ui.ShowsTable();
   std::vector<int> non_elementary;
   {
     LoansEnd loans_end(table);
-    LoadTable(ui, table, run, work, *table_text, lend);
+    LoadTable(ui, table, run, work, table_lines, lend);
     // The working files are gone: nothing is made from the input again.
     std::string().swap(storage);
     if (options.input != nullptr) std::string().swap(options.input->text);
+    std::vector<std::string_view>().swap(table_lines);
     if (!lend) table_text.reset();
     non_elementary = RunAnalysis(ui, table, run);
   }
