@@ -32,6 +32,17 @@ size_t WithoutEndWord(std::string_view code) {
 }  // namespace
 
 SectionLines SectionCloser::Read(std::string_view line) {
+  // Most lines are told apart by their first character: one that begins
+  // neither END nor a keyword nor a comment is a line of text, which stands
+  // as it is unless it may be a line of names ending with END.
+  const size_t first = line.find_first_not_of(' ');
+  if (first != std::string_view::npos && !(open_ && HoldsNames(kind_))) {
+    const char c = line[first];
+    if (c != 'E' && c != 'S' && c != 'T' && c != 'R' && c != '!') {
+      closed_ = Kind::kNone;
+      return {false, line, false};
+    }
+  }
   const std::string_view code = TrimBlanks(line.substr(0, line.find('!')));
   if (code == "END") {
     // An END with no section open is none of this mode's business: the
