@@ -148,10 +148,12 @@ class EaTexts {
 // table shows after the run.
 class SharedLines {
  public:
-  // `origin` gets the input line of each line of the files.
+  // `origin` gets the input line of each line of the files. The rows of
+  // `taken` (in order) were taken out of the main part: their lines count
+  // as empty.
   SharedLines(WorkingTable& table, const SectionIndex& index, EaTexts eas,
               const InputLines& input, bool table_shown,
-              std::vector<int>& origin)
+              std::span<const int> taken, std::vector<int>& origin)
       : eas_(std::move(eas)) {
     const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
     lines_.Reserve(rows * 64, rows);
@@ -159,7 +161,9 @@ class SharedLines {
     lines_before_.reserve(rows);
     Scratch scratch;
     for (int r = index.elemrow; r <= index.reacend; ++r) {
-      AddRow(table, index, r, input, table_shown, origin, scratch);
+      const bool taken_out = !taken.empty() && taken.front() == r;
+      if (taken_out) taken = taken.subspan(1);
+      AddRow(table, index, r, input, table_shown, taken_out, origin, scratch);
       // Read once: a table nobody looks at lets go of each row as it goes,
       // so that the table and the texts made from it are not held at once.
       if (table_shown) continue;
@@ -196,14 +200,14 @@ class SharedLines {
     std::vector<std::string_view> parts;
   };
 
-  // The lines of row `r`.
+  // The lines of row `r`; none when `taken_out`.
   void AddRow(WorkingTable& table, const SectionIndex& index, int r,
-              const InputLines& input, bool table_shown,
+              const InputLines& input, bool table_shown, bool taken_out,
               std::vector<int>& origin, Scratch& scratch) {
     std::string& buffer = scratch.buffer;
     std::vector<std::string_view>& parts = scratch.parts;
     const bool in_reactions = r > index.reacrow && r < index.reacend;
-    std::string_view untagged = table.Get(r, 1);
+    std::string_view untagged = taken_out ? std::string_view() : table.Get(r, 1);
     if (in_reactions && StartsWith(untagged, "#DATAUX#")) {
       buffer.assign(untagged);
       EraseAll(buffer, "#DATAUX#");
@@ -352,14 +356,16 @@ struct HalfOutput {
 // The Ea converted into `eas` and the non-elementary reactions taken out,
 // as one after the other, for a table nobody looks at: each of two threads
 // converts half the rows of the section and lists half its non-elementary
-// reactions while the table is only read; the rows taken out are emptied
-// after. `non_elementary` holds the rows of the reactions to list. The
-// lists of the second half go to `more_lists`. Returns the number listed.
+// reactions while the table is only read; the rows taken out go to
+// `taken`, in order, instead of being emptied. `non_elementary` holds the
+// rows of the reactions to list. The lists of the second half go to
+// `more_lists`. Returns the number listed.
 int ConvertAndList(WorkingTable& table, const SectionIndex& index,
                    const CoefficientStyle& style, const InputLines& input,
                    std::span<const int> non_elementary,
                    std::optional<EaTexts>& eas, NonElementaryLists& lists,
-                   NonElementaryLists& more_lists, std::vector<int>& listed) {
+                   NonElementaryLists& more_lists, std::vector<int>& listed,
+                   std::vector<int>& taken) {
   const RowRange rows = ReactionRows(index);
   // The list halves hold as many non-elementary reactions each and meet at
   // one of them: a reaction's lines stay together.
@@ -385,8 +391,9 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
                                       low.list_failure, high.list_failure}) {
     if (f) std::rethrow_exception(f);
   }
+  taken = std::move(low.to_empty);
+  taken.insert(taken.end(), high.to_empty.begin(), high.to_empty.end());
   for (const HalfOutput* half : {&low, &high}) {
-    for (int row : half->to_empty) table.Set(row, kLineColumn, {});
     listed.insert(listed.end(), half->listed.begin(), half->listed.end());
   }
   low.eas->Append(*high.eas);
@@ -454,6 +461,7 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
   OutputResult result;
   result.lines.file = input.file;
   std::vector<int> listed;
+  std::vector<int> taken;  // rows taken out of the main part, not emptied
   std::optional<EaTexts> eas;
   {
     NonElementaryLists& lists = result.lists;
@@ -468,13 +476,14 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
     } else {
       result.nercount =
           ConvertAndList(table, index, style, input, non_elementary, eas, lists,
-                         result.more_lists, listed);
+                         result.more_lists, listed, taken);
     }
     EndNonElementaryLists(result.nercount, lists);
     if (result.nercount == 0) result.more_lists.clear();
   }
   result.shared = std::make_unique<const SharedLines>(
-      table, index, std::move(*eas), input, table_shown, result.lines.origin);
+      table, index, std::move(*eas), input, table_shown, taken,
+      result.lines.origin);
   if (result.nercount > 0) {
     result.lines.origin.push_back(0);  // the list's heading
     result.lines.origin.insert(result.lines.origin.end(), listed.begin(),
