@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "model/auxiliary_words.h"
+#include "platform/side_task.h"
 #include "platform/text_ops.h"
 #include "table/written_forms.h"
 
@@ -40,11 +42,12 @@ bool IsKnownAuxiliaryLine(std::string_view text) {
   return IsAuxiliaryKeyword(FirstAuxiliaryWord(text)) || IsEfficiencyLine(text);
 }
 
-std::vector<RunWarning> UnknownAuxiliaryLines(const WorkingTable& table,
-                                              RowRange rows,
-                                              const InputLines& input) {
-  std::vector<RunWarning> warnings;
-  int reaction_row = 0;
+namespace {
+
+// The warnings of `rows`, after the reaction line of row `reaction_row`
+// (0: none).
+void ScanRows(const WorkingTable& table, RowRange rows, const InputLines& input,
+              int reaction_row, std::vector<RunWarning>& warnings) {
   for (int row = rows.first; row <= rows.last; ++row) {
     std::string_view line = table.Get(row, kLineColumn);
     if (!IsAuxiliaryLine(line)) {
@@ -75,6 +78,37 @@ std::vector<RunWarning> UnknownAuxiliaryLines(const WorkingTable& table,
     }
     warnings.push_back({std::move(text), input.file, input.LineOfRow(row)});
   }
+}
+
+}  // namespace
+
+std::vector<RunWarning> UnknownAuxiliaryLines(const WorkingTable& table,
+                                              RowRange rows,
+                                              const InputLines& input) {
+  std::vector<RunWarning> warnings;
+  // A second thread costs more than it saves on a small section.
+  constexpr int kFewRows = 4000;
+  if (rows.last - rows.first < kFewRows) {
+    ScanRows(table, rows, input, 0, warnings);
+    return warnings;
+  }
+  // The table is only read: its halves are looked at side by side, the
+  // second after the reaction line that stands last in the first.
+  const int middle = rows.first + (rows.last - rows.first) / 2;
+  int reaction_row = middle;
+  while (reaction_row >= rows.first &&
+         IsAuxiliaryLine(table.Get(reaction_row, kLineColumn))) {
+    --reaction_row;
+  }
+  if (reaction_row < rows.first) reaction_row = 0;
+  std::vector<RunWarning> later;
+  SideTask second([&] {
+    ScanRows(table, {middle + 1, rows.last}, input, reaction_row, later);
+  });
+  ScanRows(table, {rows.first, middle}, input, 0, warnings);
+  second.Wait();
+  warnings.insert(warnings.end(), std::make_move_iterator(later.begin()),
+                  std::make_move_iterator(later.end()));
   return warnings;
 }
 

@@ -35,7 +35,9 @@ namespace kestrelon {
 // `text` is the line without its "#DATAUX#".
 bool IsKnownAuxiliaryLine(std::string_view text);
 
-// The warnings name the input file and line of each row (`input`).
+// The warnings name the input file and line of each row (`input`). The two
+// halves of a large section are looked at side by side, the second on a
+// kept thread (platform/side_task.h); the table is only read.
 std::vector<RunWarning> UnknownAuxiliaryLines(const WorkingTable& table,
                                               RowRange rows,
                                               const InputLines& input);

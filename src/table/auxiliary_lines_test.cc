@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "model/run_warning.h"
+#include "tests/support/run_test_support.h"
 
 namespace kestrelon {
 namespace {
@@ -41,6 +45,32 @@ TEST(RunWarningTest, Forms) {
   EXPECT_EQ(FormatWarning("m.inp", 7, "x"), "kestrelon: m.inp:7: warning: x");
   EXPECT_EQ(FormatWarning("m.inp", 0, "x"), "kestrelon: m.inp: warning: x");
   EXPECT_EQ(FormatWarning("", 7, "x"), "kestrelon: warning: x");
+}
+
+// A large section is looked at in two halves side by side: lines at the
+// start of the second half belong to the last reaction of the first.
+TEST(UnknownAuxiliaryLinesTest, TheSecondHalfGoesOnFromTheFirst) {
+  testing_support::TestRun run;
+  std::vector<std::string> lines(4500, "A<=>B 1 0 0");
+  lines[0] = "#DATAUX#DUP";  // row 2, input line 5
+  lines[2247] = "C<=>D 1 0 0";  // row 2249, input line 4499
+  for (size_t i = 2248; i <= 2251; ++i) lines[i] = "#DATAUX#JUNK";
+  lines[3997] = "E<=>F 1 0 0";  // row 3999, input line 7999
+  lines[3998] = "#DATAUX#MORE JUNK";
+  run.SetReactionSection(lines);
+  std::vector<std::string> got;
+  for (const RunWarning& w :
+       UnknownAuxiliaryLines(run.table, run.Reactions(), run.run.input)) {
+    got.push_back(std::to_string(w.line) + ": " + w.text);
+  }
+  const std::string of = "neither a reaction nor a known auxiliary line: "
+                         "kept as auxiliary data of the reaction on line ";
+  EXPECT_EQ(got, (std::vector<std::string>{
+                     "5: auxiliary line with no reaction before it: kept as "
+                     "it stands, belonging to no reaction",
+                     "4501: " + of + "4499", "4503: " + of + "4499",
+                     "4505: " + of + "4499", "4507: " + of + "4499",
+                     "8001: " + of + "7999"}));
 }
 
 }  // namespace
