@@ -137,22 +137,37 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(b, e - b + 1);
 }
 
-const char* FindEither(const char* p, const char* end, char a, char b) {
+namespace {
+
+// The first of `chars` in [p, end), or `end`.
+template <typename... Chars>
+const char* FindFirstOf(const char* p, const char* end, Chars... chars) {
 #if defined(__SSE2__)
   // Sixteen bytes at a time: the lines and words looked through are some 40
   // to 80 bytes long.
-  const __m128i va = _mm_set1_epi8(a);
-  const __m128i vb = _mm_set1_epi8(b);
   while (end - p >= 16) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const int hits = _mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(bytes, va), _mm_cmpeq_epi8(bytes, vb)));
+    __m128i found = _mm_setzero_si128();
+    ((found = _mm_or_si128(found, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(chars)))),
+     ...);
+    const int hits = _mm_movemask_epi8(found);
     if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
     p += 16;
   }
 #endif
-  while (p < end && *p != a && *p != b) ++p;
+  while (p < end && ((*p != chars) && ...)) ++p;
   return p;
+}
+
+}  // namespace
+
+const char* FindEither(const char* p, const char* end, char a, char b) {
+  return FindFirstOf(p, end, a, b);
+}
+
+const char* FindAnyOf3(const char* p, const char* end, char a, char b,
+                       char c) {
+  return FindFirstOf(p, end, a, b, c);
 }
 
 bool LineReader::Next(std::string_view& line) {

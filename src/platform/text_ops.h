@@ -129,6 +129,8 @@ class LineCopier {
 
 // The first `a` or `b` in [p, end), or `end`.
 const char* FindEither(const char* p, const char* end, char a, char b);
+// The first `a`, `b` or `c` in [p, end), or `end`.
+const char* FindAnyOf3(const char* p, const char* end, char a, char b, char c);
 
 // Every line of `text` as LineReader reads them.
 std::vector<std::string_view> LinesOf(std::string_view text);

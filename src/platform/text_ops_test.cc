@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -169,6 +170,26 @@ TEST(ForEachLineStartingWithTest, StopsWhenTold) {
                             return got.size() < 2;
                           });
   EXPECT_EQ(got, (std::vector<std::string>{"R1", " R2"}));
+}
+
+TEST(FindAnyOf3Test, FindsTheFirstOfThreeAnywhereInABlock) {
+  // The character at every place of two blocks of sixteen bytes and past
+  // them, each of the three in turn, after decoys that are none of them.
+  for (size_t at = 0; at < 40; ++at) {
+    for (char c : {'=', '>', '+'}) {
+      std::string text(48, 'E');
+      text[at] = c;
+      text[at + 3] = '=';  // later: not the first
+      EXPECT_EQ(FindAnyOf3(text.data(), text.data() + text.size(), '=', '>',
+                           '+') -
+                    text.data(),
+                static_cast<std::ptrdiff_t>(at))
+          << at << c;
+    }
+  }
+  const std::string none(37, '<');
+  EXPECT_EQ(FindAnyOf3(none.data(), none.data() + none.size(), '=', '>', '+'),
+            none.data() + none.size());
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "table/written_forms.h"
 
+#include <algorithm>
+
 #include "model/number_reading.h"
+#include "platform/text_ops.h"
 
 namespace kestrelon {
 namespace {
@@ -90,16 +93,17 @@ void JoinCoefficients(std::string& line) {
     }
     // The next operator that may stand before a coefficient.
     for (;; ++i) {
+      i = static_cast<size_t>(
+          FindAnyOf3(view.data() + std::min(i, n), view.data() + n, '=', '>',
+                     '+') -
+          view.data());
       if (i >= n) {
         if (copied == 0) return;
         joined.append(view.substr(copied));
         line = std::move(joined);
         return;
       }
-      const char c = view[i];
-      if (c == '=' || c == '>' || (c == '+' && IsSeparatorPlus(view, i))) {
-        break;
-      }
+      if (view[i] != '+' || IsSeparatorPlus(view, i)) break;
     }
     from = i + 1;
   }
