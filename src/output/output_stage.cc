@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -89,7 +90,7 @@ size_t RowCount(RowRange rows) {
 // printed number is a few hundred bytes at most.
 class EaTexts {
  public:
-  // Room for the texts of `rows` (those added, then those appended).
+  // Room for the texts of `rows`.
   explicit EaTexts(RowRange rows) : first_(rows.first) {
     // Room asked for and never written takes no memory: growing by copies
     // would write the texts twice over.
@@ -109,15 +110,15 @@ class EaTexts {
     }
   }
 
-  // Takes on the texts of the rows after this object's, in order.
-  void Append(const EaTexts& next) {
-    const auto shift = static_cast<uint32_t>(text_.size());
-    for (uint32_t start : next.starts_) starts_.push_back(start + shift);
-    sizes_.insert(sizes_.end(), next.sizes_.begin(), next.sizes_.end());
-    text_.append(next.text_);
+  // Takes on the texts of the rows after this object's, where they are.
+  void Append(EaTexts next) {
+    next_ = std::make_unique<EaTexts>(std::move(next));
   }
 
   std::string_view Column(int row, int column) const {
+    if (next_ != nullptr && row >= next_->first_) {
+      return next_->Column(row, column);
+    }
     const size_t r = static_cast<size_t>(row - first_);
     size_t from = starts_[r];
     for (int c = kFirstEaColumn; c < column; ++c) {
@@ -132,6 +133,7 @@ class EaTexts {
   std::string text_;
   std::vector<uint32_t> starts_;
   std::vector<uint16_t> sizes_;
+  std::unique_ptr<EaTexts> next_;  // the texts of the rows after these
 };
 
 // What the three files share: every line they write, from ELEMENTS to the
@@ -329,14 +331,13 @@ struct HalfOutput {
   std::exception_ptr convert_failure;
   std::exception_ptr list_failure;
 
-  // Converts the Ea of `convert` into texts with room for the rows of
-  // `room`, and lists the reactions of `list`; a failed conversion lists
-  // nothing, as its failure comes first.
+  // Converts the Ea of `convert` and lists the reactions of `list`; a
+  // failed conversion lists nothing, as its failure comes first.
   void Make(WorkingTable& table, const SectionIndex& index, RowRange convert,
-            RowRange room, RowRange list, const CoefficientStyle& style,
+            RowRange list, const CoefficientStyle& style,
             const InputLines& input) {
     try {
-      eas.emplace(room);
+      eas.emplace(convert);
       ConvertActivationEnergies(table, index, convert, style, input, false,
                                 *eas);
     } catch (...) {
@@ -376,13 +377,11 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
   HalfOutput low;
   BeginNonElementaryLists(low.lists);
   HalfOutput high;
-  const RowRange high_rows{convert_middle, rows.last};
   SideTask second([&] {
-    high.Make(table, index, high_rows, high_rows, {list_middle, rows.last},
-              style, input);
+    high.Make(table, index, {convert_middle, rows.last},
+              {list_middle, rows.last}, style, input);
   });
-  // The first half's texts take on the second's.
-  low.Make(table, index, {rows.first, convert_middle - 1}, rows,
+  low.Make(table, index, {rows.first, convert_middle - 1},
            {rows.first, list_middle - 1}, style, input);
   second.Wait();
   // Converting comes first when one follows the other, then the rows in
@@ -396,7 +395,7 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
   for (const HalfOutput* half : {&low, &high}) {
     listed.insert(listed.end(), half->listed.begin(), half->listed.end());
   }
-  low.eas->Append(*high.eas);
+  low.eas->Append(std::move(*high.eas));
   eas = std::move(low.eas);
   lists = std::move(low.lists);
   more_lists = std::move(high.lists);
