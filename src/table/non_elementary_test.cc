@@ -25,6 +25,11 @@ TEST(IsNonElementaryTest, CountsThePlusSignsOfEachSide) {
       {"A+B+C|=>2D+F+2D 1 2 3", false},
       // Signs after the first blank belong to the fields.
       {"A+B<=>C+D 1.0E+13 +0 +1+2+3", false},
+      // Signs next to the arrow count for their side alone.
+      {"+++A<=>B 1 2 3", true},
+      {"A<=>+++B 1 2 3", true},
+      {"A++<=>++B 1 2 3", false},
+      {"A+B+<=>C+D+ 1 2 3", false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(IsNonElementary(c.line), c.want) << c.line;
