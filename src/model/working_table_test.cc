@@ -124,9 +124,9 @@ TEST(WorkingTableTest, ALentRowReadsTheTextUntilWritten) {
                         static_cast<size_t>(row - 1) * 14, 13));
   }
   EXPECT_EQ(Row(table, 1), "|A+B<=>C 1 0 0|||||||||||");  // OLD is gone
-  table.Set(2, 9, "2.0");  // written: its own
+  table.Set(2, 9, "2.0");                                 // written: its own
   std::vector<char*> released;
-  const std::string_view cells[] = {"G<=>H", "G<=>H", "G", "", "", "",
+  const std::string_view cells[] = {"G<=>H", "G<=>H", "G", "",  "",  "",
                                     "H",     "",      "3", "0", "0", ""};
   table.ReplaceRow(3, cells, released);
   EXPECT_TRUE(released.empty());  // nothing of the lent text to let go

@@ -49,8 +49,7 @@ void ListReaction(const WorkingTable& table, int row, int reacend,
   const EaUnit from = ReactionUnitOfRow(table, row, reacend, style.unit);
   std::array<std::string, 3> eas;
   for (size_t u = 0; u < 3; ++u) {
-    eas[u] =
-        FormatNumber(ConvertEa(from, kOutUnits[u], ea), style.patterns.ea);
+    eas[u] = FormatNumber(ConvertEa(from, kOutUnits[u], ea), style.patterns.ea);
   }
   lists.AddReaction(head, eas);
 }

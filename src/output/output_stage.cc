@@ -209,7 +209,8 @@ class SharedLines {
     std::string& buffer = scratch.buffer;
     std::vector<std::string_view>& parts = scratch.parts;
     const bool in_reactions = r > index.reacrow && r < index.reacend;
-    std::string_view untagged = taken_out ? std::string_view() : table.Get(r, 1);
+    std::string_view untagged =
+        taken_out ? std::string_view() : table.Get(r, 1);
     if (in_reactions && StartsWith(untagged, "#DATAUX#")) {
       buffer.assign(untagged);
       EraseAll(buffer, "#DATAUX#");
@@ -468,8 +469,8 @@ OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,
       BeginNonElementaryLists(lists);
       ReserveLists(lists, ReactionRows(index));
       eas.emplace(ReactionRows(index));
-      ConvertActivationEnergies(table, index, ReactionRows(index), style,
-                                input, table_shown, *eas);
+      ConvertActivationEnergies(table, index, ReactionRows(index), style, input,
+                                table_shown, *eas);
       result.nercount =
           TakeOutNonElementary(table, index, style, input, lists, listed);
     } else {

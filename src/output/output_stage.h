@@ -74,7 +74,7 @@ struct OutputResult {
   // The input line of each line of the files (they have the same lines).
   InputLines lines;
   std::unique_ptr<const SharedLines> shared;
-  NonElementaryLists lists;  // the non-elementary lists of the files
+  NonElementaryLists lists;       // the non-elementary lists of the files
   NonElementaryLists more_lists;  // and their rest, when listed apart
 };
 

@@ -165,8 +165,7 @@ const char* FindEither(const char* p, const char* end, char a, char b) {
   return FindFirstOf(p, end, a, b);
 }
 
-const char* FindAnyOf3(const char* p, const char* end, char a, char b,
-                       char c) {
+const char* FindAnyOf3(const char* p, const char* end, char a, char b, char c) {
   return FindFirstOf(p, end, a, b, c);
 }
 

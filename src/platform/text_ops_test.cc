@@ -112,7 +112,6 @@ TEST(LineReaderTest, EndsLinesAtCrLfCrAndLfAnywhereInABlock) {
   }
 }
 
-
 // The lines whose first character other than blanks and TABs is the letter
 // (either case), numbered from the given first number, as a reading of
 // every line finds them.
@@ -145,12 +144,8 @@ TEST(ForEachLineStartingWithTest, FindsTheLinesAReadingOfEveryLineFinds) {
     if (length % 5 == 0) long_text += ends[(length + 1) % 3];
   }
   const std::string texts[] = {
-      long_text,
-      "UNITS",
-      "A U\nU\r\n \tu x\rXU\n\r\rU\r\n",
-      "\n\nU",
-      "B\r\n  \r\n\tU\n",
-      "",
+      long_text,          "UNITS", "A U\nU\r\n \tu x\rXU\n\r\rU\r\n", "\n\nU",
+      "B\r\n  \r\n\tU\n", "",
   };
   for (const std::string& text : texts) {
     std::vector<std::pair<std::string, int>> got;
@@ -180,10 +175,10 @@ TEST(FindAnyOf3Test, FindsTheFirstOfThreeAnywhereInABlock) {
       std::string text(48, 'E');
       text[at] = c;
       text[at + 3] = '=';  // later: not the first
-      EXPECT_EQ(FindAnyOf3(text.data(), text.data() + text.size(), '=', '>',
-                           '+') -
-                    text.data(),
-                static_cast<std::ptrdiff_t>(at))
+      EXPECT_EQ(
+          FindAnyOf3(text.data(), text.data() + text.size(), '=', '>', '+') -
+              text.data(),
+          static_cast<std::ptrdiff_t>(at))
           << at << c;
     }
   }

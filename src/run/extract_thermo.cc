@@ -42,8 +42,7 @@ class CopyText {
         run_begin_ = line.data();
       }
       run_end_ = line_end + 2;
-      lines_.emplace_back(base + at_ + (line.data() - run_begin_),
-                          line.size());
+      lines_.emplace_back(base + at_ + (line.data() - run_begin_), line.size());
       return;
     }
     Flush();
@@ -155,12 +154,12 @@ MechanismCopy CopyMechanism(std::string& text, InputLines& input) {
   MechanismCopy copy;
   Copier copier(text, input.origin.size(), copy);
   bool matched = false;
-  copy.has_thermo = ForEachTaggedLine(
-      text, input.origin, matched,
-      [&copier](std::string_view line, bool from_text, int from,
-                const char* unread) {
-        copier.Add(line, from_text, from, unread);
-      });
+  copy.has_thermo =
+      ForEachTaggedLine(text, input.origin, matched,
+                        [&copier](std::string_view line, bool from_text,
+                                  int from, const char* unread) {
+                          copier.Add(line, from_text, from, unread);
+                        });
   std::vector<int> origin;
   copier.Finish(matched, input, origin);
   input.origin = std::move(origin);

@@ -129,7 +129,8 @@ ReactionsLine ReadReactionsLine(std::string_view text) {
     return false;
   });
   if (found.line == 0) return found;
-  LineReader reader(text.substr(static_cast<size_t>(line.data() - text.data())));
+  LineReader reader(
+      text.substr(static_cast<size_t>(line.data() - text.data())));
   reader.Next(line);
   const std::string_view after = reader.rest();
   size_t bang = line.find('!');

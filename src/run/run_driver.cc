@@ -273,7 +273,7 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
   ui.SetStatus("In Progress...");
   ui.Repaint();
 
-  std::string thermo_text;  // when v.has_thermo
+  std::string thermo_text;                        // when v.has_thermo
   std::shared_ptr<const std::string> table_text;  // of "tempo3.int"
   std::vector<std::string_view> table_lines;      // its lines
   RunInputStage(ui, run, input, work, thermo_text, table_text, table_lines);

@@ -90,17 +90,16 @@ bool TagSections(std::string_view text, std::string& out_text,
   LineCopier copier(text, out.mutable_text());
 
   bool matched = false;
-  const bool has_thermo =
-      ForEachTaggedLine(text, input.origin, matched,
-                        [&](std::string_view line, bool from_text, int from,
-                            const char*) {
-                          if (from_text) {
-                            copier.AddFromText(line);
-                          } else {
-                            copier.Add(line);
-                          }
-                          origin.push_back(from);
-                        });
+  const bool has_thermo = ForEachTaggedLine(
+      text, input.origin, matched,
+      [&](std::string_view line, bool from_text, int from, const char*) {
+        if (from_text) {
+          copier.AddFromText(line);
+        } else {
+          copier.Add(line);
+        }
+        origin.push_back(from);
+      });
   copier.Finish();
   out_text = std::move(out.mutable_text());
   // An origin that does not match the file would name wrong lines; no line

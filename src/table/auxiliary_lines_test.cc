@@ -52,7 +52,7 @@ TEST(RunWarningTest, Forms) {
 TEST(UnknownAuxiliaryLinesTest, TheSecondHalfGoesOnFromTheFirst) {
   testing_support::TestRun run;
   std::vector<std::string> lines(4500, "A<=>B 1 0 0");
-  lines[0] = "#DATAUX#DUP";  // row 2, input line 5
+  lines[0] = "#DATAUX#DUP";     // row 2, input line 5
   lines[2247] = "C<=>D 1 0 0";  // row 2249, input line 4499
   for (size_t i = 2248; i <= 2251; ++i) lines[i] = "#DATAUX#JUNK";
   lines[3997] = "E<=>F 1 0 0";  // row 3999, input line 7999
@@ -63,8 +63,9 @@ TEST(UnknownAuxiliaryLinesTest, TheSecondHalfGoesOnFromTheFirst) {
        UnknownAuxiliaryLines(run.table, run.Reactions(), run.run.input)) {
     got.push_back(std::to_string(w.line) + ": " + w.text);
   }
-  const std::string of = "neither a reaction nor a known auxiliary line: "
-                         "kept as auxiliary data of the reaction on line ";
+  const std::string of =
+      "neither a reaction nor a known auxiliary line: "
+      "kept as auxiliary data of the reaction on line ";
   EXPECT_EQ(got, (std::vector<std::string>{
                      "5: auxiliary line with no reaction before it: kept as "
                      "it stands, belonging to no reaction",

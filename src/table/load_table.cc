@@ -219,10 +219,11 @@ std::vector<RunWarning> TextBetweenSections(
                         const char* next) {
     for (int r = after + 1; r < before; ++r) {
       if (ReadTableItem(lines[static_cast<size_t>(r) - 1]).empty()) continue;
-      warnings.push_back({std::string("text between the END of the ") +
-                              section + " section and the " + next +
-                              " line is written as it stands, outside every section",
-                          input.file, input.LineOfRow(r)});
+      warnings.push_back(
+          {std::string("text between the END of the ") + section +
+               " section and the " + next +
+               " line is written as it stands, outside every section",
+           input.file, input.LineOfRow(r)});
     }
   };
   look(index.elemend, index.specrow, "ELEMENTS", "SPECIES");

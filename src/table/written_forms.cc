@@ -93,10 +93,9 @@ void JoinCoefficients(std::string& line) {
     }
     // The next operator that may stand before a coefficient.
     for (;; ++i) {
-      i = static_cast<size_t>(
-          FindAnyOf3(view.data() + std::min(i, n), view.data() + n, '=', '>',
-                     '+') -
-          view.data());
+      i = static_cast<size_t>(FindAnyOf3(view.data() + std::min(i, n),
+                                         view.data() + n, '=', '>', '+') -
+                              view.data());
       if (i >= n) {
         if (copied == 0) return;
         joined.append(view.substr(copied));
