@@ -60,19 +60,19 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          const CoefficientStyle& style, const InputLines& input,
                          NonElementaryLists& lists,
                          std::vector<int>& listed_origin,
-                         std::vector<int>* to_empty) {
+                         std::vector<int>* taken) {
   return TakeOutNonElementary(table, index, ReactionRows(index), style, input,
-                              lists, listed_origin, to_empty);
+                              lists, listed_origin, taken);
 }
 
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          RowRange rows, const CoefficientStyle& style,
                          const InputLines& input, NonElementaryLists& lists,
                          std::vector<int>& listed_origin,
-                         std::vector<int>* to_empty) {
-  const auto empty = [&table, to_empty](int row) {
-    if (to_empty != nullptr) {
-      to_empty->push_back(row);
+                         std::vector<int>* taken) {
+  const auto empty = [&table, taken](int row) {
+    if (taken != nullptr) {
+      taken->push_back(row);
     } else {
       table.Set(row, kLineColumn, {});
     }
@@ -134,7 +134,6 @@ void NonElementaryLists::AddReaction(std::string_view head,
   for (size_t u = 0; u < 3; ++u) {
     eas_.append(eas[u]);
     hole.size[u] = static_cast<uint16_t>(eas[u].size());
-    ea_bytes_[u] += eas[u].size();
   }
   holes_.push_back(hole);
 }
@@ -160,15 +159,15 @@ std::string NonElementaryLists::Text(int u) const {
   return text;
 }
 
-size_t NonElementaryLists::size(int u) const {
-  return lines_.text().size() + ea_bytes_[static_cast<size_t>(u)];
+size_t NonElementaryLists::size() const {
+  // Each file's Ea texts are about a third of them all.
+  return lines_.text().size() + eas_.size() / 3;
 }
 
 void NonElementaryLists::clear() {
   lines_.clear();
   eas_.clear();
   holes_.clear();
-  for (size_t& bytes : ea_bytes_) bytes = 0;
 }
 
 void BeginNonElementaryLists(NonElementaryLists& lists) {

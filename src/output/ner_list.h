@@ -11,9 +11,9 @@
 // auxiliary lines keep their text without the tag (empty ones are left
 // out, as in the main part of the files). Both get "(+" and "," back.
 // Returns the number of such reactions; `listed_origin` gets the input line
-// of each listed line. Given `to_empty`, the rows are listed there for the
-// caller to empty instead, and the table is only read (so that another
-// thread may read it meanwhile).
+// of each listed line. Given `taken`, the rows are listed there, in order,
+// for the caller to leave out instead of being emptied, and the table is
+// only read (so that another thread may read it meanwhile).
 //
 // BeginNonElementaryLists puts the heading
 // "****List of non-elementary reactions****" at the start of the lists,
@@ -55,8 +55,8 @@ class NonElementaryLists {
   void Pieces(int u, const std::function<void(std::string_view)>& take) const;
   // The list of file `u`, whole.
   std::string Text(int u) const;
-  // About the bytes of the list of file `u`.
-  size_t size(int u) const;
+  // About the bytes of the list of one file.
+  size_t size() const;
   bool empty() const { return lines_.empty(); }
   void clear();
 
@@ -68,14 +68,13 @@ class NonElementaryLists {
     uint16_t size[3];
   };
   std::vector<Eas> holes_;
-  size_t ea_bytes_[3] = {};
 };
 
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          const CoefficientStyle& style, const InputLines& input,
                          NonElementaryLists& lists,
                          std::vector<int>& listed_origin,
-                         std::vector<int>* to_empty = nullptr);
+                         std::vector<int>* taken = nullptr);
 // The same over `rows` of the reaction section alone, which begin at a
 // reaction line (or the section's first row) and end before one (or at
 // the section's last row).
@@ -83,7 +82,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
                          RowRange rows, const CoefficientStyle& style,
                          const InputLines& input, NonElementaryLists& lists,
                          std::vector<int>& listed_origin,
-                         std::vector<int>* to_empty);
+                         std::vector<int>* taken);
 
 void BeginNonElementaryLists(NonElementaryLists& lists);
 void EndNonElementaryLists(int count, NonElementaryLists& lists);

@@ -327,7 +327,7 @@ struct HalfOutput {
   std::optional<EaTexts> eas;
   NonElementaryLists lists;
   std::vector<int> listed;
-  std::vector<int> to_empty;
+  std::vector<int> taken;
   int count = 0;
   std::exception_ptr convert_failure;
   std::exception_ptr list_failure;
@@ -348,7 +348,7 @@ struct HalfOutput {
     try {
       ReserveLists(lists, list);
       count = TakeOutNonElementary(table, index, list, style, input, lists,
-                                   listed, &to_empty);
+                                   listed, &taken);
     } catch (...) {
       list_failure = std::current_exception();
     }
@@ -391,8 +391,8 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
                                       low.list_failure, high.list_failure}) {
     if (f) std::rethrow_exception(f);
   }
-  taken = std::move(low.to_empty);
-  taken.insert(taken.end(), high.to_empty.begin(), high.to_empty.end());
+  taken = std::move(low.taken);
+  taken.insert(taken.end(), high.taken.begin(), high.taken.end());
   for (const HalfOutput* half : {&low, &high}) {
     listed.insert(listed.end(), half->listed.begin(), half->listed.end());
   }
@@ -446,12 +446,12 @@ void OutputResult::HalfPieces(
   more_lists.Pieces(f, take);
 }
 
-size_t OutputResult::SecondHalfSize(int f, const Split& split) const {
+size_t OutputResult::SecondHalfSize(const Split& split) const {
   // A printed Ea is some ten bytes.
   constexpr size_t kEaBytes = 16;
   const size_t from = split.hole < shared->holes() ? split.hole : 0;
   return shared->BytesFrom(from) + kEaBytes * (shared->holes() - from) +
-         lists.size(f) + more_lists.size(f);
+         lists.size() + more_lists.size();
 }
 
 OutputResult RunOutputStage(WorkingTable& table, const SectionIndex& index,

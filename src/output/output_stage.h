@@ -66,9 +66,9 @@ struct OutputResult {
   // half 1 is the whole file.
   void HalfPieces(int f, const Split& split, int half,
                   const std::function<void(std::string_view)>& take) const;
-  // About the bytes HalfPieces(f, split, 1) hands over, for the room of a
-  // copy of them.
-  size_t SecondHalfSize(int f, const Split& split) const;
+  // About the bytes HalfPieces(f, split, 1) hands over for any file `f`,
+  // for the room of a copy of them.
+  size_t SecondHalfSize(const Split& split) const;
 
   int nercount = 0;  // non-elementary reactions
   // The input line of each line of the files (they have the same lines).

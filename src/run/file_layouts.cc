@@ -33,7 +33,7 @@ void LayOutInHalves(const OutputResult& written,
   std::string held;
   // Room asked for and never written takes no memory; growing by copies
   // would write the half twice over. Laying out adds a little.
-  const size_t size = written.SecondHalfSize(f, split);
+  const size_t size = written.SecondHalfSize(split);
   held.reserve(size + size / 4);
   std::shared_ptr<LayoutMemo> later;
   const TextSink hold = [&held](std::string_view piece) { held.append(piece); };
