@@ -1,11 +1,14 @@
 #include "model/working_table.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
 
 #include "model/run_error.h"
+#include "platform/process_memory.h"
 
 namespace kestrelon {
 
@@ -24,9 +27,38 @@ void WorkingTable::SetCopies(int row, int first_column,
 
 namespace {
 
-// A row's block: its capacity in the four bytes before the texts.
+// A row's block: four bytes before the texts hold its capacity, or, with
+// kPooled set, its place in the pool stretch it was cut from. A stretch
+// begins with the count of its live blocks (and one for the pool while it
+// cuts from it).
+constexpr uint32_t kPooled = 0x80000000u;
+constexpr size_t kStretchBytes = 256 * 1024;
+constexpr size_t kStretchHeader = 8;
+// Larger rows are rare; cut from a stretch, they would waste its end.
+constexpr size_t kLargestPooled = 4096;
+
+using LiveCount = std::atomic<uint32_t>;
+static_assert(sizeof(LiveCount) <= kStretchHeader);
+
+uint32_t HeaderOf(const char* data) {
+  uint32_t h;
+  std::memcpy(&h, data - sizeof h, sizeof h);
+  return h;
+}
+
+LiveCount& LiveOf(char* stretch) {
+  return *reinterpret_cast<LiveCount*>(stretch);
+}
+
+void Unref(char* stretch) {
+  if (LiveOf(stretch).fetch_sub(1, std::memory_order_acq_rel) == 1) {
+    LiveOf(stretch).~LiveCount();
+    std::free(stretch);
+  }
+}
+
 char* AllocateBlock(size_t capacity) {
-  if (capacity > UINT32_MAX) throw std::bad_alloc();
+  if (capacity >= kPooled) throw std::bad_alloc();
   char* raw = static_cast<char*>(std::malloc(capacity + sizeof(uint32_t)));
   if (raw == nullptr) throw std::bad_alloc();
   const uint32_t c = static_cast<uint32_t>(capacity);
@@ -34,16 +66,30 @@ char* AllocateBlock(size_t capacity) {
   return raw + sizeof c;
 }
 
+// 0 for a pooled block: any growth moves it to a block of its own.
 size_t CapacityOf(const char* data) {
   if (data == nullptr) return 0;
-  uint32_t c;
-  std::memcpy(&c, data - sizeof c, sizeof c);
-  return c;
+  const uint32_t h = HeaderOf(data);
+  return (h & kPooled) != 0 ? 0 : h;
 }
 
-// The block with room for `capacity` bytes, its texts kept.
-char* ResizeBlock(char* data, size_t capacity) {
-  if (capacity > UINT32_MAX) throw std::bad_alloc();
+void FreeBlock(char* data) {
+  if (data == nullptr) return;
+  const uint32_t h = HeaderOf(data);
+  if ((h & kPooled) == 0) return std::free(data - sizeof(uint32_t));
+  Unref(data - sizeof(uint32_t) - (h & ~kPooled));
+}
+
+// The block with room for `capacity` bytes, its first `used` bytes kept (a
+// pooled block moves whole, with room for both).
+char* ResizeBlock(char* data, size_t used, size_t capacity) {
+  if (capacity >= kPooled) throw std::bad_alloc();
+  if (data != nullptr && (HeaderOf(data) & kPooled) != 0) {
+    char* moved = AllocateBlock(std::max(used, capacity));
+    if (used > 0) std::memcpy(moved, data, used);
+    FreeBlock(data);
+    return moved;
+  }
   char* old = data == nullptr ? nullptr : data - sizeof(uint32_t);
   char* raw =
       static_cast<char*>(std::realloc(old, capacity + sizeof(uint32_t)));
@@ -51,10 +97,6 @@ char* ResizeBlock(char* data, size_t capacity) {
   const uint32_t c = static_cast<uint32_t>(capacity);
   std::memcpy(raw, &c, sizeof c);
   return raw + sizeof c;
-}
-
-void FreeBlock(char* data) {
-  if (data != nullptr) std::free(data - sizeof(uint32_t));
 }
 
 }  // namespace
@@ -75,6 +117,13 @@ bool WorkingTable::ReadSizes(const Row& r, uint32_t* sizes) {
   }
   std::memcpy(sizes + 1, r.data, kWideHeader);
   return true;
+}
+
+size_t WorkingTable::UsedBytes(const Row& r) {
+  uint32_t sizes[kColumns];
+  size_t used = ReadSizes(r, sizes) ? kWideHeader : 0;
+  for (int c = 1; c < kColumns; ++c) used += sizes[c];
+  return used;
 }
 
 void WorkingTable::SetNarrow(Row& r, size_t capacity, int first_column,
@@ -99,7 +148,7 @@ void WorkingTable::SetNarrow(Row& r, size_t capacity, int first_column,
   if (total > capacity) {
     // The block often grows where it stands; room to spare would cost more
     // memory than the moves it saves.
-    r.data = ResizeBlock(r.data, total);
+    r.data = ResizeBlock(r.data, before + old_size + after, total);
   }
   char* at = r.data + before;
   if (after > 0 && size != old_size) {
@@ -134,10 +183,12 @@ void WorkingTable::SetRange(int row, int first_column,
   if (Lent(row)) OwnLentRow(row);
   Row& r = rows_[static_cast<size_t>(row)];
   const size_t capacity = CapacityOf(r.data);
-  // A text may be a view into this very row, which the move below shifts:
+  // A text may be a view into this very row, which the move below shifts
+  // (a pooled row has no room to spare, but its texts move all the same):
   // such texts are copied first.
+  const size_t span = std::max(capacity, UsedBytes(r));
   for (std::string_view t : texts) {
-    if (!t.empty() && t.data() >= r.data && t.data() < r.data + capacity) {
+    if (!t.empty() && t.data() >= r.data && t.data() < r.data + span) {
       return SetCopies(row, first_column, texts);
     }
   }
@@ -205,8 +256,32 @@ void WorkingTable::SetRange(int row, int first_column,
   }
 }
 
+WorkingTable::RowPool::~RowPool() {
+  if (stretch_ != nullptr) Unref(stretch_);
+}
+
+char* WorkingTable::RowPool::Take(size_t size) {
+  if (size > kLargestPooled) return AllocateBlock(size);
+  const size_t need = (sizeof(uint32_t) + size + 3) & ~size_t{3};
+  if (stretch_ == nullptr || used_ + need > kStretchBytes) {
+    char* stretch = static_cast<char*>(std::malloc(kStretchBytes));
+    if (stretch == nullptr) throw std::bad_alloc();
+    PrefaultForWriting(stretch, kStretchBytes);
+    new (stretch) LiveCount(1);
+    if (stretch_ != nullptr) Unref(stretch_);
+    stretch_ = stretch;
+    used_ = kStretchHeader;
+  }
+  char* raw = stretch_ + used_;
+  const uint32_t h = kPooled | static_cast<uint32_t>(used_);
+  std::memcpy(raw, &h, sizeof h);
+  LiveOf(stretch_).fetch_add(1, std::memory_order_relaxed);
+  used_ += need;
+  return raw + sizeof h;
+}
+
 void WorkingTable::ReplaceRow(int row, std::span<const std::string_view> texts,
-                              std::vector<char*>& released) {
+                              std::vector<char*>& released, RowPool& pool) {
   size_t size = 0;
   for (std::string_view t : texts) size += t.size();
   if (texts.size() != kColumns - 1 || row >= rows_in_use() || row <= 0 ||
@@ -214,7 +289,7 @@ void WorkingTable::ReplaceRow(int row, std::span<const std::string_view> texts,
     return SetRange(row, 1, texts);  // the checks, and wide rows
   }
   Row& r = rows_[static_cast<size_t>(row)];
-  char* data = AllocateBlock(size);
+  char* data = pool.Take(size);
   char* to = data;
   for (size_t c = 0; c < texts.size(); ++c) {
     if (!texts[c].empty()) std::memcpy(to, texts[c].data(), texts[c].size());

@@ -51,14 +51,34 @@ class WorkingTable {
   void SetRange(int row, int first_column,
                 std::span<const std::string_view> texts);
 
+  // Memory for the rows one thread writes with ReplaceRow: their blocks
+  // are cut from stretches of 256 KiB, each asked of the system whole (a
+  // page given on its first write costs about twice as much) and let go
+  // once the last row cut from it is. The rows stay in the table when the
+  // pool goes; a pool is used by one thread at a time.
+  class RowPool {
+   public:
+    RowPool() = default;
+    ~RowPool();
+    RowPool(const RowPool&) = delete;
+    RowPool& operator=(const RowPool&) = delete;
+
+   private:
+    friend class WorkingTable;
+    char* Take(size_t size);
+
+    char* stretch_ = nullptr;
+    size_t used_ = 0;
+  };
+
   // Writes every cell of the row, columns 1 to 12, as SetRange would, but
-  // into a new block taken by the calling thread; the row's old block goes
-  // to `released` instead of being let go. Threads writing rows of their
-  // own use it: a block let go by another thread than the one that took it
+  // into a new block cut from `pool`; the row's old block goes to
+  // `released` instead of being let go. Threads writing rows of their own
+  // use it: a block let go by another thread than the one that took it
   // locks the memory of the table's thread for each row, the threads then
   // taking turns. The row must be below rows_in_use().
   void ReplaceRow(int row, std::span<const std::string_view> texts,
-                  std::vector<char*>& released);
+                  std::vector<char*>& released, RowPool& pool);
   // Lets go of the blocks ReplaceRow set aside.
   static void Release(std::vector<char*>& released);
 
@@ -124,6 +144,8 @@ class WorkingTable {
                         std::span<const std::string_view> texts);
   // The sizes of columns 0 to 12 into `sizes`; whether the row is wide.
   static bool ReadSizes(const Row& r, uint32_t* sizes);
+  // The bytes of the row's block its cells take, with a wide row's sizes.
+  static size_t UsedBytes(const Row& r);
 
   bool Outside(int row, int column) const {
     return static_cast<unsigned>(row) >= static_cast<unsigned>(limit_) ||

@@ -16,7 +16,6 @@
 #include "output/ner_list.h"
 #include "output/reaction_units.h"
 #include "output/working_forms.h"
-#include "platform/process_memory.h"
 #include "platform/side_task.h"
 #include "platform/text_ops.h"
 
@@ -35,10 +34,6 @@ constexpr OutputFile kOutputFiles[] = {
     {OutUnit::kKelvin, "kelvin", 5},
 };
 constexpr int kFirstEaColumn = 5;
-// How often the rows let go are handed back while the files' text grows:
-// each handing back costs a walk over the free memory, and the pages handed
-// back are asked for again by the layouts.
-constexpr int kRowsBetweenReturns = 16384;
 
 bool IsReactionRow(const WorkingTable& table, int r,
                    const SectionIndex& index) {
@@ -167,12 +162,9 @@ class SharedLines {
       if (taken_out) taken = taken.subspan(1);
       AddRow(table, index, r, input, table_shown, taken_out, origin, scratch);
       // Read once: a table nobody looks at lets go of each row as it goes,
-      // so that the table and the texts made from it are not held at once.
-      if (table_shown) continue;
-      table.ReleaseRow(r);
-      if ((r - index.elemrow + 1) % kRowsBetweenReturns == 0) {
-        ReturnFreedMemory();
-      }
+      // so that the table and the texts made from it are not held at once
+      // (the reaction rows' pool stretches go back to the system whole).
+      if (!table_shown) table.ReleaseRow(r);
     }
   }
 

@@ -1,13 +1,10 @@
 #include "platform/process_memory.h"
 
-#include <malloc.h>
 #include <sys/mman.h>
 
 #include <cstdint>
 
 namespace kestrelon {
-
-void ReturnFreedMemory() { ::malloc_trim(0); }
 
 void PrefaultForWriting(char* data, size_t size) {
   // Whole pages only: the pages at either end may hold other blocks.

@@ -1,12 +1,5 @@
 // The process's memory as the system gives it.
 //
-// ReturnFreedMemory hands memory the process has let go of back to the
-// system. The allocator keeps small freed blocks for reuse, and the pages
-// of a large structure freed piece by piece stay in the process while a
-// new one is built beside it; a pass that does so calls this now and then,
-// so that the process never holds both whole. It costs a walk over the
-// allocator's free blocks.
-//
 // PrefaultForWriting asks the system for the pages of `size` bytes from
 // `data` at once, ahead of writing them. A new buffer the size of the input
 // is otherwise given one page at a time, each on its first write, which
@@ -19,8 +12,6 @@
 #include <cstddef>
 
 namespace kestrelon {
-
-void ReturnFreedMemory();
 
 void PrefaultForWriting(char* data, size_t size);
 

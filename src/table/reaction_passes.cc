@@ -87,6 +87,7 @@ struct RowBuffers {
   SplitCells split;
   SlotCells spread;
   std::vector<char*> released;  // the rows' old blocks
+  WorkingTable::RowPool pool;   // the rows' new blocks
 };
 
 // Takes `row` through every step and writes its cells 1 to 12 at once.
@@ -135,7 +136,7 @@ int RunRowSteps(WorkingTable& table, int row, const Patterns& patterns,
       split ? b.split.ea : table.Get(row, kEaColumn),
       split && b.spread.irreversible ? kIrreversibleFlag
                                      : table.Get(row, kFlagColumn)};
-  table.ReplaceRow(row, cells, b.released);
+  table.ReplaceRow(row, cells, b.released, b.pool);
   return 3;
 }
 
