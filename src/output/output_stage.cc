@@ -1,5 +1,6 @@
 #include "output/output_stage.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <exception>
@@ -142,7 +143,9 @@ class EaTexts {
 // Collecting is the one pass over the table after the non-elementary
 // reactions are out: it also takes the auxiliary tags off, and leaves in
 // the line column of each reaction row the kelvin file's line, which the
-// table shows after the run.
+// table shows after the run. For a table nobody looks at, a large one is
+// collected in two parts side by side, the second beginning with a
+// reaction line, and each row is let go once read.
 class SharedLines {
  public:
   // `origin` gets the input line of each line of the files. The rows of
@@ -152,20 +155,26 @@ class SharedLines {
               const InputLines& input, bool table_shown,
               std::span<const int> taken, std::vector<int>& origin)
       : eas_(std::move(eas)) {
-    const size_t rows = static_cast<size_t>(index.reacend - index.elemrow + 1);
-    lines_.Reserve(rows * 64, rows);
-    rows_.reserve(rows);
-    lines_before_.reserve(rows);
-    Scratch scratch;
-    for (int r = index.elemrow; r <= index.reacend; ++r) {
-      const bool taken_out = !taken.empty() && taken.front() == r;
-      if (taken_out) taken = taken.subspan(1);
-      AddRow(table, index, r, input, table_shown, taken_out, origin, scratch);
-      // Read once: a table nobody looks at lets go of each row as it goes,
-      // so that the table and the texts made from it are not held at once
-      // (the reaction rows' pool stretches go back to the system whole).
-      if (!table_shown) table.ReleaseRow(r);
+    const RowRange all{index.elemrow, index.reacend};
+    const int middle =
+        table_shown ? all.last + 1 : MiddleReactionRow(table, index);
+    if (middle > all.last) {
+      Collect(parts_[0], table, index, all, input, table_shown, taken, origin);
+      return;
     }
+    const auto high = std::lower_bound(taken.begin(), taken.end(), middle);
+    const std::span<const int> taken_low(taken.begin(), high);
+    const std::span<const int> taken_high(high, taken.end());
+    std::vector<int> later_origin;
+    SideTask second([&] {
+      Collect(parts_[1], table, index, {middle, all.last}, input, false,
+              taken_high, later_origin);
+    });
+    Collect(parts_[0], table, index, {all.first, middle - 1}, input, false,
+            taken_low, origin);
+    second.Wait();
+    for (size_t& before : parts_[1].lines_before) before += origin.size();
+    origin.insert(origin.end(), later_origin.begin(), later_origin.end());
   }
 
   // The text of file `f` (0 joule, 1 calorie, 2 kelvin), the shared text
@@ -176,28 +185,107 @@ class SharedLines {
   void FilePieces(int f, size_t from, size_t to,
                   const std::function<void(std::string_view)>& take) const {
     const int column = kOutputFiles[f].ea_column;
-    lines_.Pieces(
-        from, to,
-        [this, column](size_t h) { return eas_.Column(rows_[h], column); },
-        take);
+    const auto pieces = [&](const Part& part, size_t part_from,
+                            size_t part_to) {
+      part.lines.Pieces(
+          part_from, part_to,
+          [this, &part, column](size_t h) {
+            return eas_.Column(part.rows[h], column);
+          },
+          take);
+    };
+    if (parts_[1].lines.empty()) return pieces(parts_[0], from, to);
+    // The second part begins with the reaction line of its first hole: the
+    // end of the first part's text, the start of the second's and that
+    // line are one place.
+    const size_t first_holes = parts_[0].lines.holes();
+    if (from < first_holes) {
+      pieces(parts_[0], from, std::min(to, first_holes));
+    }
+    if (to > first_holes) {
+      pieces(parts_[1], from > first_holes ? from - first_holes : 0,
+             to - first_holes);
+    }
   }
 
-  size_t holes() const { return lines_.holes(); }
+  size_t holes() const {
+    return parts_[0].lines.holes() + parts_[1].lines.holes();
+  }
   // The bytes of the shared text from the reaction line of hole `h` on.
-  size_t BytesFrom(size_t h) const { return lines_.BytesFrom(h); }
+  size_t BytesFrom(size_t h) const {
+    const size_t first_holes = parts_[0].lines.holes();
+    if (h >= first_holes) return parts_[1].lines.BytesFrom(h - first_holes);
+    return parts_[0].lines.BytesFrom(h) + parts_[1].lines.text().size();
+  }
   // The number of lines of the files before the reaction line of hole `h`.
-  size_t LinesBefore(size_t h) const { return lines_before_[h]; }
+  size_t LinesBefore(size_t h) const {
+    const size_t first_holes = parts_[0].lines.holes();
+    if (h >= first_holes) return parts_[1].lines_before[h - first_holes];
+    return parts_[0].lines_before[h];
+  }
 
  private:
+  // The lines of some rows: every line with its CR LF, each reaction line
+  // with a hole for its Ea; for each hole, the row whose Ea texts go there
+  // and the number of lines before its line.
+  struct Part {
+    HoledText lines;
+    std::vector<int> rows;
+    std::vector<size_t> lines_before;
+  };
+
   struct Scratch {
     std::string buffer;
     std::vector<std::string_view> parts;
   };
 
+  // A reaction row about halfway through the rows to collect, with one
+  // before it; past the END row when the rows are too few to part.
+  static int MiddleReactionRow(const WorkingTable& table,
+                               const SectionIndex& index) {
+    // A second thread costs more than it saves on a small table.
+    constexpr int kFewRows = 8000;
+    const int none = index.reacend + 1;
+    if (index.reacend - index.elemrow < kFewRows) return none;
+    int r = std::max(index.elemrow + (index.reacend - index.elemrow) / 2,
+                     index.reacrow + 2);
+    for (; r < index.reacend; ++r) {
+      if (IsReactionRow(table, r, index)) break;
+    }
+    for (int before = index.reacrow + 1; before < r; ++before) {
+      if (IsReactionRow(table, before, index)) return r;
+    }
+    return none;
+  }
+
+  // Collects `rows` into `part`, the input line of each line into
+  // `origin`; with a table nobody looks at, lets go of each row once read.
+  void Collect(Part& part, WorkingTable& table, const SectionIndex& index,
+               RowRange rows, const InputLines& input, bool table_shown,
+               std::span<const int> taken, std::vector<int>& origin) {
+    const size_t n = RowCount(rows);
+    part.lines.Reserve(n * 64, n);
+    part.rows.reserve(n);
+    part.lines_before.reserve(n);
+    origin.reserve(origin.size() + n);
+    Scratch scratch;
+    for (int r = rows.first; r <= rows.last; ++r) {
+      const bool taken_out = !taken.empty() && taken.front() == r;
+      if (taken_out) taken = taken.subspan(1);
+      AddRow(part, table, index, r, input, table_shown, taken_out, origin,
+             scratch);
+      // Read once: a table nobody looks at lets go of each row as it goes,
+      // so that the table and the texts made from it are not held at once
+      // (the reaction rows' pool stretches go back to the system whole).
+      if (!table_shown) table.ReleaseRow(r);
+    }
+  }
+
   // The lines of row `r`; none when `taken_out`.
-  void AddRow(WorkingTable& table, const SectionIndex& index, int r,
-              const InputLines& input, bool table_shown, bool taken_out,
-              std::vector<int>& origin, Scratch& scratch) {
+  static void AddRow(Part& part, WorkingTable& table, const SectionIndex& index,
+                     int r, const InputLines& input, bool table_shown,
+                     bool taken_out, std::vector<int>& origin,
+                     Scratch& scratch) {
     std::string& buffer = scratch.buffer;
     std::vector<std::string_view>& parts = scratch.parts;
     const bool in_reactions = r > index.reacrow && r < index.reacend;
@@ -210,13 +298,13 @@ class SharedLines {
       untagged = buffer;
     }
     if (IsReactionRow(table, r, index)) {
-      std::string& text = lines_.text();
+      std::string& text = part.lines.text();
       const size_t at = text.size();
       AppendSharedPart(text, table, r);
       RestoreWorkingForms(text.data() + at, text.size() - at);
-      lines_.AddHole(at);
-      rows_.push_back(r);
-      lines_before_.push_back(origin.size());
+      part.lines.AddHole(at);
+      part.rows.push_back(r);
+      part.lines_before.push_back(origin.size());
       if (table_shown) {
         // The kelvin file's line, its working forms kept.
         buffer.clear();
@@ -234,23 +322,18 @@ class SharedLines {
     } else {
       parts.assign(1, untagged);
     }
-    for (std::string_view part : parts) {
-      if (part.empty()) continue;
-      std::string& text = lines_.text();
+    for (std::string_view line : parts) {
+      if (line.empty()) continue;
+      std::string& text = part.lines.text();
       const size_t line_at = text.size();
-      text.append(part);
+      text.append(line);
       RestoreWorkingForms(text.data() + line_at, text.size() - line_at);
       text.append(kCrLf, 2);
       origin.push_back(input.LineOfRow(r));
     }
   }
 
-  // Every line with its CR LF, each reaction line with a hole for its Ea;
-  // for each hole, the row whose Ea texts go there and the number of lines
-  // before its line.
-  HoledText lines_;
-  std::vector<int> rows_;
-  std::vector<size_t> lines_before_;
+  Part parts_[2];  // the second empty when the rows were collected whole
   EaTexts eas_;
 };
 

@@ -50,16 +50,27 @@ std::vector<std::string> ManyReactions(int count) {
 class FileLayoutsTest : public testing_support::ScratchRunTest {
  protected:
   // Row 1 is REACTIONS; the kJ/mol unit makes every file's Ea differ.
-  OutputResult Analyse(const std::vector<std::string>& reactions) {
+  // With `table_shown`, as the window runs; without, as the command line
+  // does.
+  OutputResult Analyse(const std::vector<std::string>& reactions,
+                       bool table_shown = true) {
+    run_.table.Clear();
     run_.SetReactionSection(reactions);
     rec_.vars.index.elemrow = 1;
     rec_.style.unit = EaUnit::kKj;
     const RowRange rows = run_.Reactions();
-    NormaliseAndFlag(run_.table, rows, rec_.input);
-    SplitAndFillSlots(run_.table, rows, rec_.style.patterns, DeclaredSpecies(),
-                      rec_.input);
+    std::vector<int> non_elementary;
+    if (table_shown) {
+      NormaliseAndFlag(run_.table, rows, rec_.input);
+      SplitAndFillSlots(run_.table, rows, rec_.style.patterns,
+                        DeclaredSpecies(), rec_.input);
+    } else {
+      non_elementary = RunReactionPasses(run_.table, rows, rec_.style.patterns,
+                                         DeclaredSpecies(), rec_.input);
+    }
     OutputResult written =
-        RunOutputStage(run_.table, rec_.vars.index, rec_.style, rec_.input);
+        RunOutputStage(run_.table, rec_.vars.index, rec_.style, rec_.input,
+                       table_shown, non_elementary);
     paths_ = {dir_.path() + "/j.rxn", dir_.path() + "/cal.rxn",
               dir_.path() + "/kelvin.rxn"};
     return written;
@@ -96,6 +107,35 @@ TEST_F(FileLayoutsTest, HalvesGiveTheFilesOnePassOverEachWouldGive) {
     EXPECT_TRUE(ReadFile(paths_[f]) == expected[f]) << paths_[f];
   }
   EXPECT_TRUE(Contains(expected[0], "****List of non-elementary"));
+}
+
+// A large table nobody looks at is collected in two parts side by side,
+// the second from a reaction row near the middle (some 2,000 reactions in
+// here). The files, the input line of each line and every split near the
+// parts' meeting place must be what one part gives.
+TEST_F(FileLayoutsTest, TwoPartsGiveWhatOneGives) {
+  const auto whole = [](const OutputResult& written, int f) {
+    std::string text;
+    written.Pieces(f, [&text](std::string_view piece) { text += piece; });
+    return text;
+  };
+  const OutputResult one = Analyse(ManyReactions(4000));
+  const OutputResult two = Analyse(ManyReactions(4000), false);
+  for (int f = 0; f < 3; ++f) {
+    EXPECT_TRUE(whole(one, f) == whole(two, f)) << "file " << f;
+  }
+  EXPECT_EQ(one.lines.origin, two.lines.origin);
+  EXPECT_EQ(one.Halves().hole, two.Halves().hole);
+  EXPECT_EQ(one.Halves().lines, two.Halves().lines);
+  const std::string joule = whole(one, 0);
+  for (size_t hole = 1950; hole <= 2050; ++hole) {
+    std::string halves;
+    for (int half = 0; half < 2; ++half) {
+      two.HalfPieces(0, {hole, 0}, half,
+                     [&halves](std::string_view piece) { halves += piece; });
+    }
+    ASSERT_TRUE(halves == joule) << "parted at hole " << hole;
+  }
 }
 
 TEST_F(FileLayoutsTest, AFailureIsTheOneOneFileAfterAnotherMeetsFirst) {
