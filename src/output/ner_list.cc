@@ -79,6 +79,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
   };
   int count = 0;
   std::vector<std::string_view> parts;
+  std::string line;  // keeps its room from line to line
   const int end = index.reacend;
   const int last = std::min(rows.last, end - 1);
   for (int r = rows.first; r <= last; ++r) {
@@ -91,7 +92,7 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
     // reaction lines hold "=>" (in "<=>", "|=>" or "=>").
     int next = r + 1;
     for (; next <= last && !Contains(table.Get(next, 1), "=>"); ++next) {
-      std::string line(table.Get(next, 1));
+      line.assign(table.Get(next, 1));
       EraseAll(line, kAuxTag);
       RestoreWorkingForms(line);
       // A line of blanks in the input is an empty row here; the main part
