@@ -453,13 +453,22 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
   HalfOutput low;
   BeginNonElementaryLists(low.lists);
   HalfOutput high;
-  SideTask second([&] {
-    high.Make(table, index, {convert_middle, rows.last},
-              {list_middle, rows.last}, style, input);
-  });
-  low.Make(table, index, {rows.first, convert_middle - 1},
-           {rows.first, list_middle - 1}, style, input);
-  second.Wait();
+  // A second thread costs more than it saves on a small section: the first
+  // half is then the whole.
+  constexpr int kFewRows = 2000;
+  if (rows.last - rows.first < kFewRows) {
+    low.Make(table, index, rows, rows, style, input);
+    high.Make(table, index, {rows.last + 1, rows.last},
+              {rows.last + 1, rows.last}, style, input);
+  } else {
+    SideTask second([&] {
+      high.Make(table, index, {convert_middle, rows.last},
+                {list_middle, rows.last}, style, input);
+    });
+    low.Make(table, index, {rows.first, convert_middle - 1},
+             {rows.first, list_middle - 1}, style, input);
+    second.Wait();
+  }
   // Converting comes first when one follows the other, then the rows in
   // their order.
   for (const std::exception_ptr& f : {low.convert_failure, high.convert_failure,

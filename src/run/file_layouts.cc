@@ -89,8 +89,9 @@ void LayOutFiles(const OutputResult& written, const CoefficientStyle& style,
     });
   };
 
+  // Texts not worth parting are not worth a second thread either.
+  const OutputResult::Split split = written.Halves();
   if (begin(0)) {
-    const OutputResult::Split split = written.Halves();
     if (split.hole == 0) {
       lay_out(0);
     } else {
@@ -100,12 +101,15 @@ void LayOutFiles(const OutputResult& written, const CoefficientStyle& style,
     }
   }
   if (!failures[0] && begin(1)) {
-    if (begin(2)) {
+    if (!begin(2)) {
+      lay_out(1);  // its failure, if any, comes first
+    } else if (split.hole == 0) {
+      lay_out(1);
+      lay_out(2);
+    } else {
       SideTask calorie([&] { lay_out(1); });
       lay_out(2);
       calorie.Wait();
-    } else {
-      lay_out(1);  // its failure, if any, comes first
     }
   }
   for (int f = 0; f < 3; ++f) {

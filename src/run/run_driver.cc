@@ -372,8 +372,12 @@ RunOutcome RunCleaning(UiServices& ui, WorkingTable& table,
   table.Clear();
   ui.TableChanged();
   ui.ShowProgress(true);
-  // Made now, it is on a core of its own by the time work is handed to it.
-  PrepareSideThread();
+  // Made now, it is on a core of its own by the time work is handed to it;
+  // a small input is cleaned on one thread.
+  constexpr size_t kSmallInput = 128 * 1024;
+  if (options.input == nullptr || options.input->text.size() >= kSmallInput) {
+    PrepareSideThread();
+  }
   RunRecord run;
   run.check_only = options.check_only;
   run.permissive = options.permissive;
