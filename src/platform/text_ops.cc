@@ -169,6 +169,26 @@ const char* FindAnyOf3(const char* p, const char* end, char a, char b, char c) {
   return FindFirstOf(p, end, a, b, c);
 }
 
+const char* FindByte(const char* p, const char* end, char c) {
+  return FindFirstOf(p, end, c);
+}
+
+const char* SkipByte(const char* p, const char* end, char c) {
+#if defined(__SSE2__)
+  // Runs of blanks between the fields of a line reach forty bytes.
+  const __m128i skipped = _mm_set1_epi8(c);
+  while (end - p >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int others =
+        ~_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, skipped)) & 0xFFFF;
+    if (others != 0) return p + __builtin_ctz(static_cast<unsigned>(others));
+    p += 16;
+  }
+#endif
+  while (p < end && *p == c) ++p;
+  return p;
+}
+
 bool LineReader::Next(std::string_view& line) {
   if (p_ == end_) return false;
   const char* e = FindEither(p_, end_, '\r', '\n');

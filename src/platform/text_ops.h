@@ -131,6 +131,10 @@ class LineCopier {
 const char* FindEither(const char* p, const char* end, char a, char b);
 // The first `a`, `b` or `c` in [p, end), or `end`.
 const char* FindAnyOf3(const char* p, const char* end, char a, char b, char c);
+// The first `c` in [p, end), or `end`.
+const char* FindByte(const char* p, const char* end, char c);
+// The first byte of [p, end) other than `c`, or `end`.
+const char* SkipByte(const char* p, const char* end, char c);
 
 // Every line of `text` as LineReader reads them.
 std::vector<std::string_view> LinesOf(std::string_view text);

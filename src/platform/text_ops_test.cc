@@ -187,5 +187,23 @@ TEST(FindAnyOf3Test, FindsTheFirstOfThreeAnywhereInABlock) {
             none.data() + none.size());
 }
 
+TEST(SkipByteTest, FindsTheFirstOtherByteAnywhereInABlock) {
+  // The first byte other than a blank at every place of two blocks of
+  // sixteen bytes and past them, in texts of every length around it.
+  for (size_t at = 0; at < 40; ++at) {
+    for (size_t size = at; size < at + 18; ++size) {
+      std::string text(size, ' ');
+      if (at < size) text[at] = 'X';
+      EXPECT_EQ(SkipByte(text.data(), text.data() + size, ' ') - text.data(),
+                static_cast<std::ptrdiff_t>(at))
+          << at << " in " << size;
+      if (at < size) {
+        EXPECT_EQ(FindByte(text.data(), text.data() + size, 'X') - text.data(),
+                  static_cast<std::ptrdiff_t>(at));
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kestrelon

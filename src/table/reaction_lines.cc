@@ -1,5 +1,6 @@
 #include "table/reaction_lines.h"
 
+#include <cstring>
 #include <string_view>
 
 #include "platform/text_ops.h"
@@ -50,28 +51,31 @@ void NormaliseSpacing(std::string& line) {
   // where "(+" stands.
   // Plain pointers: a store through line[] could alias the string's own
   // length, which the compiler would then reload for every character.
+  // Words move down over the blanks taken out before them, and runs of
+  // blanks are passed sixteen at a time: between the fields of a line they
+  // reach forty.
   char* const data = line.data();
+  const char* const end = data + line.size();
   const size_t n = line.size();
   size_t out = 0;
   for (size_t i = 0; i < n;) {
-    const char c = data[i];
-    if (c != ' ') {
-      data[out++] = c;
-      ++i;
-      continue;
-    }
-    size_t end = i + 1;
-    while (end < n && data[end] == ' ') ++end;
+    const size_t blank =
+        static_cast<size_t>(FindByte(data + i, end, ' ') - data);
+    if (out != i) std::memmove(data + out, data + i, blank - i);
+    out += blank - i;
+    if (blank == n) break;
+    const size_t after =
+        static_cast<size_t>(SkipByte(data + blank + 1, end, ' ') - data);
     const char previous = out > 0 ? data[out - 1] : '\0';  // last kept
-    const char next = end < n ? data[end] : '\0';
+    const char next = after < n ? data[after] : '\0';
     // The "+" of a signed number keeps the blank before it.
     const bool separator_next =
         next == '+' &&
-        !StartsWithNumberWord(std::string_view(data + end, n - end));
+        !StartsWithNumberWord(std::string_view(data + after, n - after));
     if (previous != '>' && previous != '+' && next != '<' && !separator_next) {
       data[out++] = ' ';
     }
-    i = end;
+    i = after;
   }
   line.resize(out);
   const std::string_view spaced = line;

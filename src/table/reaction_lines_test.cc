@@ -33,7 +33,9 @@ TEST(ReactionLinesTest, StepsOneToFourGiveTheCanonicalLine) {
 // NormaliseSpacing leaves out replacements that cannot act; on any text it
 // must give what the rule gives: blank runs made single, then the eight
 // replacements in order. Lines are drawn from the characters the
-// replacements care about, so that every chain of them turns up.
+// replacements care about, so that every chain of them turns up; one in
+// four also has words and runs of blanks up to forty long, which are
+// passed sixteen bytes at a time.
 TEST(ReactionLinesTest, SpacingMatchesTheFullRuleOnAnyText) {
   const char alphabet[] = {' ', ' ', ' ', '+', '+', '(', '<', '=', '>', 'A'};
   const char* steps[][2] = {{" <", "<"}, {"> ", ">"}, {"<=>>", "|=>"},
@@ -43,10 +45,16 @@ TEST(ReactionLinesTest, SpacingMatchesTheFullRuleOnAnyText) {
   auto next = [&state] { return (state = state * 1103515245u + 12345u) >> 16; };
   for (int round = 0; round < 200000; ++round) {
     std::string line, by_rule;
+    const bool long_runs = round % 4 == 0;
     for (unsigned i = 0, n = next() % 12; i < n; ++i) {
-      line.push_back(alphabet[next() % sizeof alphabet]);
-      if (line.back() != ' ' || by_rule.empty() || by_rule.back() != ' ') {
-        by_rule.push_back(line.back());
+      const char c = alphabet[next() % sizeof alphabet];
+      const unsigned repeat =
+          long_runs && (c == ' ' || c == 'A') ? 1 + next() % 40 : 1;
+      for (unsigned k = 0; k < repeat; ++k) {
+        line.push_back(c);
+        if (c != ' ' || by_rule.empty() || by_rule.back() != ' ') {
+          by_rule.push_back(c);
+        }
       }
     }
     for (const auto& step : steps) ReplaceAll(by_rule, step[0], step[1]);
