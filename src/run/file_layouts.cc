@@ -3,6 +3,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "model/energy_unit.h"
@@ -25,11 +26,14 @@ void LayOutHalf(const OutputResult& written, const OutputResult::Split& split,
   pass.Finish();
 }
 
-// File `f` in two halves, the second beside the first.
+// File `f` in two halves, the second beside the first; `laid_out` is
+// called once both are laid out, before the second half is handed on, so
+// that the next file's work goes on beside that writing.
 void LayOutInHalves(const OutputResult& written,
                     const OutputResult::Split& split, int f,
                     const CoefficientStyle& style, const std::string& path,
-                    std::shared_ptr<LayoutMemo>& memo, const TextSink& sink) {
+                    std::shared_ptr<LayoutMemo>& memo, const TextSink& sink,
+                    const std::function<void()>& laid_out) {
   std::string held;
   // Room asked for and never written takes no memory; growing by copies
   // would write the half twice over. Laying out adds a little.
@@ -51,8 +55,9 @@ void LayOutInHalves(const OutputResult& written,
     if (!failure) failure = std::current_exception();
   }
   if (failure) std::rethrow_exception(failure);
-  sink(held);
   JoinMemos(memo, later);
+  laid_out();
+  sink(held);
 }
 
 }  // namespace
@@ -89,6 +94,19 @@ void LayOutFiles(const OutputResult& written, const CoefficientStyle& style,
     });
   };
 
+  // The calorie file is laid out on a second thread beside the kelvin
+  // file, from the moment the joule file's halves are laid out.
+  std::optional<SideTask> calorie;
+  bool rest_begun = false;
+  const auto begin_rest = [&] {
+    rest_begun = true;
+    if (!begin(1)) return;
+    if (!begin(2)) {
+      lay_out(1);  // its failure, if any, comes first
+      return;
+    }
+    calorie.emplace([&lay_out] { lay_out(1); });
+  };
   // Texts not worth parting are not worth a second thread either.
   const OutputResult::Split split = written.Halves();
   if (begin(0)) {
@@ -96,21 +114,17 @@ void LayOutFiles(const OutputResult& written, const CoefficientStyle& style,
       lay_out(0);
     } else {
       noting(0, [&] {
-        LayOutInHalves(written, split, 0, style, paths[0], memo, sinks[0]);
+        LayOutInHalves(written, split, 0, style, paths[0], memo, sinks[0],
+                       begin_rest);
       });
     }
   }
-  if (!failures[0] && begin(1)) {
-    if (!begin(2)) {
-      lay_out(1);  // its failure, if any, comes first
-    } else if (split.hole == 0) {
-      lay_out(1);
-      lay_out(2);
-    } else {
-      SideTask calorie([&] { lay_out(1); });
-      lay_out(2);
-      calorie.Wait();
-    }
+  if (calorie) {
+    if (!failures[0]) lay_out(2);
+    calorie->Wait();
+  } else if (!failures[0] && !rest_begun && begin(1)) {
+    lay_out(1);
+    if (begin(2)) lay_out(2);
   }
   for (int f = 0; f < 3; ++f) {
     if (!failures[f]) continue;
