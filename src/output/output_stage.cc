@@ -503,8 +503,10 @@ OutputResult::Split OutputResult::Halves() const {
   constexpr size_t kFewReactions = 2000;
   const size_t holes = shared->holes();
   if (holes < kFewReactions) return {};
-  // The halves hold as many lines each, the list at the end counted in.
-  const size_t half = lines.origin.size() / 2;
+  // The first half, whose pass also writes it to the file, holds two lines
+  // in five, the list at the end counted in; the second is laid out into
+  // memory meanwhile.
+  const size_t half = lines.origin.size() * 2 / 5;
   size_t low = 1;
   size_t high = holes - 1;
   while (low < high) {
