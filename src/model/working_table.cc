@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -30,15 +31,24 @@ namespace {
 // A row's block: four bytes before the texts hold its capacity, or, with
 // kPooled set, its place in the pool stretch it was cut from. A stretch
 // begins with the count of its live blocks (and one for the pool while it
-// cuts from it).
+// cuts from it) and, for a stretch of memory handed over
+// (DonateRowMemory), what it was cut from.
 constexpr uint32_t kPooled = 0x80000000u;
 constexpr size_t kStretchBytes = 256 * 1024;
-constexpr size_t kStretchHeader = 8;
 // Larger rows are rare; cut from a stretch, they would waste its end.
 constexpr size_t kLargestPooled = 4096;
 
-using LiveCount = std::atomic<uint32_t>;
-static_assert(sizeof(LiveCount) <= kStretchHeader);
+// Memory handed over, let go once no stretch cut from it is live.
+struct Donation {
+  std::string text;
+  std::atomic<size_t> live{0};
+};
+
+struct StretchHeader {
+  std::atomic<uint32_t> live;
+  Donation* donation;  // null: asked of the system
+};
+constexpr size_t kStretchHeader = sizeof(StretchHeader);
 
 uint32_t HeaderOf(const char* data) {
   uint32_t h;
@@ -46,14 +56,18 @@ uint32_t HeaderOf(const char* data) {
   return h;
 }
 
-LiveCount& LiveOf(char* stretch) {
-  return *reinterpret_cast<LiveCount*>(stretch);
+StretchHeader& HeaderOfStretch(char* stretch) {
+  return *reinterpret_cast<StretchHeader*>(stretch);
 }
 
 void Unref(char* stretch) {
-  if (LiveOf(stretch).fetch_sub(1, std::memory_order_acq_rel) == 1) {
-    LiveOf(stretch).~LiveCount();
-    std::free(stretch);
+  StretchHeader& header = HeaderOfStretch(stretch);
+  if (header.live.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
+  Donation* donation = header.donation;
+  header.~StretchHeader();
+  if (donation == nullptr) return std::free(stretch);
+  if (donation->live.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+    delete donation;
   }
 }
 
@@ -256,18 +270,59 @@ void WorkingTable::SetRange(int row, int first_column,
   }
 }
 
+void WorkingTable::DonateRowMemory(std::string text) {
+  const size_t room = text.capacity();
+  if (room < 2 * kStretchBytes) return;
+  auto* donation = new Donation{std::move(text)};
+  // Stretches begin where a StretchHeader may stand.
+  char* at = donation->text.data();
+  at += (alignof(StretchHeader) -
+         reinterpret_cast<uintptr_t>(at) % alignof(StretchHeader)) %
+        alignof(StretchHeader);
+  char* const end = donation->text.data() + room;
+  std::vector<char*> stretches;
+  for (; end - at >= static_cast<std::ptrdiff_t>(kStretchBytes);
+       at += kStretchBytes) {
+    new (at) StretchHeader{{1}, donation};
+    stretches.push_back(at);
+  }
+  donation->live.store(stretches.size(), std::memory_order_relaxed);
+  const std::lock_guard<std::mutex> hold(donated_lock_);
+  donated_.insert(donated_.end(), stretches.begin(), stretches.end());
+}
+
+void WorkingTable::DropDonatedMemory() {
+  std::vector<char*> left;
+  {
+    const std::lock_guard<std::mutex> hold(donated_lock_);
+    left.swap(donated_);
+  }
+  for (char* stretch : left) Unref(stretch);
+}
+
+char* WorkingTable::TakeDonatedStretch() {
+  const std::lock_guard<std::mutex> hold(donated_lock_);
+  if (donated_.empty()) return nullptr;
+  char* stretch = donated_.back();
+  donated_.pop_back();
+  return stretch;
+}
+
 WorkingTable::RowPool::~RowPool() {
   if (stretch_ != nullptr) Unref(stretch_);
 }
 
-char* WorkingTable::RowPool::Take(size_t size) {
+char* WorkingTable::RowPool::Take(size_t size, WorkingTable& table) {
   if (size > kLargestPooled) return AllocateBlock(size);
   const size_t need = (sizeof(uint32_t) + size + 3) & ~size_t{3};
   if (stretch_ == nullptr || used_ + need > kStretchBytes) {
-    char* stretch = static_cast<char*>(std::malloc(kStretchBytes));
-    if (stretch == nullptr) throw std::bad_alloc();
-    PrefaultForWriting(stretch, kStretchBytes);
-    new (stretch) LiveCount(1);
+    char* stretch = table.TakeDonatedStretch();
+    if (stretch == nullptr) {
+      stretch = static_cast<char*>(std::malloc(kStretchBytes));
+      if (stretch == nullptr) throw std::bad_alloc();
+      PrefaultForWriting(stretch, kStretchBytes);
+      new (stretch) StretchHeader{{1}, nullptr};
+    }
     if (stretch_ != nullptr) Unref(stretch_);
     stretch_ = stretch;
     used_ = kStretchHeader;
@@ -275,7 +330,7 @@ char* WorkingTable::RowPool::Take(size_t size) {
   char* raw = stretch_ + used_;
   const uint32_t h = kPooled | static_cast<uint32_t>(used_);
   std::memcpy(raw, &h, sizeof h);
-  LiveOf(stretch_).fetch_add(1, std::memory_order_relaxed);
+  HeaderOfStretch(stretch_).live.fetch_add(1, std::memory_order_relaxed);
   used_ += need;
   return raw + sizeof h;
 }
@@ -289,7 +344,7 @@ void WorkingTable::ReplaceRow(int row, std::span<const std::string_view> texts,
     return SetRange(row, 1, texts);  // the checks, and wide rows
   }
   Row& r = rows_[static_cast<size_t>(row)];
-  char* data = pool.Take(size);
+  char* data = pool.Take(size, *this);
   char* to = data;
   for (size_t c = 0; c < texts.size(); ++c) {
     if (!texts[c].empty()) std::memcpy(to, texts[c].data(), texts[c].size());
@@ -358,6 +413,7 @@ void WorkingTable::EndLoans() {
 }
 
 void WorkingTable::Clear() {
+  DropDonatedMemory();
   for (size_t row = 0; row < rows_.size(); ++row) {
     if (!Lent(static_cast<int>(row))) FreeBlock(rows_[row].data);
   }

@@ -20,6 +20,7 @@
 #define KESTRELON_MODEL_WORKING_TABLE_H_
 
 #include <cstdint>
+#include <mutex>
 #include <span>
 #include <string>
 #include <string_view>
@@ -65,11 +66,19 @@ class WorkingTable {
 
    private:
     friend class WorkingTable;
-    char* Take(size_t size);
+    char* Take(size_t size, WorkingTable& table);
 
     char* stretch_ = nullptr;
     size_t used_ = 0;
   };
+
+  // Hands the table the memory of `text`, which its owner is done with:
+  // the pools cut their stretches from it before asking the system for
+  // new ones (its pages are in the process already). It is let go once no
+  // row cut from it is left and DropDonatedMemory() (or Clear()) has let go
+  // of the stretches no pool took. Safe beside pools at work.
+  void DonateRowMemory(std::string text);
+  void DropDonatedMemory();
 
   // Writes every cell of the row, columns 1 to 12, as SetRange would, but
   // into a new block cut from `pool`; the row's old block goes to
@@ -163,6 +172,11 @@ class WorkingTable {
   }
   // Makes a lent row's text the row's own.
   void OwnLentRow(int row);
+
+  // The stretches of memory handed over that no pool has taken.
+  char* TakeDonatedStretch();
+  std::mutex donated_lock_;
+  std::vector<char*> donated_;
 
   std::vector<Row> rows_;
   std::vector<unsigned char> lent_;

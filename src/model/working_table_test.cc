@@ -150,7 +150,8 @@ TEST(WorkingTableTest, ALentRowReadsTheTextUntilWritten) {
 // Rows cut from pools outlive the pools and are let go in any order, some
 // of them grown or written from their own cells first; rows are read back
 // after every step. Two threads with a pool each write the rows, as the
-// reaction steps do. The sanitizer build reads freed or leaked stretches.
+// reaction steps do, cutting them from memory handed to the table before
+// asking for more. The sanitizer build reads freed or leaked stretches.
 TEST(WorkingTableTest, PooledRowsOutliveTheirPoolsAndAreLetGoInAnyOrder) {
   constexpr int kRows = 3000;  // some 200 bytes a row: several stretches
   const auto cells_of = [](int row) {
@@ -168,6 +169,11 @@ TEST(WorkingTableTest, PooledRowsOutliveTheirPoolsAndAreLetGoInAnyOrder) {
   };
   WorkingTable table;
   table.Grow(kRows + 1);
+  // Memory handed over goes to the pools first: two stretches' worth.
+  std::string donated(600 * 1024, 'D');
+  const char* const donated_begin = donated.data();
+  const char* const donated_end = donated_begin + donated.capacity();
+  table.DonateRowMemory(std::move(donated));
   const auto write = [&](int first, int step) {
     WorkingTable::RowPool pool;
     std::vector<char*> released;
@@ -183,6 +189,13 @@ TEST(WorkingTableTest, PooledRowsOutliveTheirPoolsAndAreLetGoInAnyOrder) {
   odd.join();
   for (int row = 1; row <= kRows; ++row)
     ASSERT_EQ(Row(table, row), expected(row));
+  table.DropDonatedMemory();  // what no pool took
+  int donated_rows = 0;
+  for (int row = 1; row <= kRows; ++row) {
+    const char* cell = table.Get(row, 2).data();
+    donated_rows += cell >= donated_begin && cell < donated_end;
+  }
+  EXPECT_GT(donated_rows, 1000);
 
   table.Set(10, 3, std::string(300, 'G'));  // grows: moves out of the pool
   table.Set(11, 2, table.Get(11, 1));       // a view into the pooled row

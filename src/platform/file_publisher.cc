@@ -161,19 +161,23 @@ void FilePublisher::AppendTo(size_t file, std::string_view bytes) {
 }
 
 void FilePublisher::Commit() {
-  // Flushed side by side: the file system writes the files' journal
-  // entries together.
   std::vector<int> errors(staged_.size());
-  const auto flush = [this, &errors](size_t from) {
-    for (size_t i = from; i < staged_.size(); i += 2) {
+  const auto flush = [this, &errors](size_t from, size_t step) {
+    for (size_t i = from; i < staged_.size(); i += step) {
       errors[i] = ::fsync(staged_[i].fd) == 0 ? 0 : errno;
     }
   };
-  if (staged_.size() > 1) {
-    SideTask odd([&flush] { flush(1); });
-    flush(0);
+  // Large files are flushed two at a time, so that the file system writes
+  // their journal entries together; small ones are flushed in less time
+  // than a second thread takes to start.
+  constexpr size_t kManyBytes = 1 << 20;
+  size_t bytes = 0;
+  for (const Staged& s : staged_) bytes += s.written;
+  if (staged_.size() > 1 && bytes >= kManyBytes) {
+    SideTask odd([&flush] { flush(1, 2); });
+    flush(0, 2);
   } else {
-    flush(0);
+    flush(0, 1);
   }
   for (size_t i = 0; i < staged_.size(); ++i) {
     Staged& s = staged_[i];

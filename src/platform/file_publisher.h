@@ -9,11 +9,12 @@
 // umask); Append() writes to the file begun last, AppendTo() to the file
 // Begin() numbered (two threads may write to two files at once), and the
 // disk starts writing each piece as it is appended. Stage() is Begin() and
-// one Append(). Commit() flushes every staged file to the disk, two at a
-// time (fsync: all of them are on the disk before any is renamed), renames them
-// over their targets, one right after another in the order staged, and flushes
-// the directories. A publisher destroyed before Commit() (a failure part way)
-// removes its temporary files, so the targets keep their old content.
+// one Append(). Commit() flushes every staged file to the disk (large ones
+// two at a time; fsync: all of them are on the disk before any is
+// renamed), renames them over their targets, one right after another in
+// the order staged, and flushes the directories. A publisher destroyed
+// before Commit() (a failure part way) removes its temporary files, so the
+// targets keep their old content.
 //
 // While a temporary file exists its path is known to
 // RemovePendingTemporaries(), which a signal handler may call (it only

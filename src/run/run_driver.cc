@@ -160,11 +160,15 @@ void LoadTable(UiServices& ui, WorkingTable& table, RunRecord& run,
   ui.SetProgress(50);
 }
 
-// Ends the table's loans of a text before the text goes.
+// Ends the table's loans of a text before the text goes, and lets go of
+// the memory handed to the table that no row took.
 class LoansEnd {
  public:
   explicit LoansEnd(WorkingTable& table) : table_(table) {}
-  ~LoansEnd() { table_.EndLoans(); }
+  ~LoansEnd() {
+    table_.EndLoans();
+    table_.DropDonatedMemory();
+  }
   LoansEnd(const LoansEnd&) = delete;
   LoansEnd& operator=(const LoansEnd&) = delete;
 
@@ -285,6 +289,13 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
     LoansEnd loans_end(table);
     LoadTable(ui, table, run, work, table_lines, lend);
     // The working files are gone: nothing is made from the input again.
+    // Its pages hold the reaction rows the steps write.
+    std::string& input_text =
+        options.input != nullptr ? options.input->text : storage;
+    if (lend) {
+      table.DonateRowMemory(std::move(input_text));
+      input_text = std::string();
+    }
     std::string().swap(storage);
     if (options.input != nullptr) std::string().swap(options.input->text);
     std::vector<std::string_view>().swap(table_lines);
