@@ -290,11 +290,9 @@ bool RunLockedPhases(UiServices& ui, WorkingTable& table, RunRecord& run,
     LoadTable(ui, table, run, work, table_lines, lend);
     // The working files are gone: nothing is made from the input again.
     // Its pages hold the reaction rows the steps write.
-    std::string& input_text =
-        options.input != nullptr ? options.input->text : storage;
     if (lend) {
-      table.DonateRowMemory(std::move(input_text));
-      input_text = std::string();
+      table.DonateRowMemory(
+          std::move(options.input != nullptr ? options.input->text : storage));
     }
     std::string().swap(storage);
     if (options.input != nullptr) std::string().swap(options.input->text);
