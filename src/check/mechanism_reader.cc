@@ -6,14 +6,13 @@
 #include "check/words.h"
 #include "model/auxiliary_words.h"
 #include "model/reaction_markers.h"
+#include "platform/text_ops.h"
 #include "table/reaction_lines.h"
 
 namespace kestrelon {
 namespace {
 
 enum class Section { kNone, kElements, kSpecies, kThermo, kReactions };
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 struct AuxItem {
   std::string_view word;

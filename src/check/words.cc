@@ -3,12 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/text_ops.h"
+
 namespace kestrelon {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-}  // namespace
 
 std::string_view TrimBlanksAndTabs(std::string_view text) {
   size_t b = 0, e = text.size();

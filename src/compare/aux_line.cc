@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/text_ops.h"
+
 namespace kestrelon {
 namespace {
 
@@ -18,8 +20,6 @@ bool IsKeyword(std::string_view word) {
   }
   return false;
 }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "model/auxiliary_words.h"
 
+#include "platform/text_ops.h"
+
 namespace kestrelon {
 namespace {
 
@@ -9,8 +11,6 @@ constexpr std::string_view kKeywords[] = {
     "TDEP",  "EXCI",      "JAN",     "FIT1",    "HV",   "MOME",  "XSMI",
     "DUP",   "DUPLICATE", "USRPROG", "COLLEFF", "EFFS", "STICK", "MWON",
     "MWOFF", "NONCON",    "COV"};
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // An item of an auxiliary line: a word, and the "/.../" block after it if
 // there is one (to the end of the line when it is not closed).

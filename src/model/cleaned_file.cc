@@ -15,8 +15,6 @@
 namespace kestrelon {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);

@@ -34,6 +34,10 @@ inline size_t EraseAll(std::string& text, std::string_view find) {
 // Turns every `from` among the `n` bytes at `p` into `to`.
 void SwapChar(char* p, size_t n, char from, char to);
 
+// Whether `c` is a blank or a TAB, the two characters that part words on
+// a mechanism line as its authors write it.
+inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 inline bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }

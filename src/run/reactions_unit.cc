@@ -8,8 +8,6 @@
 namespace kestrelon {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 bool OneOf(std::string_view word, std::initializer_list<std::string_view> set) {
   for (std::string_view s : set) {
     if (word == s) return true;

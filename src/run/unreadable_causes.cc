@@ -8,8 +8,6 @@
 namespace kestrelon {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string_view TrimBlanksAndTabs(std::string_view text) {
   size_t b = 0;
   while (b < text.size() && IsBlank(text[b])) ++b;

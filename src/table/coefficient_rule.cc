@@ -2,12 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/text_ops.h"
+
 namespace kestrelon {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-}  // namespace
 
 void DeclaredSpecies::AddNames(std::string_view text) {
   size_t i = 0;
