@@ -7,13 +7,17 @@
 // hands the text of one file from the reaction line of hole `from` (the
 // start of the text for 0) to the one of hole `to` (the end of the text for
 // holes()) to `take`, the Ea of hole h being `ea_of(h)`, in pieces of some
-// 64 KiB cut before reaction lines, as a layout pass takes them. Nothing
-// here throws but for want of memory.
+// 64 KiB cut before reaction lines, as a layout pass takes them.
+//
+// EaTriples holds the three Ea texts (one per file) of each hole of a run
+// of holes, printed once, one after another. Nothing here throws but for
+// want of memory.
 #ifndef KESTRELON_OUTPUT_HOLED_TEXT_H_
 #define KESTRELON_OUTPUT_HOLED_TEXT_H_
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,6 +84,52 @@ class HoledText {
 
   std::string text_;
   std::vector<Hole> holes_;
+};
+
+// About the bytes of a printed Ea, for the room of texts that hold them.
+inline constexpr size_t kPrintedEaBytes = 16;
+
+class EaTriples {
+ public:
+  // Room for `count` more triples; room never written takes no memory.
+  void Reserve(size_t count) {
+    text_.reserve(text_.size() + 3 * kPrintedEaBytes * count);
+    triples_.reserve(triples_.size() + count);
+  }
+
+  // The next triple: `texts` holds three.
+  void Add(std::span<const std::string_view> texts) {
+    Triple t{static_cast<uint32_t>(text_.size()), {}};
+    for (size_t k = 0; k < 3; ++k) {
+      text_.append(texts[k]);
+      t.size[k] = static_cast<uint16_t>(texts[k].size());
+    }
+    triples_.push_back(t);
+  }
+
+  // Text `k` (0 to 2) of triple `i`.
+  std::string_view Get(size_t i, size_t k) const {
+    const Triple& t = triples_[i];
+    size_t from = t.from;
+    for (size_t before = 0; before < k; ++before) from += t.size[before];
+    return std::string_view(text_).substr(from, t.size[k]);
+  }
+
+  // The bytes of all the texts.
+  size_t bytes() const { return text_.size(); }
+  void clear() {
+    text_.clear();
+    triples_.clear();
+  }
+
+ private:
+  struct Triple {
+    uint32_t from;  // in text_
+    uint16_t size[3];
+  };
+
+  std::string text_;
+  std::vector<Triple> triples_;
 };
 
 }  // namespace kestrelon

@@ -111,11 +111,8 @@ int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,
 }
 
 void NonElementaryLists::Reserve(size_t bytes, size_t reactions) {
-  // A printed Ea is some ten bytes.
-  constexpr size_t kEaBytes = 16;
-  lines_.Reserve(lines_.text().size() + bytes, holes_.size() + reactions);
-  eas_.reserve(eas_.size() + 3 * kEaBytes * reactions);
-  holes_.reserve(holes_.size() + reactions);
+  lines_.Reserve(lines_.text().size() + bytes, lines_.holes() + reactions);
+  eas_.Reserve(reactions);
 }
 
 void NonElementaryLists::Add(std::string_view line) {
@@ -131,12 +128,8 @@ void NonElementaryLists::AddReaction(std::string_view head,
   text.append(head);
   lines_.AddHole(start);
   text.append(kCrLf, 2);
-  Eas hole{static_cast<uint32_t>(eas_.size()), {}};
-  for (size_t u = 0; u < 3; ++u) {
-    eas_.append(eas[u]);
-    hole.size[u] = static_cast<uint16_t>(eas[u].size());
-  }
-  holes_.push_back(hole);
+  const std::string_view texts[] = {eas[0], eas[1], eas[2]};
+  eas_.Add(texts);
 }
 
 void NonElementaryLists::Pieces(
@@ -144,14 +137,7 @@ void NonElementaryLists::Pieces(
   if (lines_.empty()) return;
   const size_t k = static_cast<size_t>(u);
   lines_.Pieces(
-      0, lines_.holes(),
-      [this, k](size_t h) {
-        const Eas& hole = holes_[h];
-        size_t from = hole.from;
-        for (size_t before = 0; before < k; ++before) from += hole.size[before];
-        return std::string_view(eas_).substr(from, hole.size[k]);
-      },
-      take);
+      0, lines_.holes(), [this, k](size_t h) { return eas_.Get(h, k); }, take);
 }
 
 std::string NonElementaryLists::Text(int u) const {
@@ -162,13 +148,12 @@ std::string NonElementaryLists::Text(int u) const {
 
 size_t NonElementaryLists::size() const {
   // Each file's Ea texts are about a third of them all.
-  return lines_.text().size() + eas_.size() / 3;
+  return lines_.text().size() + eas_.bytes() / 3;
 }
 
 void NonElementaryLists::clear() {
   lines_.clear();
   eas_.clear();
-  holes_.clear();
 }
 
 void BeginNonElementaryLists(NonElementaryLists& lists) {

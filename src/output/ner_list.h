@@ -26,7 +26,6 @@
 #define KESTRELON_OUTPUT_NER_LIST_H_
 
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -62,12 +61,7 @@ class NonElementaryLists {
 
  private:
   HoledText lines_;
-  std::string eas_;  // the three Ea texts of each reaction line, in turn
-  struct Eas {
-    uint32_t from;  // in eas_
-    uint16_t size[3];
-  };
-  std::vector<Eas> holes_;
+  EaTriples eas_;  // the three Ea texts of each reaction line
 };
 
 int TakeOutNonElementary(WorkingTable& table, const SectionIndex& index,

@@ -14,6 +14,7 @@
 #include "model/auxiliary_words.h"
 #include "model/energy_unit.h"
 #include "model/number_format.h"
+#include "output/holed_text.h"
 #include "output/ner_list.h"
 #include "output/reaction_units.h"
 #include "output/working_forms.h"
@@ -88,23 +89,11 @@ class EaTexts {
  public:
   // Room for the texts of `rows`.
   explicit EaTexts(RowRange rows) : first_(rows.first) {
-    // Room asked for and never written takes no memory: growing by copies
-    // would write the texts twice over.
-    constexpr size_t kRoomPerRow = 3 * 16;
-    const size_t n = RowCount(rows);
-    starts_.reserve(n);
-    sizes_.reserve(3 * n);
-    text_.reserve(kRoomPerRow * n);
+    texts_.Reserve(RowCount(rows));
   }
 
   // The next row's texts; rows are added in order.
-  void Add(std::span<const std::string_view> texts) {
-    starts_.push_back(static_cast<uint32_t>(text_.size()));
-    for (std::string_view t : texts) {
-      text_.append(t);
-      sizes_.push_back(static_cast<uint16_t>(t.size()));
-    }
-  }
+  void Add(std::span<const std::string_view> texts) { texts_.Add(texts); }
 
   // Takes on the texts of the rows after this object's, where they are.
   void Append(EaTexts next) {
@@ -115,20 +104,13 @@ class EaTexts {
     if (next_ != nullptr && row >= next_->first_) {
       return next_->Column(row, column);
     }
-    const size_t r = static_cast<size_t>(row - first_);
-    size_t from = starts_[r];
-    for (int c = kFirstEaColumn; c < column; ++c) {
-      from += sizes_[3 * r + static_cast<size_t>(c - kFirstEaColumn)];
-    }
-    return std::string_view(text_).substr(
-        from, sizes_[3 * r + static_cast<size_t>(column - kFirstEaColumn)]);
+    return texts_.Get(static_cast<size_t>(row - first_),
+                      static_cast<size_t>(column - kFirstEaColumn));
   }
 
  private:
   int first_;
-  std::string text_;
-  std::vector<uint32_t> starts_;
-  std::vector<uint16_t> sizes_;
+  EaTriples texts_;
   std::unique_ptr<EaTexts> next_;  // the texts of the rows after these
 };
 
@@ -444,30 +426,34 @@ int ConvertAndList(WorkingTable& table, const SectionIndex& index,
                    NonElementaryLists& more_lists, std::vector<int>& listed,
                    std::vector<int>& taken) {
   const RowRange rows = ReactionRows(index);
-  // The list halves hold as many non-elementary reactions each and meet at
-  // one of them: a reaction's lines stay together.
-  const int list_middle = non_elementary.empty()
+  // A second thread costs more than it saves on a small section: the first
+  // half is then the whole. Otherwise the list halves hold as many
+  // non-elementary reactions each and meet at one of them: a reaction's
+  // lines stay together.
+  constexpr int kFewRows = 2000;
+  const bool few = rows.last - rows.first < kFewRows;
+  const int list_middle = few || non_elementary.empty()
                               ? rows.last + 1
                               : non_elementary[non_elementary.size() / 2];
-  const int convert_middle = rows.first + (rows.last - rows.first + 1) / 2;
+  const int convert_middle =
+      few ? rows.last + 1 : rows.first + (rows.last - rows.first + 1) / 2;
   HalfOutput low;
   BeginNonElementaryLists(low.lists);
   HalfOutput high;
-  // A second thread costs more than it saves on a small section: the first
-  // half is then the whole.
-  constexpr int kFewRows = 2000;
-  if (rows.last - rows.first < kFewRows) {
-    low.Make(table, index, rows, rows, style, input);
-    high.Make(table, index, {rows.last + 1, rows.last},
-              {rows.last + 1, rows.last}, style, input);
-  } else {
-    SideTask second([&] {
-      high.Make(table, index, {convert_middle, rows.last},
-                {list_middle, rows.last}, style, input);
-    });
+  const auto make_high = [&] {
+    high.Make(table, index, {convert_middle, rows.last},
+              {list_middle, rows.last}, style, input);
+  };
+  {
+    std::optional<SideTask> second;
+    if (!few) second.emplace(make_high);
     low.Make(table, index, {rows.first, convert_middle - 1},
              {rows.first, list_middle - 1}, style, input);
-    second.Wait();
+    if (second) {
+      second->Wait();
+    } else {
+      make_high();  // over no rows
+    }
   }
   // Converting comes first when one follows the other, then the rows in
   // their order.
@@ -533,10 +519,8 @@ void OutputResult::HalfPieces(
 }
 
 size_t OutputResult::SecondHalfSize(const Split& split) const {
-  // A printed Ea is some ten bytes.
-  constexpr size_t kEaBytes = 16;
   const size_t from = split.hole < shared->holes() ? split.hole : 0;
-  return shared->BytesFrom(from) + kEaBytes * (shared->holes() - from) +
+  return shared->BytesFrom(from) + kPrintedEaBytes * (shared->holes() - from) +
          lists.size() + more_lists.size();
 }
 

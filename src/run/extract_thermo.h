@@ -1,13 +1,12 @@
 // The third pass of a cleaning run. It reads the normalised copy
 // "tempo.int" and writes over it, in its memory, the text of "tempo3.int",
 // the file the working table is loaded from: the lines of the tagged copy
-// "tempo2.int" (as
-// TagLine makes them, run/tag_sections.h) in the same order without the
-// empty ones (a line of blanks is not empty), every "," turned into ";",
-// and without the THERMO section when the input has one. The tagged copy
-// itself is never held. Every line written ends with CR LF, and
-// input.origin is rewritten so that entry i is the input line of line i+1
-// of "tempo3.int" (of table row i+1 once the table is loaded).
+// "tempo2.int" (as TagLine makes them, run/tag_sections.h) in the same
+// order without the empty ones (a line of blanks is not empty), every ","
+// turned into ";", and without the THERMO section when the input has one.
+// The tagged copy itself is never held. Every line written ends with CR LF,
+// and input.origin is rewritten so that entry i is the input line of line
+// i+1 of "tempo3.int" (of table row i+1 once the table is loaded).
 //
 // The THERMO section runs from the first "THERMO" line of the tagged copy
 // to the first "END" line after it; its lines, empty lines included and

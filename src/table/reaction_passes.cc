@@ -140,21 +140,20 @@ int RunRowSteps(WorkingTable& table, int row, const Patterns& patterns,
   return 3;
 }
 
-// The thread that loaded the table lets go of the rows' old blocks one by
-// one (`as_it_goes`); another thread leaves them in `buffers.released`. A
-// block let go by a thread that did not take it locks the other thread's
-// memory, and the two threads then take turns: on a large section that
-// cost more than a quarter of the time.
+// Each thread lets go of the old blocks of the rows it writes, row by row.
+// A table nobody looks at has its reaction rows lent from the text
+// (WorkingTable::Lend), which leaves no block to let go; a block another
+// thread took would make the two threads take turns at the allocator.
 RowsDone RunRows(WorkingTable& table, RowRange rows, const Patterns& patterns,
                  const DeclaredSpecies& declared, const InputLines& input,
-                 bool as_it_goes, RowBuffers& buffers) {
+                 RowBuffers& buffers) {
   RowsDone done;
   Failure& first = done.first;
   std::exception_ptr failure;
   for (int row = rows.first; row <= rows.last; ++row) {
     const int step =
         RunRowSteps(table, row, patterns, declared, input, buffers, failure);
-    if (as_it_goes) WorkingTable::Release(buffers.released);
+    WorkingTable::Release(buffers.released);
     if (step == 3) {
       if (IsNonElementaryLine(buffers.line)) done.non_elementary.push_back(row);
       continue;
@@ -200,43 +199,28 @@ std::vector<int> RunReactionPasses(WorkingTable& table, RowRange rows,
   constexpr int kFewRows = 4000;
   if (rows.last - rows.first < kFewRows) {
     RowBuffers buffers;
-    RowsDone all =
-        RunRows(table, rows, patterns, declared, input, true, buffers);
+    RowsDone all = RunRows(table, rows, patterns, declared, input, buffers);
     if (all.first.what) std::rethrow_exception(all.first.what);
     return std::move(all.non_elementary);
   }
   // The two threads take blocks of rows in turn, so that they end together
-  // whichever rows cost more. The main thread, which loaded the table, lets
-  // go of the old row blocks of the helper's rows too, as the helper hands
-  // them over block by block.
+  // whichever rows cost more.
   constexpr int kBlockRows = 512;
   const auto blocks =
       static_cast<size_t>((rows.last - rows.first) / kBlockRows + 1);
   std::vector<RowsDone> done(blocks);
-  std::vector<std::vector<char*>> held(blocks);
-  std::vector<std::atomic<bool>> finished(blocks);
   std::atomic<size_t> next{0};
-  size_t let_go = 0;  // blocks whose old row blocks are let go
-  const auto run_blocks = [&](bool main) {
+  const auto run_blocks = [&] {
     RowBuffers buffers;
     for (size_t b = next++; b < blocks; b = next++) {
       const int first = rows.first + static_cast<int>(b) * kBlockRows;
       const RowRange block{first, std::min(rows.last, first + kBlockRows - 1)};
-      done[b] = RunRows(table, block, patterns, declared, input, main, buffers);
-      held[b] = std::move(buffers.released);
-      buffers.released.clear();
-      finished[b].store(true, std::memory_order_release);
-      for (; main && let_go < blocks &&
-             finished[let_go].load(std::memory_order_acquire);
-           ++let_go) {
-        WorkingTable::Release(held[let_go]);
-      }
+      done[b] = RunRows(table, block, patterns, declared, input, buffers);
     }
   };
-  SideTask helper([&run_blocks] { run_blocks(false); });
-  run_blocks(true);
+  SideTask helper(run_blocks);
+  run_blocks();
   helper.Wait();
-  for (; let_go < blocks; ++let_go) WorkingTable::Release(held[let_go]);
   const Failure* first = &done.front().first;
   std::vector<int> non_elementary;
   for (const RowsDone& block : done) {

@@ -21,13 +21,12 @@
 //
 // RunReactionPasses leaves the rows as the two calls one after the other
 // leave them and throws what they would throw, but takes each row through
-// every step at once and writes it once, the rows of a large section on two
-// threads that take blocks of them in turn (the steps of a row read and
-// write that row alone). A
-// failure leaves the rows in another state than the two calls: for runs
-// whose table nobody looks at after a failure. It returns the rows of the
-// non-elementary reactions, in order, which the output stage would
-// otherwise look for.
+// every step at once and writes it once, the rows of a large section on
+// two threads that take blocks of them in turn (the steps of a row read
+// and write that row alone). A failure leaves the rows in another state
+// than the two calls: for runs whose table nobody looks at after a
+// failure. It returns the rows of the non-elementary reactions, in order,
+// which the output stage would otherwise look for.
 #ifndef KESTRELON_TABLE_REACTION_PASSES_H_
 #define KESTRELON_TABLE_REACTION_PASSES_H_
 
